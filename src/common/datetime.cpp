@@ -1,0 +1,98 @@
+#include "common/datetime.h"
+
+#include <cmath>
+
+namespace lum {
+namespace {
+
+const QDate kEpoch(1899, 12, 30);
+constexpr qint64 kMsecsPerDay = 24LL * 60 * 60 * 1000;
+
+bool readNumber(QStringView part, int minDigits, int maxDigits, int& out) {
+    // A field may start with blanks in place of leading zeros (" 5").
+    qsizetype i = 0;
+    while (i < part.size() && part[i] == u' ') ++i;
+    const QStringView digits = part.mid(i);
+    if (digits.size() < 1 || part.size() < minDigits || part.size() > maxDigits) return false;
+    int value = 0;
+    for (QChar c : digits) {
+        if (c < u'0' || c > u'9') return false;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    out = value;
+    return true;
+}
+
+}  // namespace
+
+TDateTime TDateTime::fromDate(const QDate& date) {
+    if (!date.isValid()) return TDateTime();
+    return TDateTime(static_cast<double>(kEpoch.daysTo(date)));
+}
+
+TDateTime TDateTime::fromDateTime(const QDateTime& dateTime) {
+    if (!dateTime.isValid()) return TDateTime();
+    const double days = static_cast<double>(kEpoch.daysTo(dateTime.date()));
+    const double frac = static_cast<double>(dateTime.time().msecsSinceStartOfDay()) / kMsecsPerDay;
+    // Before the epoch the day counts down while the time still counts up.
+    return TDateTime(days < 0 ? days - frac : days + frac);
+}
+
+TDateTime TDateTime::fromYmd(int year, int month, int day) { return fromDate(QDate(year, month, day)); }
+
+TDateTime TDateTime::fromYmdHms(int year, int month, int day, int hour, int minute, int second, int msec) {
+    return fromDateTime(QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec)));
+}
+
+int TDateTime::dayNumber() const { return static_cast<int>(std::trunc(days_)); }
+
+TDateTime TDateTime::dateOnly() const { return TDateTime(static_cast<double>(dayNumber())); }
+
+QDate TDateTime::date() const { return kEpoch.addDays(dayNumber()); }
+
+int TDateTime::msecsOfDay() const {
+    const double frac = std::fabs(days_ - std::trunc(days_));
+    qint64 ms = std::llround(frac * kMsecsPerDay);
+    if (ms >= kMsecsPerDay) ms = kMsecsPerDay - 1;
+    return static_cast<int>(ms);
+}
+
+QTime TDateTime::time() const { return QTime::fromMSecsSinceStartOfDay(msecsOfDay()); }
+
+QDateTime TDateTime::toQDateTime() const { return QDateTime(date(), time()); }
+
+TDateTime TDateTime::addDays(int days) const { return TDateTime(days_ + days); }
+
+QString TDateTime::toDateText() const { return date().toString(QStringLiteral("yyyy/MM/dd")); }
+
+QString TDateTime::toDateTimeText() const {
+    return toDateText() + u' ' + time().toString(QStringLiteral("HH:mm:ss"));
+}
+
+std::optional<TDateTime> parseDateText(QStringView text) {
+    const auto parts = text.split(u'/');
+    if (parts.size() != 3) return std::nullopt;
+    int y = 0, m = 0, d = 0;
+    if (!readNumber(parts[0], 1, 4, y) || !readNumber(parts[1], 1, 2, m) || !readNumber(parts[2], 1, 2, d))
+        return std::nullopt;
+    const QDate date(y, m, d);
+    if (!date.isValid()) return std::nullopt;
+    return TDateTime::fromDate(date);
+}
+
+DateRange dayRange(TDateTime day) {
+    const TDateTime begin = day.dateOnly();
+    return {begin, begin.addDays(1)};
+}
+
+DateRange monthRange(int year, int month) {
+    const QDate first(year, month, 1);
+    return {TDateTime::fromDate(first), TDateTime::fromDate(first.addMonths(1))};
+}
+
+DateRange monthRange(TDateTime anyDayOfMonth) {
+    const QDate d = anyDayOfMonth.date();
+    return monthRange(d.year(), d.month());
+}
+
+}  // namespace lum
