@@ -1,0 +1,91 @@
+#include "platform/settings/settings_key.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using lum::SettingsKey;
+using lum::SettingType;
+
+namespace {
+
+const QString kKey = QStringLiteral("\\Software\\Quorvex\\TestKey");
+
+class SettingsKeyTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir_.isValid());
+        SettingsKey::setRootFolder(dir_.path());
+    }
+    void TearDown() override { SettingsKey::setRootFolder(QString()); }
+
+    void writeFile(const QByteArray& contents) {
+        QFile f(SettingsKey::filePathOf(kKey));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(f).absolutePath()));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(contents);
+    }
+
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(SettingsKeyTest, AMissingKeyIsNotCreatedByOpening) {
+    EXPECT_EQ(SettingsKey::open(kKey), nullptr);
+    EXPECT_FALSE(QFile::exists(SettingsKey::filePathOf(kKey)));
+    EXPECT_EQ(SettingsKey::filePathOf(kKey), dir_.filePath(QStringLiteral("Quorvex/TestKey.reg")));
+}
+
+TEST_F(SettingsKeyTest, TheThreeTypesSurviveAWriteAndARead) {
+    const QByteArray bytes("\x00\x01\xfe\xff", 4);
+    {
+        auto key = SettingsKey::openOrCreate(kKey);
+        ASSERT_NE(key, nullptr);
+        key->writeText(QStringLiteral("Path"), QStringLiteral("/home/職員/\"引用\"\\ x\nline2"));
+        key->writeText(QStringLiteral("Number"), QStringLiteral("42"));
+        key->writeInteger(QStringLiteral("Flag"), -2);
+        key->writeBinary(QStringLiteral("Blob"), bytes);
+        key->writeBinary(QStringLiteral("Empty"), QByteArray());
+        ASSERT_TRUE(key->flush());
+    }
+    auto key = SettingsKey::open(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readText(QStringLiteral("Path")), QStringLiteral("/home/職員/\"引用\"\\ x\nline2"));
+    EXPECT_EQ(key->typeOf(QStringLiteral("Number")), SettingType::Text);
+    EXPECT_EQ(key->typeOf(QStringLiteral("Flag")), SettingType::Integer);
+    EXPECT_EQ(key->readInteger(QStringLiteral("Flag")), -2);
+    EXPECT_EQ(key->readBinary(QStringLiteral("Blob")), bytes);
+    EXPECT_EQ(key->typeOf(QStringLiteral("Empty")), SettingType::Binary);
+    EXPECT_EQ(key->typeOf(QStringLiteral("Nothing")), SettingType::Missing);
+    EXPECT_EQ(key->readText(QStringLiteral("Nothing")), QString());
+    EXPECT_EQ(key->readInteger(QStringLiteral("Nothing")), std::nullopt);
+}
+
+TEST_F(SettingsKeyTest, AValueOfAnotherTypeRaises) {
+    writeFile("\"Text\"=\"1\"\n\"Int\"=dword:00000001\n\"Bin\"=hex:01,02\n");
+    auto key = SettingsKey::open(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_THROW(key->readInteger(QStringLiteral("Text")), lum::SettingTypeError);
+    EXPECT_THROW(key->readText(QStringLiteral("Int")), lum::SettingTypeError);
+    EXPECT_THROW(key->readText(QStringLiteral("Bin")), lum::SettingTypeError);
+    EXPECT_THROW(key->readBinary(QStringLiteral("Text")), lum::SettingTypeError);
+    EXPECT_EQ(key->readBinary(QStringLiteral("Bin")), QByteArray("\x01\x02"));
+}
+
+TEST_F(SettingsKeyTest, BrokenLinesAreSkipped) {
+    writeFile("garbage\n\"Good\"=\"yes\"\n\"Bad\"=dword:xyz\n\"Unclosed=\"a\n");
+    auto key = SettingsKey::open(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readText(QStringLiteral("Good")), QStringLiteral("yes"));
+    EXPECT_EQ(key->typeOf(QStringLiteral("Bad")), SettingType::Missing);
+}
+
+TEST_F(SettingsKeyTest, TheEnvironmentChoosesTheRootWhenNoFolderIsSet) {
+    SettingsKey::setRootFolder(QString());
+    qputenv("LUMORIND_CONFIG_DIR", dir_.path().toUtf8());
+    EXPECT_EQ(SettingsKey::rootFolder(), dir_.path());
+    qunsetenv("LUMORIND_CONFIG_DIR");
+}
