@@ -1,0 +1,16 @@
+#pragma once
+// The application object. Qt leaves an exception escaping an event handler
+// undefined; this one catches it where every event is delivered and shows it
+// through the default error handler, and the event loop goes on.
+#include <QApplication>
+
+namespace lum {
+
+class Application : public QApplication {
+    Q_OBJECT
+public:
+    Application(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};
+
+}  // namespace lum

@@ -1,0 +1,104 @@
+#include "platform/ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QHash>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace lum {
+
+namespace {
+
+QMessageBox::Icon iconOf(MsgKind kind) {
+    switch (kind) {
+    case MsgKind::Warning: return QMessageBox::Warning;
+    case MsgKind::Error: return QMessageBox::Critical;
+    case MsgKind::Information: return QMessageBox::Information;
+    case MsgKind::Confirm: return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton standardOf(MsgButton button) {
+    switch (button) {
+    case MsgButton::Yes: return QMessageBox::Yes;
+    case MsgButton::No: return QMessageBox::No;
+    case MsgButton::Ok: return QMessageBox::Ok;
+    case MsgButton::Cancel: return QMessageBox::Cancel;
+    case MsgButton::Abort: return QMessageBox::Abort;
+    case MsgButton::None: break;
+    }
+    return QMessageBox::NoButton;
+}
+
+QWidget* parentOr(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
+
+}  // namespace
+
+MsgButton QtDialogs::message(const Message& message, QWidget* parent) {
+    QMessageBox box(parentOr(parent));
+    box.setWindowTitle(message.caption());
+    box.setIcon(iconOf(message.kind));
+    // Texts are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(message.text);
+
+    QHash<QAbstractButton*, MsgButton> answers;
+    const MsgButton escape = negativeAnswer(message.buttons);
+    const MsgButton preferred = defaultAnswer(message.buttons);
+    for (MsgButton b : buttonList(message.buttons)) {
+        QPushButton* button = box.addButton(standardOf(b));
+        button->setText(buttonText(b));
+        answers.insert(button, b);
+        if (b == escape) box.setEscapeButton(button);  // Esc and the close box
+        if (b == preferred) box.setDefaultButton(button);
+    }
+    box.exec();
+    return answers.value(box.clickedButton(), escape);
+}
+
+int QtDialogs::runModal(QDialog& dialog) { return dialog.exec(); }
+
+QString QtDialogs::chooseFile(const FileRequest& request) {
+    QWidget* parent = parentOr(request.parent);
+    switch (request.mode) {
+    case FileMode::Open:
+        return QFileDialog::getOpenFileName(parent, request.caption, request.fileName,
+                                            qtFileFilter(request.filter));
+    case FileMode::Save:
+        return QFileDialog::getSaveFileName(parent, request.caption, request.fileName,
+                                            qtFileFilter(request.filter));
+    case FileMode::Directory:
+        return QFileDialog::getExistingDirectory(parent, request.caption, request.fileName);
+    }
+    return {};
+}
+
+std::optional<QString> QtDialogs::inputText(const InputRequest& request) {
+    QInputDialog box(parentOr(request.parent));
+    box.setWindowTitle(request.caption);
+    box.setLabelText(request.prompt);
+    box.setTextValue(request.text);
+    box.setOkButtonText(buttonText(MsgButton::Ok));
+    box.setCancelButtonText(buttonText(MsgButton::Cancel));
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
+}
+
+QString qtFileFilter(const QString& pipeFilter) {
+    const QStringList parts = pipeFilter.split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].split(u';', Qt::SkipEmptyParts).join(u' ');
+        const QString suffix = QStringLiteral("(%1)").arg(patterns);
+        entries.append(description.endsWith(suffix) ? description
+                                                    : QStringLiteral("%1 %2").arg(description, suffix));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace lum
