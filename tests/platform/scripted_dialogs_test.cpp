@@ -73,6 +73,18 @@ TEST(ScriptedDialogs, UnexpectedMessagesFailAndGetTheNegativeAnswer) {
     ScriptedDialogs::setFailureReporter(nullptr);
 }
 
+TEST(ScriptedDialogs, APatternMatchesATextThatVaries) {
+    ScriptedDialogs d;
+    d.setReportFailures(false);
+    const QRegularExpression dbError("^System DB Read Error:");
+    d.expect(MsgKind::Error, dbError, B::Ok).expect(MsgKind::Error, dbError, B::Ok);
+    EXPECT_EQ(message(MsgKind::Error, "System DB Read Error:no such table: Person"), B::Ok);
+    message(MsgKind::Error, "SystemError : 接続できません。");
+    ASSERT_EQ(d.failures().size(), 1);
+    EXPECT_TRUE(d.failures()[0].contains("/^System DB Read Error:/"));
+    EXPECT_EQ(d.pending().size(), 1);
+}
+
 TEST(ScriptedDialogs, AScriptedAnswerThatIsNoButtonIsAFailure) {
     ScriptedDialogs d;
     d.setReportFailures(false);

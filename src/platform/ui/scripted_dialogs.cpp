@@ -51,18 +51,29 @@ ScriptedDialogs::~ScriptedDialogs() {
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, const QString& text, MsgButton answer) {
-    script_.push_back(MessageStep{kind, text, answer});
+    script_.push_back(MessageStep{kind, text, std::nullopt, answer});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(const QString& text, MsgButton answer) {
-    script_.push_back(MessageStep{std::nullopt, text, answer});
+    script_.push_back(MessageStep{std::nullopt, text, std::nullopt, answer});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, MsgButton answer) {
-    script_.push_back(MessageStep{kind, std::nullopt, answer});
+    script_.push_back(MessageStep{kind, std::nullopt, std::nullopt, answer});
     return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, const QRegularExpression& pattern,
+                                         MsgButton answer) {
+    script_.push_back(MessageStep{kind, std::nullopt, pattern, answer});
+    return *this;
+}
+
+bool ScriptedDialogs::MessageStep::matches(const Message& message) const {
+    return (!kind || *kind == message.kind) && (!text || *text == message.text) &&
+           (!pattern || pattern->match(message.text).hasMatch());
 }
 
 ScriptedDialogs& ScriptedDialogs::expectModal(const QString& name, int result) {
@@ -118,7 +129,9 @@ QString ScriptedDialogs::describe(const Step& step) {
     if (const auto* m = std::get_if<MessageStep>(&step)) {
         return QStringLiteral("message %1「%2」answered %3")
             .arg(m->kind ? kindTitle(*m->kind) : QStringLiteral("(any kind)"),
-                 m->text.value_or(QStringLiteral("(any text)")), buttonText(m->answer));
+                 m->pattern ? QStringLiteral("/%1/").arg(m->pattern->pattern())
+                            : m->text.value_or(QStringLiteral("(any text)")),
+                 buttonText(m->answer));
     }
     if (const auto* d = std::get_if<ModalStep>(&step)) {
         return QStringLiteral("modal dialog %1").arg(d->name.isEmpty() ? QStringLiteral("(any)") : d->name);
@@ -135,8 +148,7 @@ MsgButton ScriptedDialogs::message(const Message& message, QWidget*) {
     messages_.append(message);
     const MsgButton escape = negativeAnswer(message.buttons);
     const MessageStep* step = next<MessageStep>();
-    if (!step || (step->kind && *step->kind != message.kind) ||
-        (step->text && *step->text != message.text)) {
+    if (!step || !step->matches(message)) {
         fail(QStringLiteral("unexpected message ") + lum::describe(message));
         return escape;
     }

@@ -16,6 +16,7 @@
 #include "platform/ui/dialogs.h"
 
 #include <QList>
+#include <QRegularExpression>
 #include <QStringList>
 #include <deque>
 #include <functional>
@@ -38,6 +39,8 @@ public:
     ScriptedDialogs& expect(MsgKind kind, const QString& text, MsgButton answer);
     ScriptedDialogs& expect(const QString& text, MsgButton answer);  // of any kind
     ScriptedDialogs& expect(MsgKind kind, MsgButton answer);         // with any text
+    // A text that varies (a driver's error after a fixed start, say).
+    ScriptedDialogs& expect(MsgKind kind, const QRegularExpression& pattern, MsgButton answer);
     // `name` is the dialog's objectName or class name ("" matches any dialog).
     // The dialog is shown (not exec'd), the action runs, then the dialog ends
     // with the action's result unless the action ended it itself.
@@ -73,7 +76,10 @@ private:
     struct MessageStep {
         std::optional<MsgKind> kind;
         std::optional<QString> text;
+        std::optional<QRegularExpression> pattern;
         MsgButton answer;
+
+        bool matches(const Message& message) const;
     };
     struct ModalStep {
         QString name;
