@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QThread>
 #include <cstdio>
 
 namespace lum {
@@ -28,7 +29,18 @@ void reportException(const std::exception_ptr& error) noexcept {
     QString text;
     try {
         text = exceptionText(error);
-        dialogs().message(Message{MsgKind::Error, text, MsgButton::Ok, applicationTitle()}, nullptr);
+        auto show = [text] {
+            dialogs().message(Message{MsgKind::Error, text, MsgButton::Ok, applicationTitle()},
+                              nullptr);
+        };
+        // Windows live on the user-interface thread only; another thread's
+        // failure is shown there.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app && QThread::currentThread() != app->thread()) {
+            QMetaObject::invokeMethod(app, show, Qt::QueuedConnection);
+        } else {
+            show();
+        }
     } catch (...) {
         // The box itself failed: the text still reaches the console.
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());

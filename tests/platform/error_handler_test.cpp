@@ -5,6 +5,7 @@
 #include "platform/ui/scripted_dialogs.h"
 
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -53,6 +54,22 @@ TEST_F(ErrorHandler, TheEventLoopGoesOnAfterAnException) {
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     loop.exec();
     EXPECT_TRUE(later);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+TEST_F(ErrorHandler, AnotherThreadsFailureIsShownOnTheUserInterfaceThread) {
+    ScriptedDialogs d;
+    d.expect(MsgKind::Error, "作業スレッドの失敗", MsgButton::Ok);
+    QThread worker;
+    worker.start();
+    QObject inWorker;
+    inWorker.moveToThread(&worker);
+    QMetaObject::invokeMethod(&inWorker, [] { throw std::runtime_error("作業スレッドの失敗"); },
+                              Qt::BlockingQueuedConnection);
+    worker.quit();
+    worker.wait();
+    EXPECT_TRUE(d.messages().isEmpty());  // not shown on the worker
+    QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
 }
 
