@@ -1,10 +1,30 @@
-// The application's main routine.
-#include <QApplication>
-#include <QMessageBox>
+// The application's main routine: start-up with the splash window, the message
+// loop until the main window closes, and the exit with its watchdog.
+#include "app/app_windows.h"
+#include "app/main_form.h"
+#include "app/startup.h"
+#include "app/startup_windows.h"
+#include "app/terminate_thread.h"
+#include "platform/application.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("Lumorind"),
-                             QStringLiteral("起動処理はまだ組み込まれていません。"));
-    return 0;
+    lum::Application app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Lumorind"));
+    // Menus hide the main window while they are shown; only its close ends the run.
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Armed here only: the main window's close starts it.
+    lum::TTerminateThread::install([] { lum::TTerminateThread::start(); });
+
+    lum::AppWindows windows;
+    lum::AppWindows::setCurrent(&windows);
+    if (!lum::startApplication(lum::startupWindows(), windows)) {
+        // The windows created so far are destroyed here; the main window's
+        // destruction still writes the settings.
+        return 1;
+    }
+    QObject::connect(MainForm, &TMainForm::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    MainForm->show();
+    const int code = QApplication::exec();
+    windows.destroyAll();
+    return code;
 }

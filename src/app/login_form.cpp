@@ -1,0 +1,117 @@
+#include "app/login_form.h"
+
+#include "app/ui_font.h"
+
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+TLoginForm* LoginForm = nullptr;
+
+TLoginForm::TLoginForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    setObjectName(QStringLiteral("LoginForm"));
+    setWindowTitle(QStringLiteral("Lumorind　ログイン"));
+    setFont(lum::uiFont(11));
+
+    auto* userLabel = new QLabel(QStringLiteral("ユーザー名"), this);
+    userLabel->setObjectName(QStringLiteral("Label1"));
+    auto* passLabel = new QLabel(QStringLiteral("パスワード"), this);
+    passLabel->setObjectName(QStringLiteral("Label2"));
+
+    UserEdit = new QLineEdit(this);
+    UserEdit->setObjectName(QStringLiteral("UserEdit"));
+    PassEdit = new QLineEdit(this);
+    PassEdit->setObjectName(QStringLiteral("PassEdit"));
+    PassEdit->setEchoMode(QLineEdit::Password);
+    // Codes and passwords are typed without the input method.
+    for (QLineEdit* edit : {UserEdit, PassEdit}) {
+        edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+        edit->setMinimumWidth(220);
+        edit->installEventFilter(this);
+    }
+
+    ErrorLabel = new QLabel(this);
+    ErrorLabel->setObjectName(QStringLiteral("ErrorLabel"));
+    QPalette pal = ErrorLabel->palette();
+    pal.setColor(QPalette::WindowText, QColor(0xc0, 0x20, 0x20));
+    ErrorLabel->setPalette(pal);
+    ErrorLabel->setMinimumHeight(22);
+
+    LogInBtn = new QPushButton(QStringLiteral("ロ グ イ ン"), this);
+    LogInBtn->setObjectName(QStringLiteral("LogInBtn"));
+    CancelBtn = new QPushButton(QStringLiteral("キ ャ ン セ ル"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    // Enter acts when released, in the edits (below); no button fires on the press.
+    for (QPushButton* button : {LogInBtn, CancelBtn}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setMinimumSize(120, 32);
+    }
+    connect(LogInBtn, &QPushButton::clicked, this, &TLoginForm::LogInBtnClick);
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* fields = new QGridLayout;
+    fields->setHorizontalSpacing(12);
+    fields->setVerticalSpacing(10);
+    fields->addWidget(userLabel, 0, 0);
+    fields->addWidget(UserEdit, 0, 1);
+    fields->addWidget(passLabel, 1, 0);
+    fields->addWidget(PassEdit, 1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(LogInBtn);
+    buttons->addWidget(CancelBtn);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->addLayout(fields);
+    layout->addWidget(ErrorLabel);
+    layout->addLayout(buttons);
+
+    setTabOrder(UserEdit, LogInBtn);
+    setTabOrder(LogInBtn, CancelBtn);
+    setTabOrder(CancelBtn, PassEdit);
+}
+
+bool TLoginForm::InputFilled() const { return !UserEdit->text().isEmpty() && !PassEdit->text().isEmpty(); }
+
+void TLoginForm::showEvent(QShowEvent* event) {
+    UserEdit->clear();
+    PassEdit->clear();
+    ErrorLabel->clear();
+    UserEdit->setFocus();
+    QDialog::showEvent(event);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+bool TLoginForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (event->type() == QEvent::KeyRelease) {
+                // Enter in the user field moves on to the password; in the
+                // password field it logs in, as the button does.
+                if (watched == UserEdit) PassEdit->setFocus();
+                else if (watched == PassEdit) LogInBtnClick();
+            }
+            return true;  // the dialog never sees the press
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TLoginForm::LogInBtnClick() {
+    if (InputFilled()) {
+        accept();
+    } else {
+        ErrorLabel->setText(QStringLiteral("ユーザー名又はパスワードがありません。"));
+    }
+}

@@ -1,0 +1,29 @@
+#include "app/startup.h"
+
+#include "app/greet_form.h"
+#include "app/main_form.h"
+#include "platform/error_handler.h"
+
+#include <QCoreApplication>
+#include <memory>
+
+namespace lum {
+
+bool startApplication(const std::vector<StartupStep>& steps, AppWindows& windows) {
+    // Freed on every way out of here.
+    auto greet = std::make_unique<TGreetForm>();
+    greet->show();
+    greet->repaint();
+    QCoreApplication::processEvents();
+
+    StartupHooks hooks;
+    hooks.startupOk = [] { return MainForm && MainForm->StartupOK != 0; };
+    hooks.progress = [&greet](int line, const QString& caption) {
+        greet->setProgress(line, caption);
+        QCoreApplication::processEvents();
+    };
+    hooks.creationFailed = [](std::exception_ptr error) { reportException(error); };
+    return runStartupSteps(steps, windows, hooks);
+}
+
+}  // namespace lum

@@ -1,0 +1,16 @@
+#pragma once
+// The start-up of the application: the splash window, the start-up list and
+// the flag test. The caller runs the message loop afterwards.
+#include "app/app_windows.h"
+#include "app/startup_list.h"
+
+#include <vector>
+
+namespace lum {
+
+// Shows the splash window, runs the list into `windows` and frees the splash
+// again. True when start-up went through; false when the start-up flag of the
+// main window was clear at the flag test (the main window is then never shown).
+bool startApplication(const std::vector<StartupStep>& steps, AppWindows& windows);
+
+}  // namespace lum

@@ -1,0 +1,25 @@
+#include "app/startup_windows.h"
+
+#include "app/login_form.h"
+#include "app/main_form.h"
+#include "app/main_module.h"
+#include "app/system_menu_form.h"
+
+namespace lum {
+
+// A window built by a later subsystem goes in at its place, one line each.
+std::vector<StartupStep> startupWindows() {
+    return {
+        // The first batch. The data module connects and runs the login.
+        createStep<TMainForm>("TMainForm", MainForm),
+        createStep<TLoginForm>("TLoginForm", LoginForm),
+        createStep<TMainModule>("TMainModule", MainModule),
+        createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
+        testStartupFlagStep(),
+        progressStep(1, QStringLiteral("計画書の準備ができました。")),
+        progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
+        progressStep(3, QStringLiteral("印刷の準備ができました。")),
+    };
+}
+
+}  // namespace lum

@@ -1,0 +1,77 @@
+// The login dialog's own behaviour: the empty-field message, Enter in the
+// user field, the tab order and a fresh dialog on every show.
+#include "app/login_form.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(TLoginForm, LogInNeedsBothFields) {
+    struct Case {
+        const char* user;
+        const char* password;
+        bool accepted;
+    };
+    const Case cases[] = {{"", "", false}, {"101", "", false}, {"", "pw", false}, {"101", "pw", true}};
+    for (const Case& c : cases) {
+        TLoginForm form;
+        form.show();
+        form.UserEdit->setText(QString::fromUtf8(c.user));
+        form.PassEdit->setText(QString::fromUtf8(c.password));
+        form.LogInBtn->click();
+        EXPECT_EQ(form.result() == QDialog::Accepted, c.accepted) << c.user << "/" << c.password;
+        EXPECT_EQ(form.ErrorLabel->text(),
+                  c.accepted ? QString() : QStringLiteral("ユーザー名又はパスワードがありません。"));
+    }
+}
+
+TEST(TLoginForm, CancelRejects) {
+    TLoginForm form;
+    form.show();
+    form.CancelBtn->click();
+    EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+TEST(TLoginForm, EachShowStartsEmpty) {
+    TLoginForm form;
+    form.show();
+    form.UserEdit->setText("101");
+    form.PassEdit->setText("pw");
+    form.ErrorLabel->setText("x");
+    form.hide();
+    form.show();
+    EXPECT_TRUE(form.UserEdit->text().isEmpty());
+    EXPECT_TRUE(form.PassEdit->text().isEmpty());
+    EXPECT_TRUE(form.ErrorLabel->text().isEmpty());
+    EXPECT_EQ(form.PassEdit->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Lumorind　ログイン"));
+    EXPECT_EQ(form.LogInBtn->text(), QStringLiteral("ロ グ イ ン"));
+    EXPECT_EQ(form.CancelBtn->text(), QStringLiteral("キ ャ ン セ ル"));
+}
+
+TEST(TLoginForm, EnterInTheUserFieldMovesToThePassword) {
+    TLoginForm form;
+    form.show();
+    form.activateWindow();
+    form.UserEdit->setFocus();
+    form.UserEdit->setText("101");
+    QTest::keyClick(form.UserEdit, Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), form.PassEdit);
+    EXPECT_TRUE(form.isVisible()) << "Enter in the user field does not log in";
+    form.PassEdit->setText("pw");
+    QTest::keyClick(form.PassEdit, Qt::Key_Return);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
+TEST(TLoginForm, TabOrderIsUserLoginCancelPassword) {
+    TLoginForm form;
+    EXPECT_EQ(form.UserEdit->nextInFocusChain(), form.LogInBtn);
+    EXPECT_EQ(form.LogInBtn->nextInFocusChain(), form.CancelBtn);
+    EXPECT_EQ(form.CancelBtn->nextInFocusChain(), form.PassEdit);
+}
+
+}  // namespace
