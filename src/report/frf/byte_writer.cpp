@@ -1,0 +1,85 @@
+#include "report/frf/byte_writer.h"
+
+#include "common/cp932.h"
+#include "report/frf/frf_error.h"
+
+namespace lum {
+
+QByteArray encodeStreamText(const QString& text) {
+    std::optional<QByteArray> bytes = cp932::encode(text);
+    if (!bytes)
+        throw FrfError(QStringLiteral("The text \"%1\" has characters that code page 932 cannot hold.").arg(text));
+    return *bytes;
+}
+
+QString decodeStreamText(const QByteArray& bytes) { return cp932::decode(bytes); }
+
+void ByteWriter::u8(quint8 value) { data_.append(static_cast<char>(value)); }
+
+void ByteWriter::u16(quint16 value) {
+    u8(quint8(value & 0xFF));
+    u8(quint8(value >> 8));
+}
+
+void ByteWriter::i32(qint32 value) {
+    const auto v = static_cast<quint32>(value);
+    for (int shift = 0; shift < 32; shift += 8)
+        u8(quint8((v >> shift) & 0xFF));
+}
+
+void ByteWriter::bytes(const QByteArray& value) { data_.append(value); }
+
+void ByteWriter::patchI32(qsizetype at, qint32 value) {
+    const auto v = static_cast<quint32>(value);
+    for (int i = 0; i < 4; ++i)
+        data_[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+void ByteWriter::currentStringBytes(const QByteArray& value) {
+    if (value.size() > 0xFFFF)
+        throw FrfError(QStringLiteral("A text of %1 bytes is longer than a stored string can be (65535).")
+                           .arg(value.size()));
+    u16(quint16(value.size()));
+    bytes(value);
+    u8(0);
+}
+
+void ByteWriter::shortStringBytes(const QByteArray& value) {
+    if (value.size() > 0xFF)
+        throw FrfError(QStringLiteral("A name of %1 bytes is longer than a variable binding can hold (255).")
+                           .arg(value.size()));
+    u8(quint8(value.size()));
+    bytes(value);
+}
+
+void ByteWriter::currentLineBytes(const QList<QByteArray>& lines) {
+    if (lines.size() > 0xFFFF)
+        throw FrfError(QStringLiteral("%1 text lines are more than a stored list can hold (65535).")
+                           .arg(lines.size()));
+    u16(quint16(lines.size()));
+    if (lines.isEmpty()) {
+        u8(0);
+        return;
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].size() > 0xFFFF)
+            throw FrfError(QStringLiteral("A text line of %1 bytes is longer than a stored line can be (65535).")
+                               .arg(lines[i].size()));
+        u16(quint16(lines[i].size()));
+        bytes(lines[i]);
+        u8(i + 1 < lines.size() ? 13 : 0);
+    }
+}
+
+void ByteWriter::currentString(const QString& value) { currentStringBytes(encodeStreamText(value)); }
+void ByteWriter::shortString(const QString& value) { shortStringBytes(encodeStreamText(value)); }
+
+void ByteWriter::currentLines(const QStringList& lines) {
+    QList<QByteArray> encoded;
+    encoded.reserve(lines.size());
+    for (const QString& l : lines)
+        encoded.append(encodeStreamText(l));
+    currentLineBytes(encoded);
+}
+
+}  // namespace lum

@@ -1,0 +1,41 @@
+#pragma once
+// Little-endian writer of template and prepared-page streams; the text
+// writers always write the current encodings (code page 932). Text that code
+// page 932 cannot hold raises FrfError rather than being stored wrongly.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+namespace lum {
+
+class ByteWriter {
+public:
+    qsizetype pos() const { return data_.size(); }
+    const QByteArray& data() const { return data_; }
+    QByteArray take() { return std::move(data_); }
+
+    void u8(quint8 value);
+    void u16(quint16 value);
+    void i32(qint32 value);
+    void bytes(const QByteArray& value);
+    // Overwrites four bytes already written (the picture's end position).
+    void patchI32(qsizetype at, qint32 value);
+
+    void currentStringBytes(const QByteArray& value);
+    void shortStringBytes(const QByteArray& value);
+    void currentLineBytes(const QList<QByteArray>& lines);
+
+    void currentString(const QString& value);
+    void shortString(const QString& value);
+    void currentLines(const QStringList& lines);
+
+private:
+    QByteArray data_;
+};
+
+// Code page 932 bytes of a text, or FrfError naming the text.
+QByteArray encodeStreamText(const QString& text);
+QString decodeStreamText(const QByteArray& bytes);
+
+}  // namespace lum
