@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 namespace cp932 = lum::cp932;
 
 namespace {

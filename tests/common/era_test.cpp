@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "qt_printers.h"
+
 TEST(Era, TableIsOldestFirst) {
     const auto& eras = lum::eras();
     ASSERT_EQ(eras.size(), 5u);
