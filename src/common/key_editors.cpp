@@ -2,6 +2,7 @@
 
 #include "common/era.h"
 #include "common/era_text.h"
+#include "platform/clock.h"
 
 namespace lum {
 
@@ -26,7 +27,7 @@ bool readPlaces(QChar first, QChar second, int& value) {
     return true;
 }
 
-QDate orToday(const QDate& today) { return today.isValid() ? today : QDate::currentDate(); }
+QDate orToday(const QDate& today) { return today.isValid() ? today : lum::today(); }
 
 // The era places (0-1) and the year places (2-3), shared by both era masks.
 // Returns the new state, or -1 when the state is not one of these places.

@@ -18,7 +18,7 @@ extern const QString EraMonthMask;  // "＿＿__年__月"
 extern const QString TimeMask;      // "__:__"
 
 // State -1 puts the empty mask; -2 or less puts today's date (today, or the
-// system date when today is invalid). At the era places M T S H R (either
+// application clock's date when today is invalid). At the era places M T S H R (either
 // case) pick 明治 大正 昭和 平成 令和. The day's last digit is kept only when
 // the whole text is then a valid date (caret to 11).
 void EraDateKeyPress(int& state, QString& text, QChar& key, const QDate& today = QDate());

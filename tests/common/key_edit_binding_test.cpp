@@ -1,5 +1,6 @@
 #include "common/key_edit_binding.h"
 #include "common/key_editors.h"
+#include "platform/clock.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -34,6 +35,13 @@ TEST(KeyEditBinding, TypingGoesThroughTheEditor) {
     binding->reset();
     EXPECT_EQ(edit.text(), lum::EraDateMask);
     EXPECT_FALSE(edit.isModified());
+    {
+        lum::FixedClock clock(QDate(2019, 5, 1));
+        binding->reset(-2);
+        EXPECT_EQ(edit.text(), QStringLiteral("令和01年05月01日"));
+        EXPECT_EQ(edit.cursorPosition(), 0);
+        binding->reset();
+    }
 
     int edited = 0;
     QObject::connect(&edit, &QLineEdit::textEdited, [&] { ++edited; });
