@@ -47,6 +47,7 @@ void KeyEditBinding::reset(int state) {
 }
 
 void KeyEditBinding::typed(QChar key) {
+    emit keyTyped();
     if (press(edit_->cursorPosition(), key)) {
         // setText clears the flag; the user did change the text.
         edit_->setModified(true);
@@ -75,29 +76,30 @@ bool KeyEditBinding::eventFilter(QObject* watched, QEvent* event) {
         // Digits typed with an input method still on arrive as a commit.
         const auto* im = static_cast<QInputMethodEvent*>(event);
         const QString keys = im->commitString().normalized(QString::NormalizationForm_KC);
-        for (QChar c : keys) typed(c);
+        if (!edit_->isReadOnly())
+            for (QChar c : keys) typed(c);
         return true;
     }
-    if (event->type() != QEvent::KeyPress) return false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     const auto* ke = static_cast<QKeyEvent*>(event);
-    switch (ke->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
+    const bool isEnter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
+    if (event->type() == QEvent::KeyRelease) {
+        // The value is checked when Enter is released, as the windows expect.
+        if (isEnter && !ke->isAutoRepeat()) {
+            if (const auto v = value()) {
+                emit accepted(*v);
+            } else {
+                emit rejected();
+            }
+        }
+        return false;
+    }
+    if (ke->key() == Qt::Key_Backspace || ke->key() == Qt::Key_Delete) {
         edit_->cursorBackward(false);
         return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (const auto v = value()) {
-            emit accepted(*v);
-        } else {
-            emit rejected();
-        }
-        return false;  // the edit and its window still see Enter
-    default:
-        break;
     }
     const QString text = ke->text();
-    if (text.isEmpty() || !text[0].isPrint() ||
+    if (isEnter || edit_->isReadOnly() || text.isEmpty() || !text[0].isPrint() ||
         (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     typed(text[0]);

@@ -1,8 +1,9 @@
 #pragma once
 // Binds a key editor to a QLineEdit: typed characters go through the editor
 // at the caret, Backspace and Delete only move the caret left (nothing is ever
-// deleted from the mask), and Enter checks the text and reports the value.
-// Other keys (arrows, Home, End, Tab) behave as usual.
+// deleted from the mask), and Enter, when released, checks the text and
+// reports the value. Other keys (arrows, Home, End, Tab, Enter itself) behave
+// as usual; a read-only edit takes no typed keys.
 #include "common/datetime.h"
 
 #include <QObject>
@@ -33,10 +34,12 @@ public:
     std::optional<TDateTime> value() const;
 
 signals:
-    // Enter on a valid text, with its value.
+    // Enter released on a valid text, with its value.
     void accepted(lum::TDateTime value);
-    // Enter on a text that is no valid value.
+    // Enter released on a text that is no valid value.
     void rejected();
+    // Every key the editor received, whether or not it changed the text.
+    void keyTyped();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -43,14 +43,22 @@ TEST(KeyEditBinding, TypingGoesThroughTheEditor) {
         binding->reset();
     }
 
-    int edited = 0;
+    int edited = 0, keys = 0;
     QObject::connect(&edit, &QLineEdit::textEdited, [&] { ++edited; });
+    QObject::connect(binding, &KeyEditBinding::keyTyped, [&] { ++keys; });
     edit.setCursorPosition(0);
-    type(&edit, QStringLiteral("H140501"));
+    type(&edit, QStringLiteral("H140501x"));
     EXPECT_EQ(edit.text(), QStringLiteral("平成14年 5月 1日"));
     EXPECT_EQ(edit.cursorPosition(), 11);
     EXPECT_TRUE(edit.isModified());  // the window sees a user change
     EXPECT_EQ(edited, 7);
+    EXPECT_EQ(keys, 8);
+
+    // A read-only edit takes no keys.
+    edit.setReadOnly(true);
+    edit.setCursorPosition(0);
+    type(&edit, QStringLiteral("S"));
+    EXPECT_EQ(edit.text(), QStringLiteral("平成14年 5月 1日"));
 }
 
 TEST(KeyEditBinding, BackspaceAndDeleteOnlyMoveLeft) {
