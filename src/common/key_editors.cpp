@@ -154,6 +154,10 @@ void EraDateKeyPress(int& state, QString& text, QChar& key, const QDate& today) 
         text[9] = k;
         TDateTime date;
         if (EraTextToDate(text, date)) {
+            // A complete date shows its leading zeros, as the era texts of
+            // stored dates do ("平成14年 5月 1日" becomes "平成14年05月01日").
+            for (const int place : {2, 5, 8})
+                if (text[place] == u' ') text[place] = u'0';
             state = 11;
         } else {
             text[9] = u'_';

@@ -19,8 +19,10 @@ extern const QString TimeMask;      // "__:__"
 
 // State -1 puts the empty mask; -2 or less puts today's date (today, or the
 // application clock's date when today is invalid). At the era places M T S H R (either
-// case) pick 明治 大正 昭和 平成 令和. The day's last digit is kept only when
-// the whole text is then a valid date (caret to 11).
+// case) pick 明治 大正 昭和 平成 令和. A 0 or a blank at a first digit place
+// leaves a blank there. The day's last digit is kept only when the whole text
+// is then a valid date: the caret goes to 11 and the blanks left for leading
+// zeros become zeros.
 void EraDateKeyPress(int& state, QString& text, QChar& key, const QDate& today = QDate());
 
 // The same on the year-month mask; a key other than an era letter at the era

@@ -48,7 +48,7 @@ TEST(KeyEditBinding, TypingGoesThroughTheEditor) {
     QObject::connect(binding, &KeyEditBinding::keyTyped, [&] { ++keys; });
     edit.setCursorPosition(0);
     type(&edit, QStringLiteral("H140501x"));
-    EXPECT_EQ(edit.text(), QStringLiteral("平成14年 5月 1日"));
+    EXPECT_EQ(edit.text(), QStringLiteral("平成14年05月01日"));
     EXPECT_EQ(edit.cursorPosition(), 11);
     EXPECT_TRUE(edit.isModified());  // the window sees a user change
     EXPECT_EQ(edited, 7);
@@ -58,7 +58,7 @@ TEST(KeyEditBinding, TypingGoesThroughTheEditor) {
     edit.setReadOnly(true);
     edit.setCursorPosition(0);
     type(&edit, QStringLiteral("S"));
-    EXPECT_EQ(edit.text(), QStringLiteral("平成14年 5月 1日"));
+    EXPECT_EQ(edit.text(), QStringLiteral("平成14年05月01日"));
 }
 
 TEST(KeyEditBinding, BackspaceAndDeleteOnlyMoveLeft) {

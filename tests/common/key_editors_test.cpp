@@ -49,13 +49,15 @@ TEST(EraDateKeyPress, Table) {
         {QString(), -2, "x", s("令和08年12月10日"), 0},
         {QString(), -7, "x", s("令和08年12月10日"), 0},
         // A whole date typed in: a 0 at a first place is a blank.
-        {EraDateMask, 0, "H140501", s("平成14年 5月 1日"), 11},
+        {EraDateMask, 0, "H140501", s("平成14年05月01日"), 11},
+        {EraDateMask, 0, "H1405", s("平成14年 5月__日"), 8},  // blanks stand for zeros until complete
         {EraDateMask, 0, "h1412", s("平成14年12月__日"), 8},
-        {EraDateMask, 0, "R010501", s("令和 1年 5月 1日"), 11},
-        {EraDateMask, 0, "r071231", s("令和 7年12月31日"), 11},
+        {EraDateMask, 0, "R010501", s("令和01年05月01日"), 11},
+        {EraDateMask, 0, "r071231", s("令和07年12月31日"), 11},
         {EraDateMask, 0, "R10501", s("令和10年 1月__日"), 8},  // the 5 is no month start
-        {EraDateMask, 0, "H310501", s("平成31年 5月 1日"), 11},
-        {EraDateMask, 0, "S640107", s("昭和64年 1月 7日"), 11},
+        {EraDateMask, 0, "H310501", s("平成31年05月01日"), 11},  // kept as typed
+        {EraDateMask, 0, "S640107", s("昭和64年01月07日"), 11},
+        {EraDateMask, 0, "H320110", s("平成32年01月10日"), 11},  // a 平成 year past the era: 2020
         {EraDateMask, 1, "m", s("明治__年__月__日"), 2},
         {EraDateMask, 0, "t", s("大正__年__月__日"), 2},
         {s("平成14年05月01日"), 0, "S", s("昭和14年05月01日"), 2},
