@@ -29,9 +29,10 @@ bool readPlaces(QChar first, QChar second, int& value) {
 
 QDate orToday(const QDate& today) { return today.isValid() ? today : lum::today(); }
 
-// The era places (0-1) and the year places (2-3), shared by both era masks.
-// Returns the new state, or -1 when the state is not one of these places.
-int eraYearKey(int state, QString& text, QChar key, int stateAfterOtherEraKey) {
+// The era places (0-1), the year places (2-3), 年 (4) and the month's first
+// place (5), alike in both era masks. Returns the new state, or -1 for a state
+// past these places.
+int leadingPlaceKey(int state, QString& text, QChar key, int stateAfterOtherEraKey) {
     switch (state) {
     case 0:
     case 1:
@@ -117,7 +118,7 @@ void EraDateKeyPress(int& state, QString& text, QChar& key, const QDate& today) 
     }
     if (state >= 10) return;
     ensureMask(text, EraDateMask);
-    if (const int next = eraYearKey(state, text, k, 2); next >= 0) {
+    if (const int next = leadingPlaceKey(state, text, k, 2); next >= 0) {
         state = next;
         return;
     }
@@ -184,7 +185,7 @@ void EraMonthKeyPress(int& state, QString& text, QChar& key, const QDate& today)
     }
     if (state >= 8) return;
     ensureMask(text, EraMonthMask);
-    if (const int next = eraYearKey(state, text, k, 0); next >= 0) {
+    if (const int next = leadingPlaceKey(state, text, k, 0); next >= 0) {
         state = next;
         return;
     }
