@@ -1,0 +1,53 @@
+#include "report/expr/engine_context.h"
+
+#include "report/expr/std_functions.h"
+
+namespace lum {
+
+EngineContext::EngineContext() { FunctionLibraries.RegisterFunctionLibrary<TfrStdFunctionLibrary>(); }
+
+void EngineContext::setReportMoment(TDateTime now) {
+    ReportDate = now.dateOnly();
+    ReportTime = TDateTime(now.value() - now.dateOnly().value());
+}
+
+void EngineContext::forgetReport(const TfrReport* report) {
+    if (report != nullptr && CurrentReport != report) return;
+    CurrentReport = nullptr;
+    forgetRuntimeObjects();
+    ExprParser.OnGetValue = nullptr;
+    ExprParser.OnFunction = nullptr;
+    Aggregates = nullptr;
+    CurrentValue = ExprValue();
+    CurrentExpression.clear();
+    LookupGuard.clear();
+}
+
+void EngineContext::forgetRuntimeObjects() {
+    CurrentPage = nullptr;
+    CurrentBand = nullptr;
+    CurrentView = nullptr;
+    AggregateBand = nullptr;
+}
+
+void EngineContext::reset() {
+    forgetReport(nullptr);
+    PageNo = 0;
+    TotalPages = 0;
+    ReportDate = ReportTime = TDateTime();
+    FirstPass = false;
+    CalcErrorFlag = false;
+    CalcErrorText.clear();
+    TemplateVersion = 23;
+    FindScriptVariable = nullptr;
+    InputBox = nullptr;
+    FunctionLibraries.UnregisterAll();
+    FunctionLibraries.RegisterFunctionLibrary<TfrStdFunctionLibrary>();
+}
+
+EngineContext& engine() {
+    static EngineContext context;
+    return context;
+}
+
+}  // namespace lum
