@@ -5,8 +5,7 @@
 
 #include <gtest/gtest.h>
 
-using lum::ExprValue;
-using lum::TDateTime;
+using namespace lum;
 using lum::test::ExprFixture;
 using lum::test::FakeDataSet;
 
@@ -250,12 +249,12 @@ TEST(ReportLookup, EmptyValuesPrintOneBlank) {
 
 TEST(EngineContext, ForgetsAReportThatIsDone) {
     lum::engine().reset();
-    auto* report = reinterpret_cast<TfrReport*>(0x1000);
-    auto* other = reinterpret_cast<TfrReport*>(0x2000);
+    auto* report = reinterpret_cast<lum::TfrReport*>(0x1000);
+    auto* other = reinterpret_cast<lum::TfrReport*>(0x2000);
     {
         ExprFixture f;
         lum::CurrentReportScope scope(report);
-        lum::engine().CurrentBand = reinterpret_cast<TfrBand*>(0x3000);
+        lum::engine().CurrentBand = reinterpret_cast<lum::TfrBand*>(0x3000);
         lum::engine().forgetReport(other);  // another report: nothing changes
         EXPECT_EQ(lum::engine().CurrentReport, report);
         EXPECT_TRUE(static_cast<bool>(lum::engine().ExprParser.OnGetValue));

@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-using lum::ExprValue;
+using namespace lum;
 
 namespace {
 

@@ -8,8 +8,7 @@
 
 #include <cmath>
 
-using lum::ExprValue;
-using lum::TDateTime;
+using namespace lum;
 
 TEST(NumberFormat, Patterns) {
     const struct {

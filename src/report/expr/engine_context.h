@@ -16,12 +16,12 @@
 #include <cstdint>
 #include <functional>
 
+namespace lum {
+
 class TfrReport;
 class TfrPage;
 class TfrBand;
 class TfrView;
-
-namespace lum {
 
 class EngineContext {
 public:

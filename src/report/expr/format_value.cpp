@@ -79,10 +79,6 @@ InlineFormat splitInlineFormat(const QString& bracketed) {
     return r;
 }
 
-}  // namespace lum
-
-using namespace lum;
-
 namespace {
 
 QString tableOrCustom(const QStringList& table, int subFormat, const QString& custom) {
@@ -126,3 +122,5 @@ QString FormatValue(const ExprValue& value, int format, const QString& formatStr
         return value.toString();
     }
 }
+
+}  // namespace lum

@@ -47,8 +47,8 @@ struct InlineFormat {
 };
 InlineFormat splitInlineFormat(const QString& bracketed);
 
-}  // namespace lum
-
 // The text of a value in a display format. Never fails: empty and null values give
 // one blank, a value the format cannot take gives its plain text.
-QString FormatValue(const lum::ExprValue& value, int format, const QString& formatStr);
+QString FormatValue(const ExprValue& value, int format, const QString& formatStr);
+
+}  // namespace lum

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+namespace lum {
 namespace {
 bool lessCi(const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; }
 }  // namespace
@@ -12,17 +13,19 @@ void TfrFunctionLibrary::addFunction(const QString& name) {
     list_.insert(it, name);
 }
 
-bool TfrFunctionLibrary::TryCall(const QString& name, const lum::ExprValue& p1, const lum::ExprValue& p2,
-                                 const lum::ExprValue& p3, QString& val) {
+bool TfrFunctionLibrary::TryCall(const QString& name, const ExprValue& p1, const ExprValue& p2,
+                                 const ExprValue& p3, QString& val) {
     const auto it = std::lower_bound(list_.begin(), list_.end(), name, lessCi);
     if (it == list_.end() || QString::compare(*it, name, Qt::CaseInsensitive) != 0) return false;
     CallFunction(static_cast<int>(it - list_.begin()), p1, p2, p3, val);
     return true;
 }
 
-bool TfrFunctionLibraries::TryCall(const QString& name, const lum::ExprValue& p1, const lum::ExprValue& p2,
-                                   const lum::ExprValue& p3, QString& val) {
+bool TfrFunctionLibraries::TryCall(const QString& name, const ExprValue& p1, const ExprValue& p2,
+                                   const ExprValue& p3, QString& val) {
     for (const auto& lib : libraries_)
         if (lib->TryCall(name, p1, p2, p3, val)) return true;
     return false;
 }
+
+}  // namespace lum

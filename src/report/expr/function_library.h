@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace lum {
+
 class TfrFunctionLibrary {
 public:
     TfrFunctionLibrary() = default;
@@ -17,12 +19,12 @@ public:
     virtual ~TfrFunctionLibrary() = default;
 
     // Finds `name` (letter case ignored) and evaluates it; false (val untouched) when unknown.
-    bool TryCall(const QString& name, const lum::ExprValue& p1, const lum::ExprValue& p2,
-                 const lum::ExprValue& p3, QString& val);
+    bool TryCall(const QString& name, const ExprValue& p1, const ExprValue& p2,
+                 const ExprValue& p3, QString& val);
     // `fno` is the position of the name in List(). Arguments are expression texts;
     // val is the result as expression text.
-    virtual void CallFunction(int fno, const lum::ExprValue& p1, const lum::ExprValue& p2,
-                              const lum::ExprValue& p3, QString& val) = 0;
+    virtual void CallFunction(int fno, const ExprValue& p1, const ExprValue& p2,
+                              const ExprValue& p3, QString& val) = 0;
 
     const QStringList& List() const { return list_; }
 
@@ -49,9 +51,11 @@ public:
     TfrFunctionLibrary& Item(int i) { return *libraries_.at(static_cast<size_t>(i)); }
 
     // The first library that knows `name` evaluates it; false when none does.
-    bool TryCall(const QString& name, const lum::ExprValue& p1, const lum::ExprValue& p2,
-                 const lum::ExprValue& p3, QString& val);
+    bool TryCall(const QString& name, const ExprValue& p1, const ExprValue& p2,
+                 const ExprValue& p3, QString& val);
 
 private:
     std::vector<std::unique_ptr<TfrFunctionLibrary>> libraries_;
 };
+
+}  // namespace lum

@@ -4,8 +4,6 @@
 #include "report/expr/engine_context.h"
 #include "report/expr/number_format.h"
 
-using lum::ExprValue;
-
 namespace lum {
 
 QString asciiUpper(const QString& s) {
@@ -22,11 +20,9 @@ QString asciiLower(const QString& s) {
     return r;
 }
 
-}  // namespace lum
-
 namespace {
 
-ExprValue calc(const ExprValue& arg) { return lum::engine().ExprParser.Calc(arg.toString()); }
+ExprValue calc(const ExprValue& arg) { return engine().ExprParser.Calc(arg.toString()); }
 QString quoted(const QString& text) { return u'\'' + text + u'\''; }
 
 }  // namespace
@@ -40,30 +36,32 @@ TfrStdFunctionLibrary::TfrStdFunctionLibrary() {
 void TfrStdFunctionLibrary::CallFunction(int fno, const ExprValue& p1, const ExprValue& p2, const ExprValue& p3,
                                          QString& val) {
     const QString& name = List().at(fno);
-    lum::EngineContext& e = lum::engine();
-    const auto aggregate = [&](lum::AggregateFunction fn) {
+    EngineContext& e = engine();
+    const auto aggregate = [&](AggregateFunction fn) {
         if (e.Aggregates) e.Aggregates->aggregate(fn, p1.toString(), p2.toString(), p3.toString(), val);
     };
-    if (name == u"AVG") aggregate(lum::AggregateFunction::Avg);
-    else if (name == u"COUNT") aggregate(lum::AggregateFunction::Count);
-    else if (name == u"MAX") aggregate(lum::AggregateFunction::Max);
-    else if (name == u"MIN") aggregate(lum::AggregateFunction::Min);
-    else if (name == u"SUM") aggregate(lum::AggregateFunction::Sum);
+    if (name == u"AVG") aggregate(AggregateFunction::Avg);
+    else if (name == u"COUNT") aggregate(AggregateFunction::Count);
+    else if (name == u"MAX") aggregate(AggregateFunction::Max);
+    else if (name == u"MIN") aggregate(AggregateFunction::Min);
+    else if (name == u"SUM") aggregate(AggregateFunction::Sum);
     else if (name == u"FORMATDATETIME")
-        val = quoted(lum::formatDateTime(calc(p1).toString(), calc(p2).toDateTime()));
+        val = quoted(formatDateTime(calc(p1).toString(), calc(p2).toDateTime()));
     else if (name == u"FORMATFLOAT")
-        val = quoted(lum::formatFloat(calc(p1).toString(), calc(p2).toDouble()));
+        val = quoted(formatFloat(calc(p1).toString(), calc(p2).toDouble()));
     else if (name == u"INPUT") {
         const QString prompt = calc(p1).toString();
         const QString preset = calc(p2).toString();
         std::optional<QString> answer;
         if (e.InputBox) answer = e.InputBox->input(QString(), prompt, preset);
         val = quoted(answer.value_or(preset));
-    } else if (name == u"LOWERCASE") val = quoted(lum::asciiLower(calc(p1).toString()));
-    else if (name == u"UPPERCASE") val = quoted(lum::asciiUpper(calc(p1).toString()));
+    } else if (name == u"LOWERCASE") val = quoted(asciiLower(calc(p1).toString()));
+    else if (name == u"UPPERCASE") val = quoted(asciiUpper(calc(p1).toString()));
     else if (name == u"NAMECASE") {
-        const QString s = lum::asciiLower(calc(p1).toString());
-        val = s.isEmpty() ? QStringLiteral("''") : quoted(lum::asciiUpper(s.left(1)) + s.mid(1));
+        const QString s = asciiLower(calc(p1).toString());
+        val = s.isEmpty() ? QStringLiteral("''") : quoted(asciiUpper(s.left(1)) + s.mid(1));
     } else if (name == u"STRTODATE") val = QStringLiteral("%d") + quoted(calc(p1).toString());
     else if (name == u"STRTOTIME") val = QStringLiteral("%t") + quoted(calc(p1).toString());
 }
+
+}  // namespace lum

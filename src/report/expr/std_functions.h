@@ -5,14 +5,15 @@
 // literals. The aggregates are counted by the engine's AggregateHandler (bands).
 #include "report/expr/function_library.h"
 
+namespace lum {
+
 class TfrStdFunctionLibrary : public TfrFunctionLibrary {
 public:
     TfrStdFunctionLibrary();
-    void CallFunction(int fno, const lum::ExprValue& p1, const lum::ExprValue& p2, const lum::ExprValue& p3,
+    void CallFunction(int fno, const ExprValue& p1, const ExprValue& p2, const ExprValue& p3,
                       QString& val) override;
 };
 
-namespace lum {
 // ASCII letters only: double-byte (full-width) letters are left as they are.
 QString asciiUpper(const QString& s);
 QString asciiLower(const QString& s);

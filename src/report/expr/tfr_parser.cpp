@@ -5,10 +5,8 @@
 #include <cmath>
 #include <vector>
 
-using lum::EConvertError;
-using lum::EParserError;
-using lum::ExprValue;
-namespace pf = lum::postfix;
+namespace lum {
+namespace pf = postfix;
 
 namespace {
 
@@ -111,7 +109,7 @@ qsizetype closingParen(QStringView s, qsizetype open) {
             if (end < 0) return -1;
             i = end - 1;
         } else if (c == u'[') {
-            const qsizetype end = lum::matchingBracket(s, i);
+            const qsizetype end = matchingBracket(s, i);
             if (end < 0) return -1;
             i = end;
         } else if (c == u'(') {
@@ -133,7 +131,7 @@ std::vector<QString> splitArguments(QStringView s) {
             const qsizetype end = literalEnd(s, i);
             i = end < 0 ? s.size() : end - 1;
         } else if (c == u'[') {
-            const qsizetype end = lum::matchingBracket(s, i);
+            const qsizetype end = matchingBracket(s, i);
             i = end < 0 ? s.size() : end;
         } else if (c == u'(') {
             ++level;
@@ -180,7 +178,7 @@ struct DepthGuard {
 
 }  // namespace
 
-qsizetype lum::matchingBracket(QStringView text, qsizetype open) {
+qsizetype matchingBracket(QStringView text, qsizetype open) {
     int level = 0;
     bool single = false, dbl = false;
     for (qsizetype i = open; i < text.size(); ++i) {
@@ -204,7 +202,7 @@ QString ExtractBracketed(const QString& text, int& startPos, int& endPos) {
         else if (c == u'\'' && !dbl) single = !single;
         else if (c == u'[' && !single && !dbl) {
             startPos = static_cast<int>(i) + 1;
-            const qsizetype close = lum::matchingBracket(text, i);
+            const qsizetype close = matchingBracket(text, i);
             if (close < 0) return {};
             endPos = static_cast<int>(close) + 1;
             return text.mid(i + 1, close - i - 1);
@@ -312,7 +310,7 @@ QString TfrParser::ToPostfix(const QString& expression) {
                 i = end;
                 operandBefore = true;
             } else if (first == u'[') {
-                const qsizetype close = lum::matchingBracket(s, i);
+                const qsizetype close = matchingBracket(s, i);
                 if (close < 0) throw EParserError(QStringLiteral("Missing ] in \"%1\"").arg(expression));
                 out += prefix;
                 out += QStringView(s).mid(i, close + 1 - i);
@@ -384,18 +382,18 @@ ExprValue TfrParser::EvaluatePostfix(const QString& pfx) {
             const QString text = literalText(QStringView(pfx).mid(i, end - i));
             i = end;
             if (convert == u'd') {
-                const auto d = lum::strToDate(text);
+                const auto d = strToDate(text);
                 if (!d) throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
                 push(ExprValue(*d));
             } else if (convert == u't') {
-                const auto t = lum::strToTime(text);
+                const auto t = strToTime(text);
                 if (!t) throw EConvertError(QStringLiteral("'%1' is not a valid time").arg(text));
                 push(ExprValue(*t));
             } else {
                 push(ExprValue(text));
             }
         } else if (c == u'[') {
-            qsizetype close = lum::matchingBracket(pfx, i);
+            qsizetype close = matchingBracket(pfx, i);
             if (close < 0) close = n;
             push(valueOf(pfx.mid(i + 1, close - i - 1)));
             i = close + 1;
@@ -409,7 +407,7 @@ ExprValue TfrParser::EvaluatePostfix(const QString& pfx) {
             if (isUnary(op)) {
                 const ExprValue a = pop();
                 switch (op) {
-                case pf::Negate: push(lum::exprNegate(a)); break;
+                case pf::Negate: push(exprNegate(a)); break;
                 case pf::Int: push(ExprValue(std::trunc(a.toDouble()))); break;
                 case pf::Frac: {
                     const double d = a.toDouble();
@@ -417,13 +415,13 @@ ExprValue TfrParser::EvaluatePostfix(const QString& pfx) {
                     break;
                 }
                 case pf::Round: {
-                    const double r = lum::roundHalfEven(a.toDouble());
+                    const double r = roundHalfEven(a.toDouble());
                     if (std::fabs(r) < 9.0e18) push(ExprValue(static_cast<std::int64_t>(r)));
                     else push(ExprValue(r));
                     break;
                 }
                 case pf::Str: push(ExprValue(a.toString())); break;
-                case pf::Not: push(ExprValue(std::int64_t{lum::exprCompare(a, ExprValue(std::int64_t{0})) == 0}));
+                case pf::Not: push(ExprValue(std::int64_t{exprCompare(a, ExprValue(std::int64_t{0})) == 0}));
                     break;
                 }
                 continue;
@@ -431,13 +429,13 @@ ExprValue TfrParser::EvaluatePostfix(const QString& pfx) {
             const ExprValue b = pop();
             const ExprValue a = pop();
             switch (op) {
-            case u'+': case pf::Or: push(lum::exprAdd(a, b)); break;
-            case u'-': push(lum::exprSubtract(a, b)); break;
-            case u'*': case pf::And: push(lum::exprMultiply(a, b)); break;
-            case u'/': push(lum::exprDivide(a, b)); break;
-            case pf::Mod: push(lum::exprMod(a, b)); break;
+            case u'+': case pf::Or: push(exprAdd(a, b)); break;
+            case u'-': push(exprSubtract(a, b)); break;
+            case u'*': case pf::And: push(exprMultiply(a, b)); break;
+            case u'/': push(exprDivide(a, b)); break;
+            case pf::Mod: push(exprMod(a, b)); break;
             default: {
-                const int cmp = lum::exprCompare(a, b);
+                const int cmp = exprCompare(a, b);
                 bool r = false;
                 switch (op) {
                 case u'<': r = cmp < 0; break;
@@ -475,3 +473,5 @@ ExprValue TfrParser::EvaluatePostfix(const QString& pfx) {
     if (stack.size() != 1) throw illFormed();
     return std::move(stack.back());
 }
+
+}  // namespace lum

@@ -20,29 +20,27 @@ inline constexpr char16_t GreaterEqual = 1, LessEqual = 2, NotEqual = 3, Or = 4,
                           Negate = 9, Plus = 10, Str = 11, Not = 12, Mod = 13, Round = 14;
 }
 
-}  // namespace lum
-
 class TfrParser {
 public:
     // (name, value): value arrives empty; plain names come upper-cased, bracketed
     // names as written.
-    using GetValueEvent = std::function<void(const QString& name, lum::ExprValue& value)>;
+    using GetValueEvent = std::function<void(const QString& name, ExprValue& value)>;
     // (NAME, p1, p2, p3, val): the arguments are the texts of their expressions;
     // val (arriving "0") is the result as expression text: a number or a quoted literal.
-    using FunctionEvent = std::function<void(const QString& name, const lum::ExprValue& p1,
-                                             const lum::ExprValue& p2, const lum::ExprValue& p3, QString& val)>;
+    using FunctionEvent = std::function<void(const QString& name, const ExprValue& p1,
+                                             const ExprValue& p2, const ExprValue& p3, QString& val)>;
 
     GetValueEvent OnGetValue;
     FunctionEvent OnFunction;
 
     // Raises EParserError for an ill-formed expression and EConvertError for values
     // that cannot be read or combined.
-    lum::ExprValue Calc(const QString& expression);
+    ExprValue Calc(const QString& expression);
     QString ToPostfix(const QString& expression);
-    lum::ExprValue EvaluatePostfix(const QString& postfix);
+    ExprValue EvaluatePostfix(const QString& postfix);
 
 private:
-    lum::ExprValue valueOf(const QString& name);
+    ExprValue valueOf(const QString& name);
     QString callFunction(const QString& name, const QString (&args)[3]);
     int depth_ = 0;  // nesting of Calc through IF, COPY and the hooks
 };
@@ -53,7 +51,6 @@ private:
 // without its "]" endPos is 0; both return an empty text.
 QString ExtractBracketed(const QString& text, int& startPos, int& endPos);
 
-namespace lum {
 // 0-based form: index of the "]" that closes the "[" at `open`, or -1.
 qsizetype matchingBracket(QStringView text, qsizetype open);
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 
 namespace lum {
+
 class ReportDataSet;  // a data source the engine walks; defined with the data sources
-}
 
 // Kinds of binding (the Typ byte stored in templates).
 enum TfrValueType : std::uint8_t {
@@ -44,10 +44,12 @@ public:
     QString FieldName;    // field name, or the expression text
     // The data set found for DataSetName when a build starts; not owned, cleared when
     // the build ends.
-    lum::ReportDataSet* DSet = nullptr;
+    ReportDataSet* DSet = nullptr;
 
     friend bool operator==(const TfrValue& a, const TfrValue& b) {
         return a.Typ == b.Typ && a.OtherKind == b.OtherKind && a.DataSetName == b.DataSetName &&
                a.FieldName == b.FieldName && a.DSet == b.DSet;
     }
 };
+
+}  // namespace lum

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+namespace lum {
 namespace {
 
 struct SpecialName {
@@ -108,3 +109,5 @@ bool operator==(const TfrValues& a, const TfrValues& b) {
         if (a.items_[i].name != b.items_[i].name || !(*a.items_[i].value == *b.items_[i].value)) return false;
     return true;
 }
+
+}  // namespace lum

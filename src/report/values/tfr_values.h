@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+namespace lum {
+
 class TfrValues {
 public:
     TfrValues() = default;
@@ -57,3 +59,5 @@ private:
     std::vector<Entry> items_;
     bool sorted_ = false;
 };
+
+}  // namespace lum
