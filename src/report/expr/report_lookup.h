@@ -39,6 +39,9 @@ public:
     virtual int specialCounter(int /*otherKind*/) { return 0; }
     // Whether the band whose objects are evaluated is visible (aggregates collect while it is not).
     virtual bool aggregateBandVisible() { return true; }
+    // Calls `visit` on every record of the data set from the first to the last, then
+    // brings the data set back to the record it was on. False when it cannot be walked.
+    virtual bool forEachRecord(ReportDataSet* /*dataSet*/, const std::function<void()>& /*visit*/) { return false; }
 };
 
 class ReportValueLookup {
