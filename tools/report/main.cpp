@@ -1,0 +1,71 @@
+// lumorind-report: the template tool.
+//   lumorind-report dump <file.frf>             the template as a readable description (UTF-8)
+//   lumorind-report build <source> <file.frf>   a template from such a description
+// Templates are written through the engine's own writer, so what the tool
+// builds is what the application reads.
+#include "report/frf/template_source.h"
+#include "report/frf/template_stream.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace {
+
+void print(FILE* to, const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
+}
+
+int usage() {
+    print(stderr, QStringLiteral("usage: lumorind-report dump <file.frf>\n"
+                                 "       lumorind-report build <source> <file.frf>\n"));
+    return 2;
+}
+
+int dump(const QString& fileName) {
+    lum::ReportTemplate t;
+    const lum::TemplateLoadResult r = lum::LoadTemplateFromFile(fileName, t);
+    if (!r.ok()) {
+        print(stderr, r.message + QLatin1Char('\n'));
+        if (!r.detail.isEmpty() && !r.message.contains(r.detail))
+            print(stderr, fileName + QStringLiteral(": ") + r.detail + QLatin1Char('\n'));
+        return 1;
+    }
+    print(stdout, QStringLiteral("# %1: template version %2\n").arg(QFileInfo(fileName).fileName()).arg(r.version));
+    print(stdout, lum::templateToSource(t));
+    return 0;
+}
+
+int build(const QString& sourceName, const QString& fileName) {
+    QFile source(sourceName);
+    if (!source.open(QIODevice::ReadOnly)) {
+        print(stderr, QStringLiteral("Cannot open file \"%1\". %2\n").arg(sourceName, source.errorString()));
+        return 1;
+    }
+    lum::ReportTemplate t;
+    QString error;
+    if (!lum::templateFromSource(QString::fromUtf8(source.readAll()), QFileInfo(sourceName).absolutePath(), t,
+                                 &error)) {
+        print(stderr, sourceName + QStringLiteral(": ") + error + QLatin1Char('\n'));
+        return 1;
+    }
+    if (!lum::SaveTemplateToFile(fileName, t, &error)) {
+        print(stderr, sourceName + QStringLiteral(": ") + error + QLatin1Char('\n'));
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.size() == 2 && args[0] == QLatin1String("dump"))
+        return dump(args[1]);
+    if (args.size() == 3 && args[0] == QLatin1String("build"))
+        return build(args[1], args[2]);
+    return usage();
+}
