@@ -1,0 +1,32 @@
+#pragma once
+// The input rules shared by the client search, the client registration and
+// the linked-system pickers: byte limits in code page 932 (a full-width
+// character counts two) and the messages that name them. Each check returns
+// the message to show, or an empty text when the input is fine.
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace lum {
+
+inline constexpr int NameBytes = 20;
+inline constexpr int KanaBytes = 20;
+inline constexpr int NumberBytes = 10;  // a treatment or linked-system number typed for a search
+
+// "入力文字数がオーバーしています。\n半角N文字・全角N/2文字以内で入力してください。",
+// without the full-width count when fullWidthToo is false.
+QString overLimitMessage(int halfWidthChars, bool fullWidthToo = true);
+
+// 氏名: at most 20 bytes, not empty.
+QString checkNameInput(QStringView text);
+// カナ: at most 20 bytes, not empty.
+QString checkKanaInput(QStringView text);
+// A number typed for a search: at most 10 bytes, not empty.
+QString checkNumberInput(QStringView text);
+
+// The whole decimal number the text holds (ASCII blanks around it allowed);
+// nothing for any other text, so no typed text ever reaches SQL.
+std::optional<int> parseWholeNumber(QStringView text);
+
+}  // namespace lum

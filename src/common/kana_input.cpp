@@ -1,0 +1,52 @@
+#include "common/kana_input.h"
+
+#include "common/ime.h"
+#include "common/kana.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace lum {
+
+void bindKanaField(QLineEdit* kanaEdit) {
+    QObject::connect(kanaEdit, &QLineEdit::textEdited, kanaEdit, [kanaEdit](const QString& text) {
+        const QString converted = toHalfWidthKatakana(text);
+        if (converted == text) return;
+        // Voiced letters grow by their mark: keep the caret after the same
+        // characters it followed.
+        const int caret = kanaEdit->cursorPosition();
+        const int caretAfter = int(toHalfWidthKatakana(QStringView(text).left(caret)).size());
+        kanaEdit->setText(converted);
+        kanaEdit->setCursorPosition(caretAfter);
+        kanaEdit->setModified(true);
+    });
+}
+
+NameReadingBinding::NameReadingBinding(QLineEdit* nameEdit, QLineEdit* kanaEdit)
+    : QObject(nameEdit), name_(nameEdit), kana_(kanaEdit) {
+    nameEdit->installEventFilter(this);
+}
+
+bool NameReadingBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == name_) {
+        if (event->type() == QEvent::KeyRelease) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+                QString reading;
+                GetImeReading(name_, reading);
+                kana_->setText(kana_->text() + toHalfWidthKatakana(reading) + u' ');
+                kana_->setModified(true);
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            QString kana = kana_->text();
+            if (kana.endsWith(u' ')) {
+                kana.chop(1);
+                kana_->setText(kana);
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace lum
