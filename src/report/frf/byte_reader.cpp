@@ -1,5 +1,7 @@
 #include "report/frf/byte_reader.h"
 
+#include "report/draw/wrapped_lines.h"
+
 #include "common/cp932.h"
 #include "report/frf/frf_error.h"
 
@@ -108,11 +110,23 @@ QList<QByteArray> ByteReader::oldLineBytes() {
 }
 
 namespace {
+// Lines of a wrapped memo text (any line holds the byte 1) end in two raw
+// width bytes, kept as width characters (report/draw/wrapped_lines.h).
 QStringList decodeLines(const QList<QByteArray>& lines) {
+    bool wrapped = false;
+    for (const QByteArray& l : lines) wrapped = wrapped || l.contains('\x01');
     QStringList out;
     out.reserve(lines.size());
-    for (const QByteArray& l : lines)
-        out.append(cp932::decode(l));
+    for (const QByteArray& l : lines) {
+        if (wrapped && l.size() >= 2) {
+            QString s = cp932::decode(l.left(l.size() - 2));
+            s += QChar(char16_t(kWidthByteBase + quint8(l.at(l.size() - 2))));
+            s += QChar(char16_t(kWidthByteBase + quint8(l.at(l.size() - 1))));
+            out.append(s);
+        } else {
+            out.append(cp932::decode(l));
+        }
+    }
     return out;
 }
 }  // namespace

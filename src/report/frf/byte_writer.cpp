@@ -1,5 +1,7 @@
 #include "report/frf/byte_writer.h"
 
+#include "report/draw/wrapped_lines.h"
+
 #include "common/cp932.h"
 #include "report/frf/frf_error.h"
 
@@ -77,8 +79,19 @@ void ByteWriter::shortString(const QString& value) { shortStringBytes(encodeStre
 void ByteWriter::currentLines(const QStringList& lines) {
     QList<QByteArray> encoded;
     encoded.reserve(lines.size());
-    for (const QString& l : lines)
-        encoded.append(encodeStreamText(l));
+    for (const QString& l : lines) {
+        // A wrapped memo line ends in its width as two characters that stand
+        // for raw bytes (report/draw/wrapped_lines.h).
+        const qsizetype n = l.size();
+        if (n >= 2 && isWidthByteChar(l.at(n - 2)) && isWidthByteChar(l.at(n - 1))) {
+            QByteArray bytes = encodeStreamText(l.left(n - 2));
+            bytes.append(char(l.at(n - 2).unicode() - kWidthByteBase));
+            bytes.append(char(l.at(n - 1).unicode() - kWidthByteBase));
+            encoded.append(bytes);
+        } else {
+            encoded.append(encodeStreamText(l));
+        }
+    }
     currentLineBytes(encoded);
 }
 
