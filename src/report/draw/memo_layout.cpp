@@ -1,0 +1,331 @@
+#include "report/draw/memo_layout.h"
+
+#include "report/expr/tfr_parser.h"
+
+#include <QRegularExpression>
+
+namespace lum {
+namespace memo {
+namespace {
+
+bool isLineBreak(QChar c) { return c == u'\r' || c == u'\n'; }
+bool isBreakChar(QChar c) { return c == u' ' || c == u',' || c == u'-' || c == u'.'; }
+
+int horizontalAdjust(const TfrMemoView& m) { return m.Adjust & (adHorizontalMask | adRotated); }
+
+// Lines of a text that may hold line breaks of any kind.
+QStringList splitLines(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    return text.split(breaks);
+}
+
+}  // namespace
+
+CanvasFont canvasFont(const TfrMemoView& m, int pixelHeight) {
+    CanvasFont f;
+    f.family = m.Font.Name;
+    f.pixelHeight = pixelHeight;
+    f.style = m.Font.Style;
+    f.color = m.Font.Color;
+    return f;
+}
+
+int measureHeight(const TfrMemoView& m) { return fontPixelHeight(m.Font.Size, 96); }
+
+QStringList expandText(const QStringList& memoText, const std::function<QString(const QString&)>& expandExpression) {
+    QStringList out;
+    for (const QString& line : memoText) {
+        if (line.isEmpty()) {
+            out.append(QString());
+            continue;
+        }
+        QString result;
+        qsizetype i = 0;
+        while (i < line.size()) {
+            if (line.at(i) != u'[') {
+                result += line.at(i++);
+                continue;
+            }
+            const qsizetype close = matchingBracket(line, i);
+            if (close < 0) {  // no closing bracket: the rest stays as it is
+                result += line.mid(i);
+                break;
+            }
+            result += expandExpression(line.mid(i + 1, close - i - 1));
+            i = close + 1;  // the inserted value is not scanned again
+        }
+        out.append(splitLines(result));
+    }
+    return out;
+}
+
+// The wrap rule: a line ends at the last blank or one of ",", "-", "." before
+// the character that makes it too wide (a blank at the end is dropped); a word
+// wider than the line breaks before that character, so every character stays
+// whole and each line fits. Line breaks inside the text end paragraphs (runs of
+// them count as one).
+QList<WrappedLine> wrapLine(const QString& s, int width, const CanvasFont& font, int charExtra) {
+    QList<WrappedLine> out;
+    const auto add = [&](const QString& t, bool paragraphEnd) {
+        out.append({t, paragraphEnd, TextMetrics::width(font, t, charExtra)});
+    };
+    const bool hasBreaks = s.contains(u'\r') || s.contains(u'\n');
+    if (!hasBreaks && (s.size() < 2 || TextMetrics::width(font, s, charExtra) <= width)) {
+        add(s, true);
+        return out;
+    }
+    const qsizetype n = s.size();
+    qsizetype start = 0, lastBreak = 0, i = 0;
+    while (i < n) {
+        const QChar c = s.at(i);
+        if (isLineBreak(c)) {
+            add(s.mid(start, i - start), true);
+            while (i < n && isLineBreak(s.at(i))) ++i;
+            if (i >= n) return out;
+            start = lastBreak = i;
+            continue;
+        }
+        if (c != u' ' && TextMetrics::width(font, s.mid(start, i - start + 1), charExtra) > width) {
+            if (lastBreak == start) lastBreak = i > start ? i - 1 : i;
+            // Keep a surrogate pair together.
+            if (lastBreak + 1 < n && s.at(lastBreak).isHighSurrogate()) ++lastBreak;
+            QString line = s.mid(start, lastBreak - start + 1);
+            if (line.endsWith(u' ')) line.chop(1);
+            add(line, false);
+            start = lastBreak + 1;
+            lastBreak = start;
+        }
+        if (isBreakChar(c) && i >= start) lastBreak = i;
+        ++i;
+    }
+    if (start < n) add(s.mid(start), true);
+    return out;
+}
+
+WrapResult wrapText(const TfrMemoView& m, const QStringList& text) {
+    WrapResult r;
+    const ViewGeometry g = scaleForDrawing(m);
+    const int em = measureHeight(m);
+    const CanvasFont font = canvasFont(m, em);
+    const bool rotated = m.Adjust & adRotated;
+    const int available = rotated ? m.Height - 2 * g.GapY : m.Width - 2 * g.GapX;
+    r.lineHeight = m.LineSpacing + em;
+    for (const QString& line : text) {
+        if (m.Flags & TfrMemoView::flWordWrap)
+            r.lines += wrapLine(line, available, font, m.CharSpacing);
+        else
+            r.lines.append({line, true, TextMetrics::width(font, line, m.CharSpacing)});
+    }
+    r.textHeight = int(r.lines.size()) * r.lineHeight + 2 * g.GapY;
+    return r;
+}
+
+int calcWidth(const TfrMemoView& m, const QStringList& lines, double scaleX) {
+    const CanvasFont font = canvasFont(m, measureHeight(m));
+    const int extra = roundEven(m.CharSpacing * scaleX);
+    int w = 0;
+    for (const QString& l : lines) w = qMax(w, TextMetrics::width(font, decodeWrappedLine(l).text, extra));
+    return w + roundEven(2 * m.FrameWidth) + 2;
+}
+
+int calcHeight(const TfrMemoView& m, const QStringList& text, MemoLayoutState& state) {
+    if (text.isEmpty()) return 0;
+    const WrapResult r = wrapText(m, text);
+    state.LineHeightPx = r.lineHeight;
+    state.Scratch = r.lines;
+    return r.textHeight;
+}
+
+namespace {
+
+struct TextPass {
+    const TfrMemoView& m;
+    const ViewGeometry& g;
+    ReportCanvas* canvas;
+    bool writeMode;
+    double scaleX;
+    CanvasFont font;
+    QRect clip;
+    int step;
+};
+
+// One horizontal line at y; false when (in write mode) it does not fit.
+bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
+    if (p.writeMode && y + p.step > p.clip.bottom() + 1) {
+        y += p.step;
+        return false;
+    }
+    if (p.canvas) {
+        ReportCanvas& c = *p.canvas;
+        const ViewGeometry& g = p.g;
+        const int h = horizontalAdjust(p.m);
+        c.setFont(p.font);
+        if (h == adJustify) {
+            const int x = g.Left + g.GapX;
+            if (line.text.contains(u' ') && !line.paragraphEnd)
+                c.textOutJustified(x, y, line.text, g.Width - 2 * g.GapX - c.textWidth(line.text), p.clip);
+            else
+                c.textOut(x, y, line.text, p.clip);
+        } else {
+            const int w = roundEven(line.width * p.scaleX);
+            CanvasFont f = p.font;
+            while (c.textWidth(line.text) > w && f.pixelHeight > 1) {
+                --f.pixelHeight;
+                c.setFont(f);
+            }
+            int x = g.Left + g.GapX;
+            if (h == adRight) x = g.Left + g.Width - 1 - g.GapX - w;
+            else if (h == adCenter) x = g.Left + g.GapX + (g.Width - 2 * g.GapX - w) / 2;
+            if (c.textWidth(line.text) > w)
+                c.textOutPlaced(x, y, line.text, w, p.clip);
+            else
+                c.textOut(x, y, line.text, p.clip);
+            c.setFont(p.font);
+        }
+    }
+    y += p.step;
+    return true;
+}
+
+void drawRotatedLine(TextPass& p, const WrappedLine& line, int& x) {
+    ReportCanvas& c = *p.canvas;
+    const ViewGeometry& g = p.g;
+    c.setFont(p.font);
+    const int tw = c.textWidth(line.text);
+    int y = g.Top + g.Height - g.GapY;
+    int extra = 0;
+    switch (horizontalAdjust(p.m)) {
+    case adRotated | adRight: y = g.Top + g.GapY + tw; break;
+    case adRotated | adCenter: y = g.Top + g.Height - 1 - g.GapY - (g.Height - 2 * g.GapY - tw) / 2; break;
+    case adRotated | adJustify:
+        if (!line.paragraphEnd && line.text.contains(u' ')) extra = g.Height - 2 * g.GapY - tw;
+        break;
+    default: break;
+    }
+    if (extra != 0)
+        c.textOutJustified(x, y, line.text, extra, p.clip);
+    else
+        c.textOut(x, y, line.text, p.clip);
+    x += p.step;
+}
+
+}  // namespace
+
+int showText(const TfrMemoView& m, const ViewGeometry& g, const QList<WrappedLine>& lines, ReportCanvas* canvas,
+             bool writeMode, double scaleX, double scaleY) {
+    const bool printer = canvas && canvas->isPrinter();
+    const int pixel = printer ? fontPixelHeight(m.Font.Size, canvas->dpiY()) : roundEven(m.Font.Size * 96.0 / 72 * scaleY);
+    const bool rotated = m.Adjust & adRotated;
+    TextPass p{m, g, canvas, writeMode, scaleX, canvasFont(m, pixel), {}, 0};
+    p.font.rotated = rotated;
+    p.clip = QRect(QPoint(g.DLeft + 1, g.DTop), QPoint(g.DRight - 3, g.DBottom - 2));
+    p.step = pixel + roundEven(m.LineSpacing * scaleY);
+    if (canvas) {
+        canvas->setCharExtra(roundEven(m.CharSpacing * scaleX));
+        canvas->setBrush(kNoColor);
+    }
+    const ViewGeometry g1 = scaleForDrawing(m);
+    const int textHeight =
+        roundEven((int(lines.size()) * (m.LineSpacing + measureHeight(m)) + 2 * g1.GapY) * scaleY);
+    const int space = rotated ? g.Width : g.Height;
+    int offset = 0;
+    if ((m.Adjust & adVerticalMask) == adMiddle) offset = (space - textHeight) / 2;
+    else if ((m.Adjust & adVerticalMask) == adBottom) offset = space - textHeight;
+
+    int drawn = 0;
+    if (!rotated) {
+        int y = g.Top + g.GapY + offset;
+        for (const WrappedLine& line : lines) {
+            if (!drawLine(p, line, y)) break;
+            ++drawn;
+        }
+    } else if (canvas) {
+        int x = g.Left + g.GapX + offset;
+        for (const WrappedLine& line : lines) {
+            drawRotatedLine(p, line, x);
+            ++drawn;
+        }
+    } else {
+        drawn = int(lines.size());  // rotated text is never split
+    }
+    return drawn;
+}
+
+int linesThatFit(const TfrMemoView& m, const QList<WrappedLine>& lines) {
+    return showText(m, scaleForDrawing(m), lines, nullptr, true, 1, 1);
+}
+
+void draw(const TfrMemoView& source, ReportCanvas& canvas, double scaleX, double scaleY, int offsX, int offsY) {
+    const QStringList& text = source.Memo1.isEmpty() ? source.Memo : source.Memo1;
+    const TfrMemoView* m = &source;
+    std::unique_ptr<TfrView> autoSized;
+    if ((source.Flags & TfrMemoView::flAutoWidth) && !text.isEmpty()) {
+        autoSized = source.clone();
+        auto* sized = static_cast<TfrMemoView*>(autoSized.get());
+        const int w = calcWidth(source, text);
+        if ((source.Adjust & adHorizontalMask) == adRight) sized->Left += sized->Width - w;
+        sized->Width = w;
+        m = sized;
+    }
+    QList<WrappedLine> lines;
+    if (!text.isEmpty()) lines = isAlreadyWrapped(text) ? decodeWrappedLines(text) : wrapText(*m, text).lines;
+    const ViewGeometry g = scaleForDrawing(*m, scaleX, scaleY, offsX, offsY);
+    fillBackground(*m, g, canvas);
+    drawFrame(*m, g, canvas);
+    if (!lines.isEmpty()) showText(*m, g, lines, &canvas, false, scaleX, scaleY);
+}
+
+}  // namespace memo
+
+void fillBackground(const TfrView& v, const ViewGeometry& g, ReportCanvas& canvas) {
+    if (v.FillColor == clNone) return;
+    canvas.fillRect(QRect(QPoint(g.Left, g.Top), QPoint(g.Right - 1, g.Bottom - 1)), v.FillColor);
+}
+
+namespace {
+
+// One framed side: a plain line, width-many one-pixel lines for dashed pens
+// (the brush shows in the gaps), or a double line.
+void drawSide(const TfrView& v, const ViewGeometry& g, ReportCanvas& c, int x1, int y1, int x2, int y2) {
+    const bool vertical = x1 == x2;
+    const int width = qMax(1, roundEven(g.FrameWidth));
+    const auto line = [&](int offset) {
+        if (vertical) c.drawLine(x1 + offset, y1, x2 + offset, y2);
+        else c.drawLine(x1, y1 + offset, x2, y2 + offset);
+    };
+    if (v.FrameStyle == fsDouble) {
+        c.setPen({v.FrameColor, width, fsSolid});
+        line(-width);
+        line(width);
+        c.setPen({v.FillColor == clNone ? clWhite : v.FillColor, width, fsSolid});
+        line(0);
+    } else if (v.FrameStyle != fsSolid) {
+        c.setPen({v.FrameColor, 1, v.FrameStyle});
+        c.setBrush(v.FillColor);
+        for (int k = 0; k < width; ++k) line(k - width / 2);
+        c.setBrush(kNoColor);
+    } else {
+        c.setPen({v.FrameColor, width, fsSolid});
+        line(0);
+    }
+}
+
+}  // namespace
+
+void drawFrame(const TfrView& v, const ViewGeometry& g, ReportCanvas& canvas) {
+    const int sides = v.FrameTyp & frAllSides;
+    if (sides == 0) return;
+    canvas.setBrush(kNoColor);
+    const int right = g.Right, bottom = g.Bottom;
+    if (sides == frAllSides && v.FrameStyle == fsSolid) {
+        canvas.setPen({v.FrameColor, qMax(1, roundEven(g.FrameWidth)), fsSolid});
+        canvas.drawRect(QRect(QPoint(g.Left, g.Top), QPoint(right, bottom)));
+        return;
+    }
+    if (sides & frRight) drawSide(v, g, canvas, right, g.Top, right, bottom);
+    if (sides & frLeft) drawSide(v, g, canvas, g.Left, g.Top, g.Left, bottom);
+    if (sides & frBottom) drawSide(v, g, canvas, g.Left, bottom, right, bottom);
+    if (sides & frTop) drawSide(v, g, canvas, g.Left, g.Top, right, g.Top);
+}
+
+}  // namespace lum
