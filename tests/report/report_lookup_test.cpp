@@ -265,3 +265,14 @@ TEST(EngineContext, ForgetsAReportThatIsDone) {
     EXPECT_FALSE(static_cast<bool>(lum::engine().ExprParser.OnFunction));
     EXPECT_EQ(lum::engine().FunctionLibraries.Count(), 1);
 }
+
+TEST(EngineContext, ALookupThatGoesAwayUnbindsTheParser) {
+    lum::engine().reset();
+    {
+        ReportValueLookup lookup;
+        lookup.bindParser();
+        EXPECT_TRUE(static_cast<bool>(lum::engine().ExprParser.OnGetValue));
+    }
+    EXPECT_FALSE(static_cast<bool>(lum::engine().ExprParser.OnGetValue));
+    EXPECT_EQ(lum::engine().ExprParser.Calc(QStringLiteral("2 * 3")).toDouble(), 6.0);
+}

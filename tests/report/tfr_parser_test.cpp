@@ -107,3 +107,48 @@ TEST(TfrParser, ExtractBracketed) {
         EXPECT_EQ(end, r.end) << r.text;
     }
 }
+
+// Random token soup: every expression either evaluates or raises the engine's error;
+// none crashes, hangs or leaves the parser unusable.
+TEST(TfrParser, RandomExpressionsFailCleanly) {
+    static const char* const tokens[] = {"1", "2.5", ",5", "'a'", "'it''s'", "[A]", "[B", "]", "A", "(", ")", "(",
+                                         ")", "+", "-", "*", "/", "<", ">", "=", "<>", ">=", "NOT", "MOD", "AND",
+                                         "OR", "INT", "ROUND", "STR", "IF(", "COPY(", "F(", ",", ";", "%d", "'",
+                                         "\"", " ", " ", " "};
+    FakeNames f;
+    quint32 seed = 12345;
+    const auto next = [&seed](quint32 n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    int evaluated = 0, failed = 0;
+    for (int i = 0; i < 5000; ++i) {
+        QString expr;
+        const int len = 1 + static_cast<int>(next(14));
+        for (int k = 0; k < len; ++k) expr += QString::fromUtf8(tokens[next(std::size(tokens))]);
+        try {
+            f.parser.Calc(expr);
+            ++evaluated;
+        } catch (const ReportExprError&) {
+            ++failed;
+        }
+    }
+    EXPECT_GT(evaluated, 100);
+    EXPECT_GT(failed, 100);
+    EXPECT_EQ(f.parser.Calc(QStringLiteral("1 + 1")).toDouble(), 2.0);
+}
+
+TEST(TfrParser, DeeplyNestedCallsStop) {
+    TfrParser p;
+    // Chosen branches are read again in place: any depth works.
+    QString branches = QStringLiteral("1");
+    for (int i = 0; i < 300; ++i) branches = QStringLiteral("IF(1, ") + branches + QStringLiteral(", 0)");
+    EXPECT_EQ(p.Calc(branches).toDouble(), 1.0);
+    // Conditions are evaluated on their own: nesting them has a limit, not a stack overflow.
+    QString conditions = QStringLiteral("1");
+    for (int i = 0; i < 300; ++i) conditions = QStringLiteral("IF(") + conditions + QStringLiteral(", 1, 0)");
+    EXPECT_THROW(p.Calc(conditions), EParserError);
+    QString fine = QStringLiteral("1");
+    for (int i = 0; i < 20; ++i) fine = QStringLiteral("IF(") + fine + QStringLiteral(", 1, 0)");
+    EXPECT_EQ(p.Calc(fine).toDouble(), 1.0);
+}

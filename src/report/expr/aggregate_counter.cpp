@@ -37,6 +37,10 @@ QString aggregateFunctionName(AggregateFunction fn) {
     return {};
 }
 
+AggregateCounter::~AggregateCounter() {
+    if (engine().Aggregates == this) engine().Aggregates = nullptr;
+}
+
 void AggregateCounter::aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3,
                                  QString& val) {
     if (overDataSet(fn, p1, val)) return;

@@ -38,6 +38,9 @@ public:
     // `lookup` resolves data sets and fields (its Host walks them); `bands` may be null
     // while no bands exist (band mode then gives 0).
     AggregateCounter(ReportValueLookup& lookup, AggregateBandAccess* bands) : lookup_(lookup), bands_(bands) {}
+    AggregateCounter(const AggregateCounter&) = delete;
+    AggregateCounter& operator=(const AggregateCounter&) = delete;
+    ~AggregateCounter() override;  // leaves the engine when it is its counter
 
     void aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3,
                    QString& val) override;

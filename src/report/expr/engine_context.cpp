@@ -17,6 +17,7 @@ void EngineContext::forgetReport(const TfrReport* report) {
     forgetRuntimeObjects();
     ExprParser.OnGetValue = nullptr;
     ExprParser.OnFunction = nullptr;
+    ParserOwner = nullptr;
     Aggregates = nullptr;
     CurrentValue = ExprValue();
     CurrentExpression.clear();

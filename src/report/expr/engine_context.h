@@ -56,6 +56,8 @@ public:
     // Script variables (set by template scripts, kept from one report to the next):
     // true and the value when the name is one.
     std::function<bool(const QString& name, ExprValue& value)> FindScriptVariable;
+    // The lookup ExprParser's hooks are bound to (ReportValueLookup::bindParser).
+    const void* ParserOwner = nullptr;
     InputBoxService* InputBox = nullptr;      // INPUT; without one the preset text is taken
     AggregateHandler* Aggregates = nullptr;   // SUM..COUNT; without one they give 0
 

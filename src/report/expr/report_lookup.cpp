@@ -39,7 +39,16 @@ struct DepthScope {
 
 }  // namespace
 
+ReportValueLookup::~ReportValueLookup() {
+    EngineContext& e = engine();
+    if (e.ParserOwner != this) return;
+    e.ExprParser.OnGetValue = nullptr;
+    e.ExprParser.OnFunction = nullptr;
+    e.ParserOwner = nullptr;
+}
+
 void ReportValueLookup::bindParser() {
+    engine().ParserOwner = this;
     TfrParser& p = engine().ExprParser;
     p.OnGetValue = [this](const QString& name, ExprValue& value) { LookupValue(name, value); };
     p.OnFunction = [this](const QString& name, const ExprValue& p1, const ExprValue& p2, const ExprValue& p3,

@@ -46,6 +46,11 @@ public:
 
 class ReportValueLookup {
 public:
+    ReportValueLookup() = default;
+    ReportValueLookup(const ReportValueLookup&) = delete;
+    ReportValueLookup& operator=(const ReportValueLookup&) = delete;
+    ~ReportValueLookup();  // unbinds the engine's parser when it is bound here
+
     // The window's value event: (name, value), value arriving empty.
     using GetValueEvent = std::function<void(const QString& name, ExprValue& value)>;
     // A function no library knows: (NAME, p1, p2, p3, val).
