@@ -122,6 +122,9 @@ const Row goldenRows[] = {
     {"STRTOTIME('13:05')", "Date", "13:05:00"},
     {"INPUT('入力', 'preset')", "String", "preset"},
     {"SUM([Age])", "Double", "0"},
+    {"AVG([Age])", "Double", "0"},
+    {"MIN([Age])", "Double", "0"},
+    {"MAX([Age], 'MasterData1', '1')", "Double", "0"},
     {"COUNT(frDBDataSet1)", "Double", "0"},
     {"UNKNOWNFN(1)", "Double", "0"},
     // undefined names

@@ -2,6 +2,7 @@
 
 #include "report/expr/engine_hooks.h"
 #include "report/expr/format_value.h"
+#include "report/objects/memo_view.h"
 
 #include <gtest/gtest.h>
 
@@ -237,6 +238,21 @@ TEST(ReportLookup, AggregatesReachTheHandler) {
     EXPECT_EQ(f.text(QStringLiteral("SUM([Fee] * 2, MasterData1, 1)")), QStringLiteral("12.5"));
     EXPECT_EQ(f.text(QStringLiteral("count(frDBDataSet1) #N0.00")), QStringLiteral("12.50"));
     EXPECT_EQ(handler.calls, (QStringList{"0|[Fee] * 2|MasterData1|1", "2|frDBDataSet1||"}));
+}
+
+TEST(ReportLookup, ExpansionTakesTheFormatOfTheCurrentView) {
+    ExprFixture f;
+    f.window.insert("Fee", ExprValue(1234.5));
+    EXPECT_EQ(f.lookup.ExpandExpression(QStringLiteral("Fee")), QStringLiteral("1234.5"));  // no view: text
+    TfrMemoView memo;
+    memo.Format = makeFormatCode(fcNumber, 3, 0, u'.');
+    lum::engine().CurrentView = &memo;
+    EXPECT_EQ(f.lookup.ExpandExpression(QStringLiteral("Fee")), QStringLiteral("1,235"));
+    EXPECT_EQ(f.lookup.ExpandExpression(QStringLiteral("Fee #N0.00")), QStringLiteral("1234.50"));
+    memo.Format = makeFormatCode(fcNumber, CustomSubFormat, 0, u'.');
+    memo.FormatStr = QStringLiteral("#,##0円");
+    EXPECT_EQ(f.lookup.ExpandExpression(QStringLiteral("Fee")), QStringLiteral("1,235円"));
+    lum::engine().CurrentView = nullptr;
 }
 
 TEST(ReportLookup, EmptyValuesPrintOneBlank) {

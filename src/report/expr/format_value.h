@@ -24,9 +24,6 @@ constexpr int formatSubFormat(int code) { return (code >> 16) & 0xFF; }
 constexpr int formatDecimals(int code) { return (code >> 8) & 0xFF; }
 constexpr char16_t formatSeparator(int code) { return static_cast<char16_t>(code & 0xFF); }
 
-// The objects' default: text, 2 decimals, "." as separator.
-inline constexpr int DefaultFormatCode = makeFormatCode(fcText, 0, 2, u'.');
-
 // The pattern tables of the sub-formats 0-3 (dates, times, Booleans).
 const QStringList& dateFormats();
 const QStringList& timeFormats();

@@ -2,6 +2,7 @@
 
 #include "report/expr/engine_context.h"
 #include "report/expr/format_value.h"
+#include "report/objects/view.h"
 
 namespace lum {
 namespace {
@@ -174,6 +175,11 @@ void ReportValueLookup::CallFunction(const QString& name, const ExprValue& p1, c
     val = QStringLiteral("0");
     if (engine().FunctionLibraries.TryCall(name, p1, p2, p3, val)) return;
     if (OnUserFunction && (!Host || Host->aggregateBandVisible())) OnUserFunction(name, p1, p2, p3, val);
+}
+
+QString ReportValueLookup::ExpandExpression(const QString& expression) {
+    const TfrView* view = engine().CurrentView;
+    return view ? ExpandExpression(expression, view->Format, view->FormatStr) : ExpandExpression(expression, 0, {});
 }
 
 QString ReportValueLookup::ExpandExpression(const QString& expression, int format, const QString& formatStr) {

@@ -71,6 +71,8 @@ public:
     // The text that replaces a bracketed expression of an object with the given
     // display format (an inline " #" format takes its place).
     QString ExpandExpression(const QString& expression, int format, const QString& formatStr);
+    // The same with the display format of the engine's CurrentView (text without one).
+    QString ExpandExpression(const QString& expression);
 
     // "Field" (in dataSet), "DataSet.Field" or "Form.DataSet.Field"; the field part may
     // stand in double quotes. False when no data set results.
