@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")" && pwd)
 build="${LUMORIND_BUILD_DIR:-$root/build}"
 
 # First run: the database and settings with demo data (the setup tool, when built).
-if [ -x "$build/src/lumorind-setup" ] || [ -x "$build/lumorind-setup" ]; then
+if [ -x "$build/src/lumorind-setup" ]; then
   "$root/scripts/first-run.sh" "$build"
 else
   echo "Note: the setup tool is not built yet; no database or settings are created."

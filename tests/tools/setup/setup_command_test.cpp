@@ -1,0 +1,236 @@
+#include "setup_command.h"
+
+#include "app/dbseting.h"
+#include "common/db/sql_date.h"
+#include "demo_data.h"
+#include "platform/settings/settings_key.h"
+#include "support/database_fixture.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+using lum::SettingsKey;
+using namespace lum::setup;
+
+namespace {
+
+struct ToolRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+ToolRun runTool(const QStringList& args) {
+    QString out, err;
+    QTextStream o(&out), e(&err);
+    const int code = runSetupCommand(args, o, e);
+    o.flush();
+    e.flush();
+    return {code, out, err};
+}
+
+class SetupTool : public lum::test::DatabaseTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(settings_.isValid());
+        SettingsKey::setRootFolder(settings_.path());
+        DatabaseTest::SetUp();
+    }
+    void TearDown() override {
+        DatabaseTest::TearDown();
+        SettingsKey::setRootFolder(QString());
+    }
+    bool migrateOnSetUp() const override { return false; }
+
+    QStringList connectionArgs() const {
+        return {QStringLiteral("--connection"), const_cast<SetupTool*>(this)->scratch().connectionString(),
+                QStringLiteral("--user"), lum::test::testPgUser(), QStringLiteral("--password"),
+                lum::test::testPgPassword()};
+    }
+    ToolRun runOnScratch(QStringList args) { return runTool(args << connectionArgs()); }
+    void initScratch() {
+        const ToolRun r = runOnScratch({QStringLiteral("init")});
+        ASSERT_EQ(r.code, Ok) << r.err.toStdString();
+    }
+    QVariant scalar(const QString& sql, const QVariantList& values = {}) {
+        QSqlQuery q = db().prepare(sql);
+        for (int i = 0; i < values.size(); ++i) q.bindValue(i, values[i]);
+        db().exec(q);
+        return q.next() ? q.value(0) : QVariant();
+    }
+    int count(const QString& sql, const QVariantList& values = {}) { return scalar(sql, values).toInt(); }
+
+    QTemporaryDir settings_;
+};
+
+const QStringList kDemo = {QStringLiteral("demo"), QStringLiteral("--today"), QStringLiteral("2026/12/10")};
+
+}  // namespace
+
+TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
+    initScratch();
+    TDBSeting seting;
+    EXPECT_TRUE(seting.ReadRegistry().isEmpty());
+    EXPECT_EQ(seting.Connection, scratch().connectionString());
+    EXPECT_EQ(seting.ID, lum::test::testPgUser());
+    EXPECT_EQ(seting.GetPassword(), lum::test::testPgPassword());
+
+    const ToolRun demo = runTool(kDemo);  // the database of the connection key
+    ASSERT_EQ(demo.code, Ok) << demo.err.toStdString();
+    EXPECT_TRUE(demo.out.contains(QStringLiteral("ユーザー名 101 / パスワード lumorind")));
+
+    // What the data module reads at start-up.
+    EXPECT_EQ(scalar(QStringLiteral("SELECT FACILITIES_NAME FROM Facilities ORDER BY ID LIMIT 1")).toString(),
+              QStringLiteral("介護老人保健施設 ルモリンド苑"));
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM KaigoStuff")), 8);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LoginNAME FROM LoginUser WHERE STAFF_CD = ? AND PASS_WORD = ?"),
+                     {kDemoLoginCode, kDemoPassword})
+                  .toString(),
+              QStringLiteral("佐藤　健一"));
+
+    // Sixty clients of all four types, with half-width kana readings.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Person")), 60);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT RihaType) FROM Person")), 4);
+    QSqlQuery kana = db().prepare(QStringLiteral("SELECT Kana FROM Person"));
+    db().exec(kana);
+    const QRegularExpression halfWidth(QStringLiteral("^[\\x{FF66}-\\x{FF9F}]+ [\\x{FF66}-\\x{FF9F}]+$"));
+    while (kana.next()) EXPECT_TRUE(halfWidth.match(kana.value(0).toString()).hasMatch()) << kana.value(0).toString().toStdString();
+
+    // A month of frames with bookings that keep the booking rules.
+    const lum::DateRange december = lum::monthRange(2026, 12);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE ReserveDay < ? OR ReserveDay >= ?"),
+                    {lum::db::sqlDate(december.begin), lum::db::sqlDate(december.end)}),
+              0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Schedule")), 300);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT WorkingNo FROM Schedule JOIN TimeTable ON "
+                                   "ReserveNo = WorkingNo GROUP BY WorkingNo, Capacity HAVING COUNT(*) > Capacity) x")),
+              0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT ReserveDay, CureNo FROM Schedule JOIN TimeTable ON "
+                                   "ReserveNo = WorkingNo GROUP BY ReserveDay, CureNo HAVING COUNT(*) > 1) x")),
+              0);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Schedule s JOIN TimeTable t ON t.ReserveNo = s.WorkingNo "
+                                   "JOIN Person p ON p.CureNo = s.CureNo WHERE t.ReserveDay < p.NYUSHOBI_YMD")),
+              0);
+
+    // Two months of results, their flags following type and categories.
+    const lum::DateRange autumn{lum::TDateTime::fromYmd(2026, 10, 1), december.begin};
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CureResults WHERE CureDate < ? OR CureDate >= ?"),
+                    {lum::db::sqlDate(autumn.begin), lum::db::sqlDate(autumn.end)}),
+              0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM CureResults WHERE CureDate >= ? AND CureDate < ?"),
+                    {lum::db::sqlDate(lum::TDateTime::fromYmd(2026, 10, 1)), lum::db::sqlDate(lum::TDateTime::fromYmd(2026, 11, 1))}),
+              300);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CureResults WHERE (HoumonTanki = 'True' AND RihaType <> 3) "
+                                   "OR (NyushoKobetsu = 'True' AND RihaType <> 0) OR (RihaType = 2 AND "
+                                   "((KubunCode & 8) > 0) <> (TsushoKobetsu = 'True'))")),
+              0);
+}
+
+TEST_P(SetupTool, DemoRefusesADatabaseWithDataAndLeavesItAsItWas) {
+    initScratch();
+    ASSERT_EQ(runTool({QStringLiteral("add-staff"), QStringLiteral("--code"), QStringLiteral("7"),
+                       QStringLiteral("--name"), QStringLiteral("既存　職員")})
+                  .code,
+              Ok);
+    const ToolRun r = runTool(kDemo);
+    EXPECT_EQ(r.code, Failed);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("KaigoStuff")));
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM KaigoStuff")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Facilities")), 0);
+}
+
+TEST_P(SetupTool, StaffLoginsAndTheFacility) {
+    initScratch();
+    auto run = [](std::initializer_list<const char*> args) {
+        QStringList list;
+        for (const char* a : args) list << QString::fromUtf8(a);
+        return runTool(list).code;
+    };
+    EXPECT_EQ(run({"add-staff", "--code", "12", "--name", "田中　花子", "--symbol", "田"}), Ok);
+    EXPECT_EQ(run({"add-staff", "--code", "12", "--name", "別人"}), Failed);
+    EXPECT_EQ(run({"add-staff", "--code", "13", "--name", "ABCDEFGHIJKLMNOPQRSTUVWXYZabcde"}), Failed);  // 31
+    EXPECT_EQ(run({"add-staff", "--code", "13", "--name", "絵文字😀"}), Failed);
+    EXPECT_EQ(run({"add-login", "--staff-code", "12", "--login-password", "pa'ss"}), Ok);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT LoginNAME FROM LoginUser WHERE STAFF_CD = '12'")).toString(),
+              QStringLiteral("田中　花子"));
+    EXPECT_EQ(run({"add-login", "--staff-code", "12", "--login-password", "new"}), Failed);
+    EXPECT_EQ(run({"add-login", "--staff-code", "12", "--login-password", "new", "--replace"}), Ok);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM LoginUser WHERE STAFF_CD = '12' AND PASS_WORD = 'new'")), 1);
+    EXPECT_EQ(run({"add-login", "--staff-code", "99", "--login-password", "x"}), Failed);  // no staff, no name
+    EXPECT_EQ(run({"add-login", "--staff-code", "admin", "--login-password", "x", "--name", "管理者"}), Ok);
+    EXPECT_EQ(run({"set-facility", "--name", "第一施設"}), Ok);
+    EXPECT_EQ(run({"set-facility", "--name", "第二施設"}), Ok);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Facilities")), 1);
+    EXPECT_EQ(scalar(QStringLiteral("SELECT FACILITIES_NAME FROM Facilities")).toString(), QStringLiteral("第二施設"));
+}
+
+TEST_P(SetupTool, DemoIsTheSameEveryTime) {
+    if (!isSqlite()) GTEST_SKIP() << "one backend is enough to compare two runs";
+    auto digest = [&](lum::db::Database& d) {
+        QSqlQuery q = d.prepare(QStringLiteral(
+            "SELECT (SELECT group_concat(Name || Kana || NYUSHOBI_YMD, ',') FROM Person), "
+            "(SELECT COUNT(*) || '/' || SUM(RMinute) FROM CureResults), (SELECT COUNT(*) FROM Schedule)"));
+        d.exec(q);
+        EXPECT_TRUE(q.next());
+        return q.value(0).toString() + q.value(1).toString() + q.value(2).toString();
+    };
+    initScratch();
+    ASSERT_EQ(runTool(kDemo).code, Ok);
+    lum::test::ScratchDatabase second;
+    ASSERT_TRUE(second.create(lum::db::Backend::SQLite));
+    ASSERT_EQ(runTool(QStringList{QStringLiteral("init"), QStringLiteral("--connection"), second.connectionString()}).code, Ok);
+    ASSERT_EQ(runTool(kDemo).code, Ok);
+    EXPECT_EQ(digest(db()), digest(*second.open()));
+}
+
+TEST_P(SetupTool, BadArgumentsAreRefusedClearlyAndWriteNothing) {
+    const QStringList bad[] = {
+        {},
+        {QStringLiteral("frobnicate")},
+        {QStringLiteral("init")},
+        {QStringLiteral("init"), QStringLiteral("--connection"), QStringLiteral("Provider=Nope")},
+        {QStringLiteral("init"), QStringLiteral("--connection")},
+        {QStringLiteral("init"), QStringLiteral("--connection=Provider=SQLite;Data Source=/tmp/x.db"),
+         QStringLiteral("--password"), QString(57, u'p')},
+        {QStringLiteral("add-staff"), QStringLiteral("--code"), QStringLiteral("x"), QStringLiteral("--name"), QStringLiteral("a")},
+        {QStringLiteral("add-staff"), QStringLiteral("--name"), QStringLiteral("a")},
+        {QStringLiteral("add-login"), QStringLiteral("--staff-code"), QStringLiteral("1"), QStringLiteral("--replace=yes")},
+        {QStringLiteral("demo"), QStringLiteral("--today"), QStringLiteral("2026-12-10")},
+        {QStringLiteral("demo"), QStringLiteral("stray")},
+        {QStringLiteral("set-facility"), QStringLiteral("--name"), QStringLiteral("a"), QStringLiteral("--name"), QStringLiteral("b")},
+    };
+    for (const QStringList& args : bad) {
+        const ToolRun r = runTool(args);
+        EXPECT_EQ(r.code, BadArguments) << args.join(u' ').toStdString();
+        EXPECT_FALSE(r.err.isEmpty()) << args.join(u' ').toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(SettingsKey::filePathOf(TDBSeting::KeyPath)));
+    EXPECT_FALSE(QFile::exists(QStringLiteral("/tmp/x.db")));
+}
+
+TEST_P(SetupTool, WithoutSettingsOrWithABrokenDatabaseNothingIsWritten) {
+    const ToolRun noKey = runTool(kDemo);
+    EXPECT_EQ(noKey.code, Failed);
+    EXPECT_TRUE(noKey.err.contains(QStringLiteral("init")));
+
+    if (!isSqlite()) return;
+    const QString garbage = scratch().folder() + QStringLiteral("/garbage.db");
+    QFile f(garbage);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(4096, 'x'));
+    f.close();
+    const ToolRun r = runTool({QStringLiteral("init"), QStringLiteral("--connection"),
+                           QStringLiteral("Provider=SQLite;Data Source=") + garbage});
+    EXPECT_EQ(r.code, Failed);
+    EXPECT_TRUE(QFile::exists(garbage));  // not ours to remove
+    EXPECT_FALSE(QFile::exists(SettingsKey::filePathOf(TDBSeting::KeyPath)));
+}
+
+TEST(SetupHelp, ExplainsEveryCommand) {
+    const ToolRun r = runTool({QStringLiteral("--help")});
+    EXPECT_EQ(r.code, Ok);
+    for (const char* c : {"init", "add-staff", "add-login", "set-facility", "demo", "--connection"})
+        EXPECT_TRUE(r.out.contains(QString::fromLatin1(c))) << c;
+}
+
+LUM_INSTANTIATE_DATABASE_TESTS(SetupTool);

@@ -1,0 +1,455 @@
+#include "demo_data.h"
+
+#include "common/code_tables.h"
+#include "common/datetime.h"
+#include "common/db/sql_date.h"
+#include "common/kubun.h"
+#include "facility_admin.h"
+
+#include <QSqlQuery>
+
+#include <array>
+#include <cstdint>
+#include <set>
+#include <vector>
+
+namespace lum::setup {
+namespace {
+
+using db::bindDate;
+
+// A small generator of our own: std's distributions differ between libraries.
+class DemoRandom {
+public:
+    explicit DemoRandom(std::uint64_t seed) : state_(seed) {}
+    std::uint64_t next() {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+        return z ^ (z >> 31);
+    }
+    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+    int between(int lo, int hi) { return lo + below(hi - lo + 1); }
+    bool chance(int percent) { return below(100) < percent; }
+    template <typename T>
+    void shuffle(std::vector<T>& v) {
+        for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[below(i + 1)]);
+    }
+
+private:
+    std::uint64_t state_;
+};
+
+constexpr std::uint64_t kSeed = 20240501;
+
+struct NamePart {
+    const char16_t* kanji;
+    const char16_t* kana;  // half-width katakana
+};
+
+constexpr NamePart kFamilies[] = {
+    {u"佐藤", u"ｻﾄｳ"},     {u"鈴木", u"ｽｽﾞｷ"},   {u"高橋", u"ﾀｶﾊｼ"},   {u"田中", u"ﾀﾅｶ"},     {u"伊藤", u"ｲﾄｳ"},
+    {u"渡辺", u"ﾜﾀﾅﾍﾞ"},   {u"山本", u"ﾔﾏﾓﾄ"},   {u"中村", u"ﾅｶﾑﾗ"},   {u"小林", u"ｺﾊﾞﾔｼ"},   {u"加藤", u"ｶﾄｳ"},
+    {u"吉田", u"ﾖｼﾀﾞ"},    {u"山田", u"ﾔﾏﾀﾞ"},   {u"佐々木", u"ｻｻｷ"},  {u"山口", u"ﾔﾏｸﾞﾁ"},   {u"松本", u"ﾏﾂﾓﾄ"},
+    {u"井上", u"ｲﾉｳｴ"},    {u"木村", u"ｷﾑﾗ"},    {u"林", u"ﾊﾔｼ"},      {u"斎藤", u"ｻｲﾄｳ"},    {u"清水", u"ｼﾐｽﾞ"},
+    {u"山崎", u"ﾔﾏｻﾞｷ"},   {u"森", u"ﾓﾘ"},       {u"池田", u"ｲｹﾀﾞ"},   {u"橋本", u"ﾊｼﾓﾄ"},    {u"阿部", u"ｱﾍﾞ"},
+    {u"石川", u"ｲｼｶﾜ"},    {u"前田", u"ﾏｴﾀﾞ"},   {u"藤田", u"ﾌｼﾞﾀ"},   {u"岡田", u"ｵｶﾀﾞ"},    {u"後藤", u"ｺﾞﾄｳ"},
+};
+constexpr NamePart kMen[] = {
+    {u"茂", u"ｼｹﾞﾙ"},   {u"清", u"ｷﾖｼ"},     {u"勇", u"ｲｻﾑ"},     {u"実", u"ﾐﾉﾙ"},     {u"博", u"ﾋﾛｼ"},
+    {u"正雄", u"ﾏｻｵ"},  {u"武", u"ﾀｹｼ"},     {u"進", u"ｽｽﾑ"},     {u"三郎", u"ｻﾌﾞﾛｳ"}, {u"昭", u"ｱｷﾗ"},
+    {u"和夫", u"ｶｽﾞｵ"}, {u"一郎", u"ｲﾁﾛｳ"},  {u"健二", u"ｹﾝｼﾞ"},  {u"義雄", u"ﾖｼｵ"},   {u"利夫", u"ﾄｼｵ"},
+};
+constexpr NamePart kWomen[] = {
+    {u"和子", u"ｶｽﾞｺ"},   {u"幸子", u"ｻﾁｺ"},   {u"節子", u"ｾﾂｺ"},   {u"久子", u"ﾋｻｺ"},   {u"洋子", u"ﾖｳｺ"},
+    {u"美代子", u"ﾐﾖｺ"},  {u"文子", u"ﾌﾐｺ"},   {u"千代", u"ﾁﾖ"},    {u"ハナ", u"ﾊﾅ"},    {u"トミ", u"ﾄﾐ"},
+    {u"静子", u"ｼｽﾞｺ"},   {u"京子", u"ｷｮｳｺ"},  {u"恵子", u"ｹｲｺ"},   {u"登美子", u"ﾄﾐｺ"}, {u"照子", u"ﾃﾙｺ"},
+};
+constexpr const char16_t* kDiseases[] = {
+    u"脳梗塞後遺症",   u"脳出血後遺症",     u"大腿骨頸部骨折", u"変形性膝関節症", u"腰部脊柱管狭窄症",
+    u"パーキンソン病", u"アルツハイマー型認知症", u"廃用症候群", u"高血圧症",     u"糖尿病",
+    u"慢性心不全",     u"骨粗鬆症",         u"腰椎圧迫骨折",   u"関節リウマチ",   u"脳血管性認知症",
+};
+constexpr const char16_t* kTowns[] = {u"岸町", u"高砂", u"常盤", u"仲町", u"北浦和", u"領家", u"元町", u"本太"};
+constexpr const char16_t* kRemarks[] = {u"", u"", u"", u"車椅子使用", u"難聴あり（左）", u"義歯あり",
+                                        u"杖歩行", u"転倒歴あり", u"眼鏡使用"};
+
+struct Staff {
+    int code;
+    const char16_t* name;
+    const char16_t* symbol;
+    bool therapist;  // individual frames; the others lead the group sessions
+};
+constexpr Staff kStaff[] = {
+    {101, u"佐藤　健一", u"佐", true}, {102, u"高橋　由美", u"高", true},   {103, u"中島　翔太", u"中", true},
+    {104, u"小川　真理子", u"小", true}, {105, u"松井　大輔", u"松", true}, {106, u"石田　彩", u"石", true},
+    {107, u"森本　和也", u"森", false}, {108, u"林　恵美", u"林", false},
+};
+
+// Frame starts (minutes after midnight) of one therapist's day, 40 minutes each.
+constexpr int kIndividualStarts[] = {9 * 60, 9 * 60 + 40, 10 * 60 + 20, 11 * 60, 13 * 60 + 30,
+                                     14 * 60 + 10, 14 * 60 + 50, 15 * 60 + 30};
+constexpr int kIndividualMinutes = 40;
+constexpr int kGroupStarts[] = {10 * 60, 14 * 60};
+constexpr int kGroupMinutes = 60;
+constexpr int kGroupCapacity = 8;
+
+struct Client {
+    qint64 cureNo = 0;
+    QString name, kana, room;
+    int sex = 0, rihaType = 0, kubun = 0, jiritsu = 0, ninchi = 0, youkaigo = 0;
+    QDate birth, start, end;  // end null: still with us
+    QDate hospitalDischarge;  // null: none
+    std::array<int, 7> requestStart{};  // minutes, Monday first; 0 none
+    std::array<int, 7> requestMinutes{};
+    QStringList diseases;
+
+    bool presentOn(QDate d) const { return start <= d && (end.isNull() || d <= end); }
+    bool comesOn(QDate d) const {
+        if (!presentOn(d)) return false;
+        if (rihaType >= 2) return requestStart[d.dayOfWeek() - 1] > 0;  // day care and visits: on their days
+        return true;
+    }
+};
+
+struct Frame {
+    qint64 reserveNo = -1;  // -1: a slot of a past month, never stored
+    QDate day;
+    int staff = 0;
+    int start = 0;
+    int minutes = 0;
+    int capacity = 0;
+    std::vector<const Client*> booked;
+};
+
+TDateTime onDay(QDate d, int minutes = 0) {
+    return TDateTime(TDateTime::fromDate(d).value() + minutes / 1440.0);
+}
+TDateTime timeOfDay(int minutes) { return TDateTime(minutes / 1440.0); }
+
+std::vector<Client> makeClients(DemoRandom& rnd, QDate monthStart) {
+    // 22 residents, 8 short stays, 20 day care, 10 home visits.
+    const int typeCounts[] = {22, 8, 20, 10};
+    std::vector<Client> clients;
+    std::set<std::pair<int, int>> usedNames;
+    int room = 201;
+    for (int type = 0; type < 4; ++type) {
+        for (int i = 0; i < typeCounts[type]; ++i) {
+            Client c;
+            c.rihaType = type;
+            c.sex = rnd.chance(62) ? 1 : 0;
+            const auto& given = c.sex == 0 ? kMen : kWomen;
+            int family = 0, first = 0;
+            do {
+                family = rnd.below(std::size(kFamilies));
+                first = rnd.below(std::size(kMen));
+            } while (!usedNames.insert({family, first * 2 + c.sex}).second);
+            c.name = QString::fromUtf16(kFamilies[family].kanji) + u'　' + QString::fromUtf16(given[first].kanji);
+            c.kana = QString::fromUtf16(kFamilies[family].kana) + u' ' + QString::fromUtf16(given[first].kana);
+            c.birth = QDate(rnd.between(1926, 1948), rnd.between(1, 12), rnd.between(1, 28));
+            c.jiritsu = rnd.between(1, JiritsuNames.size() - 2);
+            c.ninchi = rnd.between(0, NinchiNames.size() - 3);
+            c.youkaigo = rnd.between(0, YoukaigoNames.size() - 1);
+            switch (type) {
+            case 0:
+                c.start = monthStart.addDays(-rnd.between(20, 900));
+                c.room = QStringLiteral("%1号室").arg(room++);
+                break;
+            case 1:  // a stay of one to three weeks around this month's start
+                c.start = monthStart.addDays(rnd.between(-10, 20));
+                c.end = c.start.addDays(rnd.between(7, 21));
+                c.room = QStringLiteral("%1号室").arg(room++);
+                break;
+            default:
+                c.start = monthStart.addDays(-rnd.between(30, 1500));
+                if (i < 2) c.end = monthStart.addDays(-rnd.between(3, 25));  // left last month
+                break;
+            }
+            if (type == 0 && rnd.chance(50)) c.hospitalDischarge = c.start.addDays(-rnd.between(1, 10));
+            const bool recent = c.start.daysTo(monthStart) < 90;
+            TKubun k;
+            k.Tanki = recent;
+            k.Ninchi = c.ninchi >= 3 && rnd.chance(60);
+            if (type < 3) {
+                k.Kobetsu = true;
+                k.Shudan = rnd.chance(45);
+            }
+            c.kubun = k.GetCode();
+            if (type >= 2) {
+                const int days = type == 2 ? rnd.between(2, 3) : rnd.between(1, 2);
+                for (int n = 0; n < days; ++n) {
+                    const int wd = rnd.below(6);  // Monday to Saturday
+                    c.requestStart[wd] = type == 2 ? kIndividualStarts[rnd.below(std::size(kIndividualStarts))]
+                                                   : 15 * 60 + 30;
+                    c.requestMinutes[wd] = kIndividualMinutes;
+                }
+            }
+            const int diseaseCount = rnd.between(1, 3);
+            for (int n = 0; n < diseaseCount; ++n) {
+                const QString d = QString::fromUtf16(kDiseases[rnd.below(std::size(kDiseases))]);
+                if (!c.diseases.contains(d)) c.diseases << d;
+            }
+            clients.push_back(c);
+        }
+    }
+    return clients;
+}
+
+void insertClients(db::Database& db, DemoRandom& rnd, std::vector<Client>& clients) {
+    QStringList columns = {QStringLiteral("Name"), QStringLiteral("Kana"), QStringLiteral("Sex"),
+                           QStringLiteral("Birth"), QStringLiteral("YoubinNo"), QStringLiteral("Address"),
+                           QStringLiteral("TelNo"), QStringLiteral("FaxNo"), QStringLiteral("EMail"),
+                           QStringLiteral("distinctive"), QStringLiteral("TavelundUserNo"), QStringLiteral("RihaType"),
+                           QStringLiteral("KubunCode"), QStringLiteral("KubunDate"), QStringLiteral("ROOM_NO"),
+                           QStringLiteral("Jiritsu_KBN"), QStringLiteral("Ninchi_KBN"), QStringLiteral("YOUKAIGO_KBN"),
+                           QStringLiteral("HP_TAISHO_YMD"), QStringLiteral("NYUSHOBI_YMD"), QStringLiteral("TAISHOBI_YMD")};
+    for (int i = 1; i <= 6; ++i) columns << QStringLiteral("Disease%1").arg(i);
+    for (int i = 1; i <= 7; ++i) columns << QStringLiteral("Reserve%1").arg(i, 2, 10, QChar(u'0'));
+    for (int i = 1; i <= 7; ++i) columns << QStringLiteral("Funn%1").arg(i, 2, 10, QChar(u'0'));
+    QStringList placeholders;
+    for (const QString& c : columns) placeholders << u':' + c;
+    QSqlQuery q = db.prepare(QStringLiteral("INSERT INTO Person (%1) VALUES (%2) RETURNING CureNo")
+                                 .arg(columns.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
+    for (Client& c : clients) {
+        auto bind = [&](const char* column, const QVariant& v) { q.bindValue(u':' + QString::fromLatin1(column), v); };
+        bind("Name", c.name);
+        bind("Kana", c.kana);
+        bind("Sex", c.sex);
+        bindDate(q, QStringLiteral(":Birth"), TDateTime::fromDate(c.birth));
+        bind("YoubinNo", QStringLiteral("330-%1").arg(rnd.between(1, 99), 4, 10, QChar(u'0')));
+        bind("Address", QStringLiteral("埼玉県さいたま市浦和区%1%2-%3-%4")
+                            .arg(QString::fromUtf16(kTowns[rnd.below(std::size(kTowns))]))
+                            .arg(rnd.between(1, 5))
+                            .arg(rnd.between(1, 20))
+                            .arg(rnd.between(1, 30)));
+        bind("TelNo", QStringLiteral("048-8%1-%2").arg(rnd.between(10, 99)).arg(rnd.between(1000, 9999)));
+        bind("FaxNo", QStringLiteral(""));
+        bind("EMail", QStringLiteral(""));
+        bind("distinctive", QString::fromUtf16(kRemarks[rnd.below(std::size(kRemarks))]));
+        bind("TavelundUserNo", 0);
+        bind("RihaType", c.rihaType);
+        bind("KubunCode", c.kubun);
+        bindDate(q, QStringLiteral(":KubunDate"), TDateTime::fromDate(c.start));
+        bind("ROOM_NO", c.room);
+        bind("Jiritsu_KBN", c.jiritsu);
+        bind("Ninchi_KBN", c.ninchi);
+        bind("YOUKAIGO_KBN", c.youkaigo);
+        bindDate(q, QStringLiteral(":HP_TAISHO_YMD"), TDateTime::fromDate(c.hospitalDischarge));
+        bindDate(q, QStringLiteral(":NYUSHOBI_YMD"), TDateTime::fromDate(c.start));
+        bindDate(q, QStringLiteral(":TAISHOBI_YMD"), c.end.isNull() ? TDateTime() : TDateTime::fromDate(c.end));
+        for (int i = 0; i < 6; ++i) q.bindValue(QStringLiteral(":Disease%1").arg(i + 1), c.diseases.value(i, QStringLiteral("")));
+        for (int i = 0; i < 7; ++i) {
+            const QString n = QStringLiteral("%1").arg(i + 1, 2, 10, QChar(u'0'));
+            bindDate(q, QStringLiteral(":Reserve") + n,
+                     c.requestStart[i] > 0 ? timeOfDay(c.requestStart[i]) : TDateTime());
+            q.bindValue(QStringLiteral(":Funn") + n, c.requestMinutes[i]);
+        }
+        c.cureNo = db.execReturningKey(q);
+    }
+}
+
+// The day's frames: eight individual ones per therapist, two group sessions
+// per care worker; Sundays have none.
+std::vector<Frame> framesOf(QDate day) {
+    std::vector<Frame> frames;
+    if (day.dayOfWeek() == 7) return frames;
+    for (const Staff& s : kStaff) {
+        if (s.therapist) {
+            for (int start : kIndividualStarts) frames.push_back({-1, day, s.code, start, kIndividualMinutes, 1, {}});
+        } else {
+            for (int start : kGroupStarts) frames.push_back({-1, day, s.code, start, kGroupMinutes, kGroupCapacity, {}});
+        }
+    }
+    return frames;
+}
+
+// One booking per client and day: the group session for some of those in the
+// group category, else an individual frame, at the requested time when there is one.
+void bookDay(DemoRandom& rnd, std::vector<Frame>& frames, const std::vector<Client>& clients, QDate day) {
+    if (frames.empty()) return;
+    std::vector<const Client*> coming;
+    for (const Client& c : clients) {
+        if (c.comesOn(day) && (c.rihaType >= 2 || rnd.chance(75))) coming.push_back(&c);
+    }
+    rnd.shuffle(coming);
+    for (const Client* c : coming) {
+        const int requested = c->requestStart[day.dayOfWeek() - 1];
+        Frame* chosen = nullptr;
+        if ((c->kubun & TKubun::ShudanBit) && requested == 0 && rnd.chance(40)) {
+            for (Frame& f : frames) {
+                if (f.capacity > 1 && static_cast<int>(f.booked.size()) < f.capacity) {
+                    chosen = &f;
+                    break;
+                }
+            }
+        }
+        const int offset = rnd.below(static_cast<int>(frames.size()));
+        for (std::size_t n = 0; n < frames.size() && !chosen; ++n) {
+            Frame& f = frames[(offset + n) % frames.size()];
+            if (f.capacity == 1 && f.booked.empty() && (requested == 0 || f.start == requested)) chosen = &f;
+        }
+        if (chosen) chosen->booked.push_back(c);
+    }
+}
+
+const Staff& staffOf(int code) {
+    for (const Staff& s : kStaff) {
+        if (s.code == code) return s;
+    }
+    return kStaff[0];
+}
+
+// The fourteen "True"/"False" flags of a result: one per type and category,
+// the home visits without 集団 and 個別.
+QStringList categoryFlags(int rihaType, int kubun) {
+    QStringList flags;
+    for (int type = 0; type < 4; ++type) {
+        const int bits = type == 3 ? 2 : 4;
+        for (int b = 0; b < bits; ++b) {
+            flags << (type == rihaType && (kubun & (1 << b)) ? QStringLiteral("True") : QStringLiteral("False"));
+        }
+    }
+    return flags;
+}
+
+const char* const kFlagColumns[] = {"NyushoTanki",        "NyushoNinchi",      "NyushoShudan",       "NyushoKobetsu",
+                                    "TankiNyushoTanki",   "TankiNyushoNinchi", "TankiNyushoShudan",  "TankiNyushoKobetsu",
+                                    "TsushoTanki",        "TsushoNinchi",      "TsushoShudan",       "TsushoKobetsu",
+                                    "HoumonTanki",        "HoumonNinchi"};
+
+class ResultWriter {
+public:
+    explicit ResultWriter(db::Database& db) : db_(db) {
+        QStringList columns = {QStringLiteral("CureDate"),  QStringLiteral("ReserveNo"),  QStringLiteral("CureNo"),
+                               QStringLiteral("StuffCode"), QStringLiteral("StuffName"),  QStringLiteral("StuffKigo"),
+                               QStringLiteral("PStartTime"), QStringLiteral("PMinute"),   QStringLiteral("RStartTime"),
+                               QStringLiteral("RMinute"),   QStringLiteral("RihaType"),   QStringLiteral("KubunCode")};
+        for (const char* f : kFlagColumns) columns << QString::fromLatin1(f);
+        columns << QStringLiteral("KubunDate") << QStringLiteral("Name") << QStringLiteral("Kana")
+                << QStringLiteral("Sex") << QStringLiteral("Birth") << QStringLiteral("ROOM_NO")
+                << QStringLiteral("Jiritsu_KBN") << QStringLiteral("Ninchi_KBN") << QStringLiteral("YOUKAIGO_KBN")
+                << QStringLiteral("HP_TAISHO_YMD") << QStringLiteral("NYUSHOBI_YMD") << QStringLiteral("TAISHOBI_YMD")
+                << QStringLiteral("UpdateDate");
+        QStringList placeholders;
+        for (const QString& c : columns) placeholders << u':' + c;
+        query_ = db.prepare(QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2)")
+                                .arg(columns.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
+    }
+
+    // A result entered by hand for a slot of the day (no frame behind it).
+    void write(DemoRandom& rnd, const Frame& slot, const Client& c) {
+        const Staff& s = staffOf(slot.staff);
+        QSqlQuery& q = query_;
+        bindDate(q, QStringLiteral(":CureDate"), TDateTime::fromDate(slot.day));
+        q.bindValue(QStringLiteral(":ReserveNo"), -1);
+        q.bindValue(QStringLiteral(":CureNo"), c.cureNo);
+        q.bindValue(QStringLiteral(":StuffCode"), s.code);
+        q.bindValue(QStringLiteral(":StuffName"), QString::fromUtf16(s.name));
+        q.bindValue(QStringLiteral(":StuffKigo"), QString::fromUtf16(s.symbol));
+        bindDate(q, QStringLiteral(":PStartTime"), timeOfDay(slot.start));
+        q.bindValue(QStringLiteral(":PMinute"), slot.minutes);
+        const int late = rnd.chance(20) ? 5 : 0;
+        bindDate(q, QStringLiteral(":RStartTime"), timeOfDay(slot.start + late));
+        q.bindValue(QStringLiteral(":RMinute"), slot.minutes - late - (rnd.chance(10) ? 10 : 0));
+        q.bindValue(QStringLiteral(":RihaType"), c.rihaType);
+        q.bindValue(QStringLiteral(":KubunCode"), c.kubun);
+        const QStringList flags = categoryFlags(c.rihaType, c.kubun);
+        for (int i = 0; i < flags.size(); ++i) q.bindValue(u':' + QString::fromLatin1(kFlagColumns[i]), flags[i]);
+        bindDate(q, QStringLiteral(":KubunDate"), TDateTime::fromDate(c.start));
+        q.bindValue(QStringLiteral(":Name"), c.name);
+        q.bindValue(QStringLiteral(":Kana"), c.kana);
+        q.bindValue(QStringLiteral(":Sex"), c.sex);
+        bindDate(q, QStringLiteral(":Birth"), TDateTime::fromDate(c.birth));
+        q.bindValue(QStringLiteral(":ROOM_NO"), c.room);
+        q.bindValue(QStringLiteral(":Jiritsu_KBN"), c.jiritsu);
+        q.bindValue(QStringLiteral(":Ninchi_KBN"), c.ninchi);
+        q.bindValue(QStringLiteral(":YOUKAIGO_KBN"), c.youkaigo);
+        bindDate(q, QStringLiteral(":HP_TAISHO_YMD"), TDateTime::fromDate(c.hospitalDischarge));
+        bindDate(q, QStringLiteral(":NYUSHOBI_YMD"), TDateTime::fromDate(c.start));
+        bindDate(q, QStringLiteral(":TAISHOBI_YMD"), c.end.isNull() ? TDateTime() : TDateTime::fromDate(c.end));
+        bindDate(q, QStringLiteral(":UpdateDate"), onDay(slot.day, 17 * 60 + 30));
+        db_.exec(q);
+        ++count_;
+    }
+    int count() const { return count_; }
+
+private:
+    db::Database& db_;
+    QSqlQuery query_;
+    int count_ = 0;
+};
+
+int countRows(db::Database& db, const char* table) {
+    QSqlQuery q = db.prepare(QStringLiteral("SELECT COUNT(*) FROM ") + QString::fromLatin1(table));
+    db.exec(q);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+}  // namespace
+
+DemoSummary writeDemoData(db::Database& db, QDate today) {
+    for (const char* table : {"KaigoStuff", "LoginUser", "Person", "TimeTable", "CureResults"}) {
+        if (countRows(db, table) > 0) {
+            throw SetupError(QStringLiteral("デモデータは空のデータベースにだけ作れます（%1 に行があります）。")
+                                 .arg(QString::fromLatin1(table)));
+        }
+    }
+    const QDate monthStart(today.year(), today.month(), 1);
+    DemoRandom rnd(kSeed);
+    DemoSummary summary;
+    db::inTransaction(db, [&] {
+        setFacility(db, QStringLiteral("介護老人保健施設 ルモリンド苑"));
+        for (const Staff& s : kStaff) {
+            addStaff(db, s.code, QString::fromUtf16(s.name), QString::fromUtf16(s.symbol));
+            addLogin(db, QString::number(s.code), kDemoPassword, QString(), false);
+            ++summary.staff;
+        }
+        std::vector<Client> clients = makeClients(rnd, monthStart);
+        insertClients(db, rnd, clients);
+        summary.clients = static_cast<int>(clients.size());
+
+        // This month: frames and bookings.
+        QSqlQuery frameInsert = db.prepare(QStringLiteral(
+            "INSERT INTO TimeTable (ReserveDay, StuffCode, StartTime, WorkingMin, Capacity) "
+            "VALUES (:d, :s, :t, :m, :c) RETURNING ReserveNo"));
+        QSqlQuery bookingInsert = db.prepare(QStringLiteral(
+            "INSERT INTO Schedule (WorkingNo, CureNo, Comment, CreateDate) VALUES (:w, :c, :k, :t)"));
+        for (QDate d = monthStart; d.month() == monthStart.month(); d = d.addDays(1)) {
+            std::vector<Frame> frames = framesOf(d);
+            bookDay(rnd, frames, clients, d);
+            for (Frame& f : frames) {
+                bindDate(frameInsert, QStringLiteral(":d"), TDateTime::fromDate(f.day));
+                frameInsert.bindValue(QStringLiteral(":s"), f.staff);
+                bindDate(frameInsert, QStringLiteral(":t"), timeOfDay(f.start));
+                frameInsert.bindValue(QStringLiteral(":m"), f.minutes);
+                frameInsert.bindValue(QStringLiteral(":c"), f.capacity);
+                f.reserveNo = db.execReturningKey(frameInsert);
+                ++summary.frames;
+                for (const Client* c : f.booked) {
+                    bookingInsert.bindValue(QStringLiteral(":w"), f.reserveNo);
+                    bookingInsert.bindValue(QStringLiteral(":c"), c->cureNo);
+                    bookingInsert.bindValue(QStringLiteral(":k"), c->requestStart[d.dayOfWeek() - 1] > 0
+                                                                      ? QStringLiteral("週間希望")
+                                                                      : QStringLiteral(""));
+                    bindDate(bookingInsert, QStringLiteral(":t"), onDay(monthStart.addDays(-3), 17 * 60));
+                    db.exec(bookingInsert);
+                    ++summary.bookings;
+                }
+            }
+        }
+
+        // The two months before: the results entered day by day.
+        ResultWriter results(db);
+        for (QDate d = monthStart.addMonths(-2); d < monthStart; d = d.addDays(1)) {
+            std::vector<Frame> daySlots = framesOf(d);
+            bookDay(rnd, daySlots, clients, d);
+            for (const Frame& slot : daySlots) {
+                for (const Client* c : slot.booked) results.write(rnd, slot, *c);
+            }
+        }
+        summary.results = results.count();
+    });
+    return summary;
+}
+
+}  // namespace lum::setup

@@ -1,0 +1,28 @@
+#pragma once
+// The demo data set: one facility, eight staff members with logins, sixty
+// clients of all four rehabilitation types, the time frames and bookings of
+// the current month and the treatment results of the two months before it.
+// Everything comes from a fixed seed, so the same day gives the same data.
+#include "platform/db/database.h"
+
+#include <QDate>
+#include <QString>
+
+namespace lum::setup {
+
+inline const QString kDemoLoginCode = QStringLiteral("101");
+inline const QString kDemoPassword = QStringLiteral("lumorind");
+
+struct DemoSummary {
+    int staff = 0;
+    int clients = 0;
+    int frames = 0;
+    int bookings = 0;
+    int results = 0;
+};
+
+// Writes the set in one transaction into a migrated database that holds no
+// staff, logins or clients yet (SetupError otherwise). today decides the months.
+DemoSummary writeDemoData(db::Database& db, QDate today);
+
+}  // namespace lum::setup
