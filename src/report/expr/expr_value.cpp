@@ -66,7 +66,8 @@ double roundHalfEven(double v) {
 }
 
 bool parseExprNumber(QStringView text, double& out) {
-    const QString t = text.trimmed().toString().replace(u',', u'.');
+    // Only "." is a decimal point here: a text "1,234" is no number rather than 1.234.
+    const QString t = text.trimmed().toString();
     if (t.isEmpty()) return false;
     // Digits, one point, an optional sign and exponent; nothing else ("1e3" and "-2.5" pass).
     for (QChar c : t) {

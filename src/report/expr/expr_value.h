@@ -39,8 +39,8 @@ public:
     bool isNumeric() const;
 
     // Empty 0, Boolean True -1, a date its day count, a text read as a number
-    // ("," or "." as the decimal point, blanks around allowed). Null and texts that
-    // are no number raise EConvertError.
+    // ("." as the decimal point, blanks around allowed). Null and texts that are
+    // no number raise EConvertError.
     double toDouble() const;
     // Rounded to the nearest integer, halves to the even neighbour.
     std::int64_t toInt() const;
@@ -78,7 +78,7 @@ ExprValue exprNegate(const ExprValue& a);
 // -1, 0 or 1: numerically when either side is a number, else as texts (exact).
 int exprCompare(const ExprValue& a, const ExprValue& b);
 
-// Reads a number written with "," or "." as the decimal point; false when the text is none.
+// Reads a number written with "." as the decimal point; false when the text is none.
 bool parseExprNumber(QStringView text, double& out);
 
 // Round half to even, as the engine rounds everywhere.

@@ -170,12 +170,10 @@ QString applySection(const Section& s, double value, NumberSeparators seps, bool
     // Placeholders before and after the point; the minimum digits come from the "0"s.
     int intPlaces = 0, fracPlaces = 0, minInt = 0, minFrac = 0;
     bool afterPoint = false, scientific = false;
-    const Element* expElem = nullptr;
     for (const Element& e : s.elements) {
         if (e.kind == Element::Point) afterPoint = true;
         if (e.kind == Element::Exponent) {
             scientific = true;
-            expElem = &e;
             break;
         }
         if (e.kind != Element::Zero && e.kind != Element::Hash) continue;
@@ -225,7 +223,8 @@ QString applySection(const Section& s, double value, NumberSeparators seps, bool
             if (s.thousands && pos > 0 && pos % 3 == 0) out.append(seps.thousands);
         }
     };
-    for (const Element& e : s.elements) {
+    for (size_t k = 0; k < s.elements.size(); ++k) {
+        const Element& e = s.elements[k];
         switch (e.kind) {
         case Element::Literal:
             out += e.text;
@@ -260,22 +259,13 @@ QString applySection(const Section& s, double value, NumberSeparators seps, bool
         }
         }
         if (e.kind == Element::Exponent) {
-            // The rest of the section after the exponent is literal text only.
-            const auto it = std::find_if(s.elements.begin(), s.elements.end(),
-                                         [&](const Element& x) { return &x == expElem; });
-            for (auto rest = it + 1; rest != s.elements.end(); ++rest)
-                if (rest->kind == Element::Literal) out += rest->text;
+            // After the exponent only the literal text of the section counts.
+            for (size_t rest = k + 1; rest < s.elements.size(); ++rest)
+                if (s.elements[rest].kind == Element::Literal) out += s.elements[rest].text;
             break;
         }
     }
-    // A pattern without a point or placeholders still shows the integer digits.
-    if (intPlaces == 0 && !afterPoint && !scientific) {
-        bool any = false;
-        for (const Element& e : s.elements) any = any || e.kind != Element::Literal;
-        if (!any) return withMinus && !d.digits.isEmpty() ? u'-' + out : out;
-    }
-    const bool nonZero = !d.digits.isEmpty();
-    if (withMinus && nonZero) out.prepend(u'-');
+    if (withMinus && !d.digits.isEmpty()) out.prepend(u'-');
     return out;
 }
 

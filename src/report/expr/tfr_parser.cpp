@@ -146,7 +146,13 @@ std::vector<QString> splitArguments(QStringView s) {
     return args;
 }
 
-EParserError illFormed() { return EParserError(QStringLiteral("Invalid expression")); }
+// An operator without its operands, a value left over, an unmatched parenthesis.
+// Calc names the expression in the message.
+class IllFormed : public EParserError {
+public:
+    IllFormed() : EParserError(QStringLiteral("Invalid expression")) {}
+};
+IllFormed illFormed() { return IllFormed(); }
 
 // Substring by characters (a surrogate pair is one character), 1-based like the templates.
 QString copyChars(const QString& text, std::int64_t start, std::int64_t count) {
@@ -216,10 +222,8 @@ ExprValue TfrParser::Calc(const QString& expression) {
     DepthGuard guard(depth_);
     try {
         return EvaluatePostfix(ToPostfix(expression));
-    } catch (const EParserError& e) {
-        if (e.message() == illFormed().message())
-            throw EParserError(QStringLiteral("Invalid expression \"%1\"").arg(expression));
-        throw;
+    } catch (const IllFormed&) {
+        throw EParserError(QStringLiteral("Invalid expression \"%1\"").arg(expression));
     }
 }
 
