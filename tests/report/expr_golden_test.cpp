@@ -58,6 +58,11 @@ const Row goldenRows[] = {
     {"[Name] + '様'", "String", "山田 太郎様"},
     {"[EmptyText]", "String", ""},
     {"'a;b'", "String", "a;b"},
+    // typed literals
+    {"%d'2002/04/01' + 1", "Date", "2002/04/02"},
+    {"%D'2002/4/1' #Dggee年m月d日", "Date", "平成14年4月1日"},
+    {"%t'12:30'", "Date", "12:30:00"},
+    {"%d'12:30'", "error", "'12:30' is not a valid date"},
     // comparisons
     {"'abc' < 'abd'", "Integer", "1"},
     {"'10' = 10", "Integer", "1"},

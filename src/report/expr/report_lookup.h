@@ -36,6 +36,8 @@ public:
         return std::nullopt;
     }
     // LINE#, LINETHROUGH#, COLUMN# and CURRENT# (svLine, svLineThrough, svColumn, svCurrentLine).
+    // LINE# and LINETHROUGH# count the current band when it has a data source, else
+    // the first band of its chain of bands of the same type.
     virtual int specialCounter(int /*otherKind*/) { return 0; }
     // Whether the band whose objects are evaluated is visible (aggregates collect while it is not).
     virtual bool aggregateBandVisible() { return true; }
