@@ -23,7 +23,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     QObject::connect(MainForm, &TMainForm::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    MainForm->show();
     const int code = QApplication::exec();
     windows.destroyAll();
     return code;

@@ -23,7 +23,10 @@ bool startApplication(const std::vector<StartupStep>& steps, AppWindows& windows
         QCoreApplication::processEvents();
     };
     hooks.creationFailed = [](std::exception_ptr error) { reportException(error); };
-    return runStartupSteps(steps, windows, hooks);
+    const bool ok = runStartupSteps(steps, windows, hooks);
+    greet.reset();
+    if (ok) MainForm->show();
+    return ok;
 }
 
 }  // namespace lum

@@ -8,9 +8,9 @@
 
 namespace lum {
 
-// Shows the splash window, runs the list into `windows` and frees the splash
-// again. True when start-up went through; false when the start-up flag of the
-// main window was clear at the flag test (the main window is then never shown).
+// Shows the splash window, runs the list into `windows`, frees the splash
+// again and shows the main window. False when the start-up flag of the main
+// window was clear at the flag test: the main window is then never shown.
 bool startApplication(const std::vector<StartupStep>& steps, AppWindows& windows);
 
 }  // namespace lum

@@ -2,7 +2,7 @@
 
 #include "app/login_form.h"
 #include "app/main_form.h"
-// #include "app/main_module.h"
+#include "app/main_module.h"
 #include "app/system_menu_form.h"
 
 namespace lum {
@@ -13,7 +13,7 @@ std::vector<StartupStep> startupWindows() {
         // The first batch. The data module connects and runs the login.
         createStep<TMainForm>("TMainForm", MainForm),
         createStep<TLoginForm>("TLoginForm", LoginForm),
-        // createStep<TMainModule>("TMainModule", MainModule),
+        createStep<TMainModule>("TMainModule", MainModule),
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
         testStartupFlagStep(),
         progressStep(1, QStringLiteral("計画書の準備ができました。")),

@@ -1,0 +1,234 @@
+#include "app/main_module.h"
+
+#include "app/dbseting.h"
+#include "app/login_form.h"
+#include "app/login_loop.h"
+#include "app/main_form.h"
+#include "app/registory.h"
+#include "common/code_tables.h"
+#include "platform/error_handler.h"
+#include "platform/ui/dialogs.h"
+
+#include <QLineEdit>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+TMainModule* MainModule = nullptr;
+
+namespace {
+
+const QString kConnectFailed = QStringLiteral("接続に失敗しました。\nシステムを停止します。");
+const QString kNotOpen = QStringLiteral("System Open Error\nシステムを終了します。");
+const QString kTavelundFailed = QStringLiteral("System Open Error\nTavelund接続を終了します。");
+const QString kAccessFailed = QStringLiteral("System Open Error\nシステムを終了します。");
+const QString kLoginTableFailed =
+    QStringLiteral("System Error\n他で使用されているか又はシステム設定を確認してください。\nシステムを終了します。");
+const QString kStaffFailed = QStringLiteral("System DB Read Error:\n職員の一覧を読み込めませんでした。\nシステムを終了します。");
+const QString kFacilityFailed = QStringLiteral("System DB Read Error:\n施設名を読み込めませんでした。\nシステムを終了します。");
+
+void showError(const QString& text) { lum::message(lum::MsgKind::Error, text, lum::MsgButton::Yes); }
+
+// A connection name of its own for each module and link, so two modules (in
+// tests) never share one.
+QString linkName(const TMainModule* module, const char* link) {
+    return QStringLiteral("%1-%2").arg(QLatin1String(link)).arg(reinterpret_cast<quintptr>(module), 0, 16);
+}
+
+void closeLink(QSqlDatabase& link) {
+    if (!link.isValid()) return;
+    const QString name = link.connectionName();
+    link.close();
+    link = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+// Opens a link through the ODBC driver; false when it could not.
+bool openLink(QSqlDatabase& link, const QString& name, const QString& connection, const QString& user,
+              const QString& password) {
+    link = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
+    link.setDatabaseName(connection);
+    return link.open(user, password);
+}
+
+}  // namespace
+
+TMainModule::TMainModule(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("MainModule")); }
+
+TMainModule::~TMainModule() {
+    RIHADatabase.reset();
+    closeLink(TavelundConnection);
+    closeLink(AccessConnection);
+}
+
+void TMainModule::FormCreate() {
+    // Whatever goes wrong here stops start-up with a message: the run never
+    // goes on without a database and a logged-in staff member.
+    try {
+        if (!Connect()) return;
+        OpenLink();
+        if (!ReadTables()) return;
+        RunLogin();
+    } catch (...) {
+        const QString text = lum::exceptionText(std::current_exception());
+        Fail(QStringLiteral("System Error\n%1\nシステムを終了します。").arg(text));
+    }
+}
+
+void TMainModule::Fail(const QString& text) {
+    showError(text);
+    if (MainForm) MainForm->StartupOK = 0;
+}
+
+bool TMainModule::Connect() {
+    if (!MainForm || !MainForm->DBSeting) {
+        Fail(kConnectFailed);
+        return false;
+    }
+    const TDBSeting& seting = *MainForm->DBSeting;
+    try {
+        RIHADatabase = lum::db::Database::open(seting.Connection, seting.ID, seting.GetPassword());
+    } catch (const lum::db::DbError&) {
+        Fail(kConnectFailed);
+        return false;
+    }
+    if (!RIHADatabase || !RIHADatabase->isOpen()) {
+        Fail(kNotOpen);
+        return false;
+    }
+    return true;
+}
+
+void TMainModule::OpenLink() {
+    const TRegistory* settings = MainForm ? MainForm->Registory.get() : nullptr;
+    if (!settings) return;
+    // A link that cannot be opened is reported and closed; start-up goes on.
+    switch (settings->ServFlg) {
+    case 1:
+        if (!TavelundConnection.isOpen() &&
+            !openLink(TavelundConnection, linkName(this, "TavelundConnection"), settings->Tavelund, settings->ID,
+                      settings->Password)) {
+            showError(kTavelundFailed);
+            closeLink(TavelundConnection);
+        }
+        break;
+    case 2:
+        if (!AccessConnection.isOpen() &&
+            !openLink(AccessConnection, linkName(this, "AccessConnection"), settings->MDBConnection, QString(),
+                      QString())) {
+            showError(kAccessFailed);
+            closeLink(AccessConnection);
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+bool TMainModule::ReadTables() {
+    try {
+        LoadStuff();
+    } catch (const lum::db::DbError&) {
+        Fail(kStaffFailed);
+        return false;
+    }
+    try {
+        LoadFacility();
+    } catch (const lum::db::DbError&) {
+        Fail(kFacilityFailed);
+        return false;
+    }
+    try {
+        // The login table must be readable before anyone is asked to log in.
+        QSqlQuery probe = RIHADatabase->prepare(QStringLiteral("SELECT STAFF_CD FROM LoginUser WHERE 1 = 0"));
+        RIHADatabase->exec(probe);
+    } catch (const lum::db::DbError&) {
+        Fail(kLoginTableFailed);
+        return false;
+    }
+    return true;
+}
+
+bool TMainModule::RunLogin() {
+    if (!LoginForm) {
+        Fail(kLoginTableFailed);
+        return false;
+    }
+    const auto ask = []() -> std::optional<lum::LoginCredentials> {
+        if (lum::runModal(*LoginForm) != QDialog::Accepted) return std::nullopt;
+        return lum::LoginCredentials{LoginForm->UserEdit->text(), LoginForm->PassEdit->text()};
+    };
+    const auto find = [this](const lum::LoginCredentials& c) { return FindLogin(c); };
+    lum::LoginOutcome outcome;
+    try {
+        outcome = lum::LoginLoop::run(ask, find, lum::LoginRetry + 1);
+    } catch (const lum::db::DbError&) {
+        Fail(kLoginTableFailed);
+        return false;
+    }
+    if (!outcome.loggedIn()) {
+        if (MainForm) MainForm->StartupOK = 0;
+        return false;
+    }
+    LoginStaffCD = outcome.match.staffCd;
+    LoginName = outcome.match.loginName;
+    return true;
+}
+
+void TMainModule::LoadStuff() {
+    QSqlQuery query =
+        RIHADatabase->prepare(QStringLiteral("SELECT CD, StuffName, KIGO FROM KaigoStuff ORDER BY CD"));
+    RIHADatabase->exec(query);
+    StuffCD.clear();
+    StuffNames.clear();
+    StuffKigo.clear();
+    while (query.next()) {
+        StuffCD.push_back(query.value(0).toInt());
+        StuffNames << query.value(1).toString();
+        StuffKigo << query.value(2).toString();
+    }
+    StuffCount = static_cast<int>(StuffCD.size());
+}
+
+void TMainModule::LoadFacility() {
+    FacilityName.clear();
+    QSqlQuery query =
+        RIHADatabase->prepare(QStringLiteral("SELECT FACILITIES_NAME FROM Facilities ORDER BY ID LIMIT 1"));
+    RIHADatabase->exec(query);
+    if (query.next()) FacilityName = query.value(0).toString();
+}
+
+std::optional<lum::LoginMatch> TMainModule::FindLogin(const lum::LoginCredentials& credentials) const {
+    QSqlQuery query = RIHADatabase->prepare(
+        QStringLiteral("SELECT STAFF_CD, LoginNAME FROM LoginUser WHERE STAFF_CD = :user AND PASS_WORD = :password"));
+    query.bindValue(QStringLiteral(":user"), credentials.user);
+    query.bindValue(QStringLiteral(":password"), credentials.password);
+    RIHADatabase->exec(query);
+    if (!query.next()) return std::nullopt;
+    return lum::LoginMatch{query.value(0).toString(), query.value(1).toString()};
+}
+
+int TMainModule::IndexOfStuff(int code) const {
+    for (int i = 0; i < StuffCount; ++i) {
+        if (StuffCD[static_cast<size_t>(i)] == code) return i;
+    }
+    return -1;
+}
+
+QString TMainModule::GetStuffName(int code) const {
+    const int i = IndexOfStuff(code);
+    return i < 0 ? QString() : StuffNames.value(i);
+}
+
+QString TMainModule::GetStuffKigo(int code) const {
+    const int i = IndexOfStuff(code);
+    return i < 0 ? QString() : StuffKigo.value(i);
+}
+
+void TMainModule::GetStuffName(int code, QString& name) const { name = GetStuffName(code); }
+void TMainModule::GetStuffKigo(int code, QString& symbol) const { symbol = GetStuffKigo(code); }
+
+int TMainModule::GetStuffCD(const QString& name) const {
+    const int i = StuffNames.indexOf(name);
+    return i < 0 || i >= StuffCount ? -1 : StuffCD[static_cast<size_t>(i)];
+}
