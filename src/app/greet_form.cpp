@@ -24,7 +24,7 @@ QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, cons
 }  // namespace
 
 TGreetForm::TGreetForm(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("GreetForm"));
     setWindowTitle(QStringLiteral("リハビリ支援システム"));
     setFixedSize(kClientWidth, kClientHeight);

@@ -7,7 +7,9 @@
 #include "platform/ui/window_layout.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 TSystemMenuForm* SystemMenuForm = nullptr;
@@ -49,6 +51,9 @@ TSystemMenuForm::TSystemMenuForm(QWidget* parent)
     connect(GamenSizeChange, &QPushButton::clicked, this, &TSystemMenuForm::GamenSizeChangeClick);
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
     resize(640, 480);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void TSystemMenuForm::showEvent(QShowEvent* event) {

@@ -69,3 +69,21 @@ TEST_F(SystemMenuTest, CentresItsPanelInTheOuterSize) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SystemMenuTest, TheSwitchedStateIsKeptForTheNextStart) {
+    menu_->show();
+    menu_->GamenSizeChange->click();  // normal -> maximised
+    menu_.reset();
+    main_.reset();  // the end of the run writes the settings
+
+    TMainForm next;
+    MainForm = &next;
+    next.FormCreate();
+    EXPECT_EQ(next.Registory->WinState, TRegistory::Maximized);
+    next.show();
+    EXPECT_TRUE(next.windowState().testFlag(Qt::WindowMaximized));
+}
+
+}  // namespace
