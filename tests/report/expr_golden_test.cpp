@@ -35,6 +35,9 @@ const Row goldenRows[] = {
     {"[Age] / 3", "Double", "26.6666666666667"},
     {"[Flag] + 0", "Double", "-1"},
     {"1E200 * 1", "Double", "1E200"},
+    {"1E-5 * 2", "Double", "2E-5"},
+    {"2.5e+3 - 1", "Double", "2499"},
+    {"INT(1E-5 * 100000)", "Double", "1"},
     // logic: AND is a product, OR a sum, both bind tighter than comparisons
     {"(2 > 1) AND (3 > 2)", "Integer", "1"},
     {"(2 > 1) OR (3 > 2)", "Integer", "2"},

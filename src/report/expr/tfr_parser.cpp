@@ -88,12 +88,17 @@ QString escapeResult(const QString& val) {
     return val;
 }
 
-// End of a plain token starting at i (stops at blanks and operators outside double quotes).
+// End of a plain token starting at i (stops at blanks and operators outside double
+// quotes). A number keeps the sign of its exponent ("1E-5", as numbers print).
 qsizetype plainTokenEnd(QStringView s, qsizetype i) {
+    const bool number = isNumberStart(s.at(i));
     bool inQuotes = false;
     for (; i < s.size(); ++i) {
         const QChar c = s.at(i);
         if (c == u'"') inQuotes = !inQuotes;
+        else if (number && (c == u'+' || c == u'-') && (s.at(i - 1) == u'E' || s.at(i - 1) == u'e') &&
+                 i + 1 < s.size() && s.at(i + 1).isDigit())
+            continue;
         else if (!inQuotes && endsPlainToken(c)) break;
     }
     return i;
