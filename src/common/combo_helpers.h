@@ -1,0 +1,20 @@
+#pragma once
+// Combo boxes filled from stock phrases: filling them, and the double-click
+// with which the user opens the phrase list behind them (Qt's combo box has
+// no double-click signal of its own).
+#include <QStringList>
+
+#include <functional>
+
+class QComboBox;
+
+namespace lum {
+
+// Replaces the box's items with the phrases; no selection and an empty text.
+void fillComboBox(QComboBox* box, const QStringList& items);
+
+// Runs the action when the box (or its edit field) is double-clicked. The
+// binding belongs to the box.
+void onDoubleClick(QComboBox* box, std::function<void()> action);
+
+}  // namespace lum
