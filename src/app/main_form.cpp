@@ -27,8 +27,8 @@ constexpr int kGap = 10;
 }  // namespace
 
 TMainForm::TMainForm(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowMinMaxButtonsHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    // No border icons: 終了 is the way out.
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("Lumorind  Ver 5.0 SHR"));
     setFont(lum::uiFont(11));

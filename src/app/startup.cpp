@@ -25,7 +25,7 @@ bool startApplication(const std::vector<StartupStep>& steps, AppWindows& windows
     hooks.creationFailed = [](std::exception_ptr error) { reportException(error); };
     const bool ok = runStartupSteps(steps, windows, hooks);
     greet.reset();
-    if (ok) MainForm->show();
+    if (ok && MainForm) MainForm->show();
     return ok;
 }
 
