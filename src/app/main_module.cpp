@@ -6,6 +6,7 @@
 #include "app/main_form.h"
 #include "app/registory.h"
 #include "common/code_tables.h"
+#include "common/facility_database.h"
 #include "platform/error_handler.h"
 #include "platform/ui/dialogs.h"
 
@@ -56,6 +57,7 @@ bool openLink(QSqlDatabase& link, const QString& name, const QString& connection
 TMainModule::TMainModule(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("MainModule")); }
 
 TMainModule::~TMainModule() {
+    if (RIHADatabase && lum::facilityDatabase() == RIHADatabase.get()) lum::setFacilityDatabase(nullptr);
     RIHADatabase.reset();
     closeLink(TavelundConnection);
     closeLink(AccessConnection);
@@ -96,6 +98,8 @@ bool TMainModule::Connect() {
         Fail(kNotOpen);
         return false;
     }
+    // The shared dialogs of common work on it from here on.
+    lum::setFacilityDatabase(RIHADatabase.get());
     return true;
 }
 

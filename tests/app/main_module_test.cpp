@@ -3,6 +3,7 @@
 #include "app/login_form.h"
 #include "app/main_form.h"
 #include "app/main_module.h"
+#include "common/facility_database.h"
 #include "facility_fixture.h"
 
 #include <gmock/gmock.h>
@@ -50,8 +51,11 @@ TEST_F(MainModuleTest, AGoodLoginLoadsStaffAndFacilityAndKeepsTheFlag) {
     EXPECT_THAT(m.StuffCD, ElementsAre(3, 5, 7));
     EXPECT_EQ(m.StuffNames, (QStringList{"鈴木 一郎", "佐藤 花子", "佐藤 花子"}));
     ASSERT_TRUE(m.RIHADatabase && m.RIHADatabase->isOpen());
+    EXPECT_EQ(lum::facilityDatabase(), m.RIHADatabase.get()) << "handed to the shared dialogs";
     EXPECT_FALSE(m.TavelundConnection.isOpen());
     EXPECT_FALSE(m.AccessConnection.isOpen());
+    module_.reset();
+    EXPECT_EQ(lum::facilityDatabase(), nullptr);
 }
 
 TEST_F(MainModuleTest, StaffLookups) {
