@@ -4,6 +4,8 @@
 #include "app/main_form.h"
 #include "app/main_module.h"
 #include "app/system_menu_form.h"
+#include "common/comment_form.h"
+#include "common/user_search_form.h"
 
 namespace lum {
 
@@ -14,10 +16,13 @@ std::vector<StartupStep> startupWindows() {
         createStep<TMainForm>("TMainForm", MainForm),
         createStep<TLoginForm>("TLoginForm", LoginForm),
         createStep<TMainModule>("TMainModule", MainModule),
+        createStep<TUserSearchForm>("TUserSearchForm", UserSearchForm),
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
         testStartupFlagStep(),
         progressStep(1, QStringLiteral("計画書の準備ができました。")),
         progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
+        createStep<TCommentForm>("TCommentForm", CommentForm),
+        createStep<TStringsForm>("TStringsForm", StringsForm),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
     };
 }
