@@ -1,7 +1,8 @@
 #pragma once
-// A facility database for start-up tests: an SQLite file with the schema,
-// three staff members, two logins and the facility row, named in the
+// A facility database for start-up tests, on SQLite and on PostgreSQL: the
+// schema, three staff members, two logins and the facility row, named in the
 // connection key of a fresh settings folder. Helpers script the login dialog.
+// Instantiate with LUM_INSTANTIATE_DATABASE_TESTS.
 #include "app/dbseting.h"
 #include "app/login_form.h"
 #include "app/registory.h"
@@ -9,23 +10,31 @@
 #include "platform/db/migrations.h"
 #include "platform/settings/settings_key.h"
 #include "platform/ui/scripted_dialogs.h"
+#include "support/database_fixture.h"
 #include "temp_settings.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <memory>
+#include <vector>
 
-class FacilityTest : public TempSettingsTest {
+class FacilityTest : public TempSettingsTest, public ::testing::WithParamInterface<lum::db::Backend> {
 protected:
     void SetUp() override {
         TempSettingsTest::SetUp();
         createDatabase();
     }
 
-    // A new database file (each call), named in the connection key.
+    // A new database (each call) on the backend of the case, named with its
+    // user and password in the connection key.
     void createDatabase() {
-        connection_ = QStringLiteral("Provider=SQLite;Data Source=%1/facility%2.db").arg(dir_.path()).arg(++databases_);
-        auto db = lum::db::Database::open(connection_, QString(), QString(), lum::db::Database::Create::Yes);
+        auto scratch = std::make_unique<lum::test::ScratchDatabase>();
+        if (!scratch->create(GetParam())) {
+            if (qEnvironmentVariable("CI") == u"true") FAIL() << scratch->skip().toStdString();
+            GTEST_SKIP() << scratch->skip().toStdString();
+        }
+        auto db = scratch->open();
         lum::db::migrate(*db);
         // Staff out of CD order, two with the same name.
         sql(*db, "INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (7, '佐藤 花子', 'サ')");
@@ -35,14 +44,16 @@ protected:
         sql(*db, "INSERT INTO LoginUser (STAFF_CD, PASS_WORD, LoginNAME) VALUES ('o''hara', 'pa''ss', 'オハラ')");
         sql(*db, "INSERT INTO Facilities (FACILITIES_NAME) VALUES ('みどり苑')");
         sql(*db, "INSERT INTO Facilities (FACILITIES_NAME) VALUES ('第二')");
-        ASSERT_TRUE(TDBSeting::WriteRegistry(connection_, QString(), QString()));
+        ASSERT_TRUE(TDBSeting::WriteRegistry(scratch->connectionString(), lum::test::testPgUser(),
+                                             lum::test::testPgPassword()));
+        databases_.push_back(std::move(scratch));
     }
 
     static void sql(lum::db::Database& db, const char* statement) { db.execute(QString::fromUtf8(statement)); }
 
     // Runs a statement on the test database from outside the application.
     void alter(const char* statement) {
-        auto db = lum::db::Database::open(connection_, QString(), QString());
+        auto db = databases_.back()->open();
         sql(*db, statement);
     }
 
@@ -73,6 +84,5 @@ protected:
         d.expect(lum::MsgKind::Warning, QStringLiteral("ユーザー名またはパスワードが不明です"), lum::MsgButton::Yes);
     }
 
-    QString connection_;
-    int databases_ = 0;
+    std::vector<std::unique_ptr<lum::test::ScratchDatabase>> databases_;
 };

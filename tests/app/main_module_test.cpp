@@ -39,7 +39,7 @@ protected:
     std::unique_ptr<TMainModule> module_;
 };
 
-TEST_F(MainModuleTest, AGoodLoginLoadsStaffAndFacilityAndKeepsTheFlag) {
+TEST_P(MainModuleTest, AGoodLoginLoadsStaffAndFacilityAndKeepsTheFlag) {
     lum::ScriptedDialogs d;
     expectLogin(d, "3", "riha");
     TMainModule& m = create();
@@ -58,7 +58,7 @@ TEST_F(MainModuleTest, AGoodLoginLoadsStaffAndFacilityAndKeepsTheFlag) {
     EXPECT_EQ(lum::facilityDatabase(), nullptr);
 }
 
-TEST_F(MainModuleTest, StaffLookups) {
+TEST_P(MainModuleTest, StaffLookups) {
     lum::ScriptedDialogs d;
     expectLogin(d, "3", "riha");
     const TMainModule& m = create();
@@ -75,7 +75,7 @@ TEST_F(MainModuleTest, StaffLookups) {
     EXPECT_TRUE(out.isEmpty());
 }
 
-TEST_F(MainModuleTest, AnEmptyStaffTableGivesAnEmptyList) {
+TEST_P(MainModuleTest, AnEmptyStaffTableGivesAnEmptyList) {
     alter("DELETE FROM KaigoStuff");
     lum::ScriptedDialogs d;
     expectLogin(d, "3", "riha");
@@ -87,7 +87,7 @@ TEST_F(MainModuleTest, AnEmptyStaffTableGivesAnEmptyList) {
     EXPECT_EQ(main_->StartupOK, 1);
 }
 
-TEST_F(MainModuleTest, LoginLoop) {
+TEST_P(MainModuleTest, LoginLoop) {
     struct Try {
         const char* user;  // nullptr: the dialog is cancelled
         const char* password;
@@ -128,7 +128,7 @@ TEST_F(MainModuleTest, LoginLoop) {
     }
 }
 
-TEST_F(MainModuleTest, FailuresBeforeTheLoginStopStartUpWithTheirMessage) {
+TEST_P(MainModuleTest, FailuresBeforeTheLoginStopStartUpWithTheirMessage) {
     struct Case {
         const char* statement;  // run on the database first
         const char* message;
@@ -154,7 +154,7 @@ TEST_F(MainModuleTest, FailuresBeforeTheLoginStopStartUpWithTheirMessage) {
     }
 }
 
-TEST_F(MainModuleTest, AConnectionValueOfTheWrongTypeIsReportedAndStopsStartUp) {
+TEST_P(MainModuleTest, AConnectionValueOfTheWrongTypeIsReportedAndStopsStartUp) {
     {
         auto key = lum::SettingsKey::openOrCreate(TDBSeting::KeyPath);
         key->writeInteger(QStringLiteral("Connection"), 1);
@@ -169,7 +169,7 @@ TEST_F(MainModuleTest, AConnectionValueOfTheWrongTypeIsReportedAndStopsStartUp) 
     EXPECT_TRUE(d.messages().first().text.contains(QStringLiteral("Connection")));
 }
 
-TEST_F(MainModuleTest, AFailedLinkIsReportedAndStartUpGoesOn) {
+TEST_P(MainModuleTest, AFailedLinkIsReportedAndStartUpGoesOn) {
     struct Case {
         qint32 mode;
         const char* message;
@@ -191,5 +191,7 @@ TEST_F(MainModuleTest, AFailedLinkIsReportedAndStartUpGoesOn) {
         main_.reset();
     }
 }
+
+LUM_INSTANTIATE_DATABASE_TESTS(MainModuleTest);
 
 }  // namespace

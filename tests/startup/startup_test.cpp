@@ -109,7 +109,7 @@ protected:
     lum::AppWindows windows_;
 };
 
-TEST_F(StartupRunTest, AGoodLoginShowsTheMainWindowWithItsTilesEnabled) {
+TEST_P(StartupRunTest, AGoodLoginShowsTheMainWindowWithItsTilesEnabled) {
     lum::ScriptedDialogs d;
     expectLogin(d, "3", "riha");
     ASSERT_TRUE(start());
@@ -128,7 +128,7 @@ TEST_F(StartupRunTest, AGoodLoginShowsTheMainWindowWithItsTilesEnabled) {
     EXPECT_TRUE(MainForm->InfoConnectBtn->isEnabled());
 }
 
-TEST_F(StartupRunTest, EachFailureEndsStartUpWithItsMessageAndNoMainWindow) {
+TEST_P(StartupRunTest, EachFailureEndsStartUpWithItsMessageAndNoMainWindow) {
     struct Case {
         const char* name;
         std::function<void(lum::ScriptedDialogs&)> arrange;
@@ -146,6 +146,12 @@ TEST_F(StartupRunTest, EachFailureEndsStartUpWithItsMessageAndNoMainWindow) {
          [](lum::ScriptedDialogs& d) {
              ASSERT_TRUE(TDBSeting::WriteRegistry(
                  QStringLiteral("Provider=SQLite;Data Source=/nonexistent/lumorind/facility.db"), {}, {}));
+             d.expect(lum::MsgKind::Error, QStringLiteral("接続に失敗しました。\nシステムを停止します。"),
+                      lum::MsgButton::Yes);
+         }},
+        {"no connection key",
+         [](lum::ScriptedDialogs& d) {
+             QFile::remove(lum::SettingsKey::filePathOf(TDBSeting::KeyPath));
              d.expect(lum::MsgKind::Error, QStringLiteral("接続に失敗しました。\nシステムを停止します。"),
                       lum::MsgButton::Yes);
          }},
@@ -175,5 +181,7 @@ TEST_F(StartupRunTest, EachFailureEndsStartUpWithItsMessageAndNoMainWindow) {
         EXPECT_TRUE(lum::SettingsKey::open(TRegistory::KeyPath)) << "settings written at the end";
     }
 }
+
+LUM_INSTANTIATE_DATABASE_TESTS(StartupRunTest);
 
 }  // namespace
