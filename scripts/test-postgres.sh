@@ -16,6 +16,8 @@ start_test_postgres() {
   fi
   LUMORIND_PG_DIR=$(mktemp -d "${TMPDIR:-/tmp}/lumorind-pg.XXXXXX")
   trap stop_test_postgres EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
   local as=()
   # initdb refuses root: the cluster then belongs to the postgres user.
   if [ "$(id -u)" -eq 0 ]; then

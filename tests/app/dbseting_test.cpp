@@ -6,8 +6,12 @@ using lum::SettingsKey;
 
 namespace {
 
-// The 57-byte values for the passwords below, enciphered with OpenSSL's
-// Blowfish (40-byte key, vector "vandrelo", 64-bit CFB from position 0).
+// The 57-byte values for the passwords below: Blowfish with the 40-byte
+// application key, vector "vandrelo", 64-bit CFB from position 0. The openssl
+// command line cuts a Blowfish key to 16 bytes (its -K has no key length), so
+// these were made through libcrypto's EVP interface (legacy provider, key
+// length set to 40), a road apart from the low-level routines the code uses;
+// the command-line vectors for the cipher itself are in blowfish_cfb_test.cpp.
 struct Vector {
     const char* password;
     const char* hex;

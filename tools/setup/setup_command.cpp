@@ -116,11 +116,7 @@ std::unique_ptr<db::Database> openDatabase(const Options& o) {
 // A database the application can use: migrated to this program's version.
 std::unique_ptr<db::Database> openMigrated(const Options& o) {
     auto db = openDatabase(o);
-    if (db::schemaVersion(*db) != db::latestSchemaVersion()) {
-        throw SetupError(QStringLiteral("データベースの版が %1 です（このプログラムは %2）。init で作成・更新してください。")
-                             .arg(db::schemaVersion(*db))
-                             .arg(db::latestSchemaVersion()));
-    }
+    db::requireCurrentSchema(*db);
     return db;
 }
 

@@ -44,15 +44,24 @@ QStringList facilityTableNames() { return migration001TableNames(); }
 
 int schemaVersion(Database& db) { return hasVersionTable(db) ? readVersion(db) : 0; }
 
-void migrate(Database& db) {
-    if (db.inTransaction()) throw DbError(QStringLiteral("移行はトランザクションの外で行います。"));
-    createVersionTable(db);
-    const int found = readVersion(db);
+void requireCurrentSchema(Database& db) {
+    const int found = schemaVersion(db);
+    if (found == latestSchemaVersion()) return;
     if (found > latestSchemaVersion()) {
         throw DbError(QStringLiteral("データベースの版 %1 はこのプログラム（版 %2）より新しいため使えません。")
                           .arg(found)
                           .arg(latestSchemaVersion()));
     }
+    throw DbError(QStringLiteral("データベースの版が %1 です（このプログラムは版 %2）。lumorind-setup init で作成・更新してください。")
+                      .arg(found)
+                      .arg(latestSchemaVersion()));
+}
+
+void migrate(Database& db) {
+    if (db.inTransaction()) throw DbError(QStringLiteral("移行はトランザクションの外で行います。"));
+    createVersionTable(db);
+    const int found = readVersion(db);
+    if (found > latestSchemaVersion()) requireCurrentSchema(db);
     for (const Migration& m : migrations()) {
         if (m.version <= found) continue;
         inTransaction(db, [&] {

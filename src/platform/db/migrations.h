@@ -29,6 +29,10 @@ int schemaVersion(Database& db);
 // nothing behind) and refuses a database newer than this program.
 void migrate(Database& db);
 
+// For the application at start-up: throws DbError with what to do when the
+// database is not at this program's version (older: run lumorind-setup init).
+void requireCurrentSchema(Database& db);
+
 // The tables every workstation needs, in creation order.
 QStringList facilityTableNames();
 

@@ -1,6 +1,7 @@
 #include "platform/settings/settings_key.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
 #include <QSettings>
@@ -236,7 +237,13 @@ void SettingsKey::writeBinary(const QString& name, const QByteArray& value) { se
 
 bool SettingsKey::flush() {
     settings_->sync();
-    return settings_->status() == QSettings::NoError;
+    if (settings_->status() != QSettings::NoError) return false;
+#ifndef Q_OS_WIN
+    // Like a registry key under the current user: for this user's eyes only
+    // (the connection key holds the database password).
+    QFile::setPermissions(settings_->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+#endif
+    return true;
 }
 
 }  // namespace lum

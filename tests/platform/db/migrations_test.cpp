@@ -18,7 +18,9 @@ protected:
 
 TEST_P(Migrations, CreateEveryTableOnceAndRecordTheVersion) {
     EXPECT_EQ(schemaVersion(db()), 0);
+    EXPECT_THROW(requireCurrentSchema(db()), DbError);
     migrate(db());
+    EXPECT_NO_THROW(requireCurrentSchema(db()));
     EXPECT_EQ(schemaVersion(db()), latestSchemaVersion());
     for (const QString& t : facilityTableNames()) EXPECT_TRUE(db().tableExists(t)) << t.toStdString();
     EXPECT_EQ(facilityTableNames().size(), 16);
@@ -46,6 +48,7 @@ TEST_P(Migrations, ANewerDatabaseIsRefused) {
     migrate(db());
     run(QStringLiteral("INSERT INTO SchemaVersion (Version, Description, AppliedAt) VALUES (999, 'x', 'now')"));
     EXPECT_THROW(migrate(db()), DbError);
+    EXPECT_THROW(requireCurrentSchema(db()), DbError);
 }
 
 TEST_P(Migrations, TwoWorkstationsMigratingTogetherDoItOnce) {

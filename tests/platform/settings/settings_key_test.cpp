@@ -51,6 +51,8 @@ TEST_F(SettingsKeyTest, TheThreeTypesSurviveAWriteAndARead) {
         key->writeBinary(QStringLiteral("Empty"), QByteArray());
         ASSERT_TRUE(key->flush());
     }
+    EXPECT_EQ(QFile::permissions(SettingsKey::filePathOf(kKey)),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser | QFileDevice::WriteUser);
     auto key = SettingsKey::open(kKey);
     ASSERT_NE(key, nullptr);
     EXPECT_EQ(key->readText(QStringLiteral("Path")), QStringLiteral("/home/職員/\"引用\"\\ x\nline2"));
