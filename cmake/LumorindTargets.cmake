@@ -1,5 +1,22 @@
 # Helpers that keep each folder's CMakeLists short.
 #
+# Automatic moc remembers the headers it saw through a depfile, so a header
+# that a later glob adds (a new Q_OBJECT class) is not seen until the next
+# clean build, and linking fails with "undefined reference to vtable". When
+# the list of sources changes, the moc step's stamp is removed so it runs again.
+function(lumorind_rescan_moc_on_new_files target sources)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  string(REPLACE ";" "\n" content "${sources}")
+  set(previous "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} previous)
+  endif()
+  if(NOT previous STREQUAL content)
+    file(WRITE ${list_file} "${content}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+  endif()
+endfunction()
+
 # lumorind_library(<folder> [DEPS ...])
 #   One static library `lumorind_<folder>` from every .cpp under src/<folder>
 #   (sub-folders included), with src/ on the include path. A folder that has
@@ -18,6 +35,7 @@ function(lumorind_library folder)
     add_library(${target} STATIC ${sources})
     target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${target} PUBLIC ${ARG_DEPS} PRIVATE lumorind_warnings)
+    lumorind_rescan_moc_on_new_files(${target} "${sources}")
   else()
     add_library(${target} INTERFACE)
     target_include_directories(${target} INTERFACE ${PROJECT_SOURCE_DIR}/src)
@@ -40,6 +58,7 @@ function(lumorind_test folder)
   endif()
   set(target test_${folder})
   add_executable(${target} ${sources})
+  lumorind_rescan_moc_on_new_files(${target} "${sources}")
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${target} PRIVATE lumorind_test_main ${ARG_LIBS} lumorind_warnings)
   gtest_discover_tests(${target}

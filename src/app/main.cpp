@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/startup_windows.h"
 #include "app/terminate_thread.h"
+#include "app/termination_signals.h"
 #include "platform/application.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     QObject::connect(MainForm, &TMainForm::closed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    // A shutdown or kill closes the main window as 終了 does, so the settings are written.
+    lum::TerminationSignals termination([] {
+        if (MainForm) MainForm->close();
+    });
     const int code = QApplication::exec();
     windows.destroyAll();
     return code;
