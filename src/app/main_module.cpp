@@ -7,6 +7,7 @@
 #include "app/registory.h"
 #include "common/code_tables.h"
 #include "common/facility_database.h"
+#include "platform/db/migrations.h"
 #include "platform/error_handler.h"
 #include "platform/ui/dialogs.h"
 
@@ -96,6 +97,13 @@ bool TMainModule::Connect() {
     }
     if (!RIHADatabase || !RIHADatabase->isOpen()) {
         Fail(kNotOpen);
+        return false;
+    }
+    try {
+        // A database older or newer than this program would fail later, in the middle of work.
+        lum::db::requireCurrentSchema(*RIHADatabase);
+    } catch (const lum::db::DbError& e) {
+        Fail(QStringLiteral("System Error\n%1\nシステムを終了します。").arg(e.text()));
         return false;
     }
     // The shared dialogs of common work on it from here on.

@@ -154,6 +154,19 @@ TEST_P(MainModuleTest, FailuresBeforeTheLoginStopStartUpWithTheirMessage) {
     }
 }
 
+TEST_P(MainModuleTest, ADatabaseOfAnotherSchemaVersionStopsStartUpWithWhatToDo) {
+    alter("DELETE FROM SchemaVersion");
+    lum::ScriptedDialogs d;
+    d.expect(lum::MsgKind::Error,
+             QStringLiteral("System Error\nデータベースの版が 0 です（このプログラムは版 %1）。"
+                            "lumorind-setup init で作成・更新してください。\nシステムを終了します。")
+                 .arg(lum::db::latestSchemaVersion()),
+             lum::MsgButton::Yes);
+    create();
+    EXPECT_EQ(main_->StartupOK, 0);
+    EXPECT_TRUE(d.modals().isEmpty()) << "nobody is asked to log in";
+}
+
 TEST_P(MainModuleTest, AConnectionValueOfTheWrongTypeIsReportedAndStopsStartUp) {
     {
         auto key = lum::SettingsKey::openOrCreate(TDBSeting::KeyPath);
