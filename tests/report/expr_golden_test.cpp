@@ -103,6 +103,8 @@ const Row goldenRows[] = {
     {"[Start] #Thh:nn", "Date", "13:05"},
     {"'abc' #N0.00", "String", "abc"},
     {"[Nothing] #N0.00", "Null", " "},
+    {"42222022222223 #Dggee年", "Double", "42222022222223"},
+    {"[Birth] + 1E13", "Date", "10000000012875"},
     {"[Name] #X", "String", "山田 太郎"},
     // names and special variables
     {"[Name]", "String", "山田 太郎"},

@@ -167,7 +167,14 @@ private:
 
 }  // namespace
 
+bool isValidDateTime(TDateTime value) {
+    constexpr double First = -693593.0;  // 0001-01-01
+    constexpr double End = 2958466.0;    // 10000-01-01
+    return value.value() >= First && value.value() < End;  // false for NaN too
+}
+
 QString formatDateTime(QStringView pattern, TDateTime value) {
+    if (!isValidDateTime(value)) return {};
     Formatter f(value);
     f.run(pattern.isEmpty() ? QStringView(u"c") : pattern);
     return f.result();

@@ -18,6 +18,10 @@
 
 namespace lum {
 
+// Days 0001-01-01 to 9999-12-31: the dates the engine formats and reads.
+bool isValidDateTime(TDateTime value);
+
+// Empty for a value outside isValidDateTime.
 QString formatDateTime(QStringView pattern, TDateTime value);
 
 // "yyyy/mm/dd" (the run's date format), as the rest of the application reads it.

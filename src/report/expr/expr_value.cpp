@@ -1,5 +1,6 @@
 #include "report/expr/expr_value.h"
 
+#include "report/expr/date_format.h"
 #include "report/expr/number_format.h"
 
 #include <cmath>
@@ -125,6 +126,7 @@ QString ExprValue::toString() const {
     case Type::Boolean: return boolValue() ? QStringLiteral("True") : QStringLiteral("False");
     case Type::Date: {
         const TDateTime t = dateValue();
+        if (!isValidDateTime(t)) return floatToStrGeneral(t.value());
         const bool hasTime = t.msecsOfDay() != 0;
         if (t.dayNumber() == 0 && hasTime) return t.time().toString(QStringLiteral("hh:mm:ss"));
         return hasTime ? t.toDateTimeText() : t.toDateText();
@@ -134,12 +136,14 @@ QString ExprValue::toString() const {
 }
 
 TDateTime ExprValue::toDateTime() const {
-    if (type() == Type::Date) return dateValue();
     if (type() == Type::String) {
         if (const auto d = parseDateText(stringValue().trimmed())) return *d;
         throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(stringValue()));
     }
-    return TDateTime(toDouble());
+    const TDateTime t = type() == Type::Date ? dateValue() : TDateTime(toDouble());
+    if (!isValidDateTime(t))
+        throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(floatToStrGeneral(t.value())));
+    return t;
 }
 
 ExprValue exprAdd(const ExprValue& a, const ExprValue& b) {

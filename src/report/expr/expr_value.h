@@ -47,7 +47,8 @@ public:
     // Empty and Null "", Booleans "True"/"False", numbers with up to 15 significant
     // digits, dates "yyyy/mm/dd" (and " hh:nn:ss" when there is a time of day).
     QString toString() const;
-    // A date value; texts are read as "yyyy/mm/dd" (EConvertError otherwise).
+    // A date value between the years 1 and 9999; texts are read as "yyyy/mm/dd"
+    // (EConvertError otherwise).
     TDateTime toDateTime() const;
     bool toBool() const { return toDouble() != 0.0; }
 
