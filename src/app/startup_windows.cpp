@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/main_module.h"
 #include "app/system_menu_form.h"
+#include "clients/user_regist_form.h"
 #include "common/comment_form.h"
 #include "common/user_search_form.h"
 
@@ -24,6 +25,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TCommentForm>("TCommentForm", CommentForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
+        createStep<TUserRegistForm>("TUserRegistForm", UserRegistForm),
     };
 }
 

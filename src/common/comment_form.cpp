@@ -60,7 +60,11 @@ void LoadCommentsInto(std::initializer_list<QComboBox*> boxes, const QString& pr
 }
 
 TCommentForm& commentForm() {
-    if (!CommentForm) CommentForm = new TCommentForm;  // lives for the run, as the start-up list's would
+    if (!CommentForm) {
+        // Lives for the run, as the start-up list's would.
+        CommentForm = new TCommentForm;
+        QObject::connect(CommentForm, &QObject::destroyed, [] { CommentForm = nullptr; });
+    }
     return *CommentForm;
 }
 

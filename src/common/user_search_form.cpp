@@ -25,6 +25,15 @@ TUserSearchForm* UserSearchForm = nullptr;
 
 namespace lum {
 
+TUserSearchForm& userSearchForm() {
+    if (!UserSearchForm) {
+        // Lives for the run, as the start-up list's would.
+        UserSearchForm = new TUserSearchForm;
+        QObject::connect(UserSearchForm, &QObject::destroyed, [] { UserSearchForm = nullptr; });
+    }
+    return *UserSearchForm;
+}
+
 QString userSearchCellText(const TPerson& p, int column) {
     switch (column) {
     case 0: return QString::number(p.CureNo);
@@ -46,7 +55,7 @@ const char* const kTitles[9] = {"利用者番号", "氏名", "カナ氏名", "�
                                 "住所",       "入所(開始)日", "形態", "Tavelund番号"};
 const char* const kRowButtonNames[10] = {"ABtn", "KBtn", "SBtn", "TBtn", "NBtn",
                                          "HBtn", "MBtn", "YBtn", "RBtn", "WBtn"};
-const int kColumnWidths[9] = {84, 150, 150, 50, 130, 220, 130, 100, 100};
+const int kColumnWidths[9] = {84, 140, 140, 48, 150, 200, 150, 110, 110};
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -141,7 +150,7 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->horizontalHeader()->setSectionsClickable(true);
-    DBGrid1->setMinimumSize(1000, 360);
+    DBGrid1->setMinimumSize(1160, 360);
     DBGrid1->viewport()->installEventFilter(this);
     connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this, &TUserSearchForm::SortBy);
 

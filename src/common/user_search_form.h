@@ -78,6 +78,9 @@ private:
 extern TUserSearchForm* UserSearchForm;
 
 namespace lum {
+// The search dialog of the run (UserSearchForm), created on first use when
+// the start-up list has not made one.
+TUserSearchForm& userSearchForm();
 // The text a grid column shows for a row (the dialog's columns 0..8).
 QString userSearchCellText(const TPerson& person, int column);
 }  // namespace lum
