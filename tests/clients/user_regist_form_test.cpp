@@ -10,6 +10,7 @@
 #include "common/comment_store.h"
 #include "common/db/sql_date.h"
 #include "common/era_text.h"
+#include "common/ime.h"
 #include "common/facility_database.h"
 #include "common/person_store.h"
 #include "common/user_search_form.h"
@@ -503,5 +504,73 @@ TEST_P(UserRegistTest, CloseQuestionImportAndPhraseBoxes) {
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(UserRegistTest);
+
+}  // namespace
+
+namespace {
+
+class RecordingIme : public lum::ImeService {
+public:
+    RecordingIme() { lum::setImeService(this); }
+    ~RecordingIme() override { lum::setImeService(nullptr); }
+    QString reading(QWidget*) override { return nextReading; }
+    bool convertText(QWidget* control, const QString& text) override {
+        converted = text;
+        target = control;
+        return true;
+    }
+    QString nextReading;
+    QString converted;
+    QWidget* target = nullptr;
+};
+
+class UserRegistEntryTest : public UserRegistTest {};
+
+// Enter in a date field checks it; a picked date fills the field; Enter in
+// the name hands its reading to the kana; Enter in the postal code hands the
+// code to the input method in the address field.
+TEST_P(UserRegistEntryTest, EnterInTheFields) {
+    RecordingIme ime;
+    lum::ScriptedDialogs d;
+    f().NewBtn->click();
+
+    d.expect(MsgKind::Information, "利用開始日の日付けが不明です。", MsgButton::Ok);
+    QTest::keyClick(f().NyushoDay, Qt::Key_Return);
+    typeDate(f().NyushoDay, "H140501");
+    QTest::keyClick(f().NyushoDay, Qt::Key_Return);
+    EXPECT_EQ(f().NyushoDayPicker->date(), QDate(2002, 5, 1));
+    EXPECT_FALSE(f().Dirty);
+
+    f().TaishoDayPicker->setDate(QDate(2003, 3, 31));  // as the user picks it
+    EXPECT_EQ(f().TaishoDay->text(), "平成15年03月31日");
+    EXPECT_TRUE(f().Dirty);
+
+    ime.nextReading = "やまだ";
+    QTest::keyClick(f().RegistName, Qt::Key_Return);
+    ime.nextReading = "ﾀﾛｳ";
+    QTest::keyClick(f().RegistName, Qt::Key_Return);
+    EXPECT_EQ(f().RegistKanaName->text(), "ﾔﾏﾀﾞ ﾀﾛｳ ");
+
+    f().UbinNo->setText("100-0001");
+    QTest::keyClick(f().UbinNo, Qt::Key_Return);
+    EXPECT_EQ(ime.converted, "100-0001");
+    EXPECT_EQ(ime.target, f().Address);
+}
+
+// A delete whose row is already gone fails with its message and leaves no
+// transaction open.
+TEST_P(UserRegistEntryTest, DeletingARowThatIsGoneFails) {
+    const int number = registerClient(Client());
+    lum::PersonStore(db()).remove(number);
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, QRegularExpression("削除しますか？$"), MsgButton::Yes)
+        .expect(MsgKind::Error, "削除に失敗しました。", MsgButton::Ok);
+    f().DeleteMenu->trigger();
+    EXPECT_FALSE(db().inTransaction());
+    EXPECT_EQ(f().CureNo->text(), QString::number(number)) << "the window stays as it was";
+    EXPECT_TRUE(f().DeleteMenu->isEnabled());
+}
+
+LUM_INSTANTIATE_DATABASE_TESTS(UserRegistEntryTest);
 
 }  // namespace

@@ -217,3 +217,28 @@ TEST_P(UserSearchTest, RowClickAndDecide) {
 LUM_INSTANTIATE_DATABASE_TESTS(UserSearchTest);
 
 }  // namespace
+
+namespace {
+
+class UserSearchEnterTest : public UserSearchTest {};
+
+TEST_P(UserSearchEnterTest, EnterInTheNumberSearches) {
+    form_->RegistCureNo->setText("3");
+    QTest::keyClick(form_->RegistCureNo, Qt::Key_Return);
+    EXPECT_EQ(listed(), std::vector<int>{3});
+}
+
+// A search the database cannot run says so instead of showing "no such client".
+TEST_P(UserSearchEnterTest, AFailedSearchIsReported) {
+    db().execute("DROP TABLE Person");
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Error, "SystemError : DB Queryerror ", MsgButton::Abort);
+    form_->AllDisplay->click();
+    EXPECT_TRUE(listed().empty());
+    d.expect(MsgKind::Error, "SystemError : DB Queryerror ", MsgButton::Abort);
+    emit form_->DBGrid1->horizontalHeader()->sectionClicked(1);
+}
+
+LUM_INSTANTIATE_DATABASE_TESTS(UserSearchEnterTest);
+
+}  // namespace
