@@ -1,0 +1,64 @@
+// The client registration in the running application: its tile opens it
+// over the main window, it works on the data module's connection, and
+// closing it brings the main window back.
+#include "app/app_windows.h"
+#include "app/facility_fixture.h"
+#include "app/main_form.h"
+#include "app/menu_tile.h"
+#include "app/startup.h"
+#include "app/startup_windows.h"
+#include "clients/user_regist_form.h"
+#include "common/person_store.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ClientTileTest : public FacilityTest {
+protected:
+    void TearDown() override {
+        windows_.destroyAll();
+        lum::AppWindows::setCurrent(nullptr);
+        FacilityTest::TearDown();
+    }
+    lum::AppWindows windows_;
+};
+
+TEST_P(ClientTileTest, TheTileOpensTheRegistrationOverTheMainWindow) {
+    lum::ScriptedDialogs d;
+    expectLogin(d, "3", "riha");
+    lum::AppWindows::setCurrent(&windows_);
+    ASSERT_TRUE(lum::startApplication(lum::startupWindows(), windows_));
+    ASSERT_NE(UserRegistForm, nullptr);
+    ASSERT_TRUE(MainForm->UserRegBtn->isEnabled());
+
+    emit MainForm->UserRegBtn->clicked();
+    EXPECT_TRUE(UserRegistForm->isVisible());
+    EXPECT_FALSE(MainForm->isVisible()) << "one screen at a time";
+
+    UserRegistForm->NewBtn->click();
+    UserRegistForm->RegistName->setText(QStringLiteral("山田太郎"));
+    UserRegistForm->RegistKanaName->setText(QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ"));
+    UserRegistForm->BirthDay->setText(QStringLiteral("昭和15年04月01日"));
+    UserRegistForm->SexBox->setCurrentIndex(0);
+    UserRegistForm->RihaTypeBox->setCurrentIndex(0);
+    UserRegistForm->NyushoDay->setText(QStringLiteral("平成14年05月01日"));
+    d.expect(lum::MsgKind::Information, QStringLiteral("登録しました"), lum::MsgButton::Ok);
+    UserRegistForm->SaveBtn->click();
+    const int number = UserRegistForm->CureNo->text().toInt();
+    EXPECT_GT(number, 0);
+    auto db = databases_.back()->open();
+    EXPECT_TRUE(lum::PersonStore(*db).find(number).has_value()) << "stored through the data module's connection";
+
+    UserRegistForm->CloseBtn->click();
+    EXPECT_FALSE(UserRegistForm->isVisible());
+    EXPECT_TRUE(MainForm->isVisible());
+}
+
+LUM_INSTANTIATE_DATABASE_TESTS(ClientTileTest);
+
+}  // namespace
