@@ -6,6 +6,7 @@
 #include "common/cp932.h"
 #include "common/facility_database.h"
 #include "common/ui_font.h"
+#include "common/widget_helpers.h"
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
 
@@ -35,12 +36,6 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     button->setAutoDefault(false);
     button->setMinimumSize(96, 32);
     return button;
-}
-
-void centreOnOwner(QWidget& dialog) {
-    if (QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr) {
-        dialog.move(owner->geometry().center() - dialog.rect().center());
-    }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "common/kana_rows.h"
 #include "common/person_store.h"
 #include "common/ui_font.h"
+#include "common/widget_helpers.h"
 #include "platform/ui/dialogs.h"
 
 #include <QEvent>
@@ -183,9 +184,7 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
 void TUserSearchForm::showEvent(QShowEvent* event) {
     ClearInput();
     QDialog::showEvent(event);
-    if (QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr) {
-        move(owner->geometry().center() - rect().center());
-    }
+    lum::centreOnOwner(*this);
 }
 
 void TUserSearchForm::hideEvent(QHideEvent* event) {
