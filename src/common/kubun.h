@@ -1,6 +1,6 @@
 #pragma once
 // The category bit mask KubunCode stored with a client, a result and a plan:
-// 1 短期集中, 2 認知症, 4 集団, 8 個別. Other Parts select one category in
+// 1 短期集中, 2 認知症, 4 集団, 8 個別. Queries select one category in
 // SQL with "(KubunCode & bit) > 0".
 #include <QString>
 
