@@ -4,6 +4,7 @@
 #include "common/kana.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -35,10 +36,19 @@ bool NameReadingBinding::eventFilter(QObject* watched, QEvent* event) {
             if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
                 QString reading;
                 GetImeReading(name_, reading);
-                kana_->setText(kana_->text() + toHalfWidthKatakana(reading) + u' ');
-                kana_->setModified(true);
+                // Without a conversion (no input method) there is nothing to add.
+                if (!reading.isEmpty()) {
+                    kana_->setText(kana_->text() + toHalfWidthKatakana(reading) + u' ');
+                    kana_->setModified(true);
+                }
             }
         } else if (event->type() == QEvent::FocusOut) {
+            // Only leaving the field counts, not a message box or menu
+            // taking the focus for a moment.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) {
+                return QObject::eventFilter(watched, event);
+            }
             QString kana = kana_->text();
             if (kana.endsWith(u' ')) {
                 kana.chop(1);

@@ -15,9 +15,9 @@ void bindKanaField(QLineEdit* kanaEdit);
 
 // The name field's reading: Enter released in the name field appends the
 // reading of the conversion just made and one blank to the kana field (typing
-// family name, Enter, given name, Enter gives "family given "); leaving the
-// name field removes one trailing blank from the kana field. The binding
-// belongs to the name field.
+// family name, Enter, given name, Enter gives "family given "; an Enter with
+// no conversion adds nothing); leaving the name field removes one trailing
+// blank from the kana field. The binding belongs to the name field.
 class NameReadingBinding : public QObject {
     Q_OBJECT
 public:

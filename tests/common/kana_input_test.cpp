@@ -59,8 +59,14 @@ TEST(NameReadingBinding, EnterAppendsTheReadingAndLeavingDropsTheBlank) {
 
     ime.next = QStringLiteral("やまだ");  // a reading in hiragana is converted too
     QTest::keyClick(name, Qt::Key_Return);
+    ime.next = QString();  // Enter without a conversion adds nothing
+    QTest::keyClick(name, Qt::Key_Return);
     ime.next = QStringLiteral("ﾀﾛｳ");
     QTest::keyClick(name, Qt::Key_Return);
+    EXPECT_EQ(kana->text(), QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ "));
+    // A message box taking the focus for a moment leaves the blank.
+    QFocusEvent popup(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(name, &popup);
     EXPECT_EQ(kana->text(), QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ "));
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(name, &leave);
