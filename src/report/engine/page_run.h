@@ -1,0 +1,73 @@
+#pragma once
+// The run-time part of a template page while a report is built: its bands
+// (one chain per band type), the run-time copies of its objects and the
+// cursor that walks down the prepared pages (current position, bottom limit,
+// columns). LayOutPage prints the title, headers, the nested data loops with
+// their groups, column and page breaks, page footers and the summary.
+#include "report/engine/page_geometry.h"
+#include "report/engine/tfr_band.h"
+#include "report/objects/page.h"
+
+#include <array>
+#include <vector>
+
+namespace lum {
+
+class TfrReport;
+
+class TfrPageRun {
+public:
+    TfrPageRun(TfrReport& report, TfrPage& page, const PageGeometry& geometry);
+    ~TfrPageRun();
+    TfrPageRun(const TfrPageRun&) = delete;
+    TfrPageRun& operator=(const TfrPageRun&) = delete;
+
+    TfrReport& Report;
+    TfrPage& Template;
+    PageGeometry Geometry;
+
+    std::array<TfrBand*, kBandTypeCount> Bands{};  // the first band of each type's chain
+    std::vector<std::unique_ptr<RtView>> RTObjects;
+    int ColWidth = 0;
+    int CurY = 0;
+    int CurBottomY = 0;
+    int CurColumn = 0;
+    int ColumnTop = 0;
+    int XAdjust = 0;
+    bool IsSubPage = false;
+    int ColumnNo = 1;   // COLUMN#
+    int CurrentNo = 1;  // CURRENT#
+
+    int LeftMargin() const;
+    int TopMargin() const;
+    int RightEdge() const;
+    int BottomEdge() const;
+    int colCount() const { return qMax(1, Template.ColCount); }
+
+    void InitReport();
+    void DoneReport();
+    void PrepareObjects();
+    void LayOutPage();
+
+    void EmitBand(TfrBand* band);
+    void NewPage();
+    void NewColumn(TfrBand* band);
+    void ShowPageFooters();
+    bool CheckPageBreak(TfrBand* band, int y, int height, bool testOnly);
+    void AddAggregates(std::initializer_list<int> types);
+    void AddAggregatesOfData();
+    RtView* FindRTObject(const QString& name) const;
+
+private:
+    void InitBands();
+    void DoLoop(int level);
+    void showPending();
+    TfrBand* newBand(int typ);
+
+    std::vector<std::unique_ptr<TfrBand>> ownedBands_;
+    QList<TfrBand*> pending_;
+    int deepestLevel_ = 0;
+    bool hasGroups_ = false;
+};
+
+}  // namespace lum

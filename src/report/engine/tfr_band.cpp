@@ -1,0 +1,290 @@
+#include "report/engine/tfr_band.h"
+
+#include "report/data/tfr_dataset.h"
+#include "report/engine/page_run.h"
+#include "report/engine/tfr_report.h"
+#include "report/expr/engine_context.h"
+
+namespace lum {
+
+TfrBand::TfrBand(int typ, TfrPageRun& page) : Page(page), Typ(typ) {}
+
+TfrBand::~TfrBand() {
+    if (DataSet) DataSet->Close();
+}
+
+bool TfrBand::isDataBand() const { return Typ == btMasterData || Typ == btDetailData || Typ == btSubDetailData; }
+
+bool TfrBand::movable() const { return Typ != btPageFooter && Typ != btOverlay && Typ != btNone; }
+
+void TfrBand::SetDataSource(const QString& text) {
+    if (Typ == btGroupHeader) {
+        GroupCondition = text;
+        return;
+    }
+    if (!text.contains(u';')) DataSet = Page.Report.ResolveDataSource(text.trimmed(), OwnedDataSet);
+    if (!DataSet && Typ == btMasterData && Page.Report.ReportType == rtSimple) {
+        DataSet = Page.Report.Dataset;
+        if (DataSet) DataSet->Open();
+    }
+}
+
+bool TfrBand::Draw() {
+    EngineContext& e = engine();
+    TfrReport& report = Page.Report;
+    e.CurrentView = View;
+    e.CurrentBand = this;
+    e.AggregateBand = this;
+    CalcHeight = -1;
+    ForceNewPage = ForceNewColumn = false;
+    if (report.OnBeginBand) report.OnBeginBand(this);
+    if (report.RunScript && !Script.isEmpty()) report.RunScript(View, this);
+    if (ForceNewPage) {
+        Page.CurColumn = Page.colCount() - 1;
+        Page.NewColumn(this);
+    }
+    if (ForceNewColumn) Page.NewColumn(this);
+
+    bool result = false;
+    if (!Visible) {
+        if (isDataBand()) Page.AddAggregatesOfData();
+    } else {
+        if (Typ == btColumnHeader) Page.ColumnTop = Page.CurY;
+        if (Typ == btPageFooter) Top = Page.CurBottomY;
+        if (hasObjects()) {
+            if (movable() && CalcBandHeight() + Page.CurY > Page.CurBottomY && !AllowSplit) {
+                if (Page.IsSubPage) return true;
+                Page.CheckPageBreak(this, Page.CurY, 10000, false);
+            }
+            if (isDataBand() && DataSet && Next && !Next->DataSet) {
+                for (TfrBand* b = this; b && (b == this || !b->DataSet); b = b->Next) b->DoDraw();
+            } else {
+                DoDraw();
+                if (!isDataBand() && Typ != btGroupHeader && NewPageAfter) Page.NewPage();
+            }
+        }
+    }
+    if (!NoReset) {
+        if (Typ != btPageFooter || e.PageNo == report.EMFPages.Count() - 1) InitValues();
+    }
+    if (report.OnEndBand) report.OnEndBand(this);
+    return result;
+}
+
+void TfrBand::DoDraw() {
+    if (!hasObjects()) return;
+    EngineContext& e = engine();
+    e.CurrentBand = this;
+    e.AggregateBand = this;
+    const int savedTop = Top;
+    if (movable()) Top = Page.CurY;
+    if (!Stretched) {
+        if (movable() && !AllowSplit) {
+            Page.CheckPageBreak(this, Top, Height, false);
+            Top = Page.CurY;
+        }
+        if (!AllowSplit) {
+            DrawObjects();
+            if (movable()) Page.CurY += Height;
+        } else {
+            PrintHeight = CalcHeight >= 0 ? CalcHeight : Height;
+            split();
+        }
+    } else {
+        const int h = CalcHeight >= 0 ? CalcHeight : CalcBandHeight();
+        if (h > Height) stretchObjects(h);
+        PrintHeight = h;
+        if (!AllowSplit) {
+            if (movable()) {
+                Page.CheckPageBreak(this, Top, h, false);
+                Top = Page.CurY;
+            }
+            DrawObjects();
+        } else {
+            split();
+        }
+        unstretchObjects();
+        if (movable() && !AllowSplit) Page.CurY += h;
+    }
+    Top = savedTop;
+    if (isDataBand()) Page.AddAggregatesOfData();
+}
+
+int TfrBand::contentsHeight() {
+    TfrReport& report = Page.Report;
+    for (RtView* o : Objects) o->SavedHeight = o->view->Height;
+    int h = Height;
+    for (RtView* o : Objects) {
+        if (o->Parent != this || !o->asMemo()) continue;
+        h = qMax(h, o->view->Top + report.MeasureMemo(*o));
+    }
+    return h;
+}
+
+int TfrBand::CalcBandHeight() {
+    if (isDataBand() && Next && !Next->DataSet) {
+        int sum = 0;
+        for (TfrBand* b = this; b && (b == this || !b->DataSet); b = b->Next) {
+            b->CalcHeight = b->Height;
+            if (b->Stretched && b->hasObjects()) b->CalcHeight = b->contentsHeight();
+            sum += b->CalcHeight;
+        }
+        return sum;
+    }
+    CalcHeight = Height;
+    if (!Stretched) return Height;
+    CalcHeight = contentsHeight();
+    return CalcHeight;
+}
+
+void TfrBand::stretchObjects(int height) {
+    for (RtView* o : Objects) {
+        const TfrView& v = *o->view;
+        const bool stretchable = (v.Typ == gtMemo && (v.Flags & TfrMemoView::flStretched)) ||
+                                 (v.Typ == gtLine && (v.Flags & TfrLineView::flStretched));
+        if (stretchable) o->view->Height = height - v.Top;
+    }
+}
+
+void TfrBand::unstretchObjects() {
+    for (RtView* o : Objects) o->view->Height = o->SavedHeight;
+}
+
+void TfrBand::DrawObjects() {
+    for (RtView* o : Objects) {
+        if (Page.Report.Terminated) break;
+        DrawObject(*o);
+    }
+}
+
+void TfrBand::DrawObject(RtView& o) {
+    EngineContext& e = engine();
+    e.CurrentPage = &Page.Template;
+    e.CurrentBand = this;
+    e.AggregateBand = this;
+    if (o.Parent != this || e.FirstPass) return;
+    TfrView& v = *o.view;
+    const int savedLeft = v.Left, savedTop = v.Top;
+    v.Left += Page.XAdjust - Page.LeftMargin();
+    v.Top += Top;
+    try {
+        Page.Report.WriteObject(o);
+    } catch (const std::exception& ex) {
+        Page.Report.CalculationError(o, ex);
+    }
+    v.Left = savedLeft;
+    v.Top = savedTop;
+}
+
+void TfrBand::prepareSplitText(RtView& o) {
+    TfrMemoView* m = o.asMemo();
+    if (!m) return;
+    if (o.memo.DrawMode != MemoLayoutState::Measured) Page.Report.MeasureMemo(o);
+    o.memo.DrawMode = MemoLayoutState::SplitPart;
+    o.memo.PrintedHeight = 0;
+}
+
+// Splitting: objects print up to the page's limit; a memo crossing it prints
+// the whole lines that fit and continues on the next page.
+void TfrBand::split() {
+    for (RtView* o : Objects) {
+        o->Printed = false;
+        o->SavedRect = QRect(o->view->Left, o->view->Top, o->view->Width, o->view->Height);
+    }
+    const auto restore = [&] {
+        for (RtView* o : Objects) o->view->SetBounds(o->SavedRect.x(), o->SavedRect.y(), o->SavedRect.width(), o->SavedRect.height());
+    };
+    Top = Page.CurY;
+    if (!Page.CheckPageBreak(this, Page.CurY, PrintHeight, true)) {
+        DrawObjects();
+        restore();
+        Page.CurY += PrintHeight;
+        return;
+    }
+    for (RtView* o : Objects) prepareSplitText(*o);
+    TfrReport& report = Page.Report;
+    int lastBottom = 0;
+    const TfrBand* columnFooter = Page.Bands[btColumnFooter];
+    const auto restHeight = [](const RtView& o) {
+        return int(o.memo.Scratch.size()) * o.memo.LineHeightPx + 2 * scaleForDrawing(*o.view).GapY + 1;
+    };
+    while (!report.Terminated) {
+        const int limit = Page.CurBottomY - (columnFooter ? columnFooter->Height : 0) - Top - 2;
+        lastBottom = 0;
+        for (RtView* o : Objects) {
+            if (o->Printed) continue;
+            TfrView& v = *o->view;
+            TfrMemoView* m = o->asMemo();
+            if (m && o->memo.PrintedHeight > 0) {  // a continuation: what is left, from the band's top
+                v.Top = qMax(v.Top, 0);
+                v.Height = restHeight(*o);
+            }
+            if (v.Top >= limit) continue;
+            if (v.Top + v.Height < limit) {
+                DrawObject(*o);
+                o->Printed = true;
+                lastBottom = qMax(lastBottom, v.Top + v.Height);
+            } else if (m) {
+                v.Height = limit - v.Top + 1;
+                if (memo::linesThatFit(*m, o->memo.Scratch) > 0) DrawObject(*o);
+                o->memo.PrintedHeight += v.Height;
+                o->Printed = o->memo.Scratch.isEmpty();
+                lastBottom = qMax(lastBottom, v.Top + v.Height);
+            } else {
+                v.Top = limit;
+            }
+        }
+        bool left = false;
+        for (RtView* o : Objects)
+            if (!o->Printed) {
+                o->view->Top -= limit;
+                left = true;
+            }
+        if (!left) break;
+        Page.CheckPageBreak(this, Page.CurY, 10000, false);
+        Top = Page.CurY;
+    }
+    restore();
+    for (RtView* o : Objects) o->memo.DrawMode = MemoLayoutState::Normal;
+    PrintHeight = lastBottom;
+    Page.CurY += PrintHeight;
+}
+
+void TfrBand::InitValues() {
+    if (Typ == btGroupHeader) {
+        for (TfrBand* b = this; b; b = b->Next) {
+            if (b->Footer) {
+                b->Footer->Values.clear();
+                b->Footer->ValueCount = 0;
+            }
+            b->LastGroupValue = Page.Report.GroupValue(b);
+        }
+    } else {
+        Values.clear();
+        ValueCount = 0;
+    }
+}
+
+void TfrBand::DoAggregate() {
+    for (auto it = Values.begin(); it != Values.end(); ++it)
+        if (!it->isEmpty()) (*it)[0] = u'0';
+    const bool wasVisible = Visible;
+    Visible = false;
+    EngineContext& e = engine();
+    TfrBand* savedAggregate = e.AggregateBand;
+    e.AggregateBand = this;
+    struct Restore {
+        TfrBand* band;
+        bool visible;
+        TfrBand* aggregate;
+        ~Restore() {
+            band->Visible = visible;
+            engine().AggregateBand = aggregate;
+        }
+    } restore{this, wasVisible, savedAggregate};
+    for (RtView* o : Objects)
+        if (o->asMemo()) Page.Report.ExpandObjectText(*o->view, o->view->Memo);
+    ++ValueCount;
+}
+
+}  // namespace lum

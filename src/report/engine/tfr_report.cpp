@@ -1,0 +1,613 @@
+#include "report/engine/tfr_report.h"
+
+#include "platform/clock.h"
+#include "report/expr/engine_context.h"
+#include "report/expr/expr_error.h"
+#include "report/expr/number_format.h"
+#include "report/frf/byte_writer.h"
+#include "report/frf/template_stream.h"
+#include "report/objects/addin_views.h"
+#include "report/objects/picture_view.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace lum {
+namespace {
+
+QString exceptionText(const std::exception& ex) {
+    if (const auto* e = dynamic_cast<const ReportExprError*>(&ex)) return e->message();
+    if (const auto* e = dynamic_cast<const EDSError*>(&ex)) return e->message();
+    return QString::fromUtf8(ex.what());
+}
+
+QString unquote(QString s) {
+    s = s.trimmed();
+    if (s.size() >= 2 && ((s.front() == u'\'' && s.back() == u'\'') || (s.front() == u'"' && s.back() == u'"')))
+        s = s.mid(1, s.size() - 2).trimmed();
+    return s;
+}
+
+// The data band whose data set the lookup reads for a band of this type.
+int dataBandTypeFor(int typ) {
+    switch (typ) {
+    case btMasterData:
+    case btMasterFooter:
+    case btReportSummary:
+    case btGroupHeader:
+    case btGroupFooter: return btMasterData;
+    case btDetailData:
+    case btDetailFooter: return btDetailData;
+    case btSubDetailData:
+    case btSubDetailFooter: return btSubDetailData;
+    default: return -1;
+    }
+}
+
+bool isAggregateFooter(int typ) {
+    return typ == btReportSummary || typ == btPageFooter || typ == btMasterFooter || typ == btDetailFooter ||
+           typ == btSubDetailFooter || typ == btGroupFooter || typ == btCrossFooter;
+}
+
+QString functionName(AggregateFunction fn) {
+    switch (fn) {
+    case AggregateFunction::Sum: return QStringLiteral("SUM");
+    case AggregateFunction::Avg: return QStringLiteral("AVG");
+    case AggregateFunction::Count: return QStringLiteral("COUNT");
+    case AggregateFunction::Min: return QStringLiteral("MIN");
+    case AggregateFunction::Max: return QStringLiteral("MAX");
+    }
+    return {};
+}
+
+QStringList splitLines(const QString& text) {
+    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
+    return text.split(breaks);
+}
+
+}  // namespace
+
+TfrReport::TfrReport(ReportComponents* owner, QString name) : Name(std::move(name)), Owner(owner) {
+    EMFPages.OnPageAdded = [this](int) {
+        if (OnBeginPage) OnBeginPage(engine().PageNo);
+    };
+}
+
+TfrReport::~TfrReport() {
+    runs_.clear();
+    engine().forgetReport(this);
+    if (engine().Aggregates == this) engine().Aggregates = nullptr;
+}
+
+ReportProgress& TfrReport::progress() {
+    if (Progress) return *Progress;
+    if (!ownProgress_) ownProgress_ = std::make_unique<HeadlessProgress>();
+    return *ownProgress_;
+}
+
+ReportUi& TfrReport::ui() {
+    if (Ui) return *Ui;
+    if (!ownUi_) ownUi_ = std::make_unique<HeadlessReportUi>();
+    return *ownUi_;
+}
+
+bool TfrReport::LoadTemplateFromFile(const QString& fileName) {
+    const TemplateLoadResult result = lum::LoadTemplateFromFile(fileName, Template);
+    if (result.ok()) {
+        FileName = fileName;
+        return true;
+    }
+    ui().showError(result.message.isEmpty() ? kUnsupportedFrfFormat : result.message);
+    return false;
+}
+
+void TfrReport::bindEngine() {
+    EngineContext& e = engine();
+    e.CurrentReport = this;
+    Values().Sort();
+    lookup_.OnGetValue = OnGetValue;
+    lookup_.OnUserFunction = OnUserFunction;
+    lookup_.Values = &Values();
+    lookup_.Host = this;
+    lookup_.bindParser();
+    e.Aggregates = this;
+}
+
+QString TfrReport::progressCaption() const {
+    QString caption = QStringLiteral("Report preparing");
+    if (!Title.isEmpty()) caption += QStringLiteral(" - ") + Title;
+    return caption;
+}
+
+bool TfrReport::Prepare() {
+    EngineContext& e = engine();
+    e.setReportMoment(TDateTime::fromDateTime(lum::now()));
+    bindEngine();
+    if (OnBeginDoc) OnBeginDoc();
+    // The template's double-pass setting is put back whatever happens.
+    struct RestoreDoublePass {
+        TfrReport& r;
+        quint16 saved;
+        ~RestoreDoublePass() {
+            r.Template.DoublePass = saved;
+            r.secondPass_ = false;
+            engine().FirstPass = false;
+        }
+    } restore{*this, Template.DoublePass};
+    firstPassCancelled_ = false;
+    const bool ok = DoPrepare();
+    FinalPass = false;
+    if (OnEndDoc) OnEndDoc();
+    return ok;
+}
+
+bool TfrReport::DoPrepare() {
+    EngineContext& e = engine();
+    Terminated = false;
+    Append = AppendFooter = false;
+    e.FirstPass = false;
+    FinalPass = true;
+    e.PageNo = 0;
+    EMFPages.Clear();
+    const bool window = !OnProgress && ShowProgress;
+    progress().OnCancel = [this] { Terminated = true; };
+    // Nothing raised while the pages are formed escapes the progress job: it is
+    // kept, the window closed, and raised again once the job is over.
+    const auto job = [this] {
+        try {
+            RunPass();
+        } catch (...) {
+            jobError_ = std::current_exception();
+            Terminated = true;
+            if (progress().isVisible()) progress().close(false);
+        }
+    };
+    bool result = true;
+    if (DoublePass()) {
+        e.FirstPass = true;
+        FinalPass = false;
+        firstCaption_ = QStringLiteral("Performing 1st pass:");
+        if (window) progress().runModal(progressCaption(), firstCaption_ + QStringLiteral("  1"), job);
+        else job();
+        result = !firstPassCancelled_;
+    } else {
+        firstCaption_ = QStringLiteral("Processing page:");
+        if (!secondPass_) e.TotalPages = 0;
+        if (window && !progress().isVisible())
+            result = progress().runModal(progressCaption(), firstCaption_ + QStringLiteral("  1"), job);
+        else
+            job();
+    }
+    Terminated = false;
+    if (jobError_) {
+        const std::exception_ptr error = jobError_;
+        jobError_ = nullptr;
+        EMFPages.Clear();
+        std::rethrow_exception(error);
+    }
+    return result;
+}
+
+void TfrReport::RunPass() {
+    EngineContext& e = engine();
+    BuildPages();
+    if (FinalPass) {
+        if (!OnProgress && ShowProgress && progress().isVisible()) progress().close(!Terminated);
+        return;
+    }
+    // The first pass is over. A cancel here ends the preparation.
+    firstPassCancelled_ = Terminated;
+    if (firstPassCancelled_) {
+        EMFPages.Clear();
+        if (progress().isVisible()) progress().close(false);
+        return;
+    }
+    e.TotalPages = EMFPages.Count();
+    const quint16 saved = Template.DoublePass;
+    Template.DoublePass = 0;
+    secondPass_ = true;
+    struct Restore {
+        TfrReport& r;
+        quint16 saved;
+        ~Restore() {
+            r.Template.DoublePass = saved;
+            r.secondPass_ = false;
+        }
+    } restore{*this, saved};
+    DoPrepare();
+}
+
+void TfrReport::BuildPages() {
+    EngineContext& e = engine();
+    CanRebuild = true;
+    bindEngine();
+    e.CalcErrorFlag = false;
+    e.CalcErrorText.clear();
+    const bool multi = Dataset && ReportType == rtMultiple;
+    struct Cleanup {
+        TfrReport& r;
+        bool multi;
+        ~Cleanup() {
+            r.currentRun_ = nullptr;
+            r.runs_.clear();
+            engine().forgetRuntimeObjects();
+            if (multi) {
+                try {
+                    r.Dataset->Close();
+                } catch (...) {
+                }
+            }
+        }
+    } cleanup{*this, multi};
+    if (multi) {
+        Dataset->Open();
+        Dataset->First();
+    }
+    const int count = Pages().Count();
+    subReportPages_.assign(size_t(count), false);
+    runs_.clear();
+    for (int i = 0; i < count; ++i) {
+        TfrPage& page = Pages()[i];
+        const PageGeometry geometry = PaperSetup ? PaperSetup(page)
+                                                 : defaultPrinterGeometry(page.PaperSize, page.PaperWidth,
+                                                                          page.PaperHeight, page.Orientation);
+        runs_.push_back(std::make_unique<TfrPageRun>(*this, page, geometry));
+    }
+    for (auto& run : runs_) {
+        currentRun_ = run.get();
+        run->InitReport();
+    }
+    for (int i = 0; i < count; ++i) runs_[size_t(i)]->IsSubPage = subReportPages_[size_t(i)];
+    lookup_.BindValueDataSets();
+    for (auto& run : runs_) run->PrepareObjects();
+
+    while (true) {
+        ShowProgressPage(e.PageNo + 1);
+        for (int i = 0; i < count; ++i) {
+            TfrPageRun& run = *runs_[size_t(i)];
+            if (run.IsSubPage) continue;
+            currentRun_ = &run;
+            e.CurrentPage = &run.Template;
+            if (OnManualBuild) OnManualBuild(&run.Template);
+            else run.LayOutPage();
+            if (i + 1 < count && Pages()[i + 1].PrintToPrevPage) {
+                --e.PageNo;
+                Append = true;
+            } else {
+                e.PageNo = EMFPages.Count();
+                ShowProgressPage(e.PageNo);
+            }
+            if (Terminated) break;
+        }
+        ShowProgressPage(e.PageNo);
+        if (multi) Dataset->Next();
+        if (Terminated || !multi || Dataset->IsEof()) break;
+    }
+}
+
+void TfrReport::PrepareAndShow() {
+    EngineContext& e = engine();
+    try {
+        Prepare();
+    } catch (const std::exception& ex) {
+        EMFPages.Clear();
+        ui().showError(exceptionText(ex));
+        return;
+    }
+    if (e.CalcErrorFlag) {
+        ui().showError(e.CalcErrorText);
+        EMFPages.Clear();
+        return;
+    }
+    PreviewPrepared();
+}
+
+void TfrReport::PreviewPrepared() {
+    if (EMFPages.Count() == 0) return;
+    QString caption = QStringLiteral("Preview");
+    if (!Title.isEmpty()) caption += QStringLiteral(" - ") + Title;
+    ui().showPreview(*this, caption);
+}
+
+void TfrReport::ShowProgressPage(int n) {
+    if (OnProgress) {
+        OnProgress(n);
+        return;
+    }
+    if (!ShowProgress || !progress().isVisible()) return;
+    QString label = firstCaption_ + QStringLiteral("  ") + QString::number(n);
+    if (secondPass_) label += QStringLiteral(" from ") + QString::number(engine().TotalPages);
+    progress().setLabel(label);
+    progress().processEvents();
+}
+
+void TfrReport::ProcessEvents() {
+    if (ShowProgress && !OnProgress && progress().isVisible()) progress().processEvents();
+}
+
+TfrDataset* TfrReport::ResolveDataSource(const QString& name, std::unique_ptr<TfrDataset>& owned) {
+    if (name.isEmpty()) return nullptr;
+    TfrDataset* source = nullptr;
+    if (name.at(0) >= u'1' && name.at(0) <= u'9') {
+        owned = std::make_unique<TfrUserDataset>(name);
+        owned->RangeEnd = reCount;
+        owned->RangeEndCount = name.toInt();
+        source = owned.get();
+    } else {
+        source = FindDataSourceByName(Owner, name);
+    }
+    if (source) source->Open();
+    return source;
+}
+
+void TfrReport::MarkSubReportPage(int index) {
+    if (index >= 0 && size_t(index) < subReportPages_.size()) subReportPages_[size_t(index)] = true;
+}
+
+QStringList TfrReport::ExpandObjectText(const TfrView& view, const QStringList& text) {
+    engine().CurrentView = const_cast<TfrView*>(&view);
+    return memo::expandText(text, [&](const QString& expr) {
+        return lookup_.ExpandExpression(expr, view.Format, view.FormatStr);
+    });
+}
+
+ExprValue TfrReport::GroupValue(TfrBand* header) {
+    if (header->GroupCondition.trimmed().isEmpty()) return {};
+    engine().CurrentBand = header;
+    return engine().ExprParser.Calc(header->GroupCondition);
+}
+
+void TfrReport::BindObjectField(RtView& o, const QString& name) {
+    const TfrValue* binding = Values().FindVariable(name);
+    if (!binding) {
+        const int dataType = o.Parent ? dataBandTypeFor(o.Parent->Typ) : -1;
+        TfrBand* dataBand = dataType >= 0 ? o.Parent->Page.Bands[size_t(dataType)] : nullptr;
+        ReportDataSet* ds = dataBand && dataBand->DataSet ? dataBand->DataSet->dataSet() : nullptr;
+        QString field;
+        if (lookup_.SplitFieldName(name, ds, field) && ds && ds->hasField(field)) {
+            o.DataSet = ds;
+            o.DataField = field;
+        }
+    } else if (binding->Typ == vtDataField && binding->DSet) {
+        o.DataSet = binding->DSet;
+        o.DataField = binding->FieldName;
+    }
+}
+
+void TfrReport::AddPreparedPage(TfrPageRun& page) { EMFPages.AddPage(page.Template, page.Geometry); }
+
+void TfrReport::enterRect(RtView& o) {
+    TfrView& v = *o.view;
+    if (o.DataSet && !o.DataField.isEmpty() && o.DataSet->isBlobField(o.DataField)) {
+        if (!o.DataSet->isOpen()) o.DataSet->open();
+        if (v.Typ == gtMemo) {
+            v.Memo1 = splitLines(o.DataSet->fieldValue(o.DataField).toString());
+        } else if (v.Typ == gtPicture) {
+            auto& picture = static_cast<TfrPictureView&>(v);
+            const QByteArray bytes = o.DataSet->blobBytes(o.DataField);
+            if (bytes.isEmpty()) picture.clear();
+            else picture.setImage(QImage::fromData(bytes));
+        }
+    }
+    if (OnEnterRect) OnEnterRect(v.Memo1, &v);
+}
+
+int TfrReport::MeasureMemo(RtView& o) {
+    TfrMemoView* m = o.asMemo();
+    if (!m) return 0;
+    engine().CurrentView = m;
+    o.memo.DrawMode = MemoLayoutState::Measured;
+    if (RunScript && !m->Script.isEmpty()) RunScript(m, o.Parent);
+    if (!m->Visible) return 0;
+    m->Memo1 = m->Memo;
+    enterRect(o);
+    if (m->Memo1 == m->Memo) m->Memo1 = ExpandObjectText(*m, m->Memo);
+    if ((m->Flags & TfrMemoView::flAutoWidth) && !m->Memo1.isEmpty()) m->Width = memo::calcWidth(*m, m->Memo1);
+    return memo::calcHeight(*m, m->Memo1, o.memo);
+}
+
+void TfrReport::WriteObject(RtView& o) {
+    EngineContext& e = engine();
+    TfrView& v = *o.view;
+    e.CurrentView = &v;
+    ByteWriter out;
+    if (TfrMemoView* m = o.asMemo()) {
+        MemoLayoutState& s = o.memo;
+        if (s.DrawMode == MemoLayoutState::Normal) {
+            if (RunScript && !m->Script.isEmpty()) RunScript(m, o.Parent);
+            const bool blobBound = o.DataSet && o.DataSet->isBlobField(o.DataField);
+            if (OnEnterRect || blobBound) {
+                m->Memo1 = m->Memo;
+                enterRect(o);
+                if (m->Memo1 == m->Memo) m->Memo1 = ExpandObjectText(*m, m->Memo);
+            } else {
+                m->Memo1 = ExpandObjectText(*m, m->Memo);
+            }
+        }
+        // The highlight replaces font style, font colour and fill for this write.
+        const TfrFont savedFont = m->Font;
+        const TColor savedFill = m->FillColor;
+        if (!m->HighlightCondition.trimmed().isEmpty() && e.ExprParser.Calc(m->HighlightCondition).toDouble() != 0) {
+            m->Font.Style = m->Highlight.FontStyle;
+            m->Font.Color = m->Highlight.FontColor;
+            m->FillColor = m->Highlight.FillColor;
+        }
+        struct Restore {
+            TfrMemoView& m;
+            TfrFont font;
+            TColor fill;
+            MemoLayoutState& s;
+            ~Restore() {
+                m.Font = font;
+                m.FillColor = fill;
+                s.DrawMode = MemoLayoutState::Normal;
+            }
+        } restore{*m, savedFont, savedFill, s};
+        if (!m->Visible) return;
+        if (s.DrawMode == MemoLayoutState::SplitPart) {
+            // The lines that fit this part, written already wrapped; the rest waits.
+            const int fit = memo::linesThatFit(*m, s.Scratch);
+            const QList<WrappedLine> part = s.Scratch.mid(0, fit);
+            m->Memo1 = encodeWrappedLines(part);
+            if (!isAlreadyWrapped(m->Memo1)) m->Memo1.append(QString(kParagraphEnd));
+            writePreparedObject(out, *m);
+            s.Scratch = s.Scratch.mid(fit);
+        } else {
+            writePreparedObject(out, *m);
+        }
+    } else {
+        v.Memo1 = v.Memo;
+        enterRect(o);
+        if (RunScript && !v.Script.isEmpty()) RunScript(&v, o.Parent);
+        if (!v.Visible) return;
+        if (v.addInClassName() == u"TfrCheckBoxView" && !v.Memo1.isEmpty() && !v.Memo1.first().trimmed().isEmpty()) {
+            const ExprValue value = e.ExprParser.Calc(v.Memo1.first());
+            v.Memo1 = QStringList{TfrCheckBoxView::preparedText(value.isEmptyOrNull() ? 0 : value.toDouble())};
+        }
+        writePreparedObject(out, v);
+    }
+    EMFPages.GetPage(e.PageNo).Stream.append(out.data());
+}
+
+void TfrReport::CalculationError(RtView& o, const std::exception&) {
+    EngineContext& e = engine();
+    QString text = QStringLiteral("An error occured during calculating");
+    for (const QString& line : o.view->Memo) text += u'\r' + line;
+    text += QStringLiteral("\rReport ") + Name;
+    const int bandType = o.Parent ? o.Parent->Typ : btNone;
+    text += QStringLiteral("\rBand: ") + bandTypeNames()[size_t(bandType)];
+    e.CalcErrorFlag = true;
+    e.CalcErrorText = text;
+    Terminated = true;
+}
+
+// ---- Values from data sets and counters.
+
+ReportDataSet* TfrReport::currentBandDataSet() {
+    TfrBand* b = engine().CurrentBand;
+    if (!b) return nullptr;
+    const int dataType = dataBandTypeFor(b->Typ);
+    if (dataType < 0) return nullptr;
+    TfrBand* d = b->Page.Bands[size_t(dataType)];
+    return d && d->DataSet ? d->DataSet->dataSet() : nullptr;
+}
+
+ReportDataSet* TfrReport::findDataSet(const QString& name) { return FindDataSetByName(Owner, name); }
+
+std::optional<ExprValue> TfrReport::fieldValue(ReportDataSet* dataSet, const QString& field) {
+    if (!dataSet) return std::nullopt;
+    if (!dataSet->isOpen()) dataSet->open();
+    if (!dataSet->hasField(field)) return std::nullopt;
+    if (dataSet->hasDisplayText(field)) return ExprValue(dataSet->displayText(field));
+    return dataSet->fieldValue(field);
+}
+
+int TfrReport::specialCounter(int otherKind) {
+    TfrBand* b = engine().CurrentBand;
+    TfrPageRun* run = b ? &b->Page : currentRun_;
+    switch (otherKind) {
+    case svLine:
+    case svLineThrough: {
+        TfrBand* counted = b && !b->DataSet ? b->Page.Bands[size_t(b->Typ)] : b;
+        if (!counted) return 0;
+        return otherKind == svLine ? counted->LineNo : counted->LineThroughNo;
+    }
+    case svColumn: return run ? run->ColumnNo : 0;
+    case svCurrentLine: return run ? run->CurrentNo : 0;
+    default: return 0;
+    }
+}
+
+bool TfrReport::aggregateBandVisible() {
+    TfrBand* b = engine().AggregateBand;
+    return b ? b->Visible : true;
+}
+
+// ---- Aggregates.
+
+bool TfrReport::dataSetAggregate(AggregateFunction fn, const QString& p1, QString& val) {
+    ReportDataSet* ds = nullptr;
+    QString field;
+    if (fn == AggregateFunction::Count) ds = findDataSet(unquote(p1));
+    else if (!lookup_.SplitFieldName(p1.trimmed(), ds, field)) ds = nullptr;
+    if (!ds) return false;
+    if (!aggregateBandVisible()) return true;
+    if (!ds->isOpen()) ds->open();
+    // The walk returns the data set to its record, so a master loop over the
+    // same data set goes on where it was.
+    const QVariant mark = ds->bookmark();
+    struct Back {
+        ReportDataSet* ds;
+        QVariant mark;
+        ~Back() { ds->gotoBookmark(mark); }
+    } back{ds, mark};
+    double sum = 0, mn = 0, mx = 0;
+    int count = 0;
+    const bool known = fn == AggregateFunction::Count || ds->hasField(field);
+    for (ds->first(); !ds->eof(); ds->next()) {
+        double v = 0;
+        if (fn != AggregateFunction::Count && known) {
+            const ExprValue x = ds->fieldValue(field);
+            v = x.isEmptyOrNull() ? 0 : x.toDouble();
+        }
+        sum += v;
+        mn = count == 0 ? v : qMin(mn, v);
+        mx = count == 0 ? v : qMax(mx, v);
+        ++count;
+    }
+    double result = 0;
+    switch (fn) {
+    case AggregateFunction::Sum: result = sum; break;
+    case AggregateFunction::Avg: result = count > 0 ? sum / count : 0; break;
+    case AggregateFunction::Min: result = mn; break;  // 0 over no records
+    case AggregateFunction::Max: result = mx; break;
+    case AggregateFunction::Count: result = count; break;
+    }
+    val = floatToStrGeneral(result);
+    return true;
+}
+
+void TfrReport::aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3, QString& val) {
+    if (dataSetAggregate(fn, p1, val)) return;
+    EngineContext& e = engine();
+    TfrBand* agg = e.AggregateBand;
+    TfrBand* cur = e.CurrentBand;
+    QString bandName = unquote(p2);
+    const QString flag = unquote(fn == AggregateFunction::Count ? p2 : p3);
+    if (bandName.isEmpty() && cur && cur->View) bandName = cur->View->Name;
+    if (!agg || !isAggregateFooter(agg->Typ)) return;
+    if (!(flag == u"1" || (cur && cur->Visible))) return;
+    QString key = functionName(fn) + p1;
+    if (CrossCells) key += agg->Typ == btCrossFooter ? QStringLiteral("00") : QString::number(agg->Page.ColumnNo);
+    if (!agg->Visible) {
+        if (!cur || !cur->View || QString::compare(cur->View->Name, bandName, Qt::CaseInsensitive) != 0) return;
+        QString stored = agg->Values.value(key);
+        if (stored.startsWith(u'1')) return;  // this record is counted already
+        if (!stored.isEmpty()) stored.remove(0, 1);
+        double value = 0;
+        if (fn != AggregateFunction::Count) {
+            const ExprValue x = e.ExprParser.Calc(p1);
+            value = x.isEmptyOrNull() ? 0 : x.toDouble();
+        }
+        double running = 0;
+        if (stored.isEmpty()) running = fn == AggregateFunction::Min ? 1e200 : fn == AggregateFunction::Max ? -1e200 : 0;
+        else running = stored.toDouble();
+        switch (fn) {
+        case AggregateFunction::Sum:
+        case AggregateFunction::Avg: running += value; break;
+        case AggregateFunction::Min: running = qMin(running, value); break;
+        case AggregateFunction::Max: running = qMax(running, value); break;
+        case AggregateFunction::Count: running += 1; break;
+        }
+        agg->Values.insert(key, QStringLiteral("1") + floatToStrGeneral(running));
+        return;
+    }
+    const QString stored = agg->Values.value(key).mid(1);
+    if (stored.isEmpty()) return;  // no record: 0, for MIN and MAX too
+    if (fn == AggregateFunction::Avg)
+        val = floatToStrGeneral(agg->ValueCount > 0 ? stored.toDouble() / agg->ValueCount : 0);
+    else
+        val = stored;
+}
+
+}  // namespace lum

@@ -1,0 +1,157 @@
+#pragma once
+// The report component every printing window owns: it loads a template,
+// answers the template's questions through the window's value event, forms
+// the prepared pages (in one or two passes, once or once per record of its
+// data source) and hands them to the preview.
+#include "report/data/report_components.h"
+#include "report/engine/page_run.h"
+#include "report/engine/prepared_pages.h"
+#include "report/engine/report_progress.h"
+#include "report/expr/engine_hooks.h"
+#include "report/expr/report_lookup.h"
+#include "report/objects/report_template.h"
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace lum {
+
+enum TfrReportType { rtSimple, rtMultiple };
+
+// What preparation shows the user: error boxes (caption "Error", error icon)
+// and the preview of the prepared pages. The engine's widgets implement it;
+// HeadlessReportUi records what would have been shown.
+class ReportUi {
+public:
+    virtual ~ReportUi() = default;
+    virtual void showError(const QString& text) = 0;
+    virtual void showPreview(class TfrReport& report, const QString& caption) = 0;
+};
+
+class HeadlessReportUi : public ReportUi {
+public:
+    void showError(const QString& text) override { errors.append(text); }
+    void showPreview(TfrReport&, const QString& caption) override { previews.append(caption); }
+    QStringList errors;
+    QStringList previews;
+};
+
+class TfrReport : public ReportDataHost, public AggregateHandler {
+public:
+    explicit TfrReport(ReportComponents* owner = nullptr, QString name = QStringLiteral("frReport1"));
+    ~TfrReport() override;
+    TfrReport(const TfrReport&) = delete;
+    TfrReport& operator=(const TfrReport&) = delete;
+
+    // Properties.
+    QString Name;
+    TfrDataset* Dataset = nullptr;
+    TfrReportType ReportType = rtSimple;
+    bool ShowProgress = true;
+    bool ModalPreview = true;
+    QString Title;
+
+    // Events.
+    std::function<void()> OnBeginDoc;
+    std::function<void()> OnEndDoc;
+    std::function<void(int pgNo)> OnBeginPage;
+    std::function<void(int pgNo)> OnEndPage;
+    std::function<void(TfrBand* band)> OnBeginBand;
+    std::function<void(TfrBand* band)> OnEndBand;
+    ReportValueLookup::GetValueEvent OnGetValue;
+    std::function<void(QStringList& memo, TfrView* view)> OnEnterRect;
+    ReportValueLookup::UserFunctionEvent OnUserFunction;
+    std::function<void(int n)> OnProgress;
+    std::function<void(TfrPage* page)> OnManualBuild;
+    // Runs an object's or band's compiled script (the script interpreter plugs in here).
+    std::function<void(TfrView* view, TfrBand* band)> RunScript;
+
+    // State.
+    ReportTemplate Template;
+    TfrEMFPages EMFPages;
+    QString FileName = QStringLiteral("Untitled");
+    bool CanRebuild = false;
+    bool Terminated = false;
+    bool FinalPass = false;
+    ReportComponents* Owner;
+
+    // Services: the progress window and what is shown; headless when not set.
+    ReportProgress* Progress = nullptr;
+    ReportUi* Ui = nullptr;
+    // The paper of a template page on the printer (the Default printer's table
+    // when not set).
+    std::function<PageGeometry(const TfrPage&)> PaperSetup;
+
+    TfrPages& Pages() { return Template.Pages; }
+    TfrValues& Values() { return Template.Values; }
+    bool DoublePass() const { return Template.DoublePass != 0; }
+
+    // Loads a template; on failure shows the loader's message and returns false
+    // (the caller then prepares nothing).
+    bool LoadTemplateFromFile(const QString& fileName);
+    // Forms the prepared pages; false when the user cancelled. An exception in
+    // a band script, a group condition or an aggregate ends the preparation
+    // with every run-time object freed and the progress window closed, and is
+    // passed on.
+    bool Prepare();
+    // Prepare, then the preview; a calculation error or an exception shows its
+    // message instead and clears the pages.
+    void PrepareAndShow();
+    void PreviewPrepared();
+    TfrView* FindObject(const QString& name) const { return Template.Pages.FindObject(name); }
+
+    // ---- Used by bands and pages while a report is built.
+    bool Append = false;
+    bool AppendFooter = false;
+    int SavedCurY = 0;
+    int SavedBottom = 0;
+    bool CrossCells = false;
+
+    TfrDataset* ResolveDataSource(const QString& name, std::unique_ptr<TfrDataset>& owned);
+    int MeasureMemo(RtView& o);
+    void WriteObject(RtView& o);
+    void CalculationError(RtView& o, const std::exception& ex);
+    ExprValue GroupValue(TfrBand* header);
+    QStringList ExpandObjectText(const TfrView& view, const QStringList& text);
+    void MarkSubReportPage(int index);
+    void BindObjectField(RtView& o, const QString& name);
+    void AddPreparedPage(TfrPageRun& page);
+    void ShowProgressPage(int n);
+    void ProcessEvents();
+    TfrPageRun* currentRun() const { return currentRun_; }
+
+    // ReportDataHost.
+    ReportDataSet* currentBandDataSet() override;
+    ReportDataSet* findDataSet(const QString& name) override;
+    std::optional<ExprValue> fieldValue(ReportDataSet* dataSet, const QString& field) override;
+    int specialCounter(int otherKind) override;
+    bool aggregateBandVisible() override;
+    // AggregateHandler.
+    void aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3, QString& val) override;
+
+private:
+    bool DoPrepare();
+    void RunPass();
+    void BuildPages();
+    void bindEngine();
+    QString progressCaption() const;
+    ReportProgress& progress();
+    ReportUi& ui();
+    bool dataSetAggregate(AggregateFunction fn, const QString& p1, QString& val);
+    void enterRect(RtView& o);
+
+    ReportValueLookup lookup_;
+    std::vector<std::unique_ptr<TfrPageRun>> runs_;
+    std::vector<bool> subReportPages_;
+    TfrPageRun* currentRun_ = nullptr;
+    QString firstCaption_;
+    bool secondPass_ = false;
+    bool firstPassCancelled_ = false;
+    std::exception_ptr jobError_;
+    std::unique_ptr<HeadlessProgress> ownProgress_;
+    std::unique_ptr<HeadlessReportUi> ownUi_;
+};
+
+}  // namespace lum
