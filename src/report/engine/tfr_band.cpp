@@ -220,6 +220,7 @@ void TfrBand::split() {
                 v.Height = restHeight(*o);
             }
             if (v.Top >= limit) continue;
+            if (m) o->memo.DrawMode = MemoLayoutState::SplitPart;  // each write ends the mode
             if (v.Top + v.Height < limit) {
                 DrawObject(*o);
                 o->Printed = true;

@@ -1,0 +1,92 @@
+// Memos in bands with the pinned fonts: stretching a band to its text and
+// splitting a long text across pages without losing or repeating a line.
+#include "report_fixture.h"
+
+#include "report/draw/wrapped_lines.h"
+#include "report/expr/engine_context.h"
+
+#include <QFontInfo>
+#include <gtest/gtest.h>
+
+using namespace lum;
+using namespace lum::test;
+
+namespace {
+
+bool ipaInstalled() { return QFontInfo(TextMetrics::qfont(CanvasFont{})).family() == QLatin1String("IPAGothic"); }
+
+class MemoBands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        engine().reset();
+        useFixedPaper(report, 400, 200);
+    }
+    void TearDown() override { engine().reset(); }
+    TfrPage& page() { return report.Pages()[0]; }
+    // A 12-point word-wrapped stretched memo with 64 px of text width.
+    TfrMemoView& wrapped(int top, const QString& text) {
+        TfrMemoView& m = addMemo(page(), 0, top, 68, 20, text, TfrMemoView::flStretched | TfrMemoView::flWordWrap);
+        m.Font.Size = 12;
+        return m;
+    }
+    TfrReport report;
+};
+
+}  // namespace
+
+TEST_F(MemoBands, AStretchedBandGrowsToItsTallestMemoAndOnlyStretchedObjectsFollow) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    addBand(page(), btMasterData, 0, 30, QStringLiteral("2"), TfrBandView::flStretched);
+    wrapped(0, QStringLiteral("あいうえおかきくけこさし"));  // 3 lines: 3 x 18 + 2 = 56
+    addMemo(page(), 100, 5, 50, 10, QStringLiteral("fixed"));
+    addMemo(page(), 200, 5, 50, 10, QStringLiteral("tall"), TfrMemoView::flStretched);
+    report.Prepare();
+    const auto objects = placed(report, 0);
+    ASSERT_EQ(objects.size(), 6);
+    EXPECT_EQ(objects[0].height, 56);
+    EXPECT_EQ(objects[1].height, 10);       // not stretched: keeps its size
+    EXPECT_EQ(objects[2].height, 56 - 5);   // stretched to the band's bottom
+    EXPECT_EQ(objects[3].top, 56);          // the second record starts below the grown band
+}
+
+TEST_F(MemoBands, AStretchedBandThatDoesNotFitStartsANewPage) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    addBand(page(), btMasterData, 0, 30, QStringLiteral("3"), TfrBandView::flStretched);
+    wrapped(0, QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬね"));  // 6 lines: 110
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 3);
+    EXPECT_EQ(tops(report, 1), QList<int>({0}));
+}
+
+TEST_F(MemoBands, ASplitBandContinuesItsTextOnTheNextPageLineByLine) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    const QString text = QStringLiteral("あいうえおかきくけこ").repeated(6);
+    // 60 characters, 4 per line: 15 lines of 18 px. The part on the first
+    // page is 199 px high (the page less 2), so (199 - 1) / 18 = 11 lines fit.
+    addBand(page(), btMasterData, 0, 30, QStringLiteral("1"), TfrBandView::flStretched | TfrBandView::flAllowSplit);
+    wrapped(0, text);
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    QStringList lines;
+    for (int pg = 0; pg < 2; ++pg)
+        for (const auto& v : report.EMFPages.GetPage(pg).objects()) {
+            EXPECT_TRUE(isAlreadyWrapped(v->Memo)) << pg << v->Memo.join(u'|').toStdString();
+            for (const WrappedLine& l : decodeWrappedLines(v->Memo)) lines.append(l.text);
+        }
+    EXPECT_EQ(lines.join(QString()), text);
+    EXPECT_EQ(lines.size(), 15);
+    const auto first = report.EMFPages.GetPage(0).objects();
+    EXPECT_EQ(decodeWrappedLines(first[0]->Memo).size(), 11);
+    EXPECT_EQ(first[0]->Height, 199);
+}
+
+TEST_F(MemoBands, WithoutSplittingABandTooTallForThePageStillPrintsOnANewPage) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    addBand(page(), btReportTitle, 0, 150);
+    addMemo(page(), 0, 0, 50, 16, QStringLiteral("title"));
+    addBand(page(), btMasterData, 160, 100, QStringLiteral("1"));
+    addMemo(page(), 0, 160, 50, 16, QStringLiteral("row"));
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    EXPECT_EQ(texts(report, 1), QStringList({"row"}));
+}
