@@ -1,12 +1,16 @@
 // lumorind-report: the template tool.
 //   lumorind-report dump <file.frf>             the template as a readable description (UTF-8)
 //   lumorind-report build <source> <file.frf>   a template from such a description
+//   lumorind-report render <file.frf> [--records NAME=N ...] [--values FILE]
+//                          --pdf OUT.pdf | --png DIR | --frp OUT.frp
+//   lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR
 // Templates are written through the engine's own writer, so what the tool
 // builds is what the application reads.
+#include "render_command.h"
 #include "report/frf/template_source.h"
 #include "report/frf/template_stream.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -20,7 +24,10 @@ void print(FILE* to, const QString& text) {
 
 int usage() {
     print(stderr, QStringLiteral("usage: lumorind-report dump <file.frf>\n"
-                                 "       lumorind-report build <source> <file.frf>\n"));
+                                 "       lumorind-report build <source> <file.frf>\n"
+                                 "       lumorind-report render <file.frf> [--records NAME=N ...] [--values FILE]\n"
+                                 "                              --pdf OUT.pdf | --png DIR | --frp OUT.frp\n"
+                                 "       lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR\n"));
     return 2;
 }
 
@@ -61,11 +68,17 @@ int build(const QString& sourceName, const QString& fileName) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    // Drawing needs a GUI application; without a display it draws offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
         return dump(args[1]);
     if (args.size() == 3 && args[0] == QLatin1String("build"))
         return build(args[1], args[2]);
+    if (args.size() >= 2 && args[0] == QLatin1String("render"))
+        return renderCommand(args.mid(1));
     return usage();
 }

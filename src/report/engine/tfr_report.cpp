@@ -410,7 +410,8 @@ void TfrReport::WriteObject(RtView& o) {
     EngineContext& e = engine();
     TfrView& v = *o.view;
     e.CurrentView = &v;
-    ByteWriter out;
+    // Positions inside the object count from the start of the page's stream.
+    ByteWriter out(EMFPages.GetPage(e.PageNo).Stream.size());
     if (TfrMemoView* m = o.asMemo()) {
         MemoLayoutState& s = o.memo;
         if (s.DrawMode == MemoLayoutState::Normal) {

@@ -34,7 +34,7 @@ void ByteWriter::bytes(const QByteArray& value) { data_.append(value); }
 void ByteWriter::patchI32(qsizetype at, qint32 value) {
     const auto v = static_cast<quint32>(value);
     for (int i = 0; i < 4; ++i)
-        data_[at + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+        data_[at - base_ + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 void ByteWriter::currentStringBytes(const QByteArray& value) {

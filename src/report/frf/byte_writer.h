@@ -11,7 +11,13 @@ namespace lum {
 
 class ByteWriter {
 public:
-    qsizetype pos() const { return data_.size(); }
+    ByteWriter() = default;
+    // A writer whose bytes will follow `base` bytes already in a stream, so
+    // positions it writes (a picture's end position) count from that stream's
+    // start: objects appended to a prepared page's stream one by one.
+    explicit ByteWriter(qsizetype base) : base_(base) {}
+
+    qsizetype pos() const { return base_ + data_.size(); }
     const QByteArray& data() const { return data_; }
     QByteArray take() { return std::move(data_); }
 
@@ -19,7 +25,7 @@ public:
     void u16(quint16 value);
     void i32(qint32 value);
     void bytes(const QByteArray& value);
-    // Overwrites four bytes already written (the picture's end position).
+    // Overwrites four bytes already written at position `at` (the picture's end position).
     void patchI32(qsizetype at, qint32 value);
 
     void currentStringBytes(const QByteArray& value);
@@ -31,6 +37,7 @@ public:
     void currentLines(const QStringList& lines);
 
 private:
+    qsizetype base_ = 0;
     QByteArray data_;
 };
 

@@ -1,0 +1,130 @@
+// Printing prepared pages through a fake printer: page lists, copies, paper
+// changes restarting the job, cancel; and the printer's paper geometry.
+#include "prepared_fixture.h"
+#include "report/prepared/print_prepared.h"
+#include "support/fake_printer.h"
+
+#include <gtest/gtest.h>
+
+using namespace lum;
+using namespace lum::test;
+
+namespace {
+
+// The first text drawn on each sheet.
+QStringList sheetTexts(const FakePrinterDevice& d) {
+    QStringList out;
+    for (const auto& s : d.sheets) out.append(s->texts().value(0));
+    return out;
+}
+
+TfrEMFPages pagesOf(const QList<int>& orientations) {
+    TfrEMFPages pages;
+    int n = 0;
+    for (int o : orientations) addTextPage(pages, QStringLiteral("P%1").arg(++n), 9, o);
+    return pages;
+}
+
+struct Printing : ::testing::Test {
+    FakePrinterPlatform platform;
+    TfrPrinter printer{&platform};
+    FakePrinterDevice& device() { return *platform.devices.at(printer.PrinterIndex); }
+
+    QStringList print(TfrEMFPages& pages, const QString& list, int copies, PrintOutcome expected = PrintOutcome::Printed,
+                      int cancelAfter = 0) {
+        platform.log.clear();
+        PrintRun run;
+        EXPECT_TRUE(ParsePageList(list, run.pages));
+        run.copies = copies;
+        run.title = QStringLiteral("帳票");
+        int sent = 0;
+        run.progress = [&](int) { return cancelAfter == 0 || ++sent < cancelAfter; };
+        EXPECT_EQ(PrintPageList(pages, printer, run), expected);
+        return platform.log;
+    }
+};
+
+}  // namespace
+
+TEST_F(Printing, PageListSelectsPages) {
+    TfrEMFPages pages = pagesOf({0, 0, 0});
+    EXPECT_EQ(print(pages, "2", 1), QStringList({"begin Tiberlaine: 帳票", "end"}));
+    EXPECT_EQ(sheetTexts(device()), QStringList({"P2"}));
+    device().sheets.clear();
+    EXPECT_EQ(print(pages, "3-1", 1), QStringList());
+    EXPECT_TRUE(sheetTexts(device()).isEmpty());
+    EXPECT_EQ(print(pages, "", 1), QStringList({"begin Tiberlaine: 帳票", "page", "page", "end"}));
+    EXPECT_EQ(sheetTexts(device()), QStringList({"P1", "P2", "P3"}));
+}
+
+TEST_F(Printing, CopiesPrintEachPageInARow) {
+    TfrEMFPages pages = pagesOf({0, 0});
+    print(pages, "", 2);
+    EXPECT_EQ(sheetTexts(device()), QStringList({"P1", "P1", "P2", "P2"}));
+    device().sheets.clear();
+    print(pages, "", 0);
+    EXPECT_EQ(sheetTexts(device()), QStringList({"P1", "P2"}));
+}
+
+TEST_F(Printing, PaperChangesEndAndRestartTheJob) {
+    TfrEMFPages pages = pagesOf({0, 1, 0});
+    EXPECT_EQ(print(pages, "", 1), QStringList({"begin Tiberlaine: 帳票", "end", "paper 9 1", "begin Tiberlaine: 帳票",
+                                                 "end", "paper 9 0", "begin Tiberlaine: 帳票", "end"}));
+}
+
+TEST_F(Printing, CancelAbortsTheJobAfterThePagesSent) {
+    TfrEMFPages pages = pagesOf({0, 0, 0});
+    EXPECT_EQ(print(pages, "", 1, PrintOutcome::Cancelled, 2), QStringList({"begin Tiberlaine: 帳票", "page", "abort"}));
+    EXPECT_EQ(sheetTexts(device()), QStringList({"P1", "P2"}));
+}
+
+TEST_F(Printing, UntitledJobAndDefaultPrinterCannotPrint) {
+    EXPECT_EQ(printJobTitle(QString()), QStringLiteral("Tiberlaine: Untitled"));
+    TfrEMFPages pages = pagesOf({0});
+    printer.SelectPrinter(printer.DefaultPrinterIndex);
+    PrintRun run;
+    EXPECT_EQ(PrintPageList(pages, printer, run), PrintOutcome::Failed);
+}
+
+TEST(TfrPrinterTest, DefaultPrinterGeometryFromThePaperTable) {
+    TfrPrinter printer;
+    EXPECT_EQ(printer.Printers, QStringList({"Default printer"}));
+    EXPECT_FALSE(printer.hasPrinters());
+    EXPECT_EQ(printer.PaperSizes.size(), 67);
+    printer.SetPrinterSettings(9, 0, 0, 1);
+    EXPECT_EQ(printer.PaperWidth, 2970);
+    EXPECT_EQ(printer.PaperHeight, 2100);
+    printer.SetPrinterSettings(9, 0, 0, 0);
+    const PageGeometry g = printer.FillPageInfo();
+    EXPECT_EQ(g.pageWidth, 752);
+    EXPECT_EQ(g.pageHeight, 1071);
+    EXPECT_EQ(g.offsetLeft, 18);
+    EXPECT_EQ(g.offsetTop, 18);
+    EXPECT_EQ(g.printableWidth, 716);
+    EXPECT_EQ(g.printableHeight, 1035);
+}
+
+TEST(TfrPrinterTest, CustomPaperComparedBySizeToo) {
+    TfrPrinter printer;
+    printer.SetPrinterSettings(256, 1000, 2000, 0);
+    EXPECT_TRUE(printer.SameSettings(256, 1000, 2000, 0));
+    EXPECT_FALSE(printer.SameSettings(256, 1000, 2001, 0));
+    printer.SetPrinterSettings(9, 0, 0, 0);
+    EXPECT_TRUE(printer.SameSettings(9, 1, 2, 0));
+    EXPECT_FALSE(printer.SameSettings(9, 1, 2, 1));
+}
+
+TEST(TfrPrinterTest, PlatformPrintersThenDefaultPrinter) {
+    FakePrinterPlatform platform;
+    TfrPrinter printer(&platform);
+    EXPECT_EQ(printer.Printers, QStringList({"Fake 1", "Fake 2", "Default printer"}));
+    EXPECT_EQ(printer.PrinterIndex, 0);
+    EXPECT_EQ(printer.DefaultPrinterIndex, 2);
+    EXPECT_EQ(printer.PaperSizes, QList<int>({9, 8, 13}));
+    printer.SelectPrinter(1);
+    EXPECT_EQ(printer.device()->name(), QStringLiteral("Fake 2"));
+    // A4 at 300 dpi with 50-dot offsets, in screen pixels.
+    const PageGeometry g = printer.SetupPaper(9, 2100, 2970, 0);
+    EXPECT_EQ(g.pageWidth, 752);
+    EXPECT_EQ(g.offsetLeft, 15);
+}
