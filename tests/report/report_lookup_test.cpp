@@ -66,11 +66,7 @@ struct LayeredSources : ExprFixture {
         lum::engine().TotalPages = 12;
         lum::engine().setReportMoment(TDateTime::fromYmdHms(2026, 12, 10, 9, 30));
         lum::engine().CurrentValue = ExprValue(QStringLiteral("current"));
-        lum::engine().FindScriptVariable = [](const QString& name, ExprValue& v) {
-            if (name.compare(QStringLiteral("x"), Qt::CaseInsensitive) != 0) return false;
-            v = ExprValue(42);
-            return true;
-        };
+        lum::engine().ScriptVariables.SetVariable(QStringLiteral("x"), ExprValue(42));
     }
 };
 

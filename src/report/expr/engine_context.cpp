@@ -29,6 +29,7 @@ void EngineContext::forgetRuntimeObjects() {
     CurrentBand = nullptr;
     CurrentView = nullptr;
     AggregateBand = nullptr;
+    ScriptPage = nullptr;
 }
 
 void EngineContext::reset() {
@@ -40,7 +41,7 @@ void EngineContext::reset() {
     CalcErrorFlag = false;
     CalcErrorText.clear();
     TemplateVersion = 23;
-    FindScriptVariable = nullptr;
+    ScriptVariables.Clear();
     InputBox = nullptr;
     FunctionLibraries.UnregisterAll();
     FunctionLibraries.RegisterFunctionLibrary<TfrStdFunctionLibrary>();

@@ -11,6 +11,7 @@
 #include "report/expr/expr_value.h"
 #include "report/expr/function_library.h"
 #include "report/expr/tfr_parser.h"
+#include "report/values/tfr_variables.h"
 
 #include <QString>
 #include <cstdint>
@@ -22,6 +23,7 @@ class TfrReport;
 class TfrPage;
 class TfrBand;
 class TfrView;
+class ScriptHost;
 
 class EngineContext {
 public:
@@ -53,9 +55,12 @@ public:
     // The name being resolved as an expression, against endless lookups.
     QString LookupGuard;
 
-    // Script variables (set by template scripts, kept from one report to the next):
-    // true and the value when the name is one.
-    std::function<bool(const QString& name, ExprValue& value)> FindScriptVariable;
+    // Script variables: set by template scripts, read by memo text, kept from one
+    // report to the next (only reset() clears them).
+    TfrVariables ScriptVariables;
+    // What scripts see of the page being formed (its objects, free space, bands);
+    // none outside a preparation. Dropped with the run-time objects.
+    ScriptHost* ScriptPage = nullptr;
     // The lookup ExprParser's hooks are bound to (ReportValueLookup::bindParser).
     const void* ParserOwner = nullptr;
     InputBoxService* InputBox = nullptr;      // INPUT; without one the preset text is taken

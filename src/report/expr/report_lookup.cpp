@@ -71,7 +71,10 @@ void ReportValueLookup::LookupValue(const QString& name, ExprValue& value) {
         return;
     }
     if (fromSpecial(name, value)) return;
-    if (e.FindScriptVariable && e.FindScriptVariable(name, value)) return;
+    if (const int i = e.ScriptVariables.IndexOf(name); i >= 0) {
+        value = e.ScriptVariables.Value(i);
+        return;
+    }
 
     if (QString::compare(name, e.LookupGuard, Qt::CaseInsensitive) == 0) {
         const QString guarded = e.LookupGuard;
