@@ -4,6 +4,7 @@
 #include "report/engine/tfr_report.h"
 #include "report/expr/engine_context.h"
 #include "report/objects/view_factory.h"
+#include "report/script/report_interpreter.h"
 
 #include <algorithm>
 
@@ -73,6 +74,8 @@ void TfrPageRun::InitBands() {
         rt->Free = tpl->Typ != gtBand;
         RTObjects.push_back(std::move(rt));
     }
+    // Each copy's script becomes compiled lines; the template keeps its own.
+    for (auto& rt : RTObjects) CompileViewScript(*rt->view);
     for (auto& rt : RTObjects)
         if (rt->view->Typ == gtSubReport) {
             const int sub = static_cast<TfrSubReportView*>(rt->view.get())->SubPage;

@@ -8,6 +8,7 @@
 #include "report/frf/template_stream.h"
 #include "report/objects/addin_views.h"
 #include "report/objects/picture_view.h"
+#include "report/script/report_interpreter.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -71,11 +72,13 @@ TfrReport::TfrReport(ReportComponents* owner, QString name) : Name(std::move(nam
     EMFPages.OnPageAdded = [this](int) {
         if (OnBeginPage) OnBeginPage(engine().PageNo);
     };
+    RunScript = [](TfrView* view, TfrBand*) { RunViewScript(*view); };
 }
 
 TfrReport::~TfrReport() {
     runs_.clear();
     engine().forgetReport(this);
+    if (engine().ScriptPage == static_cast<ScriptHost*>(this)) engine().ScriptPage = nullptr;
     if (engine().Aggregates == this) engine().Aggregates = nullptr;
 }
 
@@ -111,6 +114,7 @@ void TfrReport::bindEngine() {
     lookup_.Host = this;
     lookup_.bindParser();
     e.Aggregates = this;
+    e.ScriptPage = this;
 }
 
 QString TfrReport::progressCaption() const {

@@ -10,6 +10,7 @@
 #include "report/expr/engine_hooks.h"
 #include "report/expr/report_lookup.h"
 #include "report/objects/report_template.h"
+#include "report/script/script_host.h"
 
 #include <exception>
 #include <functional>
@@ -38,7 +39,7 @@ public:
     QStringList previews;
 };
 
-class TfrReport : public ReportDataHost, public AggregateHandler {
+class TfrReport : public ReportDataHost, public AggregateHandler, public ScriptHost {
 public:
     explicit TfrReport(ReportComponents* owner = nullptr, QString name = QStringLiteral("frReport1"));
     ~TfrReport() override;
@@ -65,7 +66,8 @@ public:
     ReportValueLookup::UserFunctionEvent OnUserFunction;
     std::function<void(int n)> OnProgress;
     std::function<void(TfrPage* page)> OnManualBuild;
-    // Runs an object's or band's compiled script (the script interpreter plugs in here).
+    // Runs an object's or band's compiled script; the engine's script interpreter
+    // unless replaced.
     std::function<void(TfrView* view, TfrBand* band)> RunScript;
 
     // State.
@@ -130,6 +132,14 @@ public:
     bool aggregateBandVisible() override;
     // AggregateHandler.
     void aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3, QString& val) override;
+    // ScriptHost: the page being formed, the bands of the pages, the band being printed
+    // (report_script_host.cpp).
+    TfrView* findObject(const QString& name) override;
+    int freeSpace() override;
+    std::optional<ScriptBandBox> band(const TfrBandView& view) override;
+    void setBand(const TfrBandView& view, const ScriptBandBox& box) override;
+    void forceNewPage() override;
+    void forceNewColumn() override;
 
 private:
     bool DoPrepare();
@@ -141,6 +151,7 @@ private:
     ReportUi& ui();
     bool dataSetAggregate(AggregateFunction fn, const QString& p1, QString& val);
     void enterRect(RtView& o);
+    TfrBand* runTimeBand(const TfrBandView& view) const;
 
     ReportValueLookup lookup_;
     std::vector<std::unique_ptr<TfrPageRun>> runs_;
