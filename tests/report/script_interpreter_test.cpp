@@ -321,3 +321,21 @@ TEST(ScriptInterpreter, TooManyLabelsAndTooLongScripts) {
     ASSERT_EQ(longErrors.size(), 1);
     EXPECT_TRUE(longErrors.first().endsWith(QStringLiteral("script longer than 32000 characters")));
 }
+
+TEST(ScriptInterpreter, AScriptWithCommentsOfBothKinds) {
+    ScriptFixture f;
+    auto& memo2 = f.page.add<TfrMemoView>(QStringLiteral("Memo2"));
+    f.window.insert(QStringLiteral("Fee"), ExprValue(100));
+    f.host.counters.insert(svLine, 2);
+    engine().ScriptVariables.SetVariable(QStringLiteral("total"), ExprValue(5));
+    f.page.free = 30;
+    f.run(linesOf({"BEGIN",
+                   "  IF FREESPACE < 40 THEN NEWPAGE;        { too little room left on the page }",
+                   "  total := total + [Fee];                // read back as [total] in later memos",
+                   "  Memo2.FontColor := clRed; Visible := [LINE#] <> 2",
+                   "END"}));
+    EXPECT_EQ(f.page.newPages, 1);
+    EXPECT_EQ(f.text(QStringLiteral("total")), QStringLiteral("105"));
+    EXPECT_EQ(memo2.Font.Color, 0x0000FF);
+    EXPECT_FALSE(f.memo.Visible);
+}
