@@ -243,3 +243,33 @@ TEST_F(ReportLayout, AnInvisibleDataBandStillCountsButPrintsNothing) {
     report.Prepare();
     EXPECT_EQ(texts(report, 0), QStringList({"0"}));
 }
+
+TEST_F(ReportLayout, CrossColumnsRepeatAcrossAndMoveToTheNextPageAtTheRightEdge) {
+    useFixedPaper(report, 300, 300);
+    TfrBandView& header = addBand(page(), btCrossHeader, 0, 300);
+    header.SetBounds(0, 0, 100, 300);
+    TfrBandView& data = addBand(page(), btCrossData, 0, 300, QStringLiteral("4"));
+    data.SetBounds(100, 0, 60, 300);
+    addBand(page(), btMasterData, 0, 20, QStringLiteral("3"));
+    addMemo(page(), 0, 0, 100, 16, QStringLiteral("R[LINE#]"));
+    addMemo(page(), 105, 0, 50, 16, QStringLiteral("[COLUMN#]"));
+    QList<int> widths;
+    report.OnPrintColumn = [&](int col, int& width) { widths.append(col * 100 + width); };
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    EXPECT_EQ(texts(report, 0), QStringList({"R1", "1", "2", "3", "R2", "1", "2", "3", "R3", "1", "2", "3"}));
+    const auto first = placed(report, 0);
+    EXPECT_EQ(first[0].left, 0);
+    EXPECT_EQ(first[1].left, 105);
+    EXPECT_EQ(first[3].left, 105 + 120);
+    EXPECT_EQ(first[4].top, 20);
+    EXPECT_EQ(texts(report, 1), QStringList({"4", "4", "4"}));
+    EXPECT_EQ(placed(report, 1)[0].left, 5);
+    EXPECT_EQ(tops(report, 1), QList<int>({0, 20, 40}));
+    EXPECT_EQ(widths.mid(0, 4), QList<int>({160, 260, 360, 460}));
+
+    // A repeating header prints its cells again on the next page.
+    header.Flags = TfrBandView::flRepeatHeader;
+    report.Prepare();
+    EXPECT_EQ(texts(report, 1), QStringList({"R1", "4", "R2", "4", "R3", "4"}));
+}

@@ -82,6 +82,36 @@ void TfrPageRun::InitBands() {
             Report.MarkSubReportPage(sub);
         }
 
+    // Cross bands: the objects lying across inside one belong to it as cells
+    // (and stay free, so they join a horizontal band as well).
+    for (auto& rt : RTObjects) {
+        if (rt->view->Typ != gtBand) continue;
+        auto* bv = static_cast<TfrBandView*>(rt->view.get());
+        const int t = bv->bandType();
+        if (!isVerticalBand(t) || Bands[t]->View) continue;
+        TfrBand* b = Bands[t];
+        b->Memo = bv->Memo;
+        b->Script = bv->Script;
+        b->Left = bv->Left;
+        b->Width = bv->Width;
+        b->View = bv;
+        b->Flags = bv->Flags;
+        b->Visible = bv->Visible;
+        rt->Parent = b;
+        b->SetDataSource(bv->FormatStr);
+    }
+    for (int t = btCrossHeader; t <= btCrossFooter; ++t) {
+        TfrBand* b = Bands[t];
+        if (!b->View) continue;
+        for (auto& o : RTObjects) {
+            if (!o->Free || o->Parent || o->view->Typ == gtBand) continue;
+            if (o->view->Left < b->Left || o->view->Left + o->view->Width > b->Left + b->Width) continue;
+            o->view->Left -= b->Left;
+            o->Parent = b;
+            b->Objects.append(o.get());
+        }
+    }
+
     // Horizontal bands, type by type.
     for (int t = 0; t <= btGroupFooter; ++t) {
         QList<TfrBand*> chain;
@@ -109,15 +139,17 @@ void TfrPageRun::InitBands() {
                 b->AllowSplit = bv->Flags & TfrBandView::flAllowSplit;
             }
             // Objects whose top lies in the band (both edges included): plain ones
-            // first, sub-reports last.
-            for (int pass = 0; pass < 2; ++pass)
+            // first, then cross cells (which keep their cross band), sub-reports last.
+            for (int pass = 0; pass < 3; ++pass)
                 for (auto& o : RTObjects) {
-                    if (!o->Free || o->Parent) continue;
-                    if ((o->view->Typ == gtSubReport) != (pass == 1)) continue;
+                    if (!o->Free) continue;
+                    const bool cell = o->Parent && isVerticalBand(o->Parent->Typ);
+                    if (pass == 1 ? !cell : (o->Parent != nullptr)) continue;
+                    if (pass != 1 && (o->view->Typ == gtSubReport) != (pass == 2)) continue;
                     if (o->view->Top < b->Top || o->view->Top > b->Top + b->Height) continue;
                     o->view->Top -= b->Top;
                     o->Free = false;
-                    o->Parent = b;
+                    if (!cell) o->Parent = b;
                     b->Objects.append(o.get());
                 }
         }
@@ -135,7 +167,7 @@ void TfrPageRun::InitBands() {
     TfrBand* outside = Bands[btNone];
     outside->Top = 0;
     for (auto& o : RTObjects)
-        if (o->Free && o->view->Typ != gtBand) {
+        if (o->Free && !o->Parent && o->view->Typ != gtBand) {
             o->Parent = outside;
             o->Free = false;
             outside->Objects.append(o.get());
@@ -161,6 +193,21 @@ void TfrPageRun::InitBands() {
     if (gh == nullptr && Bands[btGroupHeader]->View) gh = Bands[btGroupHeader];
     for (TfrBand* gf = Bands[btGroupFooter]->View ? Bands[btGroupFooter] : nullptr; gh && gf; gh = gh->Prev, gf = gf->Next)
         gh->Footer = gf;
+
+    // Columns per band from the cross data band's list "Band=DataSource;...".
+    TfrBand* crossData = Bands[btCrossData];
+    if (crossData->hasObjects() && crossData->View && crossData->View->FormatStr.contains(u';')) {
+        for (const QString& pair : crossData->View->FormatStr.split(u';', Qt::SkipEmptyParts)) {
+            const qsizetype eq = pair.indexOf(u'=');
+            if (eq < 0) continue;
+            const QString bandName = pair.left(eq).trimmed();
+            const QString source = pair.mid(eq + 1).trimmed();
+            for (int t = btMasterHeader; t <= btGroupFooter; ++t)
+                for (TfrBand* b = Bands[t]; b && b->View; b = b->Next)
+                    if (QString::compare(b->View->Name, bandName, Qt::CaseInsensitive) == 0)
+                        b->CrossDataSet = Report.ResolveDataSource(source, b->OwnedCrossDataSet);
+        }
+    }
 
     if (Template.ColCount <= 0) Template.ColCount = 1;
     ColWidth = (RightEdge() - LeftMargin()) / colCount();
@@ -332,6 +379,15 @@ void TfrPageRun::DoLoop(int level) {
         else pending_.removeLast();
         (void)e;
     }
+}
+
+void TfrPageRun::AddSidePage() {
+    const int savedY = CurY;
+    Report.AddPreparedPage(*this);
+    CurY = TopMargin();
+    EmitBand(Bands[btOverlay]);
+    EmitBand(Bands[btPageHeader]);
+    CurY = savedY;
 }
 
 void TfrPageRun::NewColumn(TfrBand* band) {

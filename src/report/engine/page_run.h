@@ -57,6 +57,9 @@ public:
     void AddAggregates(std::initializer_list<int> types);
     void AddAggregatesOfData();
     RtView* FindRTObject(const QString& name) const;
+    // A prepared page added beside the current one for cross columns, with
+    // its overlay and page header; the cursor stays where it was.
+    void AddSidePage();
 
 private:
     void InitBands();

@@ -11,6 +11,19 @@ TfrBand::TfrBand(int typ, TfrPageRun& page) : Page(page), Typ(typ) {}
 
 TfrBand::~TfrBand() {
     if (DataSet) DataSet->Close();
+    if (CrossDataSet) CrossDataSet->Close();
+}
+
+bool TfrBand::hasObjectsOfItsOwn() const {
+    for (const RtView* o : Objects)
+        if (o->Parent == this) return true;
+    return false;
+}
+
+bool TfrBand::hasCrossCells() const {
+    for (const RtView* o : Objects)
+        if (o->Parent && o->Parent != this && isVerticalBand(o->Parent->Typ)) return true;
+    return false;
 }
 
 bool TfrBand::isDataBand() const { return Typ == btMasterData || Typ == btDetailData || Typ == btSubDetailData; }
@@ -85,6 +98,7 @@ void TfrBand::DoDraw() {
         }
         if (!AllowSplit) {
             DrawObjects();
+            if (hasCrossCells()) DrawCrossCells();
             if (movable()) Page.CurY += Height;
         } else {
             PrintHeight = CalcHeight >= 0 ? CalcHeight : Height;
@@ -100,6 +114,7 @@ void TfrBand::DoDraw() {
                 Top = Page.CurY;
             }
             DrawObjects();
+            if (hasCrossCells()) DrawCrossCells();
         } else {
             split();
         }
@@ -174,6 +189,74 @@ void TfrBand::DrawObject(RtView& o) {
     }
     v.Left = savedLeft;
     v.Top = savedTop;
+}
+
+void TfrBand::drawCells(TfrBand* cross, int x) {
+    if (!cross) return;
+    for (RtView* o : Objects) {
+        if (o->Parent != cross || Page.Report.Terminated) continue;
+        TfrView& v = *o->view;
+        const int savedLeft = v.Left;
+        o->Parent = this;
+        v.Left = x + savedLeft + Page.LeftMargin() - Page.XAdjust;  // DrawObject adds the column offset back
+        DrawObject(*o);
+        v.Left = savedLeft;
+        o->Parent = cross;
+    }
+}
+
+// Cross columns: the header's cells at the left margin, then one column per
+// record of the cross data source (moving on to the next prepared page when
+// a column would pass the right edge), then the footer's cells.
+void TfrBand::DrawCrossCells() {
+    EngineContext& e = engine();
+    TfrReport& report = Page.Report;
+    TfrBand* header = Page.Bands[btCrossHeader];
+    TfrBand* data = Page.Bands[btCrossData];
+    TfrBand* footer = Page.Bands[btCrossFooter];
+    if (Typ != btPageFooter && report.OnBeginColumn) report.OnBeginColumn(this);
+    TfrDataset* columns = data && data->hasObjectsOfItsOwn() && data->DataSet ? data->DataSet : CrossDataSet;
+    const int firstPage = e.PageNo;
+    const int left = Page.LeftMargin();
+    report.CrossCells = true;
+    struct Done {
+        TfrReport& r;
+        int page;
+        ~Done() {
+            r.CrossCells = false;
+            engine().PageNo = page;
+        }
+    } done{report, firstPage};
+    int x = left;
+    if (header && header->View) {
+        drawCells(header, x);
+        x += header->Width;
+    }
+    Page.ColumnNo = 1;
+    if (columns) {
+        for (columns->First(); !columns->IsEof() && !report.Terminated; columns->Next()) {
+            int width = data && data->View ? data->Width : 0;
+            if (report.OnPrintColumn) report.OnPrintColumn(Page.ColumnNo, width);
+            if (x + width > Page.RightEdge() && x > left) {
+                ++e.PageNo;
+                if (e.PageNo >= report.EMFPages.Count()) Page.AddSidePage();
+                x = left;
+                if (header && header->View && (header->Flags & TfrBandView::flRepeatHeader)) {
+                    drawCells(header, x);
+                    x += header->Width;
+                }
+            }
+            drawCells(data, x);
+            if (isDataBand()) Page.AddAggregatesOfData();
+            x += width;
+            ++Page.ColumnNo;
+        }
+    }
+    if (footer && footer->View) {
+        drawCells(footer, x);
+        footer->Values.clear();
+        footer->ValueCount = 0;
+    }
 }
 
 void TfrBand::prepareSplitText(RtView& o) {

@@ -36,6 +36,8 @@ public:
     TfrBand* Footer = nullptr;
     TfrDataset* DataSet = nullptr;
     std::unique_ptr<TfrDataset> OwnedDataSet;  // a numeric name makes a private one
+    TfrDataset* CrossDataSet = nullptr;        // columns of this band (the cross data band's list)
+    std::unique_ptr<TfrDataset> OwnedCrossDataSet;
     QString GroupCondition;
     ExprValue LastGroupValue;
     QList<RtView*> Objects;
@@ -55,6 +57,10 @@ public:
     QString name() const { return View ? View->Name : QString(); }
     bool isDataBand() const;
     bool hasObjects() const { return !Objects.isEmpty(); }
+    // Cells of the cross bands lying in this band.
+    bool hasCrossCells() const;
+    // Objects whose parent is the band itself (a cross band's own cells).
+    bool hasObjectsOfItsOwn() const;
 
     // From a band object's format text: a group condition or a data source.
     void SetDataSource(const QString& text);
@@ -72,6 +78,9 @@ private:
     void unstretchObjects();
     void DrawObjects();
     void DrawObject(RtView& o);
+    void DrawCrossCells();
+    // Prints the cells of cross band `cross` lying in this band at x.
+    void drawCells(TfrBand* cross, int x);
     void split();
     void prepareSplitText(RtView& o);
     bool movable() const;

@@ -66,6 +66,8 @@ public:
     ReportValueLookup::UserFunctionEvent OnUserFunction;
     std::function<void(int n)> OnProgress;
     std::function<void(TfrPage* page)> OnManualBuild;
+    std::function<void(TfrBand* band)> OnBeginColumn;
+    std::function<void(int colNo, int& width)> OnPrintColumn;
     // Runs an object's or band's compiled script; the engine's script interpreter
     // unless replaced.
     std::function<void(TfrView* view, TfrBand* band)> RunScript;
