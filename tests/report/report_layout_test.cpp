@@ -273,3 +273,24 @@ TEST_F(ReportLayout, CrossColumnsRepeatAcrossAndMoveToTheNextPageAtTheRightEdge)
     report.Prepare();
     EXPECT_EQ(texts(report, 1), QStringList({"R1", "4", "R2", "4", "R3", "4"}));
 }
+
+TEST_F(ReportLayout, ASubReportPrintsItsPageInsideTheBandAndContinuesOverPageBreaks) {
+    useFixedPaper(report, 400, 100);
+    addBand(page(), btMasterData, 0, 20, QStringLiteral("2"));
+    addMemo(page(), 0, 0, 100, 16, QStringLiteral("m[LINE#]"));
+    auto sub = std::make_unique<TfrSubReportView>();
+    sub->SetBounds(200, 0, 100, 20);
+    sub->SubPage = 1;
+    page().add(std::move(sub));
+    TfrPage& inner = report.Pages().Add();
+    inner.UseMargins = false;
+    addBand(inner, btMasterData, 0, 20, QStringLiteral("3"));
+    addMemo(inner, 10, 0, 50, 16, QStringLiteral("s[LINE#]"));
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);  // the sub-report's page is not laid out on its own
+    EXPECT_EQ(texts(report, 0), QStringList({"m1", "s1", "s2", "s3", "m2", "s1", "s2"}));
+    EXPECT_EQ(tops(report, 0), QList<int>({0, 0, 20, 40, 60, 60, 80}));
+    EXPECT_EQ(placed(report, 0)[1].left, 210);
+    EXPECT_EQ(texts(report, 1), QStringList({"s3"}));
+    EXPECT_EQ(tops(report, 1), QList<int>({0}));
+}

@@ -227,7 +227,32 @@ void TfrPageRun::PrepareObjects() {
 }
 
 void TfrPageRun::EmitBand(TfrBand* band) {
-    if (band) band->Draw();
+    if (!band) return;
+    if (Recording) Steps.append({RecordedStep::Band, band});
+    else band->Draw();
+}
+
+bool TfrPageRun::Replay() {
+    while (ReplayCursor < Steps.size() && !Report.Terminated) {
+        const RecordedStep step = Steps.at(ReplayCursor);
+        switch (step.kind) {
+        case RecordedStep::Band:
+            if (step.band->Draw()) return false;
+            break;
+        case RecordedStep::First:
+            if (step.band->DataSet) step.band->DataSet->First();
+            step.band->LineNo = 1;
+            break;
+        case RecordedStep::Next:
+            if (step.band->DataSet) step.band->DataSet->Next();
+            ++CurrentNo;
+            ++step.band->LineThroughNo;
+            ++step.band->LineNo;
+            break;
+        }
+        ++ReplayCursor;
+    }
+    return true;
 }
 
 void TfrPageRun::showPending() {
@@ -264,6 +289,11 @@ void TfrPageRun::LayOutPage() {
     EngineContext& e = engine();
     e.CurrentPage = &Template;
     TfrReport& r = Report;
+    if (Recording) {
+        findLevels();
+        DoLoop(1);
+        return;
+    }
     if (r.Append && r.SavedCurY == r.SavedBottom) {
         r.Append = r.AppendFooter = false;
         e.PageNo = r.EMFPages.Count();
@@ -287,13 +317,7 @@ void TfrPageRun::LayOutPage() {
         EmitBand(Bands[btColumnHeader]);
     }
 
-    deepestLevel_ = 0;
-    for (int level = 0; level < 3; ++level)
-        if (Bands[kDataTypes[level]]->hasObjects()) deepestLevel_ = level + 1;
-    hasGroups_ = false;
-    for (TfrBand* g = Bands[btGroupHeader]; g; g = g->Next)
-        if (g->hasObjects()) hasGroups_ = true;
-    pending_.clear();
+    findLevels();
     DoLoop(1);
 
     EmitBand(Bands[btColumnFooter]);
@@ -309,6 +333,16 @@ void TfrPageRun::LayOutPage() {
     e.PageNo = pageNo + 1;
 }
 
+void TfrPageRun::findLevels() {
+    deepestLevel_ = 0;
+    for (int level = 0; level < 3; ++level)
+        if (Bands[kDataTypes[level]]->hasObjects()) deepestLevel_ = level + 1;
+    hasGroups_ = false;
+    for (TfrBand* g = Bands[btGroupHeader]; g; g = g->Next)
+        if (g->hasObjects()) hasGroups_ = true;
+    pending_.clear();
+}
+
 void TfrPageRun::DoLoop(int level) {
     if (level > deepestLevel_) return;
     EngineContext& e = engine();
@@ -316,7 +350,8 @@ void TfrPageRun::DoLoop(int level) {
     for (TfrBand* b = Bands[kDataTypes[level - 1]]; b && b->DataSet; b = b->Next) {
         TfrDataset* ds = b->DataSet;
         ds->First();
-        b->LineNo = 1;
+        if (Recording) Steps.append({RecordedStep::First, b});
+        else b->LineNo = 1;
         for (TfrBand* g = Bands[btGroupHeader]; g; g = g->Next) g->LineNo = g->LineThroughNo = 0;
         if (ds->IsEof()) continue;
         const auto printGroupHeaders = [&](TfrBand* from) {
@@ -368,7 +403,9 @@ void TfrPageRun::DoLoop(int level) {
                     break;
                 }
             }
-            if (ok) {
+            if (Recording) {
+                Steps.append({RecordedStep::Next, b});
+            } else if (ok) {
                 ++CurrentNo;
                 ++b->LineThroughNo;
                 ++b->LineNo;

@@ -38,11 +38,25 @@ public:
     int ColumnNo = 1;   // COLUMN#
     int CurrentNo = 1;  // CURRENT#
 
+    // Recording mode: a page printed by a sub-report object is laid out once
+    // with every band, first-record and next-record step recorded, then
+    // replayed inside the sub-report's band, across page breaks.
+    struct RecordedStep {
+        enum Kind { Band, First, Next } kind;
+        TfrBand* band;
+    };
+    bool Recording = false;
+    QList<RecordedStep> Steps;
+    int ReplayCursor = 0;
+    bool ForceOneColumn = false;
+    // Replays from the cursor; false when a band did not fit (it is retried).
+    bool Replay();
+
     int LeftMargin() const;
     int TopMargin() const;
     int RightEdge() const;
     int BottomEdge() const;
-    int colCount() const { return qMax(1, Template.ColCount); }
+    int colCount() const { return ForceOneColumn ? 1 : qMax(1, Template.ColCount); }
 
     void InitReport();
     void DoneReport();
@@ -64,6 +78,7 @@ public:
 private:
     void InitBands();
     void DoLoop(int level);
+    void findLevels();
     void showPending();
     TfrBand* newBand(int typ);
 

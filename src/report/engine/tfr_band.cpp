@@ -97,14 +97,15 @@ void TfrBand::DoDraw() {
             Top = Page.CurY;
         }
         if (!AllowSplit) {
-            DrawObjects();
+            const bool moved = DrawObjects();
             if (hasCrossCells()) DrawCrossCells();
-            if (movable()) Page.CurY += Height;
+            if (movable() && !moved) Page.CurY += Height;
         } else {
             PrintHeight = CalcHeight >= 0 ? CalcHeight : Height;
             split();
         }
     } else {
+        bool moved = false;
         const int h = CalcHeight >= 0 ? CalcHeight : CalcBandHeight();
         if (h > Height) stretchObjects(h);
         PrintHeight = h;
@@ -113,13 +114,13 @@ void TfrBand::DoDraw() {
                 Page.CheckPageBreak(this, Top, h, false);
                 Top = Page.CurY;
             }
-            DrawObjects();
+            moved = DrawObjects();
             if (hasCrossCells()) DrawCrossCells();
         } else {
             split();
         }
         unstretchObjects();
-        if (movable() && !AllowSplit) Page.CurY += h;
+        if (movable() && !AllowSplit && !moved) Page.CurY += h;
     }
     Top = savedTop;
     if (isDataBand()) Page.AddAggregatesOfData();
@@ -165,11 +166,63 @@ void TfrBand::unstretchObjects() {
     for (RtView* o : Objects) o->view->Height = o->SavedHeight;
 }
 
-void TfrBand::DrawObjects() {
+bool TfrBand::DrawObjects() {
+    QList<RtView*> subReports;
     for (RtView* o : Objects) {
         if (Page.Report.Terminated) break;
-        DrawObject(*o);
+        if (o->view->Typ == gtSubReport && o->Parent == this) subReports.append(o);
+        else DrawObject(*o);
     }
+    if (subReports.isEmpty()) return false;
+    RunSubReports(subReports);
+    return true;
+}
+
+// Each sub-report's page is laid out once in recording mode, then replayed
+// below the band's top, on as many pages as it takes; the position ends at
+// the lowest point any of them reached.
+void TfrBand::RunSubReports(const QList<RtView*>& subReports) {
+    TfrReport& report = Page.Report;
+    QList<TfrPageRun*> pages;
+    for (RtView* o : subReports) {
+        TfrPageRun* sub = report.RunForPage(static_cast<TfrSubReportView*>(o->view.get())->SubPage);
+        if (!sub || sub == &Page) continue;
+        sub->Recording = true;
+        sub->Steps.clear();
+        sub->ReplayCursor = 0;
+        sub->LayOutPage();
+        sub->Recording = false;
+        sub->CurY = o->view->Top + Top;
+        sub->CurBottomY = Page.CurBottomY;
+        sub->XAdjust = Page.XAdjust + o->view->Left;
+        sub->CurColumn = 0;
+        sub->ForceOneColumn = true;
+        pages.append(sub);
+    }
+    QList<bool> finished(pages.size(), false);
+    int lowest = Page.CurY;
+    for (bool firstTurn = true; !report.Terminated; firstTurn = false) {
+        if (!firstTurn)
+            for (int i = 0; i < pages.size(); ++i)
+                if (!finished[i]) {
+                    pages[i]->CurY = Page.CurY;
+                    pages[i]->CurBottomY = Page.CurBottomY;
+                }
+        lowest = Page.CurY;
+        bool all = true;
+        for (int i = 0; i < pages.size(); ++i) {
+            if (finished[i]) continue;
+            finished[i] = pages[i]->Replay();
+            if (finished[i]) lowest = qMax(lowest, pages[i]->CurY);
+            else all = false;
+        }
+        if (all) break;
+        // Nested sub-reports continue only as far as their page allows.
+        if (Page.IsSubPage) break;
+        Page.NewPage();
+    }
+    for (TfrPageRun* sub : pages) sub->Steps.clear();
+    Page.CurY = lowest;
 }
 
 void TfrBand::DrawObject(RtView& o) {

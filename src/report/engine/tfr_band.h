@@ -76,7 +76,8 @@ private:
     int contentsHeight();
     void stretchObjects(int height);
     void unstretchObjects();
-    void DrawObjects();
+    bool DrawObjects();  // true when sub-reports moved the position
+    void RunSubReports(const QList<RtView*>& subReports);
     void DrawObject(RtView& o);
     void DrawCrossCells();
     // Prints the cells of cross band `cross` lying in this band at x.

@@ -125,6 +125,9 @@ public:
     void ShowProgressPage(int n);
     void ProcessEvents();
     TfrPageRun* currentRun() const { return currentRun_; }
+    TfrPageRun* RunForPage(int index) const {
+        return index >= 0 && size_t(index) < runs_.size() ? runs_[size_t(index)].get() : nullptr;
+    }
 
     // ReportDataHost.
     ReportDataSet* currentBandDataSet() override;
