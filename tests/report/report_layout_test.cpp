@@ -294,3 +294,16 @@ TEST_F(ReportLayout, ASubReportPrintsItsPageInsideTheBandAndContinuesOverPageBre
     EXPECT_EQ(texts(report, 1), QStringList({"s3"}));
     EXPECT_EQ(tops(report, 1), QList<int>({0}));
 }
+
+TEST_F(ReportLayout, BandsTallerThanThePageNeitherLoopNorLeaveEmptyPages) {
+    useFixedPaper(report, 400, 100);
+    addBand(page(), btPageHeader, 0, 150, {}, TfrBandView::flOnFirstPage);  // taller than the page
+    addMemo(page(), 0, 0, 100, 16, QStringLiteral("H"));
+    addBand(page(), btMasterData, 200, 120, QStringLiteral("2"));
+    addMemo(page(), 0, 200, 100, 16, QStringLiteral("[LINE#]"));
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 3);
+    EXPECT_EQ(texts(report, 0), QStringList({"H"}));
+    EXPECT_EQ(texts(report, 1), QStringList({"H", "1"}));
+    EXPECT_EQ(texts(report, 2), QStringList({"H", "2"}));
+}

@@ -265,7 +265,12 @@ void TfrPageRun::showPending() {
 bool TfrPageRun::CheckPageBreak(TfrBand* band, int y, int height, bool testOnly) {
     const TfrBand* columnFooter = Bands[btColumnFooter];
     if (y + height + (columnFooter ? columnFooter->Height : 0) <= CurBottomY) return false;
-    if (!testOnly) NewColumn(band);
+    // A band that cannot fit even at the top of a fresh column prints there
+    // (clipped), and the headers a break prints never break again: no endless
+    // run of empty pages.
+    if (testOnly) return true;
+    if (breaking_ || (y <= freshY_ && engine().PageNo == freshPage_ && CurColumn == freshColumn_)) return false;
+    NewColumn(band);
     return true;
 }
 
@@ -304,6 +309,9 @@ void TfrPageRun::LayOutPage() {
     if (!r.Append) {
         r.AddPreparedPage(*this);
         CurY = TopMargin();
+        freshY_ = CurY;
+        freshPage_ = e.PageNo;
+        freshColumn_ = 0;
         EmitBand(Bands[btOverlay]);
         EmitBand(Bands[btNone]);
     } else {
@@ -428,6 +436,17 @@ void TfrPageRun::AddSidePage() {
 }
 
 void TfrPageRun::NewColumn(TfrBand* band) {
+    struct Breaking {
+        TfrPageRun& p;
+        bool was;
+        ~Breaking() {
+            p.breaking_ = was;
+            p.freshY_ = p.CurY;
+            p.freshPage_ = engine().PageNo;
+            p.freshColumn_ = p.CurColumn;
+        }
+    } breaking{*this, breaking_};
+    breaking_ = true;
     if (CurColumn < colCount() - 1) {
         EmitBand(Bands[btColumnFooter]);
         ++CurColumn;

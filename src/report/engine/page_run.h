@@ -85,6 +85,8 @@ private:
     std::vector<std::unique_ptr<TfrBand>> ownedBands_;
     QList<TfrBand*> pending_;
     int deepestLevel_ = 0;
+    bool breaking_ = false;  // a column or page break is printing its headers
+    int freshY_ = -1, freshPage_ = -1, freshColumn_ = -1;  // where the last break left the cursor
     bool hasGroups_ = false;
 };
 

@@ -378,7 +378,7 @@ void TfrBand::split() {
                 left = true;
             }
         if (!left) break;
-        Page.CheckPageBreak(this, Page.CurY, 10000, false);
+        Page.NewColumn(this);  // the rest goes on in the next column or page
         Top = Page.CurY;
     }
     restore();

@@ -170,6 +170,7 @@ bool TfrReport::DoPrepare() {
     if (DoublePass()) {
         e.FirstPass = true;
         FinalPass = false;
+        e.TotalPages = 0;
         firstCaption_ = QStringLiteral("Performing 1st pass:");
         if (window) progress().runModal(progressCaption(), firstCaption_ + QStringLiteral("  1"), job);
         else job();
