@@ -201,3 +201,24 @@ TEST_F(ReportPrepare, DataSetAggregatesWalkTheWholeDataSetAndComeBack) {
     // Evaluated on every record, the walk never cuts the master loop short.
     EXPECT_EQ(texts(report, 0), QStringList({"5 16 8 3", "3 16 8 3", "8 16 8 3"}));
 }
+
+TEST_F(ReportPrepare, TheHighlightReplacesFontAndFillOnlyWhereItsConditionHolds) {
+    TfrUserDataset rows(QStringLiteral("frUserDataset1"));
+    rows.RangeEnd = reCount;
+    rows.RangeEndCount = 2;
+    components.addDataSource(&rows);
+    addBand(page(), btMasterData, 0, 20, QStringLiteral("frUserDataset1"));
+    TfrMemoView& m = addMemo(page(), 0, 0, 100, 16, QStringLiteral("[LINE#]"));
+    m.HighlightCondition = QStringLiteral("[LINE#] = 2");
+    m.Highlight.FillColor = 0x0000FF;
+    m.Highlight.FontStyle = fsBold;
+    report.Prepare();
+    const auto objects = report.EMFPages.GetPage(0).objects();
+    ASSERT_EQ(objects.size(), 2u);
+    const auto& first = static_cast<const TfrMemoView&>(*objects[0]);
+    const auto& second = static_cast<const TfrMemoView&>(*objects[1]);
+    EXPECT_EQ(first.FillColor, clNone);
+    EXPECT_EQ(first.Font.Style, 0);
+    EXPECT_EQ(second.FillColor, 0x0000FF);
+    EXPECT_EQ(second.Font.Style, fsBold);
+}

@@ -407,6 +407,15 @@ int TfrReport::MeasureMemo(RtView& o) {
     m->Memo1 = m->Memo;
     enterRect(o);
     if (m->Memo1 == m->Memo) m->Memo1 = ExpandObjectText(*m, m->Memo);
+    // Measured with the highlight's font style when its condition holds.
+    const quint16 savedStyle = m->Font.Style;
+    if (!m->HighlightCondition.trimmed().isEmpty() && engine().ExprParser.Calc(m->HighlightCondition).toDouble() != 0)
+        m->Font.Style = m->Highlight.FontStyle;
+    struct Restore {
+        TfrMemoView& m;
+        quint16 style;
+        ~Restore() { m.Font.Style = style; }
+    } restore{*m, savedStyle};
     if ((m->Flags & TfrMemoView::flAutoWidth) && !m->Memo1.isEmpty()) m->Width = memo::calcWidth(*m, m->Memo1);
     return memo::calcHeight(*m, m->Memo1, o.memo);
 }
