@@ -71,6 +71,8 @@ TEST(ScriptInterpreter, StatementsTable) {
         {{"BEGIN ; x := 1 END"}, "x", "1"},
         {{"BEGIN x := clRed END"}, "x", "255"},
         {{"BEGIN x := True END"}, "x", "True"},
+        {{"BEGIN EndDate := 5; x := EndDate + 1 END."}, "x", "6"},  // a name that begins with END
+        {{"BEGIN BEGIN x := 1 END; y := 2 END;"}, "y", "2"},
     };
     for (const Row& row : rows) {
         ScriptFixture f;

@@ -41,8 +41,13 @@ bool ScriptCompiler::isWord(QStringView word) const {
     return startsWith(word) && !isNameChar(at(p_ + word.size()));
 }
 
+bool ScriptCompiler::isEnd() const {
+    const QChar next = at(p_ + 3);
+    return startsWith(u"END") && !next.isLetterOrNumber() && next != u'_';
+}
+
 bool ScriptCompiler::endsStatement() const {
-    return atEnd() || at(p_) == u';' || startsWith(u"END") || isWord(u"ELSE") || isWord(u"UNTIL");
+    return atEnd() || at(p_) == u';' || isEnd() || isWord(u"ELSE") || isWord(u"UNTIL");
 }
 
 qsizetype ScriptCompiler::variableEnd(qsizetype from) const {
@@ -98,9 +103,9 @@ void ScriptCompiler::block(const QString& endWord, const QString& message) {
             ++p_;
             continue;
         }
-        // END closes a block also when something follows at once ("END;", "END."),
-        // UNTIL must stand as a word.
-        if (endWord == u"END" ? startsWith(endWord) : isWord(endWord)) {
+        // END closes a block also when a sign follows at once ("END;", "END."); a
+        // name that only begins with it (EndDate) is no END.
+        if (endWord == u"END" ? isEnd() : isWord(endWord)) {
             p_ += endWord.size();
             return;
         }

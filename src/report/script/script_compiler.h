@@ -63,6 +63,7 @@ private:
     // digit, "_" or "." (so ORDER is no OR).
     bool isWord(QStringView word) const;
     bool startsWith(QStringView word) const;
+    bool isEnd() const;          // END, not followed by a letter, digit or "_"
     bool endsStatement() const;  // ";", END, ELSE, UNTIL or the end of the text
     qsizetype variableEnd(qsizetype from) const;
 
