@@ -103,3 +103,29 @@ TEST_F(ScriptReport, AnEndlessLoopEndsThePreparationWithItsMessage) {
     ASSERT_EQ(ui.errors.size(), 1);
     EXPECT_TRUE(ui.errors.first().startsWith(QStringLiteral("An error occured during calculating")));
 }
+
+TEST_F(ScriptReport, ASubReportsScriptsSeeTheObjectsOfItsOwnPage) {
+    addBand(page(), btMasterData, 0, 20, QStringLiteral("1"));
+    auto sub = std::make_unique<TfrSubReportView>();
+    sub->SetBounds(200, 0, 100, 20);
+    sub->SubPage = 1;
+    page().add(std::move(sub));
+    TfrPage& inner = report.Pages().Add();
+    inner.UseMargins = false;
+    addBand(inner, btMasterData, 0, 20, QStringLiteral("2")).Script =
+        QStringList{QStringLiteral("Inner.Left := [LINE#] * 10")};
+    addMemo(inner, 0, 0, 50, 16, QStringLiteral("s[LINE#]")).Name = QStringLiteral("Inner");
+    report.Prepare();
+    const auto objects = placed(report, 0);
+    ASSERT_EQ(objects.size(), 2);
+    EXPECT_EQ(objects[0].left, 200 + 10);
+    EXPECT_EQ(objects[1].left, 200 + 20);
+}
+
+TEST_F(ScriptReport, NewPageCountsInBothPassesOfATwoPassReport) {
+    list(QStringLiteral("3"), QStringLiteral("r[LINE#]/[TOTALPAGES]")).Script =
+        QStringList{QStringLiteral("IF [LINE#] > 1 THEN NEWPAGE")};
+    report.Template.DoublePass = 1;
+    report.Prepare();
+    EXPECT_EQ(pages(), QList<QStringList>({{"r1/3"}, {"r2/3"}, {"r3/3"}}));
+}

@@ -6,12 +6,25 @@
 
 namespace lum {
 
+// The page being formed: the engine's current page (a sub-report's page while it
+// prints), else the page being laid out.
+TfrPageRun* TfrReport::scriptRun() const {
+    if (const TfrPage* current = engine().CurrentPage)
+        for (const auto& run : runs_)
+            if (&run->Template == current) return run.get();
+    return currentRun_;
+}
+
 TfrView* TfrReport::findObject(const QString& name) {
-    const RtView* o = currentRun_ ? currentRun_->FindRTObject(name) : nullptr;
+    const TfrPageRun* run = scriptRun();
+    const RtView* o = run ? run->FindRTObject(name) : nullptr;
     return o ? o->view.get() : nullptr;
 }
 
-int TfrReport::freeSpace() { return currentRun_ ? currentRun_->CurBottomY - currentRun_->CurY : 0; }
+int TfrReport::freeSpace() {
+    const TfrPageRun* run = scriptRun();
+    return run ? run->CurBottomY - run->CurY : 0;
+}
 
 TfrBand* TfrReport::runTimeBand(const TfrBandView& view) const {
     for (const auto& run : runs_)

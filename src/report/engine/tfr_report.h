@@ -157,6 +157,7 @@ private:
     bool dataSetAggregate(AggregateFunction fn, const QString& p1, QString& val);
     void enterRect(RtView& o);
     TfrBand* runTimeBand(const TfrBandView& view) const;
+    TfrPageRun* scriptRun() const;
 
     ReportValueLookup lookup_;
     std::vector<std::unique_ptr<TfrPageRun>> runs_;
