@@ -90,3 +90,28 @@ TEST_F(MemoBands, WithoutSplittingABandTooTallForThePageStillPrintsOnANewPage) {
     ASSERT_EQ(report.EMFPages.Count(), 2);
     EXPECT_EQ(texts(report, 1), QStringList({"row"}));
 }
+
+TEST_F(MemoBands, AStretchedBandWithCrossCellsGrowsToItsTallestColumn) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    TfrBandView& data = addBand(page(), btCrossData, 0, 200, QStringLiteral("3"));
+    data.SetBounds(100, 0, 80, 200);
+    addBand(page(), btMasterData, 0, 20, QStringLiteral("1"), TfrBandView::flStretched);
+    TfrMemoView& cell = addMemo(page(), 100, 0, 68, 20, QStringLiteral("[Cell]"),
+                                TfrMemoView::flStretched | TfrMemoView::flWordWrap);
+    cell.Font.Size = 12;
+    // Column 2 has three lines, the others one.
+    report.OnGetValue = [&](const QString& name, ExprValue& v) {
+        if (name == u"Cell") {
+            ExprValue col;
+            engine().ExprParser.OnGetValue(QStringLiteral("COLUMN#"), col);
+            v = ExprValue(col.toInt() == 2 ? QStringLiteral("あいうえおかきくけこ") : QStringLiteral("あ"));
+        }
+    };
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 1);
+    const auto cells = placed(report, 0);
+    ASSERT_EQ(cells.size(), 3);
+    EXPECT_EQ(cells[0].text, QStringLiteral("あ"));
+    EXPECT_EQ(cells[1].text, QStringLiteral("あいうえおかきくけこ"));
+    for (const Placed& c : cells) EXPECT_EQ(c.height, 3 * 18 + 2);  // every cell stretched to the band
+}

@@ -150,7 +150,33 @@ int TfrBand::CalcBandHeight() {
     CalcHeight = Height;
     if (!Stretched) return Height;
     CalcHeight = contentsHeight();
+    if (hasCrossCells() && Typ != btPageFooter) CalcHeight = qMax(CalcHeight, crossCellsHeight());
     return CalcHeight;
+}
+
+// The tallest the band's cross cells get over all columns: each column's
+// cells are measured with COLUMN# and the cross data source on that column.
+int TfrBand::crossCellsHeight() {
+    TfrReport& report = Page.Report;
+    TfrBand* data = Page.Bands[btCrossData];
+    TfrDataset* columns = data && data->hasObjectsOfItsOwn() && data->DataSet ? data->DataSet : CrossDataSet;
+    Page.ColumnNo = 1;
+    if (report.OnBeginColumn) report.OnBeginColumn(this);
+    int h = Height;
+    if (!columns) return h;
+    for (columns->First(); !columns->IsEof() && !report.Terminated; columns->Next()) {
+        int width = data && data->View ? data->Width : 0;
+        if (report.OnPrintColumn) report.OnPrintColumn(Page.ColumnNo, width);
+        for (RtView* o : Objects) {
+            if (!o->asMemo() || !o->Parent || !isVerticalBand(o->Parent->Typ)) continue;
+            engine().CurrentBand = this;
+            h = qMax(h, o->view->Top + report.MeasureMemo(*o));
+            o->memo.DrawMode = MemoLayoutState::Normal;  // each column expands its own text when written
+        }
+        ++Page.ColumnNo;
+    }
+    Page.ColumnNo = 1;
+    return h;
 }
 
 void TfrBand::stretchObjects(int height) {

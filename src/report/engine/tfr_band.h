@@ -74,6 +74,7 @@ public:
 private:
     void DoDraw();
     int contentsHeight();
+    int crossCellsHeight();
     void stretchObjects(int height);
     void unstretchObjects();
     bool DrawObjects();  // true when sub-reports moved the position
