@@ -13,13 +13,12 @@ bool isBreakChar(QChar c) { return c == u' ' || c == u',' || c == u'-' || c == u
 
 int horizontalAdjust(const TfrMemoView& m) { return m.Adjust & (adHorizontalMask | adRotated); }
 
-// Lines of a text that may hold line breaks of any kind.
+}  // namespace
+
 QStringList splitLines(const QString& text) {
     static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
     return text.split(breaks);
 }
-
-}  // namespace
 
 CanvasFont canvasFont(const TfrMemoView& m, int pixelHeight) {
     CanvasFont f;

@@ -32,6 +32,9 @@ struct WrapResult {
 
 namespace memo {
 
+// Lines of a text that may hold line breaks of any kind ("\r\n", "\r", "\n").
+QStringList splitLines(const QString& text);
+
 // The font of a memo at an em height in pixels.
 CanvasFont canvasFont(const TfrMemoView& m, int pixelHeight);
 // The em height at 96 ppi (-font height of the measuring canvas).

@@ -61,11 +61,6 @@ QString functionName(AggregateFunction fn) {
     return {};
 }
 
-QStringList splitLines(const QString& text) {
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
-    return text.split(breaks);
-}
-
 }  // namespace
 
 TfrReport::TfrReport(ReportComponents* owner, QString name) : Name(std::move(name)), Owner(owner) {
@@ -386,7 +381,7 @@ void TfrReport::enterRect(RtView& o) {
     if (o.DataSet && !o.DataField.isEmpty() && o.DataSet->isBlobField(o.DataField)) {
         if (!o.DataSet->isOpen()) o.DataSet->open();
         if (v.Typ == gtMemo) {
-            v.Memo1 = splitLines(o.DataSet->fieldValue(o.DataField).toString());
+            v.Memo1 = memo::splitLines(o.DataSet->fieldValue(o.DataField).toString());
         } else if (v.Typ == gtPicture) {
             auto& picture = static_cast<TfrPictureView&>(v);
             const QByteArray bytes = o.DataSet->blobBytes(o.DataField);

@@ -1,8 +1,8 @@
 #include "report/script/script_properties.h"
 
+#include "report/draw/memo_layout.h"
 #include "report/objects/memo_view.h"
 
-#include <QRegularExpression>
 #include <array>
 
 namespace lum {
@@ -100,8 +100,7 @@ void writeProperty(TfrView& v, ScriptProperty p, const ExprValue& value) {
     case ScriptProperty::FrameColor: v.FrameColor = intOf(value); return;
     case ScriptProperty::FillColor: v.FillColor = intOf(value); return;
     case ScriptProperty::Text: {
-        static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
-        QStringList lines = value.toString().split(lineBreak);
+        QStringList lines = memo::splitLines(value.toString());
         if (lines.last().isEmpty()) lines.removeLast();  // a text that ends in a line break
         v.Memo = lines;
         return;
