@@ -1,3 +1,5 @@
+#include "report/objects/report_template.h"
+#include "report/script/script_check.h"
 #include "report/script/script_error.h"
 #include "report/values/tfr_variables.h"
 #include "script_fixture.h"
@@ -340,4 +342,28 @@ TEST(ScriptInterpreter, AScriptWithCommentsOfBothKinds) {
     EXPECT_EQ(f.text(QStringLiteral("total")), QStringLiteral("105"));
     EXPECT_EQ(memo2.Font.Color, 0x0000FF);
     EXPECT_FALSE(f.memo.Visible);
+}
+
+TEST(ScriptCheck, ListsTheErrorsOfEveryScriptedObjectByPageAndName) {
+    engine().reset();
+    ReportTemplate t;
+    auto memo = std::make_unique<TfrMemoView>();
+    memo->Name = QStringLiteral("Memo1");
+    memo->Script = QStringList{QStringLiteral("BEGIN x := 1 END")};
+    t.Pages[0].add(std::move(memo));
+    auto band = std::make_unique<TfrBandView>();
+    band->Name = QStringLiteral("MasterData1");
+    band->Script = QStringList{QStringLiteral("BEGIN"), QStringLiteral("  IF x THEN GOTO 5"), QStringLiteral("END")};
+    t.Pages.Add().add(std::move(band));
+    auto copy = std::make_unique<TfrMemoView>();
+    copy->Name = QStringLiteral("Memo2");
+    copy->Script = QStringList{QStringLiteral("x := COPY('abc', 'one', 2)")};  // raises while compiling
+    t.Pages[1].add(std::move(copy));
+
+    const QStringList errors = checkTemplateScripts(t);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0], QStringLiteral("Page 2, MasterData1: Line 2/18: label 5 is not defined"));
+    EXPECT_TRUE(errors[1].startsWith(QStringLiteral("Page 2, Memo2: "))) << errors[1].toStdString();
+    EXPECT_EQ(t.Pages[0].Objects[0]->Script, QStringList{QStringLiteral("BEGIN x := 1 END")});  // left as written
+    engine().reset();
 }

@@ -4,11 +4,13 @@
 //   lumorind-report render <file.frf> [--records NAME=N ...] [--values FILE]
 //                          --pdf OUT.pdf | --png DIR | --frp OUT.frp
 //   lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR
+//   lumorind-report check <file.frf>            the compile errors of the template's scripts
 // Templates are written through the engine's own writer, so what the tool
 // builds is what the application reads.
 #include "render_command.h"
 #include "report/frf/template_source.h"
 #include "report/frf/template_stream.h"
+#include "report/script/script_check.h"
 
 #include <QGuiApplication>
 #include <QFile>
@@ -27,22 +29,37 @@ int usage() {
                                  "       lumorind-report build <source> <file.frf>\n"
                                  "       lumorind-report render <file.frf> [--records NAME=N ...] [--values FILE]\n"
                                  "                              --pdf OUT.pdf | --png DIR | --frp OUT.frp\n"
-                                 "       lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR\n"));
+                                 "       lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR\n"
+                                 "       lumorind-report check <file.frf>\n"));
     return 2;
+}
+
+bool load(const QString& fileName, lum::ReportTemplate& t, lum::TemplateLoadResult& r) {
+    r = lum::LoadTemplateFromFile(fileName, t);
+    if (r.ok()) return true;
+    print(stderr, r.message + QLatin1Char('\n'));
+    if (!r.detail.isEmpty() && !r.message.contains(r.detail))
+        print(stderr, fileName + QStringLiteral(": ") + r.detail + QLatin1Char('\n'));
+    return false;
 }
 
 int dump(const QString& fileName) {
     lum::ReportTemplate t;
-    const lum::TemplateLoadResult r = lum::LoadTemplateFromFile(fileName, t);
-    if (!r.ok()) {
-        print(stderr, r.message + QLatin1Char('\n'));
-        if (!r.detail.isEmpty() && !r.message.contains(r.detail))
-            print(stderr, fileName + QStringLiteral(": ") + r.detail + QLatin1Char('\n'));
-        return 1;
-    }
+    lum::TemplateLoadResult r;
+    if (!load(fileName, t, r)) return 1;
     print(stdout, QStringLiteral("# %1: template version %2\n").arg(QFileInfo(fileName).fileName()).arg(r.version));
     print(stdout, lum::templateToSource(t));
     return 0;
+}
+
+// Exit code 1 when a script has errors (each printed), 0 when none has.
+int check(const QString& fileName) {
+    lum::ReportTemplate t;
+    lum::TemplateLoadResult r;
+    if (!load(fileName, t, r)) return 1;
+    const QStringList errors = lum::checkTemplateScripts(t);
+    for (const QString& e : errors) print(stderr, fileName + QStringLiteral(": ") + e + QLatin1Char('\n'));
+    return errors.isEmpty() ? 0 : 1;
 }
 
 int build(const QString& sourceName, const QString& fileName) {
@@ -78,6 +95,8 @@ int main(int argc, char* argv[]) {
         return dump(args[1]);
     if (args.size() == 3 && args[0] == QLatin1String("build"))
         return build(args[1], args[2]);
+    if (args.size() == 2 && args[0] == QLatin1String("check"))
+        return check(args[1]);
     if (args.size() >= 2 && args[0] == QLatin1String("render"))
         return renderCommand(args.mid(1));
     return usage();

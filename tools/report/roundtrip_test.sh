@@ -19,3 +19,9 @@ done
 head -c 40 "$work/first.frf" > "$work/cut.frf"
 if "$tool" dump "$work/cut.frf" > /dev/null 2> "$work/cut.err"; then echo "a damaged file was dumped"; exit 1; fi
 grep -q "Unsupported FRF format" "$work/cut.err"
+# check: the example's scripts compile; a broken script is named with its error
+"$tool" check "$work/first.frf"
+printf 'report\npage paper=9\nmemo "M" bounds=0,0,10,10\n  script "if 1 > 0 x := 1"\n' > "$work/bad.frs"
+"$tool" build "$work/bad.frs" "$work/bad.frf"
+if "$tool" check "$work/bad.frf" 2> "$work/bad.err"; then echo "a broken script passed the check"; exit 1; fi
+grep -q 'Page 1, M: Line 1/10: "then" required' "$work/bad.err"
