@@ -236,10 +236,10 @@ TEST_F(ReportLayout, AnInvisibleDataBandStillCountsButPrintsNothing) {
     data.Visible = false;
     addMemo(page(), 0, 0, 100, 16, QStringLiteral("r"));
     addBand(page(), btMasterFooter, 30, 20);
-    TfrMemoView& total = addMemo(page(), 0, 30, 100, 16, QStringLiteral("[SUM(2, MasterData1, 1)]"));
+    TfrMemoView& total = addMemo(page(), 0, 30, 100, 16, QStringLiteral("[SUM(2, 'MasterData1', 1)]"));
     report.Prepare();
     EXPECT_EQ(texts(report, 0), QStringList({"6"}));
-    total.Memo = QStringList{QStringLiteral("[SUM(2, MasterData1)]")};  // without the flag nothing is counted
+    total.Memo = QStringList{QStringLiteral("[SUM(2, 'MasterData1')]")};  // without the flag nothing is counted
     report.Prepare();
     EXPECT_EQ(texts(report, 0), QStringList({"0"}));
 }

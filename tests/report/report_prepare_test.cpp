@@ -4,6 +4,7 @@
 #include "report_fixture.h"
 
 #include "report/expr/engine_context.h"
+#include "report/objects/addin_views.h"
 
 #include <gtest/gtest.h>
 
@@ -166,8 +167,8 @@ TEST_F(ReportPrepare, BandModeAggregatesCollectOncePerRecord) {
     addMemo(page(), 0, 0, 100, 16, QStringLiteral("[Val]"));
     addBand(page(), btMasterFooter, 30, 20);
     addMemo(page(), 0, 30, 300, 16,
-            QStringLiteral("[SUM([Val])] [AVG([Val]) #N0.00] [MIN([Val])] [MAX([Val])] [COUNT(MasterData1)] "
-                           "[SUM([Val], MasterData1)]"));
+            QStringLiteral("[SUM([Val])] [AVG([Val]) #N0.00] [MIN([Val])] [MAX([Val])] [COUNT('MasterData1')] "
+                           "[SUM([Val], 'MasterData1')]"));
     rows.RangeEndCount = 3;
     report.Prepare();
     EXPECT_EQ(texts(report, 0).last(), QStringLiteral("16 5.33 3 8 3 16"));
@@ -183,7 +184,7 @@ TEST_F(ReportPrepare, MinAndMaxOverNoRecordsGiveZero) {
     addBand(page(), btMasterData, 0, 20, QStringLiteral("frUserDataset1"), 0, QStringLiteral("MasterData1"));
     addMemo(page(), 0, 0, 100, 16, QStringLiteral("[Val]"));
     addBand(page(), btReportSummary, 30, 20);
-    addMemo(page(), 0, 30, 300, 16, QStringLiteral("[MIN([Val], MasterData1)] [MAX([Val], MasterData1)] [AVG([Val], MasterData1)]"));
+    addMemo(page(), 0, 30, 300, 16, QStringLiteral("[MIN([Val], 'MasterData1')] [MAX([Val], 'MasterData1')] [AVG([Val], 'MasterData1')]"));
     report.Prepare();
     EXPECT_EQ(texts(report, 0), QStringList({"0 0 0"}));
 }
@@ -221,4 +222,19 @@ TEST_F(ReportPrepare, TheHighlightReplacesFontAndFillOnlyWhereItsConditionHolds)
     EXPECT_EQ(first.Font.Style, 0);
     EXPECT_EQ(second.FillColor, 0x0000FF);
     EXPECT_EQ(second.Font.Style, fsBold);
+}
+
+TEST_F(ReportPrepare, PreparedCheckBoxesStoreTheIntegerOfTheirExpression) {
+    addBand(page(), btReportTitle, 0, 40);
+    for (int i = 0; i < 2; ++i) {
+        auto box = std::make_unique<TfrCheckBoxView>();
+        box->SetBounds(i * 30, 0, 20, 20);
+        box->Memo = QStringList{i == 0 ? QStringLiteral("[Flag]") : QStringLiteral("0.9")};
+        page().add(std::move(box));
+    }
+    report.OnGetValue = [](const QString& name, ExprValue& v) {
+        if (name == u"Flag") v = ExprValue(true);
+    };
+    report.Prepare();
+    EXPECT_EQ(texts(report, 0), QStringList({"-1", "0"}));
 }

@@ -22,13 +22,6 @@ QString exceptionText(const std::exception& ex) {
     return QString::fromUtf8(ex.what());
 }
 
-QString unquote(QString s) {
-    s = s.trimmed();
-    if (s.size() >= 2 && ((s.front() == u'\'' && s.back() == u'\'') || (s.front() == u'"' && s.back() == u'"')))
-        s = s.mid(1, s.size() - 2).trimmed();
-    return s;
-}
-
 // The data band whose data set the lookup reads for a band of this type.
 int dataBandTypeFor(int typ) {
     switch (typ) {
@@ -45,21 +38,6 @@ int dataBandTypeFor(int typ) {
     }
 }
 
-bool isAggregateFooter(int typ) {
-    return typ == btReportSummary || typ == btPageFooter || typ == btMasterFooter || typ == btDetailFooter ||
-           typ == btSubDetailFooter || typ == btGroupFooter || typ == btCrossFooter;
-}
-
-QString functionName(AggregateFunction fn) {
-    switch (fn) {
-    case AggregateFunction::Sum: return QStringLiteral("SUM");
-    case AggregateFunction::Avg: return QStringLiteral("AVG");
-    case AggregateFunction::Count: return QStringLiteral("COUNT");
-    case AggregateFunction::Min: return QStringLiteral("MIN");
-    case AggregateFunction::Max: return QStringLiteral("MAX");
-    }
-    return {};
-}
 
 }  // namespace
 
@@ -74,7 +52,6 @@ TfrReport::~TfrReport() {
     runs_.clear();
     engine().forgetReport(this);
     if (engine().ScriptPage == static_cast<ScriptHost*>(this)) engine().ScriptPage = nullptr;
-    if (engine().Aggregates == this) engine().Aggregates = nullptr;
 }
 
 ReportProgress& TfrReport::progress() {
@@ -108,7 +85,7 @@ void TfrReport::bindEngine() {
     lookup_.Values = &Values();
     lookup_.Host = this;
     lookup_.bindParser();
-    e.Aggregates = this;
+    e.Aggregates = &aggregates_;
     e.ScriptPage = this;
 }
 
@@ -533,91 +510,54 @@ bool TfrReport::aggregateBandVisible() {
     return b ? b->Visible : true;
 }
 
-// ---- Aggregates.
+// ---- Aggregates: the counting is AggregateCounter's; the report gives it the bands.
 
-bool TfrReport::dataSetAggregate(AggregateFunction fn, const QString& p1, QString& val) {
-    ReportDataSet* ds = nullptr;
-    QString field;
-    if (fn == AggregateFunction::Count) ds = findDataSet(unquote(p1));
-    else if (!lookup_.SplitFieldName(p1.trimmed(), ds, field)) ds = nullptr;
-    if (!ds) return false;
-    if (!aggregateBandVisible()) return true;
-    if (!ds->isOpen()) ds->open();
+bool TfrReport::forEachRecord(ReportDataSet* dataSet, const std::function<void()>& visit) {
+    if (!dataSet) return false;
+    if (!dataSet->isOpen()) dataSet->open();
     // The walk returns the data set to its record, so a master loop over the
     // same data set goes on where it was.
-    const QVariant mark = ds->bookmark();
     struct Back {
         ReportDataSet* ds;
         QVariant mark;
         ~Back() { ds->gotoBookmark(mark); }
-    } back{ds, mark};
-    double sum = 0, mn = 0, mx = 0;
-    int count = 0;
-    const bool known = fn == AggregateFunction::Count || ds->hasField(field);
-    for (ds->first(); !ds->eof(); ds->next()) {
-        double v = 0;
-        if (fn != AggregateFunction::Count && known) {
-            const ExprValue x = ds->fieldValue(field);
-            v = x.isEmptyOrNull() ? 0 : x.toDouble();
-        }
-        sum += v;
-        mn = count == 0 ? v : qMin(mn, v);
-        mx = count == 0 ? v : qMax(mx, v);
-        ++count;
-    }
-    double result = 0;
-    switch (fn) {
-    case AggregateFunction::Sum: result = sum; break;
-    case AggregateFunction::Avg: result = count > 0 ? sum / count : 0; break;
-    case AggregateFunction::Min: result = mn; break;  // 0 over no records
-    case AggregateFunction::Max: result = mx; break;
-    case AggregateFunction::Count: result = count; break;
-    }
-    val = floatToStrGeneral(result);
+    } back{dataSet, dataSet->bookmark()};
+    for (dataSet->first(); !dataSet->eof(); dataSet->next()) visit();
     return true;
 }
 
-void TfrReport::aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3, QString& val) {
-    if (dataSetAggregate(fn, p1, val)) return;
-    EngineContext& e = engine();
-    TfrBand* agg = e.AggregateBand;
-    TfrBand* cur = e.CurrentBand;
-    QString bandName = unquote(p2);
-    const QString flag = unquote(fn == AggregateFunction::Count ? p2 : p3);
-    if (bandName.isEmpty() && cur && cur->View) bandName = cur->View->Name;
-    if (!agg || !isAggregateFooter(agg->Typ)) return;
-    if (!(flag == u"1" || (cur && cur->Visible))) return;
-    QString key = functionName(fn) + p1;
-    if (CrossCells) key += agg->Typ == btCrossFooter ? QStringLiteral("00") : QString::number(agg->Page.ColumnNo);
-    if (!agg->Visible) {
-        if (!cur || !cur->View || QString::compare(cur->View->Name, bandName, Qt::CaseInsensitive) != 0) return;
-        QString stored = agg->Values.value(key);
-        if (stored.startsWith(u'1')) return;  // this record is counted already
-        if (!stored.isEmpty()) stored.remove(0, 1);
-        double value = 0;
-        if (fn != AggregateFunction::Count) {
-            const ExprValue x = e.ExprParser.Calc(p1);
-            value = x.isEmptyOrNull() ? 0 : x.toDouble();
-        }
-        double running = 0;
-        if (stored.isEmpty()) running = fn == AggregateFunction::Min ? 1e200 : fn == AggregateFunction::Max ? -1e200 : 0;
-        else running = stored.toDouble();
-        switch (fn) {
-        case AggregateFunction::Sum:
-        case AggregateFunction::Avg: running += value; break;
-        case AggregateFunction::Min: running = qMin(running, value); break;
-        case AggregateFunction::Max: running = qMax(running, value); break;
-        case AggregateFunction::Count: running += 1; break;
-        }
-        agg->Values.insert(key, QStringLiteral("1") + floatToStrGeneral(running));
-        return;
-    }
-    const QString stored = agg->Values.value(key).mid(1);
-    if (stored.isEmpty()) return;  // no record: 0, for MIN and MAX too
-    if (fn == AggregateFunction::Avg)
-        val = floatToStrGeneral(agg->ValueCount > 0 ? stored.toDouble() / agg->ValueCount : 0);
-    else
-        val = stored;
+int TfrReport::aggregateBandType() {
+    const TfrBand* b = engine().AggregateBand;
+    return b ? b->Typ : -1;
+}
+
+int TfrReport::aggregateBandValueCount() {
+    const TfrBand* b = engine().AggregateBand;
+    return b ? b->ValueCount : 0;
+}
+
+QString TfrReport::aggregateValue(const QString& key) {
+    const TfrBand* b = engine().AggregateBand;
+    return b ? b->Values.value(key) : QString();
+}
+
+void TfrReport::setAggregateValue(const QString& key, const QString& value) {
+    if (TfrBand* b = engine().AggregateBand) b->Values.insert(key, value);
+}
+
+QString TfrReport::currentBandName() {
+    const TfrBand* b = engine().CurrentBand;
+    return b ? b->name() : QString();
+}
+
+bool TfrReport::currentBandVisible() {
+    const TfrBand* b = engine().CurrentBand;
+    return b ? b->Visible : true;
+}
+
+int TfrReport::currentColumn() {
+    const TfrBand* b = engine().AggregateBand;
+    return b ? b->Page.ColumnNo : (currentRun_ ? currentRun_->ColumnNo : 0);
 }
 
 }  // namespace lum

@@ -7,6 +7,7 @@
 #include "report/engine/page_run.h"
 #include "report/engine/prepared_pages.h"
 #include "report/engine/report_progress.h"
+#include "report/expr/aggregate_counter.h"
 #include "report/expr/engine_hooks.h"
 #include "report/expr/report_lookup.h"
 #include "report/objects/report_template.h"
@@ -39,7 +40,7 @@ public:
     QStringList previews;
 };
 
-class TfrReport : public ReportDataHost, public AggregateHandler, public ScriptHost {
+class TfrReport : public ReportDataHost, public AggregateBandAccess, public ScriptHost {
 public:
     explicit TfrReport(ReportComponents* owner = nullptr, QString name = QStringLiteral("frReport1"));
     ~TfrReport() override;
@@ -134,9 +135,17 @@ public:
     ReportDataSet* findDataSet(const QString& name) override;
     std::optional<ExprValue> fieldValue(ReportDataSet* dataSet, const QString& field) override;
     int specialCounter(int otherKind) override;
-    bool aggregateBandVisible() override;
-    // AggregateHandler.
-    void aggregate(AggregateFunction fn, const QString& p1, const QString& p2, const QString& p3, QString& val) override;
+    bool aggregateBandVisible() override;  // (also AggregateBandAccess)
+    bool forEachRecord(ReportDataSet* dataSet, const std::function<void()>& visit) override;
+    // AggregateBandAccess: the footer being evaluated and the band being printed.
+    int aggregateBandType() override;
+    int aggregateBandValueCount() override;
+    QString aggregateValue(const QString& key) override;
+    void setAggregateValue(const QString& key, const QString& value) override;
+    QString currentBandName() override;
+    bool currentBandVisible() override;
+    bool printingCrossCells() override { return CrossCells; }
+    int currentColumn() override;
     // ScriptHost: the page being formed, the bands of the pages, the band being printed
     // (report_script_host.cpp).
     TfrView* findObject(const QString& name) override;
@@ -154,12 +163,12 @@ private:
     QString progressCaption() const;
     ReportProgress& progress();
     ReportUi& ui();
-    bool dataSetAggregate(AggregateFunction fn, const QString& p1, QString& val);
     void enterRect(RtView& o);
     TfrBand* runTimeBand(const TfrBandView& view) const;
     TfrPageRun* scriptRun() const;
 
     ReportValueLookup lookup_;
+    AggregateCounter aggregates_{lookup_, this};
     std::vector<std::unique_ptr<TfrPageRun>> runs_;
     std::vector<bool> subReportPages_;
     TfrPageRun* currentRun_ = nullptr;
