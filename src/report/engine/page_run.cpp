@@ -65,6 +65,21 @@ void TfrPageRun::DoneReport() {
     RTObjects.clear();
 }
 
+// A run-time band takes its band object's text, script, place, flags and
+// data source.
+void TfrPageRun::configureBand(TfrBand& b, RtView& object) {
+    auto& bv = static_cast<TfrBandView&>(*object.view);
+    b.Memo = bv.Memo;
+    b.Script = bv.Script;
+    b.Left = bv.Left;
+    b.Width = bv.Width;
+    b.View = &bv;
+    b.Flags = bv.Flags;
+    b.Visible = bv.Visible;
+    object.Parent = &b;
+    b.SetDataSource(bv.FormatStr);
+}
+
 void TfrPageRun::InitBands() {
     // Run-time copies of the template objects.
     for (const auto& tpl : Template.Objects) {
@@ -89,16 +104,7 @@ void TfrPageRun::InitBands() {
         auto* bv = static_cast<TfrBandView*>(rt->view.get());
         const int t = bv->bandType();
         if (!isVerticalBand(t) || Bands[t]->View) continue;
-        TfrBand* b = Bands[t];
-        b->Memo = bv->Memo;
-        b->Script = bv->Script;
-        b->Left = bv->Left;
-        b->Width = bv->Width;
-        b->View = bv;
-        b->Flags = bv->Flags;
-        b->Visible = bv->Visible;
-        rt->Parent = b;
-        b->SetDataSource(bv->FormatStr);
+        configureBand(*Bands[t], *rt);
     }
     for (int t = btCrossHeader; t <= btCrossFooter; ++t) {
         TfrBand* b = Bands[t];
@@ -121,17 +127,9 @@ void TfrPageRun::InitBands() {
             if (bv->bandType() != t) continue;
             TfrBand* b = chain.isEmpty() ? Bands[t] : newBand(t);
             chain.append(b);
-            b->Memo = bv->Memo;
-            b->Script = bv->Script;
             b->Top = bv->Top;
             b->Height = bv->Height;
-            b->Left = bv->Left;
-            b->Width = bv->Width;
-            b->View = bv;
-            b->Flags = bv->Flags;
-            b->Visible = bv->Visible;
-            rt->Parent = b;
-            b->SetDataSource(bv->FormatStr);
+            configureBand(*b, *rt);
             b->Stretched = bv->Flags & TfrBandView::flStretched;
             b->PrintIfSubsetEmpty = bv->Flags & TfrBandView::flPrintIfSubsetEmpty;
             if (!IsSubPage) {

@@ -77,6 +77,7 @@ public:
 
 private:
     void InitBands();
+    void configureBand(TfrBand& band, RtView& object);
     void DoLoop(int level);
     void findLevels();
     void showPending();
