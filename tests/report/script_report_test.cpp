@@ -129,3 +129,23 @@ TEST_F(ScriptReport, NewPageCountsInBothPassesOfATwoPassReport) {
     report.Prepare();
     EXPECT_EQ(pages(), QList<QStringList>({{"r1/3"}, {"r2/3"}, {"r3/3"}}));
 }
+
+TEST_F(ScriptReport, ARecordWhoseBandAScriptHidesCountsOnlyWhereInvisibleBandsAreAskedFor) {
+    list(QStringLiteral("3"), QStringLiteral("[LINE#]")).Script =
+        QStringList{QStringLiteral("Visible := [LINE#] <> 2")};
+    addBand(page(), btMasterFooter, 30, 20);
+    addMemo(page(), 0, 30, 100, 16, QStringLiteral("[SUM([LINE#])]"));
+    addMemo(page(), 100, 30, 100, 16, QStringLiteral("[SUM([LINE#] * 1, '', '1')]"));
+    report.Prepare();
+    EXPECT_EQ(pages(), QList<QStringList>({{"1", "3", "4", "6"}}));
+}
+
+TEST_F(ScriptReport, AScriptMakesAHiddenTemplateObjectPrint) {
+    list(QStringLiteral("2"), QStringLiteral("r[LINE#]"));
+    TfrMemoView& hidden = addMemo(page(), 200, 0, 100, 16, QStringLiteral("shown"));
+    hidden.Visible = false;
+    hidden.Script = QStringList{QStringLiteral("Visible := [LINE#] = 2")};
+    report.Prepare();
+    EXPECT_EQ(pages(), QList<QStringList>({{"r1", "r2", "shown"}}));
+    EXPECT_FALSE(hidden.Visible);  // the template object is left as it was
+}
