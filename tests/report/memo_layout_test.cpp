@@ -225,3 +225,18 @@ TEST(MemoSplit, WrappedLinesKeepTheirWidthBytesThroughThePreparedStream) {
     EXPECT_EQ(objects[0]->Memo1, m.Memo1);
     EXPECT_EQ(decodeWrappedLines(objects[0]->Memo).at(0).width, 0x0150);
 }
+
+TEST(MemoDraw, HugeFontShrinksToItsStoredWidthQuickly) {
+    // A damaged prepared page: a 100000-point font on a line stored as 40
+    // pixels wide. The font shrinks to fit without stepping pixel by pixel.
+    TfrMemoView m;
+    m.SetBounds(0, 0, 60, 30);
+    m.Font.Size = 100000;
+    m.Memo1 = encodeWrappedLines({WrappedLine{QStringLiteral("ABCDEF"), true, 40}});
+    RecordingCanvas c;
+    memo::draw(m, c);
+    const QList<CanvasOp> runs = c.textRuns();
+    ASSERT_EQ(runs.size(), 1);
+    EXPECT_LE(runs[0].width(), 40);
+    EXPECT_LT(runs[0].font.pixelHeight, 40);
+}

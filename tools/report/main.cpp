@@ -2,8 +2,8 @@
 //   lumorind-report dump <file.frf>             the template as a readable description (UTF-8)
 //   lumorind-report build <source> <file.frf>   a template from such a description
 //   lumorind-report render <file.frf> [--records NAME=N ...] [--values FILE]
-//                          --pdf OUT.pdf | --png DIR | --frp OUT.frp
-//   lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR
+//                          --pdf OUT.pdf | --png DIR | --frp OUT.frp | --preview
+//   lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR | --preview
 //   lumorind-report check <file.frf>            the compile errors of the template's scripts
 // Templates are written through the engine's own writer, so what the tool
 // builds is what the application reads.
@@ -12,7 +12,7 @@
 #include "report/frf/template_stream.h"
 #include "report/script/script_check.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
@@ -28,8 +28,8 @@ int usage() {
     print(stderr, QStringLiteral("usage: lumorind-report dump <file.frf>\n"
                                  "       lumorind-report build <source> <file.frf>\n"
                                  "       lumorind-report render <file.frf> [--records NAME=N ...] [--values FILE]\n"
-                                 "                              --pdf OUT.pdf | --png DIR | --frp OUT.frp\n"
-                                 "       lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR\n"
+                                 "                              --pdf OUT.pdf | --png DIR | --frp OUT.frp | --preview\n"
+                                 "       lumorind-report render <file.frp> --pdf OUT.pdf | --png DIR | --preview\n"
                                  "       lumorind-report check <file.frf>\n"));
     return 2;
 }
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
         return dump(args[1]);

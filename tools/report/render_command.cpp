@@ -8,6 +8,7 @@
 #include "report/print/qt_printer_device.h"
 #include "report/render/font_map.h"
 #include "report/render/painter_canvas.h"
+#include "report_ui/preview_form.h"
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,7 @@ struct Options {
     QList<QPair<QString, int>> records;
     QString valuesFile;
     QString pdf, pngDir, frp;
+    bool preview = false;
     double pngScale = 2;
 };
 
@@ -68,6 +70,8 @@ bool parse(const QStringList& args, Options& o, QString& error) {
             if (!next(o.pngDir)) return false;
         } else if (a == QLatin1String("--frp")) {
             if (!next(o.frp)) return false;
+        } else if (a == QLatin1String("--preview")) {
+            o.preview = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             error = QStringLiteral("unknown option ") + a;
             return false;
@@ -79,7 +83,7 @@ bool parse(const QStringList& args, Options& o, QString& error) {
         }
     }
     if (o.input.isEmpty()) error = QStringLiteral("no input file");
-    else if (o.pdf.isEmpty() && o.pngDir.isEmpty() && o.frp.isEmpty()) error = QStringLiteral("no output given");
+    else if (o.pdf.isEmpty() && o.pngDir.isEmpty() && o.frp.isEmpty() && !o.preview) error = QStringLiteral("no output given");
     return error.isEmpty();
 }
 
@@ -178,5 +182,11 @@ int renderCommand(const QStringList& args) {
     if (!o.pngDir.isEmpty() && !writePngs(report.EMFPages, o.pngDir, o.pngScale, error)) return fail(error);
     if (!o.pdf.isEmpty() && !writePdf(report.EMFPages, o.pdf, report.Title, error)) return fail(error);
     say(stdout, QStringLiteral("%1 page(s)\n").arg(report.EMFPages.Count()));
+    if (o.preview) {
+        // The application's preview window, to look at the pages by eye.
+        lum::WidgetReportUi ui;
+        report.ModalPreview = true;
+        ui.showPreview(report, QStringLiteral("Preview"));
+    }
     return 0;
 }

@@ -168,8 +168,23 @@ bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
         } else {
             const int w = roundEven(line.width * p.scaleX);
             CanvasFont f = p.font;
-            while (c.textWidth(line.text) > w && f.pixelHeight > 1) {
-                --f.pixelHeight;
+            if (c.textWidth(line.text) > w && f.pixelHeight > 1) {
+                // The largest smaller font that fits (1 pixel when none does),
+                // found by halving: a damaged file's huge font must not take
+                // millions of one-pixel steps.
+                int lo = 1, hi = f.pixelHeight - 1, best = 1;
+                while (lo <= hi) {
+                    const int mid = lo + (hi - lo) / 2;
+                    f.pixelHeight = mid;
+                    c.setFont(f);
+                    if (c.textWidth(line.text) <= w) {
+                        best = mid;
+                        lo = mid + 1;
+                    } else {
+                        hi = mid - 1;
+                    }
+                }
+                f.pixelHeight = best;
                 c.setFont(f);
             }
             int x = g.Left + g.GapX;

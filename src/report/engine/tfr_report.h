@@ -22,6 +22,11 @@ namespace lum {
 
 enum TfrReportType { rtSimple, rtMultiple };
 
+// The preview's buttons (`PreviewButtons`) and the zoom it opens at (`InitialZoom`).
+enum TfrPreviewButton { pbZoom = 1, pbLoad = 2, pbSave = 4, pbPrint = 8, pbFind = 16, pbHelp = 32, pbExit = 64 };
+inline constexpr int kAllPreviewButtons = pbZoom | pbLoad | pbSave | pbPrint | pbFind | pbHelp | pbExit;
+enum TfrPreviewZoom { pzDefault, pzPageWidth, pzOnePage, pzTwoPages };
+
 // What preparation shows the user: error boxes (caption "Error", error icon)
 // and the preview of the prepared pages. The engine's widgets implement it;
 // HeadlessReportUi records what would have been shown.
@@ -53,6 +58,8 @@ public:
     TfrReportType ReportType = rtSimple;
     bool ShowProgress = true;
     bool ModalPreview = true;
+    int PreviewButtons = kAllPreviewButtons;
+    TfrPreviewZoom InitialZoom = pzDefault;
     QString Title;
 
     // Events.

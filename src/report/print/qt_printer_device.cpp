@@ -187,6 +187,8 @@ std::vector<std::unique_ptr<PrinterDevice>> QtPrinterPlatform::printers() {
     std::vector<std::unique_ptr<PrinterDevice>> out;
     for (const QPrinterInfo& info : QPrinterInfo::availablePrinters())
         out.push_back(std::make_unique<QtPrinterDevice>(info));
+    // A PDF file is one of the printers; its file is chosen when printing.
+    out.push_back(std::make_unique<PdfPrinterDevice>(QString()));
     return out;
 }
 

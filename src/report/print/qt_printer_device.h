@@ -86,8 +86,8 @@ private:
     std::unique_ptr<QPdfWriter> writer_;
 };
 
-// The printers CUPS knows, followed by nothing else ("Default printer" is
-// added by TfrPrinter).
+// The printers CUPS knows, then "PDF" (a file chosen when printing);
+// TfrPrinter adds "Default printer".
 class QtPrinterPlatform : public PrinterPlatform {
 public:
     std::vector<std::unique_ptr<PrinterDevice>> printers() override;

@@ -37,6 +37,7 @@ public:
     bool isDefaultPrinter() const { return PrinterIndex == DefaultPrinterIndex; }
     // The selected real printer; null for "Default printer".
     PrinterDevice* device() const;
+    PrinterPlatform* platform() const { return platform_; }
     // Whether the platform lists at least one printer.
     bool hasPrinters() const { return DefaultPrinterIndex > 0; }
 
