@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPainter>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace lum;
@@ -164,4 +165,28 @@ TEST(FrpStream, FailedSaveKeepsThePreviousFile) {
     EXPECT_TRUE(LoadPreparedFromFile(name, loaded).ok);
     EXPECT_EQ(loaded.Count(), 3);
     EXPECT_FALSE(LoadPreparedFromFile(dir.filePath(QStringLiteral("missing.frp")), loaded).ok);
+}
+
+TEST(FrpStream, ObjectsBeyondAnyPageAreDamage) {
+    struct Case {
+        const char* what;
+        std::function<void(TfrMemoView&)> spoil;
+    } cases[] = {
+        {"position", [](TfrMemoView& m) { m.Left = 2000000000; }},
+        {"size", [](TfrMemoView& m) { m.Height = -5000000; }},
+        {"font", [](TfrMemoView& m) { m.Font.Size = 100000; }},
+        {"frame", [](TfrMemoView& m) { m.FrameWidth = 1e9f; }},
+    };
+    for (const Case& k : cases) {
+        TfrEMFPages pages;
+        TfrPreparedPage& p = addTextPage(pages, QStringLiteral("x"));
+        TfrMemoView memo;
+        memo.SetBounds(0, 0, 10, 10);
+        k.spoil(memo);
+        addObject(p, memo);
+        TfrEMFPages loaded;
+        const FrpLoadResult r = LoadPreparedFromStream(SavePreparedToStream(pages, QString()), loaded);
+        EXPECT_FALSE(r.ok) << k.what;
+        EXPECT_TRUE(r.message.contains(QStringLiteral("damaged"))) << k.what;
+    }
 }

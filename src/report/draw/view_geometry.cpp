@@ -1,10 +1,18 @@
 #include "report/draw/view_geometry.h"
 
 #include <cmath>
+#include <limits>
 
 namespace lum {
 
-int roundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int roundEven(double v) {
+    // Saturates instead of overflowing: a value beyond an int is no position.
+    const double r = std::nearbyint(v);
+    if (std::isnan(r)) return 0;
+    if (r >= double(std::numeric_limits<int>::max())) return std::numeric_limits<int>::max();
+    if (r <= double(std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+    return static_cast<int>(r);
+}
 
 ViewGeometry scaleForDrawing(const TfrView& v, double sx, double sy, int ox, int oy) {
     ViewGeometry g;

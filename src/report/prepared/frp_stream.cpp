@@ -4,10 +4,12 @@
 #include "report/frf/byte_writer.h"
 #include "report/frf/frf_error.h"
 #include "report/frf/template_stream.h"
+#include "report/objects/memo_view.h"
 #include "report/objects/picture_view.h"
 
 #include <QFile>
 #include <QSaveFile>
+#include <cmath>
 
 namespace lum {
 namespace {
@@ -54,6 +56,19 @@ void appendPage(TfrEMFPages& pages, const PageHeader& h, const QByteArray& strea
     p.Stream = stream;
 }
 
+// Objects a preparation can place: positions and sizes within a million
+// pixels, frames up to 1000 pixels, fonts up to 2000 points. Anything else
+// is a damaged file, not something to draw.
+void checkDrawable(const TfrView& v) {
+    constexpr qint64 kLimit = 1'000'000;
+    for (qint64 x : {qint64(v.Left), qint64(v.Top), qint64(v.Width), qint64(v.Height)})
+        if (x < -kLimit || x > kLimit) throw FrfError(QStringLiteral("an object lies outside the page (%1)").arg(x));
+    if (!std::isfinite(v.FrameWidth) || v.FrameWidth < 0 || v.FrameWidth > 1000)
+        throw FrfError(QStringLiteral("an object has the frame width %1").arg(double(v.FrameWidth)));
+    if (auto* m = dynamic_cast<const TfrMemoView*>(&v); m && (m->Font.Size < 0 || m->Font.Size > 2000))
+        throw FrfError(QStringLiteral("a memo has the font size %1").arg(m->Font.Size));
+}
+
 qint32 readPageCount(ByteReader& in) {
     const qint32 count = in.i32();
     if (count < 0 || count > in.remaining() / kPageHeaderBytes)
@@ -70,7 +85,7 @@ void readCurrentLayout(ByteReader& in, TfrEMFPages& pages, const FrpContext& ctx
         const PageHeader h = readPageHeader(in);
         const QByteArray stream = in.bytes(h.next - in.pos());
         try {
-            (void)readPreparedObjects(stream);
+            for (const auto& v : readPreparedObjects(stream)) checkDrawable(*v);
         } catch (const FrfError& e) {
             throw FrfError(QStringLiteral("page %1: %2").arg(i + 1).arg(e.text()));
         }

@@ -4,6 +4,7 @@
 
 #include <QFontMetricsF>
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -40,7 +41,8 @@ double advanceOf(FontEntry& e, char32_t c, const QString& chars) {
 }  // namespace
 
 int fontPixelHeight(double points, double dpi) {
-    return static_cast<int>(std::nearbyint(points * dpi / 72.0));
+    // Bounded, so an absurd size in a file cannot overflow.
+    return static_cast<int>(std::nearbyint(std::clamp(points * dpi / 72.0, -1e6, 1e6)));
 }
 
 QFont TextMetrics::qfont(const CanvasFont& font) {
