@@ -84,6 +84,8 @@ TEST(TfrValues, ClearDeleteAndDataSets) {
     v.ClearDataSets();
     EXPECT_EQ(v.Item(0).DSet, nullptr);
     v.Delete(1);
+    v.Delete(5);
+    v.Delete(-1);
     EXPECT_EQ(v.Names(), (QStringList{"Name", "Age"}));
     v.Clear();
     EXPECT_EQ(v.Count(), 0);

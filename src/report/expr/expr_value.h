@@ -24,6 +24,7 @@ public:
     ExprValue(const char* v) : data_(QString::fromUtf8(v)) {}
     ExprValue(TDateTime v) : data_(v) {}
     ExprValue(bool v) : data_(v) {}
+    ExprValue(const void*) = delete;  // an object pointer must not turn into a Boolean
     static ExprValue null() {
         ExprValue v;
         v.data_ = NullTag{};

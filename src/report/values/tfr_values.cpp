@@ -61,6 +61,7 @@ void TfrValues::Clear() {
 }
 
 void TfrValues::Delete(int index) {
+    if (index < 0 || index >= Count()) return;
     items_.erase(items_.begin() + index);
 }
 

@@ -27,7 +27,7 @@ public:
     // The returned reference stays valid until the binding is removed or the list cleared.
     TfrValue& Add(const QString& name);
     void Clear();
-    void Delete(int index);
+    void Delete(int index);  // an index outside the list is ignored
 
     const QString& Name(int index) const { return items_.at(static_cast<size_t>(index)).name; }
     TfrValue& Item(int index) { return *items_.at(static_cast<size_t>(index)).value; }
