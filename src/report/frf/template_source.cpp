@@ -387,6 +387,18 @@ bool parseYesNo(const QString& text, const QString& what) {
     throw FrfError(QStringLiteral("%1 must be yes or no, not \"%2\"").arg(what, text));
 }
 
+// A stored Boolean word: yes is FFFF, no is 0, or the word's own value.
+quint16 parseBooleanWord(const QString& text, const QString& what) {
+    if (text == QLatin1String("yes"))
+        return 0xFFFF;
+    if (text == QLatin1String("no"))
+        return 0;
+    const qint64 v = parseInteger(text, what);
+    if (v < 0 || v > 0xFFFF)
+        throw FrfError(QStringLiteral("%1 %2 is out of range").arg(what, text));
+    return quint16(v);
+}
+
 quint16 parseSides(const QString& text) {
     if (text == QLatin1String("none"))
         return 0;
@@ -541,11 +553,9 @@ void parseLine(const QList<Token>& tokens, const QString& baseDir, ReportTemplat
     if (word == QLatin1String("report")) {
         for (const Token& a : attributes) {
             if (a.key == QLatin1String("print-to-default"))
-                t.PrintToDefault = quint16(parseInteger(a.value == QLatin1String("yes") ? QStringLiteral("0xFFFF")
-                                                       : a.value == QLatin1String("no") ? QStringLiteral("0") : a.value, a.key));
+                t.PrintToDefault = parseBooleanWord(a.value, a.key);
             else if (a.key == QLatin1String("double-pass"))
-                t.DoublePass = quint16(parseInteger(a.value == QLatin1String("yes") ? QStringLiteral("0xFFFF")
-                                                    : a.value == QLatin1String("no") ? QStringLiteral("0") : a.value, a.key));
+                t.DoublePass = parseBooleanWord(a.value, a.key);
             else if (a.key == QLatin1String("printer"))
                 t.PrinterName = a.value;
             else

@@ -38,9 +38,7 @@ void TfrView::assignBase(const TfrView& from) {
     FormatStr = from.FormatStr;
     Visible = from.Visible;
     Memo = from.Memo;
-    Memo1 = from.Memo1;
     Script = from.Script;
-    StreamMode = from.StreamMode;
 }
 
 void TfrView::SetBounds(int left, int top, int width, int height) {

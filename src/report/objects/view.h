@@ -68,7 +68,8 @@ public:
     TfrView(const TfrView&) = delete;
     TfrView& operator=(const TfrView&) = delete;
 
-    // A copy with every stored field (the class library's Assign).
+    // A new object (its own ID) with the template fields of this one: what a
+    // run-time copy starts from. The expanded text is not copied.
     virtual std::unique_ptr<TfrView> clone() const = 0;
     // The class name an add-in is stored under; empty for built-in types.
     virtual QString addInClassName() const { return {}; }
@@ -100,7 +101,7 @@ public:
 
 protected:
     TfrView(quint8 typ, const QString& baseName);
-    // Copies the fields of TfrView (the class library's Assign of the base).
+    // Copies the template fields of TfrView.
     void assignBase(const TfrView& from);
 };
 
