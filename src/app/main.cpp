@@ -7,6 +7,7 @@
 #include "app/terminate_thread.h"
 #include "app/termination_signals.h"
 #include "platform/application.h"
+#include "report_ui/report_windows.h"
 
 int main(int argc, char** argv) {
     lum::Application app(argc, argv);
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     // Armed here only: the main window's close starts it.
     lum::TTerminateThread::install([] { lum::TTerminateThread::start(); });
+    // The report engine's windows: previews, print dialogs, the progress window.
+    lum::installReportWindows();
 
     lum::AppWindows windows;
     lum::AppWindows::setCurrent(&windows);

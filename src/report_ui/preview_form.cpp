@@ -470,12 +470,11 @@ bool TfrPreviewForm::saveTo(const QString& name) {
     QFileInfo info(name);
     const QString fileName = info.dir().filePath(info.completeBaseName() + QStringLiteral(".frp"));
     QString error;
-    const QString printerName = ReportPrinter().Printers.value(ReportPrinter().PrinterIndex);
-    if (!SavePreparedToFile(fileName, pages_, printerName, &error)) {
-        showEngineError(error, this);
-        return false;
-    }
-    return true;
+    givePagesBack();
+    const bool saved = report_.SavePreparedToFile(fileName, &error);
+    takePages();
+    if (!saved) showEngineError(error, this);
+    return saved;
 }
 
 void TfrPreviewForm::save() {
@@ -489,22 +488,14 @@ void TfrPreviewForm::save() {
 }
 
 bool TfrPreviewForm::loadFrom(const QString& fileName) {
-    FrpContext ctx;
-    ctx.selectPrinter = [this](const QString& name) {
-        if (report_.Template.PrintToDefault) return;
-        const int i = int(ReportPrinter().Printers.indexOf(name));
-        if (i >= 0) ReportPrinter().SelectPrinter(i);
-    };
-    ctx.setupPaper = [](int code, int w, int h, int o) { return ReportPrinter().SetupPaper(code, w, h, o); };
-    TfrEMFPages loaded;
-    const FrpLoadResult r = LoadPreparedFromFile(fileName, loaded, ctx);
-    if (!r.ok) {
-        showEngineError(r.message, this);
+    QString error;
+    givePagesBack();
+    const bool loaded = report_.LoadPreparedFromFile(fileName, &error);
+    takePages();
+    if (!loaded) {
+        showEngineError(error, this);
         return false;
     }
-    loaded_.clear();
-    swapPages(pages_, loaded);
-    report_.CanRebuild = false;
     searchPage_ = -1;
     resetLayout();
     return true;
@@ -547,9 +538,7 @@ void TfrPreviewForm::print() {
     }
     if (printer.PrinterIndex != form.previousPrinter() && report_.CanRebuild) {
         // The pages are formed again for the paper of the new printer.
-        report_.PaperSetup = [](const TfrPage& p) {
-            return ReportPrinter().SetupPaper(p.PaperSize, p.PaperWidth, p.PaperHeight, p.Orientation);
-        };
+        if (!report_.SwitchPrinter(form.previousPrinter(), printer.PrinterIndex)) return;
         givePagesBack();
         try {
             report_.Prepare();
@@ -559,33 +548,10 @@ void TfrPreviewForm::print() {
         takePages();
         resetLayout();
     }
-    ReportProgress* progress = Progress;
-    if (!progress) {
-        if (!ownProgress_) ownProgress_ = std::make_unique<TfrProgressForm>(this);
-        progress = ownProgress_.get();
-    }
-    QString caption = QStringLiteral("Report preparing");
-    if (!report_.Title.isEmpty()) caption += QStringLiteral(" - ") + report_.Title;
-    const QString first = QStringLiteral("Printing page:");
-    bool terminated = false;
-    progress->OnCancel = [&terminated] { terminated = true; };
-    PrintRun run;
-    run.pages = list;
-    run.copies = copies;
-    run.title = report_.Title;
-    run.progress = [&](int pageNo) {
-        progress->setLabel(QStringLiteral("%1  %2").arg(first).arg(pageNo));
-        progress->processEvents();
-        return !terminated;
-    };
-    PrintOutcome outcome = PrintOutcome::Printed;
-    loaded_.clear();
-    progress->runModal(caption, first, [&] {
-        outcome = PrintPageList(pages_, printer, run, &error);
-        if (progress->isVisible()) progress->close(outcome == PrintOutcome::Printed);
-    });
-    progress->OnCancel = nullptr;
-    if (outcome == PrintOutcome::Failed) showEngineError(error, this);
+    givePagesBack();
+    const bool printed = report_.PrintPrepared(form.pageListText(currentPage()), copies, &error);
+    takePages();
+    if (!printed) showEngineError(error, this);
     resetLayout();
 }
 

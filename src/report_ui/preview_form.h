@@ -84,9 +84,6 @@ public:
     QLabel* Label1 = nullptr;
     QMenu* ProcMenu = nullptr;
 
-    // The progress window printing runs under (the engine's own when unset).
-    ReportProgress* Progress = nullptr;
-
     TfrEMFPages& pages() { return pages_; }
     int currentPage() const { return current_ + 1; }  // 1-based
     int zoomMode() const { return mode_; }
@@ -138,7 +135,6 @@ private:
     bool searchExact_ = false;
     int searchPage_ = -1;  // the page the last search stopped on
     int searchNext_ = 0;   // the text run after the last match
-    std::unique_ptr<ReportProgress> ownProgress_;
 };
 
 // The widgets' side of a report: error boxes and the preview.

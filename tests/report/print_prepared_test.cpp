@@ -1,9 +1,11 @@
 // Printing prepared pages through a fake printer: page lists, copies, paper
 // changes restarting the job, cancel; and the printer's paper geometry.
 #include "prepared_fixture.h"
+#include "report/engine/tfr_report.h"
 #include "report/prepared/print_prepared.h"
 #include "support/fake_printer.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace lum;
@@ -127,4 +129,57 @@ TEST(TfrPrinterTest, PlatformPrintersThenDefaultPrinter) {
     const PageGeometry g = printer.SetupPaper(9, 2100, 2970, 0);
     EXPECT_EQ(g.pageWidth, 752);
     EXPECT_EQ(g.offsetLeft, 15);
+}
+
+TEST(TfrReportPrepared, PrintsUnderTheProgressWindowAndCancels) {
+    FakePrinterPlatform platform;
+    ReportPrinter().AttachPrinter(&platform);
+    TfrReport report;
+    HeadlessProgress progress;
+    report.Progress = &progress;
+    report.Title = QStringLiteral("計画書");
+    for (int i = 1; i <= 3; ++i) addTextPage(report.EMFPages, QStringLiteral("P%1").arg(i));
+    QString error;
+    ASSERT_TRUE(report.PrintPrepared(QStringLiteral("2-3"), 1, &error)) << error.toStdString();
+    EXPECT_EQ(platform.log, QStringList({"begin Tiberlaine: 計画書", "page", "end"}));
+    EXPECT_EQ(progress.captions, QStringList({"Report preparing - 計画書"}));
+    EXPECT_EQ(progress.labels, QStringList({"Printing page:", "Printing page:  2", "Printing page:  3"}));
+
+    platform.log.clear();
+    progress.labels.clear();
+    progress.cancelAtLabel = 2;  // Cancel while the first page is reported
+    EXPECT_TRUE(report.PrintPrepared(QString(), 1));
+    EXPECT_EQ(platform.log, QStringList({"begin Tiberlaine: 計画書", "abort"}));
+    EXPECT_FALSE(report.Terminated);
+
+    EXPECT_FALSE(report.PrintPrepared(QStringLiteral("1,x"), 1, &error));
+    EXPECT_EQ(error, QStringLiteral("'x' is not a valid integer value"));
+    ReportPrinter().AttachPrinter(nullptr);
+}
+
+TEST(TfrReportPrepared, LoadedFileSelectsItsPrinterAndCannotBeRebuilt) {
+    FakePrinterPlatform platform;
+    ReportPrinter().AttachPrinter(&platform);
+    ReportPrinter().SelectPrinter(1);
+    TfrReport report;
+    addTextPage(report.EMFPages, QStringLiteral("P1"));
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("a.frp"));
+    ASSERT_TRUE(report.SavePreparedToFile(name));
+    ReportPrinter().SelectPrinter(0);
+    report.CanRebuild = true;
+    ASSERT_TRUE(report.LoadPreparedFromFile(name));
+    EXPECT_FALSE(report.CanRebuild);
+    EXPECT_EQ(ReportPrinter().PrinterIndex, 1) << "the printer the file names";
+    report.Template.PrintToDefault = 1;
+    ReportPrinter().SelectPrinter(0);
+    ASSERT_TRUE(report.LoadPreparedFromFile(name));
+    EXPECT_EQ(ReportPrinter().PrinterIndex, 0);
+    QString error;
+    EXPECT_FALSE(report.LoadPreparedFromFile(dir.filePath(QStringLiteral("none.frp")), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Cannot open file")));
+    EXPECT_EQ(report.EMFPages.Count(), 1);
+    EXPECT_TRUE(report.SwitchPrinter(0, 1));
+    EXPECT_EQ(ReportPrinter().PrinterIndex, 1);
+    ReportPrinter().AttachPrinter(nullptr);
 }

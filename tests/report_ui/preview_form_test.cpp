@@ -174,7 +174,7 @@ TEST_F(Preview, SavesAsFrpAndLoadsBack) {
 TEST_F(Preview, PrintsTheChosenPagesOnTheChosenPrinter) {
     auto form = open();
     HeadlessProgress progress;
-    form->Progress = &progress;
+    report.Progress = &progress;
     dialogs.expectModal(QStringLiteral("TfrPrintForm"), [](QDialog& d) {
         auto& p = static_cast<TfrPrintForm&>(d);
         p.CB1->setCurrentIndex(1);

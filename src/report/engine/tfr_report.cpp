@@ -54,14 +54,28 @@ TfrReport::~TfrReport() {
     if (engine().ScriptPage == static_cast<ScriptHost*>(this)) engine().ScriptPage = nullptr;
 }
 
+namespace {
+ReportProgress* gDefaultProgress = nullptr;
+ReportUi* gDefaultUi = nullptr;
+}  // namespace
+
+ReportProgress* defaultReportProgress() { return gDefaultProgress; }
+ReportUi* defaultReportUi() { return gDefaultUi; }
+void setDefaultReportWindows(ReportProgress* progress, ReportUi* ui) {
+    gDefaultProgress = progress;
+    gDefaultUi = ui;
+}
+
 ReportProgress& TfrReport::progress() {
     if (Progress) return *Progress;
+    if (gDefaultProgress) return *gDefaultProgress;
     if (!ownProgress_) ownProgress_ = std::make_unique<HeadlessProgress>();
     return *ownProgress_;
 }
 
 ReportUi& TfrReport::ui() {
     if (Ui) return *Ui;
+    if (gDefaultUi) return *gDefaultUi;
     if (!ownUi_) ownUi_ = std::make_unique<HeadlessReportUi>();
     return *ownUi_;
 }

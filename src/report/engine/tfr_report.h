@@ -45,6 +45,13 @@ public:
     QStringList previews;
 };
 
+// The engine-wide progress window and user interface every report uses when
+// it is given none of its own (the engine's widgets install theirs at start;
+// without them reports run headless).
+ReportProgress* defaultReportProgress();
+ReportUi* defaultReportUi();
+void setDefaultReportWindows(ReportProgress* progress, ReportUi* ui);
+
 class TfrReport : public ReportDataHost, public AggregateBandAccess, public ScriptHost {
 public:
     explicit TfrReport(ReportComponents* owner = nullptr, QString name = QStringLiteral("frReport1"));
@@ -112,6 +119,25 @@ public:
     // message instead and clears the pages.
     void PrepareAndShow();
     void PreviewPrepared();
+
+    // ---- Prepared pages: files and printing (tfr_report_prepared.cpp).
+    // Writes the prepared pages (through a temporary file); false with the
+    // reason in `error`.
+    bool SavePreparedToFile(const QString& fileName, QString* error = nullptr);
+    // Replaces the prepared pages by the file's (only when the whole file
+    // was read) and clears CanRebuild; false with the reason in `error`.
+    bool LoadPreparedFromFile(const QString& fileName, QString* error = nullptr);
+    // Selects the printer of that name unless the template prints to the
+    // default printer; an unknown name changes nothing.
+    void SelectPrinterByName(const QString& name);
+    // Selects printer `newIndex` and sets up every template page's paper on
+    // it; on failure "Printer selected is not valid", the old printer again
+    // and false.
+    bool SwitchPrinter(int oldIndex, int newIndex);
+    // Prints the pages of the list ("1,3,5-12", empty for all) `copies`
+    // times under the progress window; false with the reason when the list
+    // is not valid or printing failed (a cancel is not a failure).
+    bool PrintPrepared(const QString& pageList, int copies, QString* error = nullptr);
     TfrView* FindObject(const QString& name) const { return Template.Pages.FindObject(name); }
 
     // ---- Used by bands and pages while a report is built.
