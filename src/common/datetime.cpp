@@ -1,5 +1,6 @@
 #include "common/datetime.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace lum {
@@ -44,13 +45,20 @@ TDateTime TDateTime::fromYmdHms(int year, int month, int day, int hour, int minu
     return fromDateTime(QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec)));
 }
 
-int TDateTime::dayNumber() const { return static_cast<int>(std::trunc(days_)); }
+int TDateTime::dayNumber() const {
+    // A value read from a damaged record may be anything: keep the cast defined
+    // (years -9999 to 9999 lie well inside these bounds).
+    constexpr double kLimit = 5'000'000.0;
+    if (!std::isfinite(days_)) return 0;
+    return static_cast<int>(std::trunc(std::clamp(days_, -kLimit, kLimit)));
+}
 
 TDateTime TDateTime::dateOnly() const { return TDateTime(static_cast<double>(dayNumber())); }
 
 QDate TDateTime::date() const { return kEpoch.addDays(dayNumber()); }
 
 int TDateTime::msecsOfDay() const {
+    if (!std::isfinite(days_)) return 0;
     const double frac = std::fabs(days_ - std::trunc(days_));
     qint64 ms = std::llround(frac * kMsecsPerDay);
     if (ms >= kMsecsPerDay) ms = kMsecsPerDay - 1;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 using lum::TDateTime;
 
 TEST(TDateTime, EpochIsTheEmptyDate) {
@@ -67,4 +69,15 @@ TEST(DateRange, DayAndMonthAreHalfOpen) {
     EXPECT_EQ(dec.begin, TDateTime::fromYmd(2026, 12, 1));
     EXPECT_EQ(dec.end, TDateTime::fromYmd(2027, 1, 1));
     EXPECT_EQ(lum::monthRange(2024, 2).end, TDateTime::fromYmd(2024, 3, 1));
+}
+
+TEST(TDateTime, OutlandishValuesStayDefined) {
+    // Damaged records can carry any double; the conversions must not overflow.
+    const double values[] = {1e300, -1e300, std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(), 4e9};
+    for (double v : values) {
+        const TDateTime t(v);
+        EXPECT_TRUE(t.date().isValid()) << v;
+        EXPECT_TRUE(t.time().isValid()) << v;
+    }
 }
