@@ -10,6 +10,10 @@
 #include <cstdint>
 #include <cstdlib>
 
+// Fontconfig keeps its caches until exit, after the (never destroyed)
+// application object; those are not leaks of ours.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig\n"; }
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static int argc = 1;
     static char name[] = "frp_prepared_fuzz";
