@@ -3,8 +3,10 @@
 #include "prepared_fixture.h"
 #include "report/engine/tfr_report.h"
 #include "report/prepared/print_prepared.h"
+#include "report/print/qt_printer_device.h"
 #include "support/fake_printer.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -182,4 +184,21 @@ TEST(TfrReportPrepared, LoadedFileSelectsItsPrinterAndCannotBeRebuilt) {
     EXPECT_TRUE(report.SwitchPrinter(0, 1));
     EXPECT_EQ(ReportPrinter().PrinterIndex, 1);
     ReportPrinter().AttachPrinter(nullptr);
+}
+
+TEST(PdfPrinting, PaperChangesStayInOneFile) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("out.pdf"));
+    PdfPrinterPlatform platform(name);
+    TfrPrinter printer(&platform);
+    ASSERT_EQ(printer.Printers, QStringList({"PDF", "Default printer"}));
+    TfrEMFPages pages = pagesOf({0, 1, 0});
+    ASSERT_EQ(PrintPageList(pages, printer, PrintRun{}), PrintOutcome::Printed);
+    QFile f(name);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray pdf = f.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 3) << "three pages";
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 595") || pdf.contains("/MediaBox [0 0 594"));
+    EXPECT_TRUE(pdf.contains("/MediaBox [0 0 842") || pdf.contains("/MediaBox [0 0 841"));
 }

@@ -3,6 +3,7 @@
 // through the print dialog on a fake printer.
 #include "platform/ui/scripted_dialogs.h"
 #include "report/prepared_fixture.h"
+#include "report/report_fixture.h"
 #include "report/print/tfr_printer.h"
 #include "report_ui/preview_form.h"
 #include "report_ui/print_form.h"
@@ -282,4 +283,26 @@ TEST(ProgressForm, RunsTheJobInsideItsModalLoopAndCancels) {
     dialogs.expectModal(QStringLiteral("TfrProgressForm"), step);
     EXPECT_FALSE(form.runModal(QStringLiteral("x"), QStringLiteral("y"), [&] { form.Button1->click(); }));
     EXPECT_TRUE(cancelled);
+}
+
+TEST(ReportWindows, PrepareAndShowOpensThePreviewOfTheNewPages) {
+    ScriptedDialogs dialogs;
+    TfrReport report;
+    WidgetReportUi ui;
+    HeadlessProgress progress;
+    report.Ui = &ui;
+    report.Progress = &progress;
+    report.Title = QStringLiteral("一覧");
+    if (report.Pages().Count() == 0) report.Pages().Add();
+    TfrPage& page = report.Pages()[0];
+    addMemo(page, 10, 10, 200, 20, QStringLiteral("見出し"));
+    dialogs.expectModal(QStringLiteral("TfrPreviewForm"), [](QDialog& d) {
+        auto& form = static_cast<TfrPreviewForm&>(d);
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("Preview - 一覧"));
+        EXPECT_EQ(form.pages().Count(), 1);
+        EXPECT_TRUE(form.find(QStringLiteral("見出し"), true, true));
+        return int(QDialog::Accepted);
+    });
+    report.PrepareAndShow();
+    EXPECT_EQ(report.EMFPages.Count(), 0) << "the closed preview freed its pages";
 }
