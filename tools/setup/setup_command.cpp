@@ -62,11 +62,11 @@ Options parse(const QStringList& args) {
     Options o;
     if (args.isEmpty()) throw UsageError(QStringLiteral("コマンドを指定してください。"));
     o.command = args.first();
-    const CommandSpec* spec = nullptr;
+    const CommandSpec* target = nullptr;
     for (const CommandSpec& c : commands()) {
-        if (o.command == QLatin1String(c.name)) spec = &c;
+        if (o.command == QLatin1String(c.name)) target = &c;
     }
-    if (!spec) throw UsageError(QStringLiteral("\"%1\" というコマンドはありません。").arg(o.command));
+    if (!target) throw UsageError(QStringLiteral("\"%1\" というコマンドはありません。").arg(o.command));
     for (int i = 1; i < args.size(); ++i) {
         QString arg = args[i];
         if (!arg.startsWith(QStringLiteral("--"))) throw UsageError(QStringLiteral("余分な引数です: %1").arg(arg));
@@ -78,9 +78,9 @@ Options parse(const QStringList& args) {
             arg = arg.left(eq);
             inlineValue = true;
         }
-        if (spec->flagOptions.contains(arg) && !inlineValue) {
+        if (target->flagOptions.contains(arg) && !inlineValue) {
             o.flags << arg;
-        } else if (spec->valueOptions.contains(arg)) {
+        } else if (target->valueOptions.contains(arg)) {
             if (!inlineValue) {
                 if (i + 1 >= args.size()) throw UsageError(QStringLiteral("--%1 の値がありません。").arg(arg));
                 value = args[++i];
@@ -130,20 +130,20 @@ int init(const Options& o, QTextStream& out) {
     const QString user = o.value(QStringLiteral("user"));
     const QString password = o.value(QStringLiteral("password"));
     QString error;
-    const auto spec = db::parseConnectionString(connection, &error);
-    if (!spec) throw UsageError(error);
+    const auto target = db::parseConnectionString(connection, &error);
+    if (!target) throw UsageError(error);
     if (!TDBSeting::EncodeSeting(password, &error)) throw UsageError(error);
 
     // A file this command makes is removed again when the rest fails.
     QString createdFile;
-    if (spec->backend == db::Backend::SQLite && !QFileInfo::exists(spec->dataSource)) {
-        const QString folder = QFileInfo(spec->dataSource).absolutePath();
+    if (target->backend == db::Backend::SQLite && !QFileInfo::exists(target->dataSource)) {
+        const QString folder = QFileInfo(target->dataSource).absolutePath();
         if (!QDir().mkpath(folder)) throw SetupError(QStringLiteral("フォルダーを作れません: %1").arg(folder));
-        createdFile = spec->dataSource;
+        createdFile = target->dataSource;
     }
     try {
         {
-            auto db = db::Database::open(*spec, user, password, db::Database::Create::Yes);
+            auto db = db::Database::open(*target, user, password, db::Database::Create::Yes);
             const int before = db::schemaVersion(*db);
             db::migrate(*db);
             out << QStringLiteral("データベースを版 %1 にしました（元の版 %2）: %3\n")

@@ -56,35 +56,35 @@ std::optional<ConnectionSpec> parseConnectionString(QStringView text, QString* e
     const auto pairs = splitPairs(text, error);
     if (!pairs) return std::nullopt;
     const QString provider = pairs->value(QStringLiteral("provider"));
-    ConnectionSpec spec;
+    ConnectionSpec target;
     if (provider.compare(u"SQLite", Qt::CaseInsensitive) == 0) {
-        spec.backend = Backend::SQLite;
-        spec.dataSource = pairs->value(QStringLiteral("data source"));
-        if (spec.dataSource.isEmpty()) {
+        target.backend = Backend::SQLite;
+        target.dataSource = pairs->value(QStringLiteral("data source"));
+        if (target.dataSource.isEmpty()) {
             if (error) *error = QStringLiteral("接続文字列に Data Source がありません。");
             return std::nullopt;
         }
-        return spec;
+        return target;
     }
     if (provider.compare(u"PostgreSQL", Qt::CaseInsensitive) == 0) {
-        spec.backend = Backend::PostgreSQL;
-        spec.host = pairs->value(QStringLiteral("host"), QStringLiteral("localhost"));
-        spec.database = pairs->value(QStringLiteral("database"));
-        spec.schema = pairs->value(QStringLiteral("schema"));
-        if (spec.database.isEmpty()) {
+        target.backend = Backend::PostgreSQL;
+        target.host = pairs->value(QStringLiteral("host"), QStringLiteral("localhost"));
+        target.database = pairs->value(QStringLiteral("database"));
+        target.schema = pairs->value(QStringLiteral("schema"));
+        if (target.database.isEmpty()) {
             if (error) *error = QStringLiteral("接続文字列に Database がありません。");
             return std::nullopt;
         }
         const QString port = pairs->value(QStringLiteral("port"));
         if (!port.isEmpty()) {
             bool ok = false;
-            spec.port = port.toInt(&ok);
-            if (!ok || spec.port < 1 || spec.port > 65535) {
+            target.port = port.toInt(&ok);
+            if (!ok || target.port < 1 || target.port > 65535) {
                 if (error) *error = QStringLiteral("接続文字列の Port \"%1\" が正しくありません。").arg(port);
                 return std::nullopt;
             }
         }
-        return spec;
+        return target;
     }
     if (error) {
         *error = provider.isEmpty()

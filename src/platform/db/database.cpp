@@ -35,27 +35,27 @@ QString quotedIdentifier(const QString& name) {
 std::unique_ptr<Database> Database::open(const QString& connectionString, const QString& user,
                                          const QString& password, Create create) {
     QString error;
-    const auto spec = parseConnectionString(connectionString, &error);
-    if (!spec) throw DbError(error);
-    return open(*spec, user, password, create);
+    const auto target = parseConnectionString(connectionString, &error);
+    if (!target) throw DbError(error);
+    return open(*target, user, password, create);
 }
 
-std::unique_ptr<Database> Database::open(const ConnectionSpec& spec, const QString& user, const QString& password,
+std::unique_ptr<Database> Database::open(const ConnectionSpec& target, const QString& user, const QString& password,
                                          Create create) {
     const QString name = nextConnectionName();
     QSqlDatabase db;
-    if (spec.backend == Backend::SQLite) {
-        if (create == Create::No && spec.dataSource != u":memory:" && !QFileInfo(spec.dataSource).isFile()) {
-            throw DbError(QStringLiteral("データベースファイルがありません: %1").arg(spec.dataSource));
+    if (target.backend == Backend::SQLite) {
+        if (create == Create::No && target.dataSource != u":memory:" && !QFileInfo(target.dataSource).isFile()) {
+            throw DbError(QStringLiteral("データベースファイルがありません: %1").arg(target.dataSource));
         }
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(spec.dataSource);
+        db.setDatabaseName(target.dataSource);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
     } else {
         db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
-        db.setHostName(spec.host);
-        db.setPort(spec.port);
-        db.setDatabaseName(spec.database);
+        db.setHostName(target.host);
+        db.setPort(target.port);
+        db.setDatabaseName(target.database);
         db.setUserName(user);
         db.setPassword(password);
         db.setConnectOptions(QStringLiteral("connect_timeout=10"));
@@ -71,13 +71,13 @@ std::unique_ptr<Database> Database::open(const ConnectionSpec& spec, const QStri
         QSqlDatabase::removeDatabase(name);
         throw DbError(QStringLiteral("データベースに接続できません: %1").arg(reason));
     }
-    std::unique_ptr<Database> result(new Database(spec, db, name));
+    std::unique_ptr<Database> result(new Database(target, db, name));
     result->configure();  // a failure here closes the connection through the destructor
     return result;
 }
 
-Database::Database(ConnectionSpec spec, QSqlDatabase db, QString name)
-    : spec_(std::move(spec)), db_(std::move(db)), name_(std::move(name)) {}
+Database::Database(ConnectionSpec target, QSqlDatabase db, QString name)
+    : target_(std::move(target)), db_(std::move(db)), name_(std::move(name)) {}
 
 Database::~Database() {
     if (level_ > 0) {
@@ -90,7 +90,7 @@ Database::~Database() {
 }
 
 void Database::configure() {
-    if (spec_.backend == Backend::SQLite) {
+    if (target_.backend == Backend::SQLite) {
         // Readers never wait for the writer; keys of other rows are checked;
         // a writer waits for another instead of failing at once.
         execute(QStringLiteral("PRAGMA journal_mode = WAL"));
@@ -105,7 +105,7 @@ void Database::configure() {
         execute(QStringLiteral("SET client_encoding TO 'UTF8'"));
         execute(QStringLiteral("SET standard_conforming_strings TO on"));
         execute(QStringLiteral("SET client_min_messages TO warning"));
-        if (!spec_.schema.isEmpty()) execute(QStringLiteral("SET search_path TO ") + quotedIdentifier(spec_.schema));
+        if (!target_.schema.isEmpty()) execute(QStringLiteral("SET search_path TO ") + quotedIdentifier(target_.schema));
     }
 }
 
@@ -155,7 +155,7 @@ int Database::beginTrans() {
     QString sql;
     if (level_ == 0) {
         // SQLite: the write lock now, so two writers never deadlock upgrading it.
-        sql = spec_.backend == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
+        sql = target_.backend == Backend::SQLite ? QStringLiteral("BEGIN IMMEDIATE") : QStringLiteral("BEGIN");
     } else {
         sql = QStringLiteral("SAVEPOINT lum_level_%1").arg(level_ + 1);
     }
@@ -195,7 +195,7 @@ void Database::rollbackTrans() {
 }
 
 bool Database::tableExists(const QString& table) const {
-    QSqlQuery q = prepare(spec_.backend == Backend::SQLite
+    QSqlQuery q = prepare(target_.backend == Backend::SQLite
                               ? QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "
                                                "lower(name) = lower(:t)")
                               : QStringLiteral("SELECT CASE WHEN to_regclass(lower(:t)) IS NULL THEN 0 ELSE 1 END"));
@@ -214,7 +214,7 @@ QStringList Database::columnNames(const QString& table) const {
 }
 
 QString Database::likeOperator() const {
-    return spec_.backend == Backend::SQLite ? QStringLiteral("LIKE") : QStringLiteral("ILIKE");
+    return target_.backend == Backend::SQLite ? QStringLiteral("LIKE") : QStringLiteral("ILIKE");
 }
 
 QString Database::likeCondition(const QString& column, const QString& placeholder) const {

@@ -30,15 +30,15 @@ public:
     // Throws DbError with a readable reason.
     static std::unique_ptr<Database> open(const QString& connectionString, const QString& user,
                                           const QString& password, Create create = Create::No);
-    static std::unique_ptr<Database> open(const ConnectionSpec& spec, const QString& user, const QString& password,
+    static std::unique_ptr<Database> open(const ConnectionSpec& target, const QString& user, const QString& password,
                                           Create create = Create::No);
 
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    Backend backend() const { return spec_.backend; }
-    const ConnectionSpec& spec() const { return spec_; }
+    Backend backend() const { return target_.backend; }
+    const ConnectionSpec& target() const { return target_; }
     bool isOpen() const { return db_.isOpen(); }
     // For Qt's models; statements go through the functions below.
     QSqlDatabase handle() const { return db_; }
@@ -79,11 +79,11 @@ public:
     QString likeCondition(const QString& column, const QString& placeholder) const;
 
 private:
-    Database(ConnectionSpec spec, QSqlDatabase db, QString name);
+    Database(ConnectionSpec target, QSqlDatabase db, QString name);
     void configure();
     QString driverText(const QSqlQuery& query, const QString& sql) const;
 
-    ConnectionSpec spec_;
+    ConnectionSpec target_;
     QSqlDatabase db_;
     QString name_;
     int level_ = 0;
