@@ -408,6 +408,33 @@ TEST_P(UserRegistTest, AnUpdateKeepsWeeklyRequestsAndAStoredReferenceDate) {
     EXPECT_EQ(lum::PersonStore(db()).find(number)->KubunDate, TDateTime::fromYmd(2002, 7, 1));
 }
 
+TEST_P(UserRegistTest, AHomeVisitClientKeepsItsStoredCategoriesWhenSavedAgain) {
+    Client c;
+    c.type = 3;
+    c.tanki = true;
+    const int number = registerClient(c);
+    // Categories a home-visit client does not offer, written by another window.
+    {
+        QSqlQuery q = db().prepare("UPDATE Person SET KubunCode = 13 WHERE CureNo = :n");
+        q.bindValue(":n", number);
+        db().exec(q);
+    }
+    f().NewBtn->click();
+    open(Find::Number, QString::number(number), number);
+    EXPECT_FALSE(f().ShuudanBox->isVisibleTo(&f()));
+    EXPECT_TRUE(f().ShuudanBox->isChecked()) << "the stored categories are shown as stored";
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, kSaved, MsgButton::Ok);
+    f().SaveBtn->click();
+    EXPECT_EQ(lum::PersonStore(db()).find(number)->KubunCode, 13) << "saving again changes no category";
+
+    // Choosing the type again clears them, as for any change of type.
+    chooseType(3);
+    d.expect(MsgKind::Information, kSaved, MsgButton::Ok);
+    f().SaveBtn->click();
+    EXPECT_EQ(lum::PersonStore(db()).find(number)->KubunCode, 0);
+}
+
 TEST_P(UserRegistTest, SavingARowThatIsGoneFails) {
     Client c;
     const int number = registerClient(c);
