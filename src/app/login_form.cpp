@@ -30,6 +30,8 @@ TLoginForm::TLoginForm(QWidget* parent)
     PassEdit = new QLineEdit(this);
     PassEdit->setObjectName(QStringLiteral("PassEdit"));
     PassEdit->setEchoMode(QLineEdit::Password);
+    // Masked with "*" whatever the style's own masking character is.
+    PassEdit->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
     // Codes and passwords are typed without the input method.
     for (QLineEdit* edit : {UserEdit, PassEdit}) {
         edit->setAttribute(Qt::WA_InputMethodEnabled, false);

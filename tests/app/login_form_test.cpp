@@ -67,6 +67,13 @@ TEST(TLoginForm, EnterInTheUserFieldMovesToThePassword) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
+TEST(TLoginForm, ThePasswordShowsAsStars) {
+    TLoginForm form;
+    form.show();
+    form.PassEdit->setText(QStringLiteral("pw1"));
+    EXPECT_EQ(form.PassEdit->displayText(), QStringLiteral("***"));
+}
+
 TEST(TLoginForm, TabOrderIsUserLoginCancelPassword) {
     TLoginForm form;
     EXPECT_EQ(form.UserEdit->nextInFocusChain(), form.LogInBtn);
