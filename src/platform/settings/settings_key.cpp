@@ -7,6 +7,12 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace lum {
 namespace {
 
@@ -125,6 +131,23 @@ bool writeKeyFile(QIODevice& device, const QSettings::SettingsMap& map) {
     return device.write(out.toUtf8()) >= 0;
 }
 
+#ifdef Q_OS_UNIX
+// A key is for this user's eyes only (the connection key holds the database
+// password), so its file is owner-only from the moment it exists: created
+// empty with 0600 before QSettings first writes it. QSettings' save writes a
+// temporary file and renames it over the key; the temporary file takes the
+// mode of the existing one, so the key stays 0600 through every write.
+// Best effort: when this fails, QSettings' own write reports the fault.
+void makeOwnerOnlyFile(const QString& path) {
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_CREAT | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    if (fd < 0) return;
+    // A key file left by an older build may still be readable by others.
+    (void)::fchmod(fd, S_IRUSR | S_IWUSR);
+    ::close(fd);
+}
+#endif
+
 QSettings::Format keyFileFormat() {
     static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("reg"), readKeyFile, writeKeyFile);
     return format;
@@ -190,6 +213,9 @@ std::unique_ptr<SettingsKey> SettingsKey::open(const QString& keyPath) {
 std::unique_ptr<SettingsKey> SettingsKey::openOrCreate(const QString& keyPath) {
     const QString file = filePathOf(keyPath);
     if (!QDir().mkpath(QFileInfo(file).absolutePath())) return nullptr;
+#ifdef Q_OS_UNIX
+    makeOwnerOnlyFile(file);
+#endif
     return std::unique_ptr<SettingsKey>(new SettingsKey(keyPath, std::make_unique<QSettings>(file, keyFileFormat())));
 }
 #endif
@@ -236,11 +262,15 @@ void SettingsKey::writeInteger(const QString& name, qint32 value) { settings_->s
 void SettingsKey::writeBinary(const QString& name, const QByteArray& value) { settings_->setValue(name, value); }
 
 bool SettingsKey::flush() {
+#ifdef Q_OS_UNIX
+    // The key file may have been removed since it was opened: made again
+    // owner-only first, so the save keeps that mode instead of the umask's.
+    makeOwnerOnlyFile(settings_->fileName());
+#endif
     settings_->sync();
     if (settings_->status() != QSettings::NoError) return false;
 #ifndef Q_OS_WIN
-    // Like a registry key under the current user: for this user's eyes only
-    // (the connection key holds the database password).
+    // Like a registry key under the current user: for this user's eyes only.
     QFile::setPermissions(settings_->fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 #endif
     return true;

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using lum::SettingsKey;
 using lum::SettingType;
 
@@ -91,3 +95,83 @@ TEST_F(SettingsKeyTest, TheEnvironmentChoosesTheRootWhenNoFolderIsSet) {
     EXPECT_EQ(SettingsKey::rootFolder(), dir_.path());
     qunsetenv("LUMORIND_CONFIG_DIR");
 }
+
+#ifdef Q_OS_UNIX
+namespace {
+
+constexpr QFileDevice::Permissions kGroupOrOther = QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                                   QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                                                   QFileDevice::WriteOther | QFileDevice::ExeOther;
+
+// The umask a user usually has, for the length of one test.
+class PermissiveUmask {
+public:
+    PermissiveUmask() : saved_(::umask(022)) {}
+    ~PermissiveUmask() { ::umask(saved_); }
+
+private:
+    mode_t saved_;
+};
+
+// Files in the key's folder that others could read (the key, a save's temporary file, a lock).
+QStringList filesOpenToOthers(const QString& folder) {
+    QStringList open;
+    const auto entries = QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& info : entries) {
+        if (info.permissions() & kGroupOrOther) open << info.fileName();
+    }
+    return open;
+}
+
+}  // namespace
+
+// The key holds passwords: owner-only from the moment the file exists, through
+// every write, whether the write comes from flush() or from closing the key.
+TEST_F(SettingsKeyTest, TheKeyFileIsOwnerOnlyFromItsCreationThroughEveryWrite) {
+    const PermissiveUmask umask022;
+    const QString file = SettingsKey::filePathOf(kKey);
+    const QString folder = QFileInfo(file).absolutePath();
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                           QFileDevice::WriteUser;
+    {
+        auto key = SettingsKey::openOrCreate(kKey);
+        ASSERT_NE(key, nullptr);
+        ASSERT_TRUE(QFile::exists(file));
+        EXPECT_EQ(QFile::permissions(file), ownerOnly) << "before the first write";
+        key->writeBinary(QStringLiteral("Password"), QByteArray(57, '\x5a'));
+    }  // first write: the key's own save on closing, without flush()
+    EXPECT_EQ(QFile::permissions(file), ownerOnly) << "after the first write";
+    EXPECT_EQ(filesOpenToOthers(folder), QStringList());
+
+    {
+        auto key = SettingsKey::open(kKey);
+        ASSERT_NE(key, nullptr);
+        key->writeText(QStringLiteral("Link"), QStringLiteral("secret"));
+    }  // second write replaces the file
+    EXPECT_EQ(QFile::permissions(file), ownerOnly) << "after the second write";
+    EXPECT_EQ(filesOpenToOthers(folder), QStringList());
+
+    auto key = SettingsKey::open(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_EQ(key->readBinary(QStringLiteral("Password")), QByteArray(57, '\x5a'));
+    EXPECT_EQ(key->readText(QStringLiteral("Link")), QStringLiteral("secret"));
+}
+
+TEST_F(SettingsKeyTest, AKeyFileOpenToOthersIsMadeOwnerOnlyAndARemovedOneComesBackOwnerOnly) {
+    const PermissiveUmask umask022;
+    const QString file = SettingsKey::filePathOf(kKey);
+    writeFile("\"Old\"=\"value\"\n");
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    auto key = SettingsKey::openOrCreate(kKey);
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(QFile::permissions(file) & kGroupOrOther);
+    EXPECT_EQ(key->readText(QStringLiteral("Old")), QStringLiteral("value"));
+
+    ASSERT_TRUE(QFile::remove(file));
+    key->writeText(QStringLiteral("New"), QStringLiteral("value"));
+    ASSERT_TRUE(key->flush());
+    EXPECT_FALSE(QFile::permissions(file) & kGroupOrOther);
+    EXPECT_EQ(filesOpenToOthers(QFileInfo(file).absolutePath()), QStringList());
+}
+#endif
