@@ -85,6 +85,32 @@ TEST(DBDataSet, WithoutADataSetItRaisesNamingItself) {
     }
 }
 
+TEST(DBDataSet, WalksTheDataSetOfItsLinkAndKeepsTheTwoExclusive) {
+    MemoryDataSet own = numbers(1);
+    MemoryDataSet linked = numbers(3);
+    TDataSource link(&linked);
+    TfrDBDataSet ds(QStringLiteral("frDBDataSet1"));
+    ds.SetDataSet(&own);
+    ds.SetDataSource(&link);
+    EXPECT_EQ(ds.DataSet, nullptr);
+    EXPECT_EQ(ds.dataSet(), &linked);
+    EXPECT_EQ(walk(ds, linked, QStringLiteral("N")), QStringList({"1", "2", "3"}));
+
+    // A link without a data set leaves the data source without one.
+    TDataSource empty;
+    ds.SetDataSource(&empty);
+    EXPECT_THROW(ds.Open(), EDSError);
+    // An empty link keeps the data set; naming a data set drops the link.
+    ds.SetDataSource(nullptr);
+    ds.SetDataSet(&own);
+    ds.SetDataSource(nullptr);
+    EXPECT_EQ(ds.dataSet(), &own);
+    ds.SetDataSource(&link);
+    ds.SetDataSet(&own);
+    EXPECT_EQ(ds.DataSource, nullptr);
+    EXPECT_EQ(walk(ds, own, QStringLiteral("N")), QStringList({"1"}));
+}
+
 TEST(ReportComponentsTest, FindsComponentsOfTheOwnerAndOfNamedForms) {
     ReportComponents own(QStringLiteral("OwnForm"));
     ReportComponents other(QStringLiteral("OtherForm"));

@@ -18,9 +18,25 @@ bool TfrDataset::IsEof() {
     return eof;
 }
 
+void TfrDBDataSet::SetDataSet(ReportDataSet* dataSet) {
+    DataSet = dataSet;
+    DataSource = nullptr;
+}
+
+void TfrDBDataSet::SetDataSource(TDataSource* source) {
+    DataSource = source;
+    if (source) DataSet = nullptr;
+}
+
+ReportDataSet* TfrDBDataSet::dataSet() {
+    if (DataSource && DataSource->DataSet) return DataSource->DataSet;
+    return DataSet;
+}
+
 ReportDataSet& TfrDBDataSet::GetDataSet() {
-    if (!DataSet) throw EDSError(QStringLiteral("Unable to open dataset ") + Name);
-    return *DataSet;
+    ReportDataSet* ds = dataSet();
+    if (!ds) throw EDSError(QStringLiteral("Unable to open dataset ") + Name);
+    return *ds;
 }
 
 void TfrDBDataSet::Open() {
@@ -33,12 +49,13 @@ void TfrDBDataSet::Open() {
 }
 
 void TfrDBDataSet::Close() {
-    if (hasMark_ && DataSet) {
-        if (RangeBegin == rbCurrent || RangeEnd == reCurrent) DataSet->gotoBookmark(openMark_);
+    ReportDataSet* ds = dataSet();
+    if (hasMark_ && ds) {
+        if (RangeBegin == rbCurrent || RangeEnd == reCurrent) ds->gotoBookmark(openMark_);
         hasMark_ = false;
     }
     if (OnClose) OnClose(this);
-    if (CloseDataSource && DataSet) DataSet->close();
+    if (CloseDataSource && ds) ds->close();
 }
 
 void TfrDBDataSet::First() {

@@ -61,19 +61,33 @@ private:
     QByteArray bytes_;
 };
 
+// A window's link to one of its data sets; a database data source may walk
+// the data set of such a link instead of naming the data set itself.
+class TDataSource {
+public:
+    explicit TDataSource(ReportDataSet* dataSet = nullptr) : DataSet(dataSet) {}
+    ReportDataSet* DataSet = nullptr;  // not owned
+};
+
 class TfrDBDataSet : public TfrDataset {
 public:
     using TfrDataset::TfrDataset;
 
-    ReportDataSet* DataSet = nullptr;  // not owned
+    ReportDataSet* DataSet = nullptr;   // not owned
+    TDataSource* DataSource = nullptr;  // not owned
+    // The two are exclusive: naming a data set drops the link, naming a link
+    // drops the data set (an empty link drops nothing).
+    void SetDataSet(ReportDataSet* dataSet);
+    void SetDataSource(TDataSource* source);
     bool OpenDataSource = true;
     bool CloseDataSource = false;
     std::function<void(TfrDBDataSet*)> OnOpen;
     std::function<void(TfrDBDataSet*)> OnClose;
 
-    // The data set, or EDSError "Unable to open dataset <name>".
+    // The link's data set when the link has one, else DataSet; or EDSError
+    // "Unable to open dataset <name>".
     ReportDataSet& GetDataSet();
-    ReportDataSet* dataSet() override { return DataSet; }
+    ReportDataSet* dataSet() override;
 
     void Open() override;
     void Close() override;
