@@ -62,6 +62,9 @@ void TfrPageRun::DoneReport() {
     pending_.clear();
     ownedBands_.clear();  // closes the bands' data sources
     Bands.fill(nullptr);
+    std::erase_if(Report.HookList, [this](const TfrView* hooked) {
+        return std::any_of(RTObjects.begin(), RTObjects.end(), [hooked](const auto& o) { return o->view.get() == hooked; });
+    });
     RTObjects.clear();
 }
 
@@ -87,6 +90,7 @@ void TfrPageRun::InitBands() {
         rt->view = tpl->clone();
         rt->view->StreamMode = TfrStreamMode::Prepared;
         rt->Free = tpl->Typ != gtBand;
+        if (rt->view->Flags & flHookList) Report.HookList.push_back(rt->view.get());
         RTObjects.push_back(std::move(rt));
     }
     // Each copy's script becomes compiled lines; the template keeps its own.

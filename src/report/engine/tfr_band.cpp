@@ -261,8 +261,11 @@ void TfrBand::DrawObject(RtView& o) {
     const int savedLeft = v.Left, savedTop = v.Top;
     v.Left += Page.XAdjust - Page.LeftMargin();
     v.Top += Top;
+    const bool wholeMemo = o.asMemo() && o.memo.DrawMode != MemoLayoutState::SplitPart;
     try {
         Page.Report.WriteObject(o);
+        if (wholeMemo)
+            for (TfrView* hooked : Page.Report.HookList) hooked->NotifyPrinted(&v);
     } catch (const std::exception& ex) {
         Page.Report.CalculationError(o, ex);
     }

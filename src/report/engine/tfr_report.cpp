@@ -210,6 +210,7 @@ void TfrReport::RunPass() {
 
 void TfrReport::BuildPages() {
     EngineContext& e = engine();
+    HookList.clear();
     CanRebuild = true;
     bindEngine();
     e.CalcErrorFlag = false;

@@ -92,6 +92,10 @@ public:
     TfrEMFPages EMFPages;
     QString FileName = QStringLiteral("Untitled");
     bool CanRebuild = false;
+    // Run-time objects whose Flags carry flHookList; each hears of every
+    // whole memo written. Cleared when a build starts; a page's objects
+    // leave it when they are freed.
+    std::vector<TfrView*> HookList;
     bool Terminated = false;
     bool FinalPass = false;
     ReportComponents* Owner;

@@ -80,6 +80,10 @@ public:
 
     void SetBounds(int left, int top, int width, int height);
 
+    // Called, for an object on the engine's hook list, after a memo object
+    // has been written to a prepared page; the built-in objects ignore it.
+    virtual void NotifyPrinted(TfrView* /*printed*/) {}
+
     QString Name;
     int ID = 0;
     quint8 Typ = 0;
