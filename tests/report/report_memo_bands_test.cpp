@@ -80,6 +80,23 @@ TEST_F(MemoBands, ASplitBandContinuesItsTextOnTheNextPageLineByLine) {
     EXPECT_EQ(first[0]->Height, 199);
 }
 
+TEST_F(MemoBands, ObjectsBelowAContinuedMemoMoveDownByWhatItPrintsOnTheNewPage) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    // 15 lines of 18 px (272 px, taller than the band): 11 on the first page,
+    // 4 (72 + 2 + 1 = 75 px) on the second, where the memo's old box ends at 1 px.
+    addBand(page(), btMasterData, 0, 250, QStringLiteral("1"), TfrBandView::flStretched | TfrBandView::flAllowSplit);
+    wrapped(0, QStringLiteral("あいうえおかきくけこ").repeated(6));
+    addMemo(page(), 0, 230, 50, 16, QStringLiteral("below"));
+    addMemo(page(), 200, 230, 50, 16, QStringLiteral("aside"));
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    QHash<QString, int> top;
+    for (const Placed& p : placed(report, 1)) top.insert(p.text.section(QChar(1), 0, 0), p.top);
+    EXPECT_EQ(top.value(QStringLiteral("below")), 230 - 198 + 74);  // below the rest of the text
+    EXPECT_EQ(top.value(QStringLiteral("aside")), 230 - 198);       // another span: stays
+    EXPECT_EQ(placed(report, 1).first().height, 75);
+}
+
 TEST_F(MemoBands, WithoutSplittingABandTooTallForThePageStillPrintsOnANewPage) {
     if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
     addBand(page(), btReportTitle, 0, 150);

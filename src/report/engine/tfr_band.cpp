@@ -349,6 +349,23 @@ void TfrBand::prepareSplitText(RtView& o) {
     o.memo.PrintedHeight = 0;
 }
 
+// A memo continued from the previous page prints what is left of its text
+// from the band's top. When that fits, whatever lay below it in its span moves
+// down by what it prints beyond its old bottom, so the text runs into nothing.
+void TfrBand::continueBelow(RtView& memo, int restHeight, int limit) {
+    TfrView& v = *memo.view;
+    const int oldBottom = v.Top + v.Height;
+    v.Top = qMax(v.Top, 0);
+    v.Height = restHeight;
+    const int dy = v.Top + v.Height - oldBottom;
+    if (v.Top + v.Height >= limit || dy <= 0) return;  // a page-high part moves nothing
+    for (RtView* o : Objects) {
+        TfrView& w = *o->view;
+        if (o == &memo || o->Printed || w.Top < oldBottom) continue;
+        if (w.Left < v.Left + v.Width && v.Left < w.Left + w.Width) w.Top += dy;
+    }
+}
+
 // Splitting: objects print up to the page's limit; a memo crossing it prints
 // the whole lines that fit and continues on the next page.
 void TfrBand::split() {
@@ -376,6 +393,8 @@ void TfrBand::split() {
     while (!report.Terminated) {
         const int limit = Page.CurBottomY - (columnFooter ? columnFooter->Height : 0) - Top - 2;
         lastBottom = 0;
+        for (RtView* o : Objects)
+            if (!o->Printed && o->asMemo() && o->memo.PrintedHeight > 0) continueBelow(*o, restHeight(*o), limit);
         for (RtView* o : Objects) {
             if (o->Printed) continue;
             TfrView& v = *o->view;

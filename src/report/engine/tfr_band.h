@@ -85,6 +85,7 @@ private:
     void drawCells(TfrBand* cross, int x);
     void split();
     void prepareSplitText(RtView& o);
+    void continueBelow(RtView& memo, int restHeight, int limit);
     bool movable() const;
 };
 
