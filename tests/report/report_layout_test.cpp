@@ -295,6 +295,31 @@ TEST_F(ReportLayout, ASubReportPrintsItsPageInsideTheBandAndContinuesOverPageBre
     EXPECT_EQ(tops(report, 1), QList<int>({0}));
 }
 
+TEST_F(ReportLayout, ANestedSubReportGoesOnOnTheNextPageWithItsOuterOne) {
+    useFixedPaper(report, 400, 100);
+    const auto addSubReport = [](TfrPage& on, int subPage) {
+        auto sub = std::make_unique<TfrSubReportView>();
+        sub->SetBounds(100, 0, 100, 20);
+        sub->SubPage = subPage;
+        on.add(std::move(sub));
+    };
+    addBand(page(), btMasterData, 0, 20, QStringLiteral("1"));
+    addSubReport(page(), 1);
+    TfrPage& middle = report.Pages().Add();
+    middle.UseMargins = false;
+    addBand(middle, btMasterData, 0, 20, QStringLiteral("1"));
+    addSubReport(middle, 2);
+    TfrPage& inner = report.Pages().Add();
+    inner.UseMargins = false;
+    addBand(inner, btMasterData, 0, 20, QStringLiteral("7"));
+    addMemo(inner, 0, 0, 50, 16, QStringLiteral("n[LINE#]"));
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    EXPECT_EQ(texts(report, 0), QStringList({"n1", "n2", "n3", "n4", "n5"}));
+    EXPECT_EQ(texts(report, 1), QStringList({"n6", "n7"}));
+    EXPECT_EQ(tops(report, 1), QList<int>({0, 20}));
+}
+
 TEST_F(ReportLayout, BandsTallerThanThePageNeitherLoopNorLeaveEmptyPages) {
     useFixedPaper(report, 400, 100);
     addBand(page(), btPageHeader, 0, 150, {}, TfrBandView::flOnFirstPage);  // taller than the page

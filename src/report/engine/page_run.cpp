@@ -239,7 +239,8 @@ bool TfrPageRun::Replay() {
         const RecordedStep step = Steps.at(ReplayCursor);
         switch (step.kind) {
         case RecordedStep::Band:
-            if (step.band->Draw()) return false;
+            if (step.band->HasPendingSubReports() ? step.band->ContinuePendingSubReports() : step.band->Draw())
+                return false;
             break;
         case RecordedStep::First:
             if (step.band->DataSet) step.band->DataSet->First();

@@ -81,7 +81,7 @@ bool TfrBand::Draw() {
         if (Typ != btPageFooter || e.PageNo == report.EMFPages.Count() - 1) InitValues();
     }
     if (report.OnEndBand) report.OnEndBand(this);
-    return result;
+    return result || HasPendingSubReports();
 }
 
 void TfrBand::DoDraw() {
@@ -225,9 +225,21 @@ void TfrBand::RunSubReports(const QList<RtView*>& subReports) {
         sub->ForceOneColumn = true;
         pages.append(sub);
     }
-    QList<bool> finished(pages.size(), false);
+    subReportTurns(pages, QList<bool>(pages.size(), false), true);
+}
+
+// A band left pending on a sub-report's page goes on where its sub-reports
+// stopped, at the page's current position; true while still unfinished.
+bool TfrBand::ContinuePendingSubReports() {
+    const QList<TfrPageRun*> pages = std::exchange(pendingPages_, {});
+    const QList<bool> finished = std::exchange(pendingFinished_, {});
+    return subReportTurns(pages, finished, false);
+}
+
+bool TfrBand::subReportTurns(const QList<TfrPageRun*>& pages, QList<bool> finished, bool firstTurn) {
+    TfrReport& report = Page.Report;
     int lowest = Page.CurY;
-    for (bool firstTurn = true; !report.Terminated; firstTurn = false) {
+    for (; !report.Terminated; firstTurn = false) {
         if (!firstTurn)
             for (int i = 0; i < pages.size(); ++i)
                 if (!finished[i]) {
@@ -243,12 +255,19 @@ void TfrBand::RunSubReports(const QList<RtView*>& subReports) {
             else all = false;
         }
         if (all) break;
-        // Nested sub-reports continue only as far as their page allows.
-        if (Page.IsSubPage) break;
+        // Inside another sub-report the band waits: the outer replay starts
+        // the next page and continues it there.
+        if (Page.IsSubPage) {
+            pendingPages_ = pages;
+            pendingFinished_ = finished;
+            Page.CurY = lowest;
+            return true;
+        }
         Page.NewPage();
     }
     for (TfrPageRun* sub : pages) sub->Steps.clear();
     Page.CurY = lowest;
+    return false;
 }
 
 void TfrBand::DrawObject(RtView& o) {

@@ -67,6 +67,9 @@ public:
     // Prints the band at its page's current position; true when it could not
     // be completed on this page.
     bool Draw();
+    // Sub-reports of this band left unfinished on a sub-report's page.
+    bool HasPendingSubReports() const { return !pendingPages_.isEmpty(); }
+    bool ContinuePendingSubReports();
     int CalcBandHeight();
     void InitValues();
     void DoAggregate();
@@ -79,6 +82,9 @@ private:
     void unstretchObjects();
     bool DrawObjects();  // true when sub-reports moved the position
     void RunSubReports(const QList<RtView*>& subReports);
+    bool subReportTurns(const QList<TfrPageRun*>& pages, QList<bool> finished, bool firstTurn);
+    QList<TfrPageRun*> pendingPages_;  // sub-reports left unfinished on a sub-report's page
+    QList<bool> pendingFinished_;
     void DrawObject(RtView& o);
     void DrawCrossCells();
     // Prints the cells of cross band `cross` lying in this band at x.
