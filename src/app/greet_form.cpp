@@ -1,7 +1,7 @@
 #include "app/greet_form.h"
 
 #include "app/pictures.h"
-#include "common/ui_font.h"
+#include "widgets/ui_font.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "app/login_form.h"
 
-#include "common/ui_font.h"
+#include "widgets/ui_font.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

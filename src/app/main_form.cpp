@@ -5,7 +5,7 @@
 #include "app/menu_tile.h"
 #include "app/registory.h"
 #include "app/terminate_thread.h"
-#include "common/ui_font.h"
+#include "widgets/ui_font.h"
 #include "platform/error_handler.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"

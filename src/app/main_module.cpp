@@ -6,7 +6,7 @@
 #include "app/main_form.h"
 #include "app/registory.h"
 #include "common/code_tables.h"
-#include "common/facility_database.h"
+#include "platform/db/facility_database.h"
 #include "platform/db/migrations.h"
 #include "platform/error_handler.h"
 #include "platform/ui/dialogs.h"

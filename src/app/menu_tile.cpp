@@ -1,6 +1,6 @@
 #include "app/menu_tile.h"
 
-#include "common/ui_font.h"
+#include "widgets/ui_font.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QLabel>

@@ -5,8 +5,8 @@
 #include "app/main_module.h"
 #include "app/system_menu_form.h"
 #include "clients/user_regist_form.h"
-#include "common/comment_form.h"
-#include "common/user_search_form.h"
+#include "widgets/comment_form.h"
+#include "clients/user_search_form.h"
 
 namespace lum {
 

@@ -3,7 +3,7 @@
 #include "app/app_windows.h"
 #include "app/main_form.h"
 #include "app/registory.h"
-#include "common/ui_font.h"
+#include "widgets/ui_font.h"
 #include "platform/ui/window_layout.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "clients/person_validation.h"
 
-#include "common/client_input_rules.h"
+#include "clients/client_input_rules.h"
 #include "common/cp932.h"
 #include "common/era_text.h"
 #include "common/text_helpers.h"

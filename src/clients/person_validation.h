@@ -3,7 +3,7 @@
 // goes into the record or stops the save with its message and the control to
 // focus. Plain data in, record out, so the rules run without a window.
 #include "common/kubun.h"
-#include "common/person.h"
+#include "clients/person.h"
 
 #include <QString>
 

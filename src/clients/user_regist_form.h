@@ -4,7 +4,7 @@
 // admission. Shown from the main window's tile; hides the main window while
 // it is open.
 #include "common/kubun.h"
-#include "common/person.h"
+#include "clients/person.h"
 
 #include <QMainWindow>
 

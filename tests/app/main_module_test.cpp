@@ -3,7 +3,7 @@
 #include "app/login_form.h"
 #include "app/main_form.h"
 #include "app/main_module.h"
-#include "common/facility_database.h"
+#include "platform/db/facility_database.h"
 #include "facility_fixture.h"
 
 #include <gmock/gmock.h>

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 using namespace lum;
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 TEST(Era, TableIsOldestFirst) {
     const auto& eras = lum::eras();

@@ -8,7 +8,7 @@
 #include "app/startup.h"
 #include "app/startup_windows.h"
 #include "clients/user_regist_form.h"
-#include "common/person_store.h"
+#include "clients/person_store.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -194,6 +194,25 @@ void Database::rollbackTrans() {
     --level_;
 }
 
+Transaction::Transaction(Database& db) : db_(db), level_(db.transactionLevel() + 1) {
+    // A begin that fails leaves the level where it was; its answer is then
+    // not ours, and there is nothing of ours to end.
+    const int began = db_.beginTrans();
+    if (began != level_) {
+        done_ = true;
+        throw TransactionStartError(began, db_.lastError());
+    }
+}
+
+Transaction::~Transaction() {
+    if (!done_ && db_.transactionLevel() == level_) db_.rollbackTrans();
+}
+
+void Transaction::commit() {
+    db_.commitTrans();
+    done_ = true;
+}
+
 bool Database::tableExists(const QString& table) const {
     QSqlQuery q = prepare(target_.backend == Backend::SQLite
                               ? QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND "

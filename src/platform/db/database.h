@@ -90,24 +90,42 @@ private:
     QString lastError_;
 };
 
-// Runs fn() in a transaction: commits when it returns, rolls back and
+// The one way to write: a scoped transaction. The constructor begins it
+// (TransactionStartError, with the level begin gave, when none is open
+// afterwards); the destructor rolls it back unless commit() ran, so an early
+// return or an exception never leaves a half-written change. The checks that
+// decide a write belong inside the same scope.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    // The nesting level this transaction opened (1 for the outermost).
+    int level() const { return level_; }
+    // Commits; throws DbError when the commit fails (the destructor then rolls back).
+    void commit();
+    bool committed() const { return done_; }
+
+private:
+    Database& db_;
+    int level_;
+    bool done_ = false;
+};
+
+// Runs fn() in a Transaction: commits when it returns, rolls back and
 // rethrows when it throws. TransactionStartError when it cannot begin.
 template <typename Fn>
 decltype(auto) inTransaction(Database& db, Fn&& fn) {
-    const int level = db.beginTrans();
-    if (!db.inTransaction() || level < 1) throw TransactionStartError(level, db.lastError());
-    try {
-        if constexpr (std::is_void_v<decltype(fn())>) {
-            std::forward<Fn>(fn)();
-            db.commitTrans();
-        } else {
-            decltype(auto) result = std::forward<Fn>(fn)();
-            db.commitTrans();
-            return result;
-        }
-    } catch (...) {
-        db.rollbackTrans();
-        throw;
+    Transaction tx(db);
+    if constexpr (std::is_void_v<decltype(fn())>) {
+        std::forward<Fn>(fn)();
+        tx.commit();
+    } else {
+        decltype(auto) result = std::forward<Fn>(fn)();
+        tx.commit();
+        return result;
     }
 }
 

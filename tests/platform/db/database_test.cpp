@@ -75,6 +75,32 @@ TEST_P(DatabaseLayer, AnExceptionInsideATransactionRollsItBack) {
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable")), 1);
 }
 
+TEST_P(DatabaseLayer, AScopedTransactionLeftWithoutCommitRollsBackOnlyItsOwnLevel) {
+    {
+        Transaction outer(db());
+        EXPECT_EQ(outer.level(), 1);
+        addStaffFrame(7);
+        {
+            Transaction inner(db());
+            EXPECT_EQ(inner.level(), 2);
+            addStaffFrame(8);
+            // Left by an early return: the inner level alone is undone.
+        }
+        EXPECT_EQ(db().transactionLevel(), 1);
+        outer.commit();
+        EXPECT_TRUE(outer.committed());
+    }
+    EXPECT_FALSE(db().inTransaction());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE StuffCode = 7")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE StuffCode = 8")), 0);
+    {
+        Transaction dropped(db());
+        addStaffFrame(9);
+    }
+    EXPECT_FALSE(db().inTransaction());
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE StuffCode = 9")), 0);
+}
+
 TEST_P(DatabaseLayer, AnotherConnectionSeesOnlyCommittedRows) {
     auto other = scratch().open();
     ASSERT_EQ(db().beginTrans(), 1);

@@ -1,10 +1,10 @@
 // The client search window on both backends, driven by its control names:
 // each search with its order, the input checks, the kana rows, sorting by a
 // column title, and what 確定 hands back.
-#include "common/user_search_form.h"
+#include "clients/user_search_form.h"
 
-#include "common/facility_database.h"
-#include "common/person_store.h"
+#include "platform/db/facility_database.h"
+#include "clients/person_store.h"
 #include "platform/ui/scripted_dialogs.h"
 #include "support/database_fixture.h"
 
@@ -15,7 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/comment_store.h"
+#include "widgets/comment_store.h"
 
 #include "common/db/sql_date.h"
 

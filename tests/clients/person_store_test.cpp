@@ -1,13 +1,13 @@
 // The Person table on both backends: a whole record goes in and comes back,
 // an update leaves the key and the weekly requests alone, and an update or
 // delete of a row that is gone is a failure.
-#include "common/person_store.h"
+#include "clients/person_store.h"
 
 #include "support/database_fixture.h"
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/qt_ime_service.h"
+#include "widgets/qt_ime_service.h"
 
 #include "common/kana.h"
 

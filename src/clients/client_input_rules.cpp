@@ -1,18 +1,9 @@
-#include "common/client_input_rules.h"
+#include "clients/client_input_rules.h"
 
 #include "common/cp932.h"
 #include "common/text_helpers.h"
 
 namespace lum {
-
-QString overLimitMessage(int halfWidthChars, bool fullWidthToo) {
-    if (fullWidthToo) {
-        return QStringLiteral("入力文字数がオーバーしています。\n半角%1文字・全角%2文字以内で入力してください。")
-            .arg(halfWidthChars)
-            .arg(halfWidthChars / 2);
-    }
-    return QStringLiteral("入力文字数がオーバーしています。\n半角%1文字以内で入力してください。").arg(halfWidthChars);
-}
 
 QString checkNameInput(QStringView text) {
     if (cp932::byteLength(text) > NameBytes)
@@ -35,14 +26,6 @@ QString checkNumberInput(QStringView text) {
         return QStringLiteral("入力文字数がオーバーしています。\n半角10文字以内で入力してください。");
     if (asciiTrim(text).isEmpty()) return QStringLiteral("入力が必要です。\n半角10文字以内で入力してください。");
     return {};
-}
-
-std::optional<int> parseWholeNumber(QStringView text) {
-    const QString trimmed = asciiTrim(text);
-    bool ok = false;
-    const int value = trimmed.toInt(&ok, 10);
-    if (!ok) return std::nullopt;
-    return value;
 }
 
 }  // namespace lum

@@ -1,13 +1,13 @@
-#include "common/ime.h"
+#include "widgets/ime.h"
 #include "common/kana.h"
-#include "common/qt_ime_service.h"
+#include "widgets/qt_ime_service.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The Person table: one row per client and admission. Every value is bound;
 // typed numbers are parsed before they get here, typed texts in LIKE
 // patterns are escaped.
-#include "common/person.h"
+#include "clients/person.h"
 #include "platform/db/database.h"
 
 #include <QString>

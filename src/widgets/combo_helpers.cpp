@@ -1,4 +1,4 @@
-#include "common/combo_helpers.h"
+#include "widgets/combo_helpers.h"
 
 #include <QComboBox>
 #include <QEvent>

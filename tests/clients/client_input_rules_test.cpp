@@ -1,10 +1,10 @@
 // The name, kana and number checks shared by the client windows, and the
 // number parse that keeps typed text out of SQL.
-#include "common/client_input_rules.h"
+#include "clients/client_input_rules.h"
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

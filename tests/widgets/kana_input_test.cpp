@@ -1,7 +1,7 @@
 // Kana fields convert what is typed into half-width katakana, and the name
 // field hands its reading to the kana field on Enter.
-#include "common/ime.h"
-#include "common/kana_input.h"
+#include "widgets/ime.h"
+#include "widgets/kana_input.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>
@@ -9,7 +9,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

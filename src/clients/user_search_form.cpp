@@ -1,14 +1,14 @@
-#include "common/user_search_form.h"
+#include "clients/user_search_form.h"
 
-#include "common/client_input_rules.h"
+#include "clients/client_input_rules.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
-#include "common/facility_database.h"
-#include "common/kana_input.h"
-#include "common/kana_rows.h"
-#include "common/person_store.h"
-#include "common/ui_font.h"
-#include "common/widget_helpers.h"
+#include "platform/db/facility_database.h"
+#include "widgets/kana_input.h"
+#include "clients/kana_rows.h"
+#include "clients/person_store.h"
+#include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 #include "platform/ui/dialogs.h"
 
 #include <QEvent>

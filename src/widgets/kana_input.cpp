@@ -1,6 +1,6 @@
-#include "common/kana_input.h"
+#include "widgets/kana_input.h"
 
-#include "common/ime.h"
+#include "widgets/ime.h"
 #include "common/kana.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
-#include "common/ime.h"
+#include "widgets/ime.h"
 
-#include "common/qt_ime_service.h"
+#include "widgets/qt_ime_service.h"
 
 #include <QCoreApplication>
 

@@ -1,4 +1,4 @@
-#include "common/kana_rows.h"
+#include "clients/kana_rows.h"
 
 namespace lum {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/key_edit_binding.h"
+#include "widgets/key_edit_binding.h"
 
 #include "common/era_text.h"
 #include "common/key_editors.h"

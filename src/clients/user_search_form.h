@@ -3,7 +3,7 @@
 // window picks a client. The user searches by treatment number, name, kana,
 // the linked system's number, a kana row or all rows, may sort by any column,
 // clicks a row and confirms with 確定; the caller then reads Person.
-#include "common/person.h"
+#include "clients/person.h"
 
 #include <QDialog>
 

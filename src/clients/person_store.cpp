@@ -1,7 +1,7 @@
-#include "common/person_store.h"
+#include "clients/person_store.h"
 
 #include "common/db/sql_date.h"
-#include "common/kana_rows.h"
+#include "clients/kana_rows.h"
 
 #include <QSqlRecord>
 

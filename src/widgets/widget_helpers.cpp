@@ -1,4 +1,4 @@
-#include "common/widget_helpers.h"
+#include "widgets/widget_helpers.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Stock phrases on both database backends: lists kept apart by key and code
 // in the order appended, the append limit, deleting the clicked row and then
 // the one that took its place, the six-box dialog, and the failure messages.
-#include "common/comment_form.h"
+#include "widgets/comment_form.h"
 
-#include "common/comment_store.h"
-#include "common/facility_database.h"
+#include "widgets/comment_store.h"
+#include "platform/db/facility_database.h"
 #include "platform/ui/scripted_dialogs.h"
 #include "support/database_fixture.h"
 
@@ -15,7 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/ui_font.h"
+#include "widgets/ui_font.h"
 
 #include <QStringList>
 

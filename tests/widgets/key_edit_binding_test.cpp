@@ -1,4 +1,4 @@
-#include "common/key_edit_binding.h"
+#include "widgets/key_edit_binding.h"
 #include "common/key_editors.h"
 #include "platform/clock.h"
 
@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 using lum::KeyEditBinding;
 using lum::TDateTime;

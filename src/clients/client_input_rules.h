@@ -6,7 +6,7 @@
 #include <QString>
 #include <QStringView>
 
-#include <optional>
+#include "common/input_limits.h"
 
 namespace lum {
 
@@ -14,19 +14,11 @@ inline constexpr int NameBytes = 20;
 inline constexpr int KanaBytes = 20;
 inline constexpr int NumberBytes = 10;  // a treatment or linked-system number typed for a search
 
-// "入力文字数がオーバーしています。\n半角N文字・全角N/2文字以内で入力してください。",
-// without the full-width count when fullWidthToo is false.
-QString overLimitMessage(int halfWidthChars, bool fullWidthToo = true);
-
 // 氏名: at most 20 bytes, not empty.
 QString checkNameInput(QStringView text);
 // カナ: at most 20 bytes, not empty.
 QString checkKanaInput(QStringView text);
 // A number typed for a search: at most 10 bytes, not empty.
 QString checkNumberInput(QStringView text);
-
-// The whole decimal number the text holds (ASCII blanks around it allowed);
-// nothing for any other text, so no typed text ever reaches SQL.
-std::optional<int> parseWholeNumber(QStringView text);
 
 }  // namespace lum

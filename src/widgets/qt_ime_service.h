@@ -4,7 +4,7 @@
 // every widget: the last all-kana preedit text before a commit (the kana the
 // user saw before converting) becomes the reading of that commit. It cannot
 // drive a conversion either, so a postal code is only put into the field.
-#include "common/ime.h"
+#include "widgets/ime.h"
 
 #include <QHash>
 #include <QObject>

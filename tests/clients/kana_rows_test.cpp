@@ -1,10 +1,10 @@
 // The kana-row rule: which names each of the ten buttons lists, and the SQL
 // condition built from it.
-#include "common/kana_rows.h"
+#include "clients/kana_rows.h"
 
 #include <gtest/gtest.h>
 
-#include "qt_printers.h"
+#include "support/qt_printers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "common/person.h"
+#include "clients/person.h"
 
 #include "common/cp932.h"
 

@@ -1,7 +1,7 @@
-#include "common/era_date_field.h"
+#include "widgets/era_date_field.h"
 
 #include "common/era_text.h"
-#include "common/key_edit_binding.h"
+#include "widgets/key_edit_binding.h"
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "common/facility_database.h"
+#include "platform/db/facility_database.h"
 
 namespace lum {
 namespace {
