@@ -22,6 +22,9 @@ QString DateToEraText(TDateTime date);
 QString DateToEraMonthText(TDateTime date);
 // "gg ee年mm月dd日", with a blank after the era name, as lists and headings show it.
 QString DateToEraSpacedText(TDateTime date);
+// "ggee/mm/dd" ("令和06/05/01"), as the results entry shows a day; empty
+// for a date before 明治.
+QString DateToEraSlashText(TDateTime date);
 // The era key and "ee.mm.dd" ("H14.05.01", "R01.05.01"); empty for the empty
 // date and for a date before 明治.
 QString DateToEraShortText(TDateTime date);

@@ -14,6 +14,14 @@ TDateTime ymd(int y, int m, int d) { return TDateTime::fromYmd(y, m, d); }
 
 TEST(EraText, DatesAcrossEveryEraBoundary) {
     struct Row { QDate date; const char* full; const char* month; const char* spaced; const char* shortText; };
+    // "ggee/mm/dd" is the full text with slashes.
+    const auto slashText = [](const char* full) {
+        QString t = QString::fromUtf8(full);
+        if (t.isEmpty()) return t;
+        t.replace(u'年', u'/').replace(u'月', u'/');
+        t.chop(1);  // 日
+        return t;
+    };
     const Row rows[] = {
         {QDate(1868, 1, 1), "明治01年01月01日", "明治01年01月", "明治 01年01月01日", "M01.01.01"},
         {QDate(1912, 7, 29), "明治45年07月29日", "明治45年07月", "明治 45年07月29日", "M45.07.29"},
@@ -35,6 +43,7 @@ TEST(EraText, DatesAcrossEveryEraBoundary) {
         EXPECT_EQ(lum::DateToEraMonthText(d), QString::fromUtf8(r.month)) << qPrintable(label);
         EXPECT_EQ(lum::DateToEraSpacedText(d), QString::fromUtf8(r.spaced)) << qPrintable(label);
         EXPECT_EQ(lum::DateToEraShortText(d), QString::fromUtf8(r.shortText)) << qPrintable(label);
+        EXPECT_EQ(lum::DateToEraSlashText(d), slashText(r.full)) << qPrintable(label);
         // The time of day does not change the text.
         EXPECT_EQ(lum::DateToEraText(TDateTime::fromDateTime(QDateTime(r.date, QTime(18, 0)))),
                   QString::fromUtf8(r.full));

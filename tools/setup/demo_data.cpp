@@ -3,8 +3,11 @@
 #include "common/code_tables.h"
 #include "common/datetime.h"
 #include "common/db/sql_date.h"
+#include "common/category_flags.h"
 #include "common/kubun.h"
 #include "facility_admin.h"
+#include "results/cure_results_store.h"
+#include "widgets/comment_store.h"
 
 #include <QSqlQuery>
 
@@ -299,83 +302,58 @@ const Staff& staffOf(int code) {
     return kStaff[0];
 }
 
-// The fourteen "True"/"False" flags of a result: one per type and category,
-// the home visits without 集団 and 個別.
-QStringList categoryFlags(int rihaType, int kubun) {
-    QStringList flags;
-    for (int type = 0; type < 4; ++type) {
-        const int bits = type == 3 ? 2 : 4;
-        for (int b = 0; b < bits; ++b) {
-            flags << (type == rihaType && (kubun & (1 << b)) ? QStringLiteral("True") : QStringLiteral("False"));
-        }
-    }
-    return flags;
-}
+// Remarks of the results and the stock phrases the results entry offers.
+constexpr const char16_t* kResultPhrases[] = {u"歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練",
+                                              u"ADL訓練", u"嚥下訓練", u"本人体調不良のため短縮"};
 
-const char* const kFlagColumns[] = {"NyushoTanki",        "NyushoNinchi",      "NyushoShudan",       "NyushoKobetsu",
-                                    "TankiNyushoTanki",   "TankiNyushoNinchi", "TankiNyushoShudan",  "TankiNyushoKobetsu",
-                                    "TsushoTanki",        "TsushoNinchi",      "TsushoShudan",       "TsushoKobetsu",
-                                    "HoumonTanki",        "HoumonNinchi"};
-
+// The results entered day by day, written through the results store, whose
+// flags follow the client's type and categories (CategoryFlagsOf).
 class ResultWriter {
 public:
-    explicit ResultWriter(db::Database& db) : db_(db) {
-        QStringList columns = {QStringLiteral("CureDate"),  QStringLiteral("ReserveNo"),  QStringLiteral("CureNo"),
-                               QStringLiteral("StuffCode"), QStringLiteral("StuffName"),  QStringLiteral("StuffKigo"),
-                               QStringLiteral("PStartTime"), QStringLiteral("PMinute"),   QStringLiteral("RStartTime"),
-                               QStringLiteral("RMinute"),   QStringLiteral("RihaType"),   QStringLiteral("KubunCode")};
-        for (const char* f : kFlagColumns) columns << QString::fromLatin1(f);
-        columns << QStringLiteral("KubunDate") << QStringLiteral("Name") << QStringLiteral("Kana")
-                << QStringLiteral("Sex") << QStringLiteral("Birth") << QStringLiteral("ROOM_NO")
-                << QStringLiteral("Jiritsu_KBN") << QStringLiteral("Ninchi_KBN") << QStringLiteral("YOUKAIGO_KBN")
-                << QStringLiteral("HP_TAISHO_YMD") << QStringLiteral("NYUSHOBI_YMD") << QStringLiteral("TAISHOBI_YMD")
-                << QStringLiteral("UpdateDate");
-        QStringList placeholders;
-        for (const QString& c : columns) placeholders << u':' + c;
-        query_ = db.prepare(QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2)")
-                                .arg(columns.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
-    }
+    explicit ResultWriter(db::Database& db) : store_(db) {}
 
     // A result entered by hand for a slot of the day (no frame behind it).
     void write(DemoRandom& rnd, const Frame& slot, const Client& c) {
         const Staff& s = staffOf(slot.staff);
-        QSqlQuery& q = query_;
-        bindDate(q, QStringLiteral(":CureDate"), TDateTime::fromDate(slot.day));
-        q.bindValue(QStringLiteral(":ReserveNo"), -1);
-        q.bindValue(QStringLiteral(":CureNo"), c.cureNo);
-        q.bindValue(QStringLiteral(":StuffCode"), s.code);
-        q.bindValue(QStringLiteral(":StuffName"), QString::fromUtf16(s.name));
-        q.bindValue(QStringLiteral(":StuffKigo"), QString::fromUtf16(s.symbol));
-        bindDate(q, QStringLiteral(":PStartTime"), timeOfDay(slot.start));
-        q.bindValue(QStringLiteral(":PMinute"), slot.minutes);
+        CureResult r;
+        r.CureDate = TDateTime::fromDate(slot.day);
+        r.ReserveNo = -1;
+        r.CureNo = static_cast<int>(c.cureNo);
+        r.StuffCode = s.code;
+        r.StuffName = QString::fromUtf16(s.name);
+        r.StuffKigo = QString::fromUtf16(s.symbol);
+        r.PStartTime = timeOfDay(slot.start);
+        r.PMinute = slot.minutes;
         const int late = rnd.chance(20) ? 5 : 0;
-        bindDate(q, QStringLiteral(":RStartTime"), timeOfDay(slot.start + late));
-        q.bindValue(QStringLiteral(":RMinute"), slot.minutes - late - (rnd.chance(10) ? 10 : 0));
-        q.bindValue(QStringLiteral(":RihaType"), c.rihaType);
-        q.bindValue(QStringLiteral(":KubunCode"), c.kubun);
-        const QStringList flags = categoryFlags(c.rihaType, c.kubun);
-        for (int i = 0; i < flags.size(); ++i) q.bindValue(u':' + QString::fromLatin1(kFlagColumns[i]), flags[i]);
-        bindDate(q, QStringLiteral(":KubunDate"), TDateTime::fromDate(c.start));
-        q.bindValue(QStringLiteral(":Name"), c.name);
-        q.bindValue(QStringLiteral(":Kana"), c.kana);
-        q.bindValue(QStringLiteral(":Sex"), c.sex);
-        bindDate(q, QStringLiteral(":Birth"), TDateTime::fromDate(c.birth));
-        q.bindValue(QStringLiteral(":ROOM_NO"), c.room);
-        q.bindValue(QStringLiteral(":Jiritsu_KBN"), c.jiritsu);
-        q.bindValue(QStringLiteral(":Ninchi_KBN"), c.ninchi);
-        q.bindValue(QStringLiteral(":YOUKAIGO_KBN"), c.youkaigo);
-        bindDate(q, QStringLiteral(":HP_TAISHO_YMD"), TDateTime::fromDate(c.hospitalDischarge));
-        bindDate(q, QStringLiteral(":NYUSHOBI_YMD"), TDateTime::fromDate(c.start));
-        bindDate(q, QStringLiteral(":TAISHOBI_YMD"), c.end.isNull() ? TDateTime() : TDateTime::fromDate(c.end));
-        bindDate(q, QStringLiteral(":UpdateDate"), onDay(slot.day, 17 * 60 + 30));
-        db_.exec(q);
+        r.RStartTime = timeOfDay(slot.start + late);
+        r.RMinute = slot.minutes - late - (rnd.chance(10) ? 10 : 0);
+        // A remark on some results, from a generator of its own so that the
+        // other demo values stay as they were.
+        if (remarks_.chance(15)) r.Comment = QString::fromUtf16(kResultPhrases[remarks_.below(std::size(kResultPhrases))]);
+        r.RihaType = c.rihaType;
+        r.KubunCode = c.kubun;
+        r.Flags = CategoryFlagsOf(c.rihaType, c.kubun);
+        r.KubunDate = TDateTime::fromDate(c.start);
+        r.Name = c.name;
+        r.Kana = c.kana;
+        r.Sex = c.sex;
+        r.Birth = TDateTime::fromDate(c.birth);
+        r.ROOM_NO = c.room;
+        r.Jiritsu_KBN = c.jiritsu;
+        r.Ninchi_KBN = c.ninchi;
+        r.YOUKAIGO_KBN = c.youkaigo;
+        r.HP_TAISHO_YMD = TDateTime::fromDate(c.hospitalDischarge);
+        r.NYUSHOBI_YMD = TDateTime::fromDate(c.start);
+        r.TAISHOBI_YMD = c.end.isNull() ? TDateTime() : TDateTime::fromDate(c.end);
+        r.UpdateDate = onDay(slot.day, 17 * 60 + 30);
+        store_.insert(r);
         ++count_;
     }
     int count() const { return count_; }
 
 private:
-    db::Database& db_;
-    QSqlQuery query_;
+    CureResultsStore store_;
+    DemoRandom remarks_{kSeed + 19};
     int count_ = 0;
 };
 
@@ -436,6 +414,11 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
                     ++summary.bookings;
                 }
             }
+        }
+
+        CommentStore phrases(db);
+        for (const char16_t* text : kResultPhrases) {
+            phrases.append(QStringLiteral("ResultEdit"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
         }
 
         // The two months before: the results entered day by day.

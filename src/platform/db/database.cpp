@@ -122,11 +122,13 @@ QSqlQuery Database::prepare(const QString& sql) const {
 }
 
 void Database::exec(QSqlQuery& query) const {
+    ++statements_;
     if (!query.exec()) throw DbError(QStringLiteral("SQL を実行できません: ") + driverText(query, query.lastQuery()));
 }
 
 void Database::execute(const QString& sql) const {
     QSqlQuery query(db_);
+    ++statements_;
     if (!query.exec(sql)) throw DbError(QStringLiteral("SQL を実行できません: ") + driverText(query, sql));
 }
 

@@ -68,6 +68,10 @@ public:
     void rollbackTrans();
     QString lastError() const { return lastError_; }
 
+    // How many statements exec and execute have run on this connection, for
+    // benchmarks and tests that check a screen costs a fixed number of them.
+    quint64 statementsRun() const { return statements_; }
+
     // Whether the table exists where this connection looks for it (the
     // search path on PostgreSQL), and the names of its columns.
     bool tableExists(const QString& table) const;
@@ -88,6 +92,7 @@ private:
     QString name_;
     int level_ = 0;
     QString lastError_;
+    mutable quint64 statements_ = 0;
 };
 
 // The one way to write: a scoped transaction. The constructor begins it

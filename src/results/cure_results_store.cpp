@@ -1,0 +1,263 @@
+#include "results/cure_results_store.h"
+
+#include "common/db/sql_date.h"
+
+#include <QMetaType>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace lum {
+
+using db::bindDate;
+using db::readDate;
+
+namespace {
+
+// A text column: a null text is NULL (a column the road does not write).
+QVariant textValue(const QString& text) {
+    return text.isNull() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+}
+
+const QString kPeriod = QStringLiteral("CureDate >= :from AND CureDate < :to");
+
+void bindPeriod(QSqlQuery& q, DateRange period) {
+    bindDate(q, QStringLiteral(":from"), period.begin);
+    bindDate(q, QStringLiteral(":to"), period.end);
+}
+
+}  // namespace
+
+bool CureResultChange::empty() const {
+    for (const auto& flag : Flags) {
+        if (flag) return false;
+    }
+    return !RStartTime && !RMinute && !RihaType && !KubunCode && !Comment && !Stuff && !UpdateDate;
+}
+
+const QStringList& CureResultsStore::columns() {
+    static const QStringList names = [] {
+        QStringList c = {QStringLiteral("ResultNo"),   QStringLiteral("CureDate"),  QStringLiteral("ReserveNo"),
+                         QStringLiteral("CureNo"),     QStringLiteral("StuffCode"), QStringLiteral("StuffName"),
+                         QStringLiteral("StuffKigo"),  QStringLiteral("PStartTime"), QStringLiteral("PMinute"),
+                         QStringLiteral("RStartTime"), QStringLiteral("RMinute"),   QStringLiteral("Comment"),
+                         QStringLiteral("RihaType"),   QStringLiteral("KubunCode")};
+        for (const QString& flag : CategoryFlagNames) c << flag;
+        c << QStringLiteral("KubunDate") << QStringLiteral("Name") << QStringLiteral("Kana") << QStringLiteral("Sex")
+          << QStringLiteral("Birth") << QStringLiteral("ROOM_NO") << QStringLiteral("Jiritsu_KBN")
+          << QStringLiteral("Ninchi_KBN") << QStringLiteral("YOUKAIGO_KBN") << QStringLiteral("HP_TAISHO_YMD")
+          << QStringLiteral("NYUSHOBI_YMD") << QStringLiteral("TAISHOBI_YMD") << QStringLiteral("LoginCD")
+          << QStringLiteral("LoginName") << QStringLiteral("UpdateDate");
+        return c;
+    }();
+    return names;
+}
+
+CureResult CureResultsStore::readRow(const QSqlQuery& q) {
+    CureResult r;
+    int i = 0;
+    r.ResultNo = q.value(i++).toLongLong();
+    r.CureDate = readDate(q.value(i++));
+    r.ReserveNo = q.value(i++).toInt();
+    r.CureNo = q.value(i++).toInt();
+    r.StuffCode = q.value(i++).toInt();
+    r.StuffName = q.value(i++).toString();
+    r.StuffKigo = q.value(i++).toString();
+    r.PStartTime = readDate(q.value(i++));
+    r.PMinute = q.value(i++).toInt();
+    r.RStartTime = readDate(q.value(i++));
+    r.RMinute = q.value(i++).toInt();
+    r.Comment = q.value(i++).toString();
+    r.RihaType = q.value(i++).toInt();
+    r.KubunCode = q.value(i++).toInt();
+    for (bool& flag : r.Flags) flag = CategoryFlagIsTrue(q.value(i++).toString());
+    r.KubunDate = readDate(q.value(i++));
+    r.Name = q.value(i++).toString();
+    r.Kana = q.value(i++).toString();
+    r.Sex = q.value(i++).toInt();
+    r.Birth = readDate(q.value(i++));
+    r.ROOM_NO = q.value(i++).toString();
+    r.Jiritsu_KBN = q.value(i++).toInt();
+    r.Ninchi_KBN = q.value(i++).toInt();
+    r.YOUKAIGO_KBN = q.value(i++).toInt();
+    r.HP_TAISHO_YMD = readDate(q.value(i++));
+    r.NYUSHOBI_YMD = readDate(q.value(i++));
+    r.TAISHOBI_YMD = readDate(q.value(i++));
+    r.LoginCD = q.value(i++).toString();
+    r.LoginName = q.value(i++).toString();
+    r.UpdateDate = readDate(q.value(i++));
+    return r;
+}
+
+qint64 CureResultsStore::insert(const CureResult& r) const {
+    const QStringList all = columns().mid(1);  // ResultNo is the database's
+    QStringList placeholders;
+    for (const QString& c : all) placeholders << u':' + c;
+    return db::inTransaction(db_, [&] {
+        QSqlQuery q = db_.prepare(QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2) RETURNING ResultNo")
+                                      .arg(all.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
+        bindDate(q, QStringLiteral(":CureDate"), r.CureDate);
+        q.bindValue(QStringLiteral(":ReserveNo"), r.ReserveNo);
+        q.bindValue(QStringLiteral(":CureNo"), r.CureNo);
+        q.bindValue(QStringLiteral(":StuffCode"), r.StuffCode);
+        q.bindValue(QStringLiteral(":StuffName"), textValue(r.StuffName));
+        q.bindValue(QStringLiteral(":StuffKigo"), textValue(r.StuffKigo));
+        bindDate(q, QStringLiteral(":PStartTime"), StartTimeOnEmptyDate(r.PStartTime));
+        q.bindValue(QStringLiteral(":PMinute"), r.PMinute);
+        bindDate(q, QStringLiteral(":RStartTime"), StartTimeOnEmptyDate(r.RStartTime));
+        q.bindValue(QStringLiteral(":RMinute"), r.RMinute);
+        q.bindValue(QStringLiteral(":Comment"), textValue(r.Comment));
+        q.bindValue(QStringLiteral(":RihaType"), r.RihaType);
+        q.bindValue(QStringLiteral(":KubunCode"), r.KubunCode);
+        for (int f = 0; f < CategoryFlagCount; ++f) {
+            q.bindValue(u':' + CategoryFlagNames[f], CategoryFlagText(r.Flags[f]));
+        }
+        bindDate(q, QStringLiteral(":KubunDate"), r.KubunDate);
+        q.bindValue(QStringLiteral(":Name"), textValue(r.Name));
+        q.bindValue(QStringLiteral(":Kana"), textValue(r.Kana));
+        q.bindValue(QStringLiteral(":Sex"), r.Sex);
+        bindDate(q, QStringLiteral(":Birth"), r.Birth);
+        q.bindValue(QStringLiteral(":ROOM_NO"), textValue(r.ROOM_NO));
+        q.bindValue(QStringLiteral(":Jiritsu_KBN"), r.Jiritsu_KBN);
+        q.bindValue(QStringLiteral(":Ninchi_KBN"), r.Ninchi_KBN);
+        q.bindValue(QStringLiteral(":YOUKAIGO_KBN"), r.YOUKAIGO_KBN);
+        bindDate(q, QStringLiteral(":HP_TAISHO_YMD"), r.HP_TAISHO_YMD);
+        bindDate(q, QStringLiteral(":NYUSHOBI_YMD"), r.NYUSHOBI_YMD);
+        bindDate(q, QStringLiteral(":TAISHOBI_YMD"), r.TAISHOBI_YMD);
+        q.bindValue(QStringLiteral(":LoginCD"), textValue(r.LoginCD));
+        q.bindValue(QStringLiteral(":LoginName"), textValue(r.LoginName));
+        bindDate(q, QStringLiteral(":UpdateDate"), r.UpdateDate);
+        return db_.execReturningKey(q);
+    });
+}
+
+std::optional<CureResult> CureResultsStore::find(qint64 resultNo) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE ResultNo = :no")
+                                  .arg(columns().join(QStringLiteral(", "))));
+    q.bindValue(QStringLiteral(":no"), resultNo);
+    db_.exec(q);
+    if (!q.next()) return std::nullopt;
+    return readRow(q);
+}
+
+std::vector<CureResult> CureResultsStore::clientPeriod(int cureNo, DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE %2 AND CureNo = :cureNo "
+                                             "ORDER BY CureDate, ResultNo")
+                                  .arg(columns().join(QStringLiteral(", ")), kPeriod));
+    bindPeriod(q, period);
+    q.bindValue(QStringLiteral(":cureNo"), cureNo);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<CureResult> rows;
+    while (q.next()) rows.push_back(readRow(q));
+    return rows;
+}
+
+void CureResultsStore::update(qint64 resultNo, const CureResultChange& change) const {
+    if (change.empty()) return;
+    // Column names come from this code only; every value is bound.
+    QStringList sets;
+    auto set = [&sets](const QString& column) { sets << column + QStringLiteral(" = :") + column; };
+    if (change.RStartTime) set(QStringLiteral("RStartTime"));
+    if (change.RMinute) set(QStringLiteral("RMinute"));
+    if (change.RihaType) set(QStringLiteral("RihaType"));
+    if (change.KubunCode) set(QStringLiteral("KubunCode"));
+    for (int f = 0; f < CategoryFlagCount; ++f) {
+        if (change.Flags[f]) set(CategoryFlagNames[f]);
+    }
+    if (change.Comment) set(QStringLiteral("Comment"));
+    if (change.Stuff) {
+        set(QStringLiteral("StuffCode"));
+        set(QStringLiteral("StuffName"));
+        set(QStringLiteral("StuffKigo"));
+    }
+    if (change.UpdateDate) set(QStringLiteral("UpdateDate"));
+    db::inTransaction(db_, [&] {
+        QSqlQuery q = db_.prepare(QStringLiteral("UPDATE CureResults SET %1 WHERE ResultNo = :resultNo")
+                                      .arg(sets.join(QStringLiteral(", "))));
+        if (change.RStartTime) bindDate(q, QStringLiteral(":RStartTime"), StartTimeOnEmptyDate(*change.RStartTime));
+        if (change.RMinute) q.bindValue(QStringLiteral(":RMinute"), *change.RMinute);
+        if (change.RihaType) q.bindValue(QStringLiteral(":RihaType"), *change.RihaType);
+        if (change.KubunCode) q.bindValue(QStringLiteral(":KubunCode"), *change.KubunCode);
+        for (int f = 0; f < CategoryFlagCount; ++f) {
+            if (change.Flags[f]) q.bindValue(u':' + CategoryFlagNames[f], CategoryFlagText(*change.Flags[f]));
+        }
+        if (change.Comment) q.bindValue(QStringLiteral(":Comment"), textValue(*change.Comment));
+        if (change.Stuff) {
+            q.bindValue(QStringLiteral(":StuffCode"), change.Stuff->code);
+            q.bindValue(QStringLiteral(":StuffName"), textValue(change.Stuff->name));
+            q.bindValue(QStringLiteral(":StuffKigo"), textValue(change.Stuff->symbol));
+        }
+        if (change.UpdateDate) bindDate(q, QStringLiteral(":UpdateDate"), *change.UpdateDate);
+        q.bindValue(QStringLiteral(":resultNo"), resultNo);
+        db_.execTouching(q);
+    });
+}
+
+void CureResultsStore::remove(qint64 resultNo) const {
+    db::inTransaction(db_, [&] {
+        QSqlQuery q = db_.prepare(QStringLiteral("DELETE FROM CureResults WHERE ResultNo = :resultNo"));
+        q.bindValue(QStringLiteral(":resultNo"), resultNo);
+        db_.execTouching(q);
+    });
+}
+
+int CureResultsStore::removeClientPeriod(int cureNo, DateRange period) const {
+    return db::inTransaction(db_, [&] {
+        QSqlQuery q = db_.prepare(QStringLiteral("DELETE FROM CureResults WHERE %1 AND CureNo = :cureNo").arg(kPeriod));
+        bindPeriod(q, period);
+        q.bindValue(QStringLiteral(":cureNo"), cureNo);
+        db_.exec(q);
+        return std::max(0, q.numRowsAffected());
+    });
+}
+
+std::vector<ResultClientName> CureResultsStore::clientsOfPeriod(DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT DISTINCT CureNo, Name FROM CureResults WHERE %1 "
+                                             "ORDER BY CureNo, Name")
+                                  .arg(kPeriod));
+    bindPeriod(q, period);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<ResultClientName> rows;
+    while (q.next()) rows.push_back({q.value(0).toInt(), q.value(1).toString()});
+    return rows;
+}
+
+std::vector<ResultDayType> CureResultsStore::dayTypes(int cureNo, DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT CureNo, Name, CureDate, RihaType FROM CureResults "
+                                             "WHERE %1 AND CureNo = :cureNo ORDER BY CureDate, ResultNo")
+                                  .arg(kPeriod));
+    bindPeriod(q, period);
+    q.bindValue(QStringLiteral(":cureNo"), cureNo);
+    return readDayTypes(q);
+}
+
+std::vector<ResultDayType> CureResultsStore::periodDayTypes(DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT CureNo, Name, CureDate, RihaType FROM CureResults "
+                                             "WHERE %1 ORDER BY CureNo, CureDate, ResultNo")
+                                  .arg(kPeriod));
+    bindPeriod(q, period);
+    return readDayTypes(q);
+}
+
+// Runs a statement selecting CureNo, Name, CureDate, RihaType.
+std::vector<ResultDayType> CureResultsStore::readDayTypes(QSqlQuery& q) const {
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<ResultDayType> rows;
+    while (q.next()) {
+        rows.push_back({q.value(0).toInt(), q.value(1).toString(), readDate(q.value(2)), q.value(3).toInt()});
+    }
+    return rows;
+}
+
+bool CureResultsStore::hasResults(int cureNo, DateRange period) const {
+    QSqlQuery q = db_.prepare(
+        QStringLiteral("SELECT 1 FROM CureResults WHERE %1 AND CureNo = :cureNo LIMIT 1").arg(kPeriod));
+    bindPeriod(q, period);
+    q.bindValue(QStringLiteral(":cureNo"), cureNo);
+    db_.exec(q);
+    return q.next();
+}
+
+}  // namespace lum

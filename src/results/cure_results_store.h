@@ -1,0 +1,107 @@
+#pragma once
+// CureResults, the treatment results: every statement on the table lives
+// here, for every window and printout that reads or writes it. Periods are
+// half-open DateRanges (monthRange, dayRange), so a CureDate with a time of
+// day still falls into its day; rows of one period come in CureDate order
+// with ties in ResultNo order. Every write runs in a db::Transaction of its
+// own (a savepoint inside the caller's), and an UPDATE or DELETE by ResultNo
+// throws db::NoRowTouched when the row is gone. Throws db::DbError.
+#include "results/cure_result.h"
+
+#include "common/datetime.h"
+#include "platform/db/database.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace lum {
+
+// The columns one edit changes; only these are written, so two workstations
+// editing different columns of one row keep both changes. Start times are
+// stored on the empty date.
+struct CureResultChange {
+    struct Staff {
+        int code = -1;
+        QString name;
+        QString symbol;
+    };
+    std::optional<TDateTime> RStartTime;
+    std::optional<int> RMinute;
+    std::optional<int> RihaType;
+    std::optional<int> KubunCode;
+    std::array<std::optional<bool>, CategoryFlagCount> Flags{};
+    std::optional<QString> Comment;
+    std::optional<Staff> Stuff;  // StuffCode, StuffName, StuffKigo together
+    std::optional<TDateTime> UpdateDate;
+
+    bool empty() const;
+};
+
+// One client row of the results sheet's month: a client and a name its
+// results of the period carry (ResultCureNoQuery).
+struct ResultClientName {
+    int CureNo = 0;
+    QString Name;
+    bool operator==(const ResultClientName&) const = default;
+};
+
+// A result's day and type (ResultDayQuery and the sheet's month).
+struct ResultDayType {
+    int CureNo = 0;
+    QString Name;
+    TDateTime CureDate;
+    int RihaType = 0;
+};
+
+class CureResultsStore {
+public:
+    explicit CureResultsStore(db::Database& database) : db_(database) {}
+
+    db::Database& database() const { return db_; }
+
+    // ---- whole rows
+    // Appends the row (its ResultNo is ignored) and gives the new ResultNo.
+    // The flags are written as the row holds them: whole-row writers set them
+    // with CategoryFlagsOf (TakeClientSnapshot does).
+    qint64 insert(const CureResult& row) const;
+    // The row with this number, if there is one.
+    std::optional<CureResult> find(qint64 resultNo) const;
+    // One client's rows of a period (CurResultQuery).
+    std::vector<CureResult> clientPeriod(int cureNo, DateRange period) const;
+
+    // ---- edits of existing rows
+    // Writes the changed columns of one row; NoRowTouched when it is gone.
+    void update(qint64 resultNo, const CureResultChange& change) const;
+    // Deletes one row; NoRowTouched when it is gone.
+    void remove(qint64 resultNo) const;
+    // Deletes every row of the client in the period (AllDeleteQuery) and
+    // gives how many went.
+    int removeClientPeriod(int cureNo, DateRange period) const;
+
+    // ---- the results sheet
+    // The clients of a period, one row per client and name, in CureNo then
+    // Name order (ResultCureNoQuery).
+    std::vector<ResultClientName> clientsOfPeriod(DateRange period) const;
+    // One client's days and types of a period (ResultDayQuery).
+    std::vector<ResultDayType> dayTypes(int cureNo, DateRange period) const;
+    // Every result's client, name, day and type of a period in one statement,
+    // in CureNo, CureDate, ResultNo order: what the sheet shows.
+    std::vector<ResultDayType> periodDayTypes(DateRange period) const;
+    // Whether the client has any result in the period (UserAddCheckQuery).
+    bool hasResults(int cureNo, DateRange period) const;
+
+    // Every column in table order, for statements that read whole rows.
+    static const QStringList& columns();
+    // Reads a whole row from a query whose columns are columns(), in order.
+    static CureResult readRow(const QSqlQuery& query);
+
+private:
+    std::vector<ResultDayType> readDayTypes(QSqlQuery& query) const;
+
+    db::Database& db_;
+};
+
+}  // namespace lum
