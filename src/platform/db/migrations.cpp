@@ -1,6 +1,7 @@
 #include "platform/db/migrations.h"
 
 #include "platform/db/migration_001_tables.h"
+#include "platform/db/migration_002_plan_day_unique.h"
 
 #include <QDateTime>
 
@@ -34,6 +35,7 @@ int readVersion(Database& db) {
 const std::vector<Migration>& migrations() {
     static const std::vector<Migration> all{
         {1, QStringLiteral("facility tables"), applyMigration001},
+        {2, QStringLiteral("one treatment plan per client and start date"), applyMigration002},
     };
     return all;
 }

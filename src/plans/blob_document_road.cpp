@@ -1,0 +1,108 @@
+#include "plans/blob_document_road.h"
+
+#include "platform/ui/dialogs.h"
+
+namespace lum {
+namespace {
+
+void errorBox(const QString& text, QWidget* parent) { message(MsgKind::Error, text, MsgButton::Abort, parent); }
+void infoBox(const QString& text, QWidget* parent) { message(MsgKind::Information, text, MsgButton::Ok, parent); }
+
+std::optional<BlobDocumentStore::Loaded> checked(const DocumentKind& kind, BlobDocumentStore::Loaded loaded,
+                                                 QWidget* parent) {
+    using S = BlobDocumentStore::LoadStatus;
+    switch (loaded.status) {
+    case S::Ok:
+        return loaded;
+    case S::NotFound:
+        errorBox(kind.messages.notFound, parent);
+        return std::nullopt;
+    case S::FormatError:
+    case S::ShortRecord:
+        errorBox(kind.messages.readError, parent);
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QString transactionStartText(int level) { return QStringLiteral("SystemError : DB Trans Start error %1").arg(level); }
+
+bool saveBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day, const QByteArray& record,
+                      QWidget* parent) {
+    const BlobDocumentStore store(db, kind);
+    try {
+        const bool stored = store.exists(cureNo, day);
+        if (stored && message(MsgKind::Information, QStringLiteral("保存されたデータがあります。\n上書きしますか？"),
+                              MsgButton::Yes | MsgButton::No, parent) != MsgButton::Yes) {
+            infoBox(kind.messages.cancelled, parent);
+            return false;
+        }
+        if (store.save(cureNo, day, record, stored) == BlobDocumentStore::SaveResult::Refused) {
+            errorBox(kind.messages.saveFailure, parent);
+            return false;
+        }
+    } catch (const db::TransactionStartError& e) {
+        errorBox(transactionStartText(e.level()), parent);
+        return false;
+    } catch (const db::DbError&) {
+        errorBox(kind.messages.saveFailure, parent);
+        return false;
+    }
+    infoBox(kind.messages.saved, parent);
+    return true;
+}
+
+std::optional<BlobDocumentStore::Loaded> openBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo,
+                                                          TDateTime day, QWidget* parent) {
+    try {
+        return checked(kind, BlobDocumentStore(db, kind).load(cureNo, day), parent);
+    } catch (const db::DbError&) {
+        errorBox(kind.messages.openError, parent);
+        return std::nullopt;
+    }
+}
+
+std::optional<BlobDocumentStore::Loaded> openBlobDocumentByNumber(db::Database& db, const DocumentKind& kind,
+                                                                  int practNo, QWidget* parent) {
+    try {
+        return checked(kind, BlobDocumentStore(db, kind).loadByNumber(practNo), parent);
+    } catch (const db::DbError&) {
+        errorBox(kind.messages.openError, parent);
+        return std::nullopt;
+    }
+}
+
+bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day, QWidget* parent) {
+    const BlobDocumentStore store(db, kind);
+    try {
+        if (!store.exists(cureNo, day)) {
+            errorBox(kind.messages.notFound, parent);
+            return false;
+        }
+    } catch (const db::DbError&) {
+        errorBox(kind.messages.deleteOpenError, parent);
+        return false;
+    }
+    if (message(MsgKind::Confirm, kind.messages.deleteQuestion, MsgButton::Yes | MsgButton::No, parent) !=
+        MsgButton::Yes) {
+        return false;
+    }
+    try {
+        store.remove(cureNo, day);
+    } catch (const db::NoRowTouched&) {
+        // Deleted by another workstation after the question.
+        errorBox(kind.messages.notFound, parent);
+        return false;
+    } catch (const db::TransactionStartError& e) {
+        errorBox(transactionStartText(e.level()), parent);
+        return false;
+    } catch (const db::DbError&) {
+        errorBox(kind.messages.deleteFailure, parent);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace lum

@@ -1,0 +1,33 @@
+#pragma once
+// The common road's Save, Open and Delete of the blob members, with the
+// member's messages: plain functions over BlobDocumentStore that the
+// document windows call and tests drive without a window.
+//
+// Save asks the overwrite question before its transaction and re-checks
+// inside it: a document another workstation stored meanwhile is never
+// overwritten unasked (the member's save-failure message instead).
+#include "plans/blob_document_store.h"
+
+class QWidget;
+
+namespace lum {
+
+// True when the record was written (the member's saved message shown).
+bool saveBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day,
+                      const QByteArray& record, QWidget* parent = nullptr);
+
+// The stored record, or nothing after the member's message (open error, not
+// found, or read error for a wrong format version or a short record).
+std::optional<BlobDocumentStore::Loaded> openBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo,
+                                                          TDateTime day, QWidget* parent = nullptr);
+std::optional<BlobDocumentStore::Loaded> openBlobDocumentByNumber(db::Database& db, const DocumentKind& kind,
+                                                                  int practNo, QWidget* parent = nullptr);
+
+// True when the document was deleted; asks the member's delete question.
+bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day,
+                        QWidget* parent = nullptr);
+
+// "SystemError : DB Trans Start error " + the nesting level.
+QString transactionStartText(int level);
+
+}  // namespace lum
