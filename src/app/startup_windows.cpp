@@ -7,6 +7,7 @@
 #include "clients/user_regist_form.h"
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
+#include "schedule/schedule_data.h"
 
 namespace lum {
 
@@ -21,6 +22,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
         testStartupFlagStep(),
         progressStep(1, QStringLiteral("計画書の準備ができました。")),
+        createStep<TScheduleData>("TScheduleData", ScheduleData),
         progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
         createStep<TCommentForm>("TCommentForm", CommentForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),

@@ -1,0 +1,124 @@
+#pragma once
+// The booking rules of the boards, without widgets: the three tests and the
+// three operations the staff work chart, the day board and the client month
+// schedule run when a client is dropped on a frame, a frame's time or
+// capacity is edited, or a frame moves to another staff member, day or time.
+//
+// Each operation checks and writes in one ScheduleWriteTransaction, on the
+// rows as they are inside it (the frame and the client re-read, bookings
+// counted afresh), so what two workstations do at once is decided one after
+// the other. Nothing is shown inside: the outcome lists the messages (kind
+// and text, word for word) for the caller to show with showNotices(), and the
+// frame list changes only after commit.
+#include "common/datetime.h"
+#include "platform/db/database.h"
+#include "schedule/schedule_notice.h"
+#include "schedule/timetable_items.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace lum {
+
+// The messages of the rules.
+namespace booking_text {
+inline const QString DropFailed = QStringLiteral("System Error ドロップに失敗しました。");
+inline const QString Closed = QStringLiteral("予約はできません。");
+inline const QString BeforeAdmission = QStringLiteral("入所日(開始日)より前の日付けで予約はできません。");
+inline const QString AfterDischarge = QStringLiteral("退所日(終了日)より後の日付けで予約はできません。");
+inline const QString Full = QStringLiteral("制限人数以上は予約できません。");
+inline const QString AlreadyBooked = QStringLiteral("既に予約されています。");
+inline const QString BeginFailed = QStringLiteral("System Error サーバーの登録開始に失敗しました。");
+inline const QString InsertFailed = QStringLiteral("System Error スケジュールの登録に失敗しました。");
+inline const QString FrameNotFound = QStringLiteral("System Error 予約確認に失敗しました。");
+inline const QString TimeOverlap = QStringLiteral("時間が重複しています。");
+inline const QString BelowBooked = QStringLiteral("予約済み人数以下には設定できません。");
+inline const QString EditRefused = QStringLiteral("時間枠の変更ができませんでした。予約を変更して下さい。");
+inline const QString UpdateFailed = QStringLiteral("System Error 予約の修正に失敗しました。");
+inline const QString StaffCheckFailed = QStringLiteral("System Error 時刻表の確認に失敗しました。");
+inline const QString KeyRecordError = QStringLiteral("SystemError : TimeTable KeyRecord error ");
+// "スケジュールが重なっています。\n利用者 NAME\n担当者 STAFF\nhh:mm->minutes"
+QString clientOverlap(const QString& clientName, const QString& staffName, TDateTime start, int minutes);
+}  // namespace booking_text
+
+// Staff code -> name; empty for a code not in the staff list.
+using StaffNameLookup = std::function<QString(int staffCode)>;
+
+enum class CheckAnswer { No, Yes, Failed };
+
+struct DropOutcome {
+    bool booked = false;
+    Notices notices;
+    int frameIndex = -1;
+    TIMETABLE_ITEM frame;  // the frame as stored when the drop was decided
+    int bookedCount = 0;   // its bookings after the drop
+    int scheduleNo = -1;   // the new booking
+    QString caption;       // the label's next caption (when booked)
+};
+
+// What the frame editor gave: start (a time of day), minutes, capacity.
+struct FrameEditValues {
+    TDateTime StartTime;
+    int Minutes = 0;
+    int Capacity = 0;
+};
+
+struct EditOutcome {
+    bool changed = false;
+    Notices notices;
+    int frameIndex = -1;
+    TIMETABLE_ITEM frame;  // the list item after the change
+    int bookedCount = 0;
+    QString caption;       // the label's next caption (when changed)
+};
+
+// What the staff change dialog gave: day, staff member, start and minutes.
+struct StaffChangeValues {
+    TDateTime WorkDay;
+    int StuffCode = 0;
+    TDateTime StartTime;
+    int Minutes = 0;
+};
+
+struct StaffChangeOutcome {
+    bool changed = false;  // the board then clears itself and displays again
+    Notices notices;
+    int frameIndex = -1;
+    TIMETABLE_ITEM frame;  // the list item after the change
+};
+
+class BookingRules {
+public:
+    BookingRules(db::Database& db, StaffNameLookup staffName);
+    // The rules of this run: the facility database and the data module's staff list.
+    static BookingRules forRun();
+
+    // Whether the span overlaps a frame of the list in the same column, other
+    // than item excludeIndex (-1 excludes none). Only the list takes part.
+    static bool CheckFrameOverlap(const TTimeTable& frames, int column, int minutes, int excludeIndex,
+                                  TDateTime start);
+    // Whether the frame's span overlaps a stored frame of its staff member on
+    // its day, the frame's own stored row included. Failed (with its message
+    // in notices) when the frames could not be read: the caller stops.
+    CheckAnswer CheckStaffTimeTable(const TIMETABLE_ITEM& frame, Notices& notices) const;
+    // Whether the client has a booking that day with another staff member
+    // whose frame overlaps the frame; the overlap message goes to notices.
+    // Throws db::DbError.
+    bool CheckClientOverlap(const TIMETABLE_ITEM& frame, int cureNo, const QString& clientName,
+                            Notices& notices) const;
+
+    // The drop of a client on the frame of the label.
+    DropOutcome LabelDragDrop(TTimeTable& frames, const QString& labelName, int cureNo) const;
+    // "時間枠の変更" with the frame editor's values.
+    EditOutcome BoxUpdateClick(TTimeTable& frames, const QString& labelName, const FrameEditValues& values) const;
+    // "担当者変更" with the staff change dialog's values; the bookings move with the frame.
+    StaffChangeOutcome TantouChangeMenuClick(TTimeTable& frames, const QString& labelName,
+                                             const StaffChangeValues& values) const;
+
+private:
+    db::Database& db_;
+    StaffNameLookup staffName_;
+};
+
+}  // namespace lum

@@ -1,0 +1,135 @@
+#include "schedule/booking_store.h"
+
+#include "common/db/sql_date.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace lum {
+namespace {
+
+int scalar(db::Database& db, const QString& sql, const std::vector<std::pair<QString, QVariant>>& values) {
+    QSqlQuery q = db.prepare(sql);
+    for (const auto& [name, value] : values) q.bindValue(name, value);
+    db.exec(q);
+    return q.next() ? q.value(0).toInt() : 0;
+}
+
+}  // namespace
+
+std::vector<FrameBooking> BookingStore::frameBookings(int workingNo) const {
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "SELECT Schedule.ScheduleNo, Schedule.WorkingNo, Person.CureNo, Person.Name, Person.RihaType, "
+        "Person.KubunCode FROM Schedule INNER JOIN Person ON Schedule.CureNo = Person.CureNo "
+        "WHERE Schedule.WorkingNo = :frame ORDER BY Schedule.ScheduleNo"));
+    q.bindValue(QStringLiteral(":frame"), workingNo);
+    db_.exec(q);
+    std::vector<FrameBooking> rows;
+    while (q.next()) {
+        rows.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toString(),
+                        q.value(4).isNull() ? -1 : q.value(4).toInt(), q.value(5).toInt()});
+    }
+    return rows;
+}
+
+int BookingStore::countFrameBookings(int workingNo) const {
+    return scalar(db_,
+                  QStringLiteral("SELECT COUNT(*) FROM Schedule INNER JOIN Person ON Schedule.CureNo = Person.CureNo "
+                                 "WHERE Schedule.WorkingNo = :frame"),
+                  {{QStringLiteral(":frame"), workingNo}});
+}
+
+bool BookingStore::isBooked(int workingNo, int cureNo) const {
+    return scalar(db_,
+                  QStringLiteral("SELECT COUNT(*) FROM Schedule INNER JOIN Person ON Schedule.CureNo = Person.CureNo "
+                                 "WHERE Schedule.WorkingNo = :frame AND Schedule.CureNo = :client"),
+                  {{QStringLiteral(":frame"), workingNo}, {QStringLiteral(":client"), cureNo}}) > 0;
+}
+
+int BookingStore::countAllRows(int workingNo) const {
+    return scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE WorkingNo = :frame"),
+                  {{QStringLiteral(":frame"), workingNo}});
+}
+
+std::vector<ClientFrameBooking> BookingStore::clientBookingsOnDay(int cureNo, TDateTime day) const {
+    const DateRange range = dayRange(day);
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "SELECT Schedule.ScheduleNo, Schedule.CureNo, TimeTable.ReserveDay, TimeTable.StuffCode, "
+        "TimeTable.StartTime, TimeTable.WorkingMin FROM TimeTable INNER JOIN Schedule "
+        "ON TimeTable.ReserveNo = Schedule.WorkingNo WHERE Schedule.CureNo = :client "
+        "AND TimeTable.ReserveDay >= :from AND TimeTable.ReserveDay < :to "
+        "ORDER BY TimeTable.StartTime, Schedule.ScheduleNo"));
+    q.bindValue(QStringLiteral(":client"), cureNo);
+    db::bindDate(q, QStringLiteral(":from"), range.begin);
+    db::bindDate(q, QStringLiteral(":to"), range.end);
+    db_.exec(q);
+    std::vector<ClientFrameBooking> rows;
+    while (q.next()) {
+        rows.push_back({q.value(0).toInt(), q.value(1).toInt(), db::readDate(q.value(2)), q.value(3).toInt(),
+                        db::readDate(q.value(4)), q.value(5).toInt()});
+    }
+    return rows;
+}
+
+std::vector<BookingListRow> BookingStore::listRows(int workingNo) const {
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "SELECT Schedule.ScheduleNo, Schedule.WorkingNo, Person.CureNo, Person.Name, Person.Sex, Person.Birth, "
+        "Person.NYUSHOBI_YMD, Person.TAISHOBI_YMD, Person.RihaType, Person.KubunCode, Schedule.Comment, "
+        "Schedule.CreateDate FROM Schedule INNER JOIN Person ON Schedule.CureNo = Person.CureNo "
+        "WHERE Schedule.WorkingNo = :frame ORDER BY Schedule.ScheduleNo"));
+    q.bindValue(QStringLiteral(":frame"), workingNo);
+    db_.exec(q);
+    std::vector<BookingListRow> rows;
+    while (q.next()) {
+        BookingListRow r;
+        r.ScheduleNo = q.value(0).toInt();
+        r.WorkingNo = q.value(1).toInt();
+        r.CureNo = q.value(2).toInt();
+        r.Name = q.value(3).toString();
+        r.Sex = q.value(4).toInt();
+        r.Birth = db::readDate(q.value(5));
+        r.NYUSHOBI_YMD = db::readDate(q.value(6));
+        r.TAISHOBI_YMD = db::readDate(q.value(7));
+        r.RihaType = q.value(8).isNull() ? -1 : q.value(8).toInt();
+        r.KubunCode = q.value(9).toInt();
+        r.Comment = q.value(10).toString();
+        r.CreateDate = db::readDate(q.value(11));
+        rows.push_back(r);
+    }
+    return rows;
+}
+
+int BookingStore::insert(const TSCHEDULE_ITEM& booking) const {
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "INSERT INTO Schedule (WorkingNo, CureNo, Comment, CreateDate) VALUES (:frame, :client, :comment, :created) "
+        "RETURNING ScheduleNo"));
+    q.bindValue(QStringLiteral(":frame"), booking.WorkingNo);
+    q.bindValue(QStringLiteral(":client"), booking.CureNo);
+    q.bindValue(QStringLiteral(":comment"), booking.Comment.isNull() ? QStringLiteral("") : booking.Comment);
+    db::bindDate(q, QStringLiteral(":created"), booking.CreateDate);
+    return static_cast<int>(db_.execReturningKey(q));
+}
+
+bool BookingStore::remove(int scheduleNo) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("DELETE FROM Schedule WHERE ScheduleNo = :no"));
+    q.bindValue(QStringLiteral(":no"), scheduleNo);
+    db_.exec(q);
+    return q.numRowsAffected() > 0;
+}
+
+int BookingStore::removeAllOfFrame(int workingNo) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("DELETE FROM Schedule WHERE WorkingNo = :frame"));
+    q.bindValue(QStringLiteral(":frame"), workingNo);
+    db_.exec(q);
+    return q.numRowsAffected();
+}
+
+bool BookingStore::setComment(int scheduleNo, const QString& comment) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("UPDATE Schedule SET Comment = :comment WHERE ScheduleNo = :no"));
+    q.bindValue(QStringLiteral(":comment"), comment.isNull() ? QStringLiteral("") : comment);
+    q.bindValue(QStringLiteral(":no"), scheduleNo);
+    db_.exec(q);
+    return q.numRowsAffected() == 1;
+}
+
+}  // namespace lum

@@ -1,0 +1,84 @@
+#pragma once
+// The Schedule table: one client booked into one frame (WorkingNo is the
+// frame's ReserveNo). A frame's bookings are counted and listed through the
+// join with Person, so a booking whose client row is gone is not counted;
+// deleting by frame reaches those too. Works inside a caller's transaction;
+// writes belong in a ScheduleWriteTransaction. Throws db::DbError on a
+// database failure.
+#include "common/datetime.h"
+#include "platform/db/database.h"
+#include "schedule/timetable_items.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace lum {
+
+// A booking of a frame with its client (the rows of ReserveQuery).
+struct FrameBooking {
+    int ScheduleNo = 0;
+    int WorkingNo = 0;
+    int CureNo = 0;
+    QString Name;
+    int RihaType = -1;
+    int KubunCode = 0;
+};
+
+// A client's booking with its frame (the rows of DoubleCheckQuery).
+struct ClientFrameBooking {
+    int ScheduleNo = 0;
+    int CureNo = 0;
+    TDateTime ReserveDay;
+    int StuffCode = 0;
+    TDateTime StartTime;
+    int WorkingMin = 0;
+};
+
+// A booking as the frame bookings dialog lists it (ScheduleDispQuery).
+struct BookingListRow {
+    int ScheduleNo = 0;
+    int WorkingNo = 0;
+    int CureNo = 0;
+    QString Name;
+    int Sex = 0;
+    TDateTime Birth;
+    TDateTime NYUSHOBI_YMD;
+    TDateTime TAISHOBI_YMD;
+    int RihaType = -1;
+    int KubunCode = 0;
+    QString Comment;
+    TDateTime CreateDate;
+};
+
+// The longest booking comment the table holds, in characters.
+inline constexpr int BookingCommentLength = 255;
+
+class BookingStore {
+public:
+    explicit BookingStore(db::Database& db) : db_(db) {}
+
+    // The frame's bookings of clients that exist, in ScheduleNo order.
+    std::vector<FrameBooking> frameBookings(int workingNo) const;
+    int countFrameBookings(int workingNo) const;
+    bool isBooked(int workingNo, int cureNo) const;
+    // Every Schedule row of the frame, with or without a client row.
+    int countAllRows(int workingNo) const;
+    // The client's bookings in frames of that day, in start order.
+    std::vector<ClientFrameBooking> clientBookingsOnDay(int cureNo, TDateTime day) const;
+    std::vector<BookingListRow> listRows(int workingNo) const;
+
+    // Inserts a booking; returns its ScheduleNo.
+    int insert(const TSCHEDULE_ITEM& booking) const;
+    // False when the booking was already gone.
+    bool remove(int scheduleNo) const;
+    // Deletes every booking of the frame; returns how many.
+    int removeAllOfFrame(int workingNo) const;
+    // False when the booking is gone. The text must fit BookingCommentLength.
+    bool setComment(int scheduleNo, const QString& comment) const;
+
+private:
+    db::Database& db_;
+};
+
+}  // namespace lum

@@ -1,0 +1,123 @@
+#include "schedule/schedule_data.h"
+
+#include "platform/db/facility_database.h"
+#include "platform/ui/dialogs.h"
+#include "schedule/booking_rules.h"
+#include "schedule/frame_store.h"
+#include "schedule/schedule_notice.h"
+#include "schedule/schedule_write.h"
+
+TScheduleData* ScheduleData = nullptr;
+
+namespace {
+const QString kOpenFailed = QStringLiteral("時間割表のオープンで失敗しました。\n他の人が使用している可能性があります。");
+}  // namespace
+
+namespace lum {
+TScheduleData& scheduleData() {
+    if (!ScheduleData) {
+        ScheduleData = new TScheduleData;
+        QObject::connect(ScheduleData, &QObject::destroyed, [] { ScheduleData = nullptr; });
+    }
+    return *ScheduleData;
+}
+}  // namespace lum
+
+TScheduleData::TScheduleData(QObject* parent) : QObject(parent) { setObjectName(QStringLiteral("ScheduleData")); }
+
+lum::db::Database& TScheduleData::database() const {
+    return database_ ? *database_ : lum::requireFacilityDatabase();
+}
+
+bool TScheduleData::Load(const std::vector<lum::FrameRow>& rows, lum::TDateTime firstDay) {
+    Frames.Clear();
+    const int first = firstDay.dayNumber();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        Frames.Add(lum::frameItemOf(rows[i], rows[i].ReserveDay.dayNumber() - first, QStringLiteral("L%1").arg(i)));
+    }
+    return true;
+}
+
+bool TScheduleData::LoadStaffFrames(int staffCode, lum::TDateTime firstDay, lum::TDateTime lastDay) {
+    std::vector<lum::FrameRow> rows;
+    try {
+        rows = lum::FrameStore(database()).staffFrames(staffCode, firstDay, lastDay);
+    } catch (const lum::db::DbError&) {
+        return false;
+    }
+    return Load(rows, firstDay);
+}
+
+bool TScheduleData::LoadDayFrames(lum::TDateTime day) {
+    std::vector<lum::FrameRow> rows;
+    try {
+        rows = lum::FrameStore(database()).dayFrames(day);
+    } catch (const lum::db::DbError&) {
+        return false;
+    }
+    return Load(rows, day);
+}
+
+int TScheduleData::AppendFrame(TIMETABLE_ITEM item) {
+    lum::db::Database& db = database();
+    const lum::FrameRow row = lum::normalizedFrame(lum::frameRowOf(item));
+    int number = -1;
+    try {
+        lum::ScheduleWriteTransaction tx(db);
+        try {
+            lum::scheduleWriteHook("AppendFrame");
+            number = lum::FrameStore(db).insert(row);
+            tx.commit();
+        } catch (const lum::db::DbError&) {
+            return -1;  // rolled back; the caller shows its own message
+        }
+    } catch (const lum::db::DbError&) {
+        lum::message(lum::MsgKind::Error, kOpenFailed, lum::MsgButton::Ok);
+        return -1;
+    }
+    item.ResNo = number;
+    item.RegistDay = row.ReserveDay;
+    item.StartTime = row.StartTime;
+    Frames.Add(item);
+    return number;
+}
+
+bool TScheduleData::UpdateFrame(const TIMETABLE_ITEM& item, int i) {
+    lum::db::Database& db = database();
+    const TIMETABLE_ITEM loaded = Frames.GetItem(i);
+    lum::FrameRow changed = lum::normalizedFrame(lum::frameRowOf(item));
+    changed.ReserveNo = loaded.ResNo;
+    bool rewritten = false;
+    try {
+        lum::ScheduleWriteTransaction tx(db);
+        try {
+            lum::scheduleWriteHook("UpdateFrame");
+            rewritten = lum::FrameStore(db).rewrite(lum::frameRowOf(loaded), changed);
+            if (rewritten) tx.commit();
+        } catch (const lum::db::DbError&) {
+            return false;  // rolled back without a message; the caller shows its own
+        }
+    } catch (const lum::db::DbError&) {
+        lum::message(lum::MsgKind::Error, kOpenFailed, lum::MsgButton::Ok);
+        return false;
+    }
+    if (!rewritten) {
+        // Gone or changed elsewhere since the load: nothing was written.
+        lum::message(lum::MsgKind::Error, lum::booking_text::KeyRecordError, lum::MsgButton::Abort);
+        return false;
+    }
+    Frames.UpdateItem(i, lum::frameItemOf(changed));
+    return true;
+}
+
+void TScheduleData::DeleteFrame(int i) {
+    const TIMETABLE_ITEM item = Frames.GetItem(i);
+    lum::db::Database& db = database();
+    {
+        lum::ScheduleWriteTransaction tx(db);
+        lum::scheduleWriteHook("DeleteFrame");
+        lum::FrameStore(db).remove(item.ResNo);
+        tx.commit();
+    }
+    Frames.Delete(i);
+}
