@@ -13,8 +13,9 @@ constexpr const char* kUtf16 =
     QSysInfo::ByteOrder == QSysInfo::LittleEndian ? "UTF-16LE" : "UTF-16BE";
 constexpr const char* kCp932 = "CP932";  // the Microsoft table; plain SHIFT_JIS lacks the NEC and IBM rows
 
-// One converter per call keeps the routines thread-safe; glibc caches the
-// table itself, so opening is cheap.
+// A converter of one direction. Opening one is not cheap (glibc parses the
+// names, searches its cache and loads the modules), so each thread keeps one
+// per direction for its whole life and resets it before every conversion.
 class Iconv {
 public:
     Iconv(const char* to, const char* from) : cd_(iconv_open(to, from)) {
@@ -24,6 +25,9 @@ public:
     ~Iconv() { iconv_close(cd_); }
     Iconv(const Iconv&) = delete;
     Iconv& operator=(const Iconv&) = delete;
+
+    // Back to the initial state, whatever the last conversion left.
+    void reset() { iconv(cd_, nullptr, nullptr, nullptr, nullptr); }
 
     // Converts as far as possible; returns 0 when all input was used, else errno.
     int convert(const char*& in, size_t& inLeft, char*& out, size_t& outLeft) {
@@ -36,6 +40,32 @@ public:
 private:
     iconv_t cd_;
 };
+
+Iconv& toCp932() {
+    thread_local Iconv cd(kCp932, kUtf16);
+    cd.reset();
+    return cd;
+}
+
+Iconv& fromCp932() {
+    thread_local Iconv cd(kUtf16, kCp932);
+    cd.reset();
+    return cd;
+}
+
+// Code page 932 keeps the 128 ASCII codes as they are (backslash and tilde
+// included), so plain ASCII needs no converter.
+bool isAscii(QStringView text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80) return false;
+    return true;
+}
+
+bool isAscii(QByteArrayView bytes) {
+    for (const char b : bytes)
+        if (static_cast<unsigned char>(b) >= 0x80) return false;
+    return true;
+}
 
 // Length in UTF-16 units of the character starting at i (2 for a surrogate pair).
 qsizetype charLength(QStringView text, qsizetype i) {
@@ -77,10 +107,11 @@ QString normalize(QStringView text) {
 }
 
 std::optional<QByteArray> encode(QStringView text, QString* firstUnmappable) {
+    if (isAscii(text)) return text.toLatin1();
     const QString norm = normalize(text);
     // At most two bytes per UTF-16 unit.
     QByteArray out(norm.size() * 2, Qt::Uninitialized);
-    Iconv cd(kCp932, kUtf16);
+    Iconv& cd = toCp932();
     const char* in = reinterpret_cast<const char*>(norm.utf16());
     size_t inLeft = static_cast<size_t>(norm.size()) * 2;
     char* o = out.data();
@@ -97,9 +128,10 @@ std::optional<QByteArray> encode(QStringView text, QString* firstUnmappable) {
 }
 
 QString decode(QByteArrayView bytes) {
+    if (!bytes.isEmpty() && isAscii(bytes)) return QString::fromLatin1(bytes);
     QString out;
     out.reserve(bytes.size());
-    Iconv cd(kUtf16, kCp932);
+    Iconv& cd = fromCp932();
     QByteArray buf(bytes.size() * 2 + 4, Qt::Uninitialized);  // every character is one BMP unit
     const char* in = bytes.data();
     size_t inLeft = static_cast<size_t>(bytes.size());

@@ -1,6 +1,9 @@
 #include "common/cp932.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+#include <thread>
+#include <vector>
 
 #include "support/qt_printers.h"
 
@@ -125,4 +128,60 @@ TEST(Cp932, CutsOnACharacterBoundary) {
     for (const BRow& r : brows) EXPECT_EQ(cp932::cutBytes(bytes, r.max), hex(r.cut)) << r.max;
     // A pair already cut in the input is dropped rather than kept half.
     EXPECT_EQ(cp932::cutBytes(hex("6182"), 10), hex("61"));
+}
+
+// Plain ASCII skips the converter: it must give exactly the converter's bytes
+// and characters for every one of the 128 codes.
+TEST(Cp932, AsciiGivesWhatTheConverterGives) {
+    iconv_t to = iconv_open("CP932", "UTF-16LE");
+    iconv_t from = iconv_open("UTF-16LE", "CP932");
+    ASSERT_NE(to, reinterpret_cast<iconv_t>(-1));
+    ASSERT_NE(from, reinterpret_cast<iconv_t>(-1));
+    for (char16_t c = 0; c < 0x80; ++c) {
+        char16_t unit = c;  // little-endian on the machines this runs on
+        char* in = reinterpret_cast<char*>(&unit);
+        size_t inLeft = 2;
+        char byte[4] = {};
+        char* out = byte;
+        size_t outLeft = sizeof byte;
+        ASSERT_NE(iconv(to, &in, &inLeft, &out, &outLeft), size_t(-1)) << int(c);
+        const QByteArray converted(byte, out - byte);
+        EXPECT_EQ(cp932::encode(QStringView(&c, 1)), converted) << int(c);
+
+        char16_t back[2] = {};
+        in = byte;
+        inLeft = size_t(converted.size());
+        out = reinterpret_cast<char*>(back);
+        outLeft = sizeof back;
+        ASSERT_NE(iconv(from, &in, &inLeft, &out, &outLeft), size_t(-1)) << int(c);
+        EXPECT_EQ(cp932::decode(converted), QString(QChar(back[0]))) << int(c);
+    }
+    iconv_close(to);
+    iconv_close(from);
+    EXPECT_EQ(cp932::encode(QStringLiteral("CureNo [12345] ~\\")), QByteArray("CureNo [12345] ~\\"));
+    EXPECT_EQ(cp932::decode("CureNo [12345] ~\\"), QStringLiteral("CureNo [12345] ~\\"));
+}
+
+// Each thread keeps its converters: a refusal or a bad byte in one call leaves
+// nothing behind for the next, and threads converting at once do not mix.
+TEST(Cp932, ConvertersStartCleanOnEveryCallAndThread) {
+    QString bad;
+    EXPECT_FALSE(cp932::encode(QStringLiteral("山田😀"), &bad));
+    EXPECT_EQ(cp932::encode(QStringLiteral("平成")), hex("95bd90ac"));
+    EXPECT_EQ(cp932::decode(hex("4181")), QStringLiteral("A\uFFFD"));
+    EXPECT_EQ(cp932::decode(hex("95bd90ac")), QStringLiteral("平成"));
+
+    const QString text = QStringLiteral("利用者一覧 ﾔﾏﾀﾞ ①～髙 No.12");
+    const QByteArray bytes = *cp932::encode(text);
+    std::vector<int> failures(4, 0);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < 2000; ++i) {
+                if (cp932::encode(text) != bytes || cp932::decode(bytes) != text) ++failures[size_t(t)];
+                if (cp932::encode(QStringLiteral("😀"))) ++failures[size_t(t)];
+            }
+        });
+    for (std::thread& th : threads) th.join();
+    EXPECT_EQ(failures, std::vector<int>(4, 0));
 }
