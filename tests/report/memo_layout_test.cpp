@@ -46,6 +46,23 @@ TEST(MemoExpand, InsertedValuesAreNotExpandedAgainAndLineBreaksAddLines) {
               QStringList({QStringLiteral("<[A] + 1> [open")}));
 }
 
+TEST(MemoExpand, LineBreaksOfEveryKindSplitLines) {
+    const struct {
+        QString text;
+        QStringList lines;
+    } cases[] = {
+        {QString(), {QString()}},
+        {QStringLiteral("山田 太郎"), {QStringLiteral("山田 太郎")}},
+        {QStringLiteral("a\r\nb\rc\nd"), {"a", "b", "c", "d"}},
+        {QStringLiteral("a\r\r\nb"), {"a", "", "b"}},  // a lone CR, then CR LF
+        {QStringLiteral("a\n\rb"), {"a", "", "b"}},     // LF CR is two breaks
+        {QStringLiteral("a\r\n"), {"a", ""}},
+        {QStringLiteral("\n"), {"", ""}},
+        {QStringLiteral("\r\n\r\n"), {"", "", ""}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(memo::splitLines(c.text), c.lines) << c.text.toStdString();
+}
+
 TEST(MemoWrap, BreaksAtBlanksAndSeparatorsAndKeepsCharactersWhole) {
     if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
     auto mOwner = memo16();

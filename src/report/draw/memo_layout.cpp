@@ -2,7 +2,6 @@
 
 #include "report/expr/tfr_parser.h"
 
-#include <QRegularExpression>
 
 namespace lum {
 namespace memo {
@@ -16,8 +15,21 @@ int horizontalAdjust(const TfrMemoView& m) { return m.Adjust & (adHorizontalMask
 }  // namespace
 
 QStringList splitLines(const QString& text) {
-    static const QRegularExpression breaks(QStringLiteral("\r\n|\r|\n"));
-    return text.split(breaks);
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    while (i < n && !isLineBreak(text.at(i))) ++i;
+    if (i == n) return {text};  // the common case: one line, shared, not copied
+    QStringList lines;
+    qsizetype start = 0;
+    for (; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (!isLineBreak(c)) continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') ++i;  // CR LF is one break
+        start = i + 1;
+    }
+    lines.append(text.mid(start));
+    return lines;
 }
 
 CanvasFont canvasFont(const TfrMemoView& m, int pixelHeight) {

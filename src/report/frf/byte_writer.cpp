@@ -19,14 +19,14 @@ QString decodeStreamText(const QByteArray& bytes) { return cp932::decode(bytes);
 void ByteWriter::u8(quint8 value) { data_.append(static_cast<char>(value)); }
 
 void ByteWriter::u16(quint16 value) {
-    u8(quint8(value & 0xFF));
-    u8(quint8(value >> 8));
+    const char b[2] = {char(value & 0xFF), char(value >> 8)};
+    data_.append(b, 2);
 }
 
 void ByteWriter::i32(qint32 value) {
     const auto v = static_cast<quint32>(value);
-    for (int shift = 0; shift < 32; shift += 8)
-        u8(quint8((v >> shift) & 0xFF));
+    const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
+    data_.append(b, 4);
 }
 
 void ByteWriter::bytes(const QByteArray& value) { data_.append(value); }
