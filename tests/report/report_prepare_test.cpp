@@ -176,6 +176,50 @@ TEST_F(ReportPrepare, BandModeAggregatesCollectOncePerRecord) {
     // a summary instead, where MIN and MAX give 0.
 }
 
+// A footer's memos are evaluated for every record only when they may count
+// an aggregate: by name (any letter case), through a binding, or with a text
+// a script gave them since the band was set up. What prints stays the same.
+// Returns how often the window was asked for a name no aggregate needs.
+int printTotals(TfrReport& report, ReportComponents& components, bool bindingCounts) {
+    const QList<int> values = {5, 3, 8};
+    TfrUserDataset rows(QStringLiteral("frUserDataset1"));
+    rows.RangeEnd = reCount;
+    rows.RangeEndCount = 3;
+    components.addDataSource(&rows);
+    int plainAsked = 0;
+    report.OnGetValue = [&](const QString& name, ExprValue& v) {
+        if (name == u"Val") v = ExprValue(values.value(rows.RecNo()));
+        if (name == u"Plain") {
+            ++plainAsked;
+            v = ExprValue(QStringLiteral("p"));
+        }
+    };
+    useFixedPaper(report, 400, 300);
+    TfrPage& page = report.Pages()[0];
+    addBand(page, btMasterData, 0, 20, QStringLiteral("frUserDataset1"), 0, QStringLiteral("MasterData1")).Script =
+        QStringList{QStringLiteral("Changed.Text := '[MAX([Val])]'")};
+    addMemo(page, 0, 0, 100, 16, QStringLiteral("[Val]"));
+    addBand(page, btMasterFooter, 30, 20);
+    addMemo(page, 0, 30, 90, 16, QStringLiteral("[Plain]"));
+    addMemo(page, 100, 30, 90, 16, QStringLiteral("[sum([Val])]"));
+    addMemo(page, 200, 30, 90, 16, QStringLiteral("[Total]"));
+    addMemo(page, 300, 30, 90, 16, QStringLiteral("[Plain]")).Name = QStringLiteral("Changed");
+    TfrValue& total = report.Values().Add(QStringLiteral("Total"));
+    total.Typ = vtExpression;
+    total.FieldName = bindingCounts ? QStringLiteral("SUM([Val])") : QStringLiteral("16");
+    report.Prepare();
+    EXPECT_EQ(texts(report, 0), QStringList({"5", "3", "8", "p", "16", "16", "8"}));
+    return plainAsked;
+}
+
+TEST_F(ReportPrepare, TheTotalsPassEvaluatesOnlyMemosThatMayCountAnAggregate) {
+    EXPECT_EQ(printTotals(report, components, false), 1);  // printed, never totalled
+}
+
+TEST_F(ReportPrepare, ABindingThatCountsAnAggregateKeepsEveryMemoInTheTotalsPass) {
+    EXPECT_EQ(printTotals(report, components, true), 1 + 3);
+}
+
 TEST_F(ReportPrepare, MinAndMaxOverNoRecordsGiveZero) {
     TfrUserDataset rows(QStringLiteral("frUserDataset1"));
     rows.RangeEnd = reCount;

@@ -95,6 +95,9 @@ void TfrPageRun::InitBands() {
     }
     // Each copy's script becomes compiled lines; the template keeps its own.
     for (auto& rt : RTObjects) CompileViewScript(*rt->view);
+    // Which memos a footer's totals pass evaluates is decided once, here.
+    for (auto& rt : RTObjects)
+        if (rt->asMemo()) Report.InTotals(*rt);
     for (auto& rt : RTObjects)
         if (rt->view->Typ == gtSubReport) {
             const int sub = static_cast<TfrSubReportView*>(rt->view.get())->SubPage;

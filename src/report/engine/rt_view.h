@@ -23,6 +23,12 @@ struct RtView {
     int SavedHeight = 0;           // while a band stretches
     QRect SavedRect;               // while a band splits
     bool Printed = false;          // while a band splits
+    // Whether the totals pass of a footer evaluates this memo: only when its
+    // text may count an aggregate. Decided when the band is set up, and again
+    // for a text a script has changed since (TotalsText is the text decided on).
+    bool InTotals = true;
+    bool TotalsDecided = false;
+    QStringList TotalsText;
 
     TfrMemoView* asMemo() const { return view->Typ == gtMemo ? static_cast<TfrMemoView*>(view.get()) : nullptr; }
 };

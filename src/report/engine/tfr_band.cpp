@@ -487,7 +487,7 @@ void TfrBand::DoAggregate() {
         }
     } restore{this, wasVisible, savedAggregate};
     for (RtView* o : Objects)
-        if (o->asMemo()) Page.Report.ExpandObjectText(*o->view, o->view->Memo);
+        if (o->asMemo() && Page.Report.InTotals(*o)) Page.Report.ExpandObjectText(*o->view, o->view->Memo);
     ++ValueCount;
 }
 

@@ -343,6 +343,19 @@ QStringList TfrReport::ExpandObjectText(const TfrView& view, const QStringList& 
     });
 }
 
+bool TfrReport::InTotals(RtView& o) {
+    const QStringList& text = o.view->Memo;
+    if (o.TotalsDecided && o.TotalsText == text) return o.InTotals;
+    o.TotalsDecided = true;
+    o.TotalsText = text;
+    o.InTotals = false;
+    for (const QString& line : text) o.InTotals = o.InTotals || mayCountAggregate(line);
+    // A name in the text may be a binding whose expression counts one.
+    for (int i = 0; i < Values().Count() && !o.InTotals; ++i)
+        o.InTotals = mayCountAggregate(Values().Item(i).FieldName);
+    return o.InTotals;
+}
+
 ExprValue TfrReport::GroupValue(TfrBand* header) {
     if (header->GroupCondition.trimmed().isEmpty()) return {};
     engine().CurrentBand = header;

@@ -157,6 +157,9 @@ public:
     void CalculationError(RtView& o, const std::exception& ex);
     ExprValue GroupValue(TfrBand* header);
     QStringList ExpandObjectText(const TfrView& view, const QStringList& text);
+    // Whether a footer's totals pass evaluates the memo `o` (see RtView::InTotals):
+    // its text, or any binding it could reach, may count an aggregate.
+    bool InTotals(RtView& o);
     void MarkSubReportPage(int index);
     void BindObjectField(RtView& o, const QString& name);
     void AddPreparedPage(TfrPageRun& page);

@@ -3,6 +3,7 @@
 #include "report/expr/engine_context.h"
 #include "report/expr/number_format.h"
 #include "report/expr/report_lookup.h"
+#include "report/expr/std_functions.h"
 #include "report/objects/band_view.h"
 
 #include <algorithm>
@@ -35,6 +36,19 @@ QString aggregateFunctionName(AggregateFunction fn) {
     case AggregateFunction::Max: return QStringLiteral("MAX");
     }
     return {};
+}
+
+bool mayCountAggregate(QStringView text) {
+    for (const char* name : {"SUM", "AVG", "COUNT", "MIN", "MAX"})
+        if (text.contains(QLatin1String(name), Qt::CaseInsensitive)) return true;
+    TfrFunctionLibraries& libraries = engine().FunctionLibraries;
+    for (int i = 0; i < libraries.Count(); ++i) {
+        TfrFunctionLibrary& library = libraries.Item(i);
+        if (dynamic_cast<TfrStdFunctionLibrary*>(&library)) continue;
+        for (const QString& name : library.List())
+            if (text.contains(name, Qt::CaseInsensitive)) return true;
+    }
+    return false;
 }
 
 AggregateCounter::~AggregateCounter() {

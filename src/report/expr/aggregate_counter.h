@@ -55,4 +55,11 @@ private:
 
 QString aggregateFunctionName(AggregateFunction fn);
 
+// Whether evaluating a text may count an aggregate: it names SUM, AVG, COUNT,
+// MIN or MAX (letter case ignored, anywhere, so "MINUTES" counts too), or a
+// function of a library other than the standard one, which may count one
+// itself. Values from the window, fields and script variables are never
+// evaluated as expressions, so they cannot add a call.
+bool mayCountAggregate(QStringView text);
+
 }  // namespace lum
