@@ -71,6 +71,31 @@ TEST(TextMetricsTest, WidthsAreExactWholePixels) {
         EXPECT_EQ(TextMetrics::width(gothic(c.px), c.text, c.extra), c.width) << c.text.toStdString();
 }
 
+// Word wrap measures prefixes in one pass; each must be exactly what measuring
+// that prefix alone gives, surrogate pairs cut by the prefix's end included.
+TEST(TextMetricsTest, PrefixWidthsAreTheWidthsOfThePrefixes) {
+    const QString lone = QString(QChar(0xD842)) + QStringLiteral("x") + QChar(0xDFB7);  // a high and a low alone
+    const QString texts[] = {
+        QStringLiteral("利用者 ab, c-d. 𠮷野家の定食 13.5"),
+        QStringLiteral("𠮷𠮷a𠮷"),
+        lone,
+        QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ  end "),
+    };
+    for (int px : {13, 16, 83})
+        for (int extra : {0, 3})
+            for (const QString& text : texts)
+                for (qsizetype start = 0; start < text.size(); ++start)
+                    for (int step : {1, 3}) {  // blanks are passed over unmeasured
+                        PrefixWidths prefix(gothic(px), text, extra);
+                        prefix.restart(start);
+                        EXPECT_EQ(prefix.through(start - 1), 0);
+                        for (qsizetype i = start; i < text.size(); i += step)
+                            EXPECT_EQ(prefix.through(i),
+                                      TextMetrics::width(gothic(px), text.mid(start, i - start + 1), extra))
+                                << text.toStdString() << " from " << start << " to " << i << " at " << px;
+                    }
+}
+
 TEST(ReportCanvasTest, JustificationGivesTheFirstBlanksTheRemainder) {
     if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
     RecordingCanvas c;

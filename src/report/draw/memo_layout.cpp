@@ -81,12 +81,16 @@ QList<WrappedLine> wrapLine(const QString& s, int width, const CanvasFont& font,
         out.append({t, paragraphEnd, TextMetrics::width(font, t, charExtra)});
     };
     const bool hasBreaks = s.contains(u'\r') || s.contains(u'\n');
-    if (!hasBreaks && (s.size() < 2 || TextMetrics::width(font, s, charExtra) <= width)) {
-        add(s, true);
-        return out;
+    if (!hasBreaks) {
+        const int whole = TextMetrics::width(font, s, charExtra);
+        if (s.size() < 2 || whole <= width) {
+            out.append({s, true, whole});
+            return out;
+        }
     }
     const qsizetype n = s.size();
     qsizetype start = 0, lastBreak = 0, i = 0;
+    PrefixWidths prefix(font, s, charExtra);  // the width of s[start..i], one pass per line
     while (i < n) {
         const QChar c = s.at(i);
         if (isLineBreak(c)) {
@@ -94,9 +98,10 @@ QList<WrappedLine> wrapLine(const QString& s, int width, const CanvasFont& font,
             while (i < n && isLineBreak(s.at(i))) ++i;
             if (i >= n) return out;
             start = lastBreak = i;
+            prefix.restart(start);
             continue;
         }
-        if (c != u' ' && TextMetrics::width(font, s.mid(start, i - start + 1), charExtra) > width) {
+        if (c != u' ' && prefix.through(i) > width) {
             if (lastBreak == start) lastBreak = i > start ? i - 1 : i;
             // Keep a surrogate pair together.
             if (lastBreak + 1 < n && s.at(lastBreak).isHighSurrogate()) ++lastBreak;
@@ -105,6 +110,7 @@ QList<WrappedLine> wrapLine(const QString& s, int width, const CanvasFont& font,
             add(line, false);
             start = lastBreak + 1;
             lastBreak = start;
+            prefix.restart(start);
         }
         if (isBreakChar(c) && i >= start) lastBreak = i;
         ++i;
@@ -180,7 +186,8 @@ bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
         } else {
             const int w = roundEven(line.width * p.scaleX);
             CanvasFont f = p.font;
-            if (c.textWidth(line.text) > w && f.pixelHeight > 1) {
+            int textWidth = c.textWidth(line.text);  // measured once at the output size
+            if (textWidth > w && f.pixelHeight > 1) {
                 // The largest smaller font that fits (1 pixel when none does),
                 // found by halving: a damaged file's huge font must not take
                 // millions of one-pixel steps.
@@ -198,11 +205,12 @@ bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
                 }
                 f.pixelHeight = best;
                 c.setFont(f);
+                textWidth = c.textWidth(line.text);
             }
             int x = g.Left + g.GapX;
             if (h == adRight) x = g.Left + g.Width - 1 - g.GapX - w;
             else if (h == adCenter) x = g.Left + g.GapX + (g.Width - 2 * g.GapX - w) / 2;
-            if (c.textWidth(line.text) > w)
+            if (textWidth > w)
                 c.textOutPlaced(x, y, line.text, w, p.clip);
             else
                 c.textOut(x, y, line.text, p.clip);

@@ -8,11 +8,11 @@ namespace lum {
 QPainterCanvas::QPainterCanvas(QPainter& painter, int dpi, bool printer)
     : p_(painter), dpi_(dpi), printer_(printer) {}
 
-void QPainterCanvas::drawPieces(int yTop, const QList<Piece>& pieces, const QRect& clip, bool spacing) {
-    if (pieces.isEmpty()) return;
+void QPainterCanvas::drawPieces(int yTop, std::span<const Piece> pieces, const QRect& clip, bool spacing) {
+    if (pieces.empty()) return;
     p_.save();
     p_.setClipRect(clip, Qt::IntersectClip);
-    QFont f = TextMetrics::qfont(font());
+    QFont f = TextMetrics::drawingFont(font());
     if (spacing && charExtra() != 0) f.setLetterSpacing(QFont::AbsoluteSpacing, charExtra());
     p_.setFont(f);
     p_.setPen(toQColor(font().color));
@@ -33,20 +33,26 @@ void QPainterCanvas::drawPieces(int yTop, const QList<Piece>& pieces, const QRec
 }
 
 void QPainterCanvas::textOut(int x, int yTop, const QString& text, const QRect& clip) {
-    drawPieces(yTop, {{x, text}}, clip, true);
+    const Piece piece{x, text};
+    drawPieces(yTop, {&piece, 1}, clip, true);
 }
 
 void QPainterCanvas::textOutJustified(int x, int yTop, const QString& text, int extra, const QRect& clip) {
     if (font().rotated) {
         // Pieces advance upwards: mirror the offsets onto y.
-        for (const Piece& piece : justifiedPieces(0, text, extra)) drawPieces(yTop - piece.x, {{x, piece.text}}, clip, true);
+        for (const Piece& piece : justifiedPieces(0, text, extra)) {
+            const Piece at{x, piece.text};
+            drawPieces(yTop - piece.x, {&at, 1}, clip, true);
+        }
         return;
     }
-    drawPieces(yTop, justifiedPieces(x, text, extra), clip, true);
+    const QList<Piece> pieces = justifiedPieces(x, text, extra);
+    drawPieces(yTop, {pieces.constData(), size_t(pieces.size())}, clip, true);
 }
 
 void QPainterCanvas::textOutPlaced(int x, int yTop, const QString& text, int extent, const QRect& clip) {
-    drawPieces(yTop, placedCharacters(x, text, extent), clip, false);
+    const QList<Piece> pieces = placedCharacters(x, text, extent);
+    drawPieces(yTop, {pieces.constData(), size_t(pieces.size())}, clip, false);
 }
 
 void QPainterCanvas::applyPenAndBrush() {

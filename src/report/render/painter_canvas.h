@@ -2,6 +2,8 @@
 // The canvas over a QPainter: screen widgets, images, the printer and PDF files.
 #include "report/render/report_canvas.h"
 
+#include <span>
+
 class QPainter;
 
 namespace lum {
@@ -27,7 +29,7 @@ public:
 
 private:
     // Draws the pieces (each at its own x) with the current font, clipped.
-    void drawPieces(int yTop, const QList<Piece>& pieces, const QRect& clip, bool spacing);
+    void drawPieces(int yTop, std::span<const Piece> pieces, const QRect& clip, bool spacing);
     void applyPenAndBrush();
 
     QPainter& p_;

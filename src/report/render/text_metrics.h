@@ -30,7 +30,7 @@ int fontPixelHeight(double points, double dpi);
 class TextMetrics {
 public:
     // Whole pixels of the text, with `charExtra` pixels after every character.
-    static int width(const CanvasFont& font, const QString& text, int charExtra = 0);
+    static int width(const CanvasFont& font, QStringView text, int charExtra = 0);
     // Unrounded advances of each character (UTF-16 code units; a surrogate pair's
     // advance is on its first unit, 0 on the second).
     static QList<double> advances(const CanvasFont& font, const QString& text);
@@ -38,6 +38,35 @@ public:
     static double ascent(const CanvasFont& font);
     // The QFont drawing and measuring use (mapped family, pixel size, no hinting).
     static QFont qfont(const CanvasFont& font);
+    // The same, made once per font and kept (drawing asks for it per text run).
+    static QFont drawingFont(const CanvasFont& font);
+};
+
+// The widths of the growing prefixes text[start..i] of one text, each exactly
+// what TextMetrics::width gives for that prefix, found in one pass: word wrap
+// asks for every prefix of a line.
+class PrefixWidths {
+public:
+    PrefixWidths(const CanvasFont& font, QStringView text, int charExtra);
+    ~PrefixWidths();
+    PrefixWidths(const PrefixWidths&) = delete;
+    PrefixWidths& operator=(const PrefixWidths&) = delete;
+
+    // The next prefixes start at `start`.
+    void restart(qsizetype start);
+    // Width of text[start..i] (0 when i lies before start); i never goes
+    // back between restarts.
+    int through(qsizetype i);
+
+private:
+    void fold(qsizetype upTo);
+    struct TextMetricsFont* font_;
+    QStringView text_;
+    int charExtra_;
+    qsizetype start_ = 0;
+    qsizetype next_ = 0;  // first unit not yet in sum_
+    double sum_ = 0;
+    int chars_ = 0;
 };
 
 }  // namespace lum
