@@ -5,6 +5,7 @@
 #include "app/login_loop.h"
 #include "app/main_form.h"
 #include "app/registory.h"
+#include "app/staff_list.h"
 #include "common/code_tables.h"
 #include "platform/db/facility_database.h"
 #include "platform/db/migrations.h"
@@ -188,16 +189,14 @@ bool TMainModule::RunLogin() {
 }
 
 void TMainModule::LoadStuff() {
-    QSqlQuery query =
-        RIHADatabase->prepare(QStringLiteral("SELECT CD, StuffName, KIGO FROM KaigoStuff ORDER BY CD"));
-    RIHADatabase->exec(query);
+    const std::vector<lum::StaffMember> staff = lum::ReadStaffList(*RIHADatabase);
     StuffCD.clear();
     StuffNames.clear();
     StuffKigo.clear();
-    while (query.next()) {
-        StuffCD.push_back(query.value(0).toInt());
-        StuffNames << query.value(1).toString();
-        StuffKigo << query.value(2).toString();
+    for (const lum::StaffMember& s : staff) {
+        StuffCD.push_back(s.code);
+        StuffNames << s.name;
+        StuffKigo << s.symbol;
     }
     StuffCount = static_cast<int>(StuffCD.size());
 }

@@ -7,6 +7,10 @@
 #include "clients/user_regist_form.h"
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
+#include "results/open_gym_dialog.h"
+#include "results/result_sheet_form.h"
+#include "results/results_edit_form.h"
+#include "results/results_menu_form.h"
 #include "schedule/schedule_data.h"
 
 namespace lum {
@@ -20,9 +24,13 @@ std::vector<StartupStep> startupWindows() {
         createStep<TMainModule>("TMainModule", MainModule),
         createStep<TUserSearchForm>("TUserSearchForm", UserSearchForm),
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
+        createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
         testStartupFlagStep(),
         progressStep(1, QStringLiteral("計画書の準備ができました。")),
         createStep<TScheduleData>("TScheduleData", ScheduleData),
+        createStep<TResultsEditForm>("TResultsEditForm", ResultsEditForm),
+        createStep<TResultsMenuForm>("TResultsMenuForm", ResultsMenuForm),
+        createStep<TResultSheetForm>("TResultSheetForm", ResultSheetForm),
         progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
         createStep<TCommentForm>("TCommentForm", CommentForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),
