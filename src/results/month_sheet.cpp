@@ -29,7 +29,7 @@ std::vector<MonthSheetRow> MonthSheetRows(const std::vector<ResultDayType>& entr
         client.DayType.fill(-1);
         std::set<QString> names;
         for (; it != entries.end() && it->CureNo == client.CureNo; ++it) {
-            names.insert(it->Name);
+            if (names.empty() || *names.rbegin() != it->Name) names.insert(it->Name);
             ++client.Count;
             const int day = it->CureDate.date().day();
             if (day >= 1 && day <= 31 && !ResultTypeMark(it->RihaType).isEmpty()) client.DayType[day - 1] = it->RihaType;

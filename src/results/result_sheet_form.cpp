@@ -9,6 +9,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
 #include "results/month_sheet.h"
+#include "results/month_sheet_model.h"
 #include "results/open_gym_dialog.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
@@ -24,7 +25,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 TResultSheetForm* ResultSheetForm = nullptr;
@@ -34,7 +35,7 @@ using lum::MsgKind;
 using lum::TDateTime;
 
 namespace {
-constexpr int kNumberWidth = 68;
+constexpr int kNumberWidth = 76;  // eight digits in the grid's font
 constexpr int kNameWidth = 128;
 constexpr int kDayWidth = 19;
 constexpr int kCountWidth = 55;
@@ -143,8 +144,10 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
                        kGridTop + kGridHeight + 10, 260);
     hint->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    StrGrid = new QTableWidget(kGridRows, kColumns, MainPanel);
+    StrGrid = new QTableView(MainPanel);
     StrGrid->setObjectName(QStringLiteral("StrGrid"));
+    StrGridModel = new lum::MonthSheetModel(this);
+    StrGrid->setModel(StrGridModel);
     StrGrid->setGeometry(kGridLeft, kGridTop, kGridWidth, kGridHeight);
     StrGrid->horizontalHeader()->hide();
     StrGrid->verticalHeader()->hide();
@@ -154,8 +157,10 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     StrGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StrGrid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     StrGrid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StrGrid->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: #8090c0; }"
-                                          "QTableWidget::item:selected { background: #3050a0; color: white; }"));
+    StrGrid->setTextElideMode(Qt::ElideNone);
+    StrGrid->setWordWrap(false);
+    StrGrid->setStyleSheet(QStringLiteral("QTableView { gridline-color: #8090c0; }"
+                                          "QTableView::item:selected { background: #3050a0; color: white; }"));
     StrGrid->setColumnWidth(0, kNumberWidth);
     StrGrid->setColumnWidth(1, kNameWidth);
     for (int c = 2; c <= 32; ++c) StrGrid->setColumnWidth(c, kDayWidth);
@@ -168,8 +173,8 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     connect(UserAddMenu, &QAction::triggered, this, &TResultSheetForm::UserAddButtonClick);
     connect(ReturnButton, &QToolButton::clicked, this, &QWidget::close);
     connect(CloseMenu, &QAction::triggered, this, &QWidget::close);
-    connect(StrGrid, &QTableWidget::cellDoubleClicked, this, [this](int row, int) {
-        StrGridDblClick(ClickedRow >= 0 ? ClickedRow : row);
+    connect(StrGrid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        StrGridDblClick(ClickedRow >= 0 ? ClickedRow : index.row());
     });
     // The copy of bookings and the CSV exchange come with their own windows.
     for (QAction* a : {ImportScheduleMenu, ImportExtDataMenu, ExportMenu}) a->setEnabled(false);
@@ -233,10 +238,7 @@ void TResultSheetForm::EnableUserAdd(bool on) {
     UserAddMenu->setEnabled(on);
 }
 
-void TResultSheetForm::ClearGrid() {
-    StrGrid->clearContents();
-    StrGrid->setRowCount(kGridRows);
-}
+void TResultSheetForm::ClearGrid() { StrGridModel->clear(); }
 
 void TResultSheetForm::OpenButtonClick() {
     TOpenGYMDialog& dialog = monthDialog();
@@ -276,31 +278,16 @@ void TResultSheetForm::LoadClients() {
     ClearGrid();
     Loaded = false;
     const lum::CureResultsStore store(lum::requireFacilityDatabase());
-    const std::vector<lum::MonthSheetRow> rows = lum::LoadMonthSheet(store, {FromDate, ToDate});
+    std::vector<lum::MonthSheetRow> rows = lum::LoadMonthSheet(store, {FromDate, ToDate});
     if (rows.empty()) return;
-    StrGrid->setRowCount(static_cast<int>(rows.size()));
-    auto put = [this](int row, int column, const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-        auto* item = new QTableWidgetItem(text);
-        item->setTextAlignment(align);
-        StrGrid->setItem(row, column, item);
-    };
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const lum::MonthSheetRow& row = rows[r];
-        put(r, 0, lum::CureNoText(row.CureNo));
-        put(r, 1, row.Name);
-        for (int d = 0; d < 31; ++d) {
-            if (row.DayType[d] >= 0) put(r, d + 2, lum::ResultTypeMark(row.DayType[d]), Qt::AlignCenter);
-        }
-        put(r, 33, lum::MonthSheetCountText(row.Count), Qt::AlignRight | Qt::AlignVCenter);
-    }
+    StrGridModel->setRows(std::move(rows));
     Loaded = true;
 }
 
 void TResultSheetForm::StrGridDblClick(int row) {
-    if (!Loaded || row < 0 || row >= StrGrid->rowCount()) return;
-    const QTableWidgetItem* item = StrGrid->item(row, 0);
+    if (!Loaded || row < 0 || row >= StrGridModel->rowCount()) return;
     bool ok = false;
-    const int cureNo = item ? item->text().trimmed().toInt(&ok) : 0;
+    const int cureNo = StrGridModel->text(row, 0).trimmed().toInt(&ok);
     if (!ok) return;
     OpenEntry(cureNo);
 }

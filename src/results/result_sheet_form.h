@@ -9,21 +9,23 @@
 
 #include <QWidget>
 
+namespace lum {
+class MonthSheetModel;
+}
+
 #include <array>
 
 class QAction;
 class QLabel;
 class QMenu;
 class QMenuBar;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 class TResultSheetForm : public QWidget {
     Q_OBJECT
 public:
     static constexpr int kToolBarHeight = 48;
-    static constexpr int kGridRows = 30;
-    static constexpr int kColumns = 34;
 
     explicit TResultSheetForm(QWidget* parent = nullptr);
 
@@ -52,7 +54,8 @@ public:
     std::array<QLabel*, 31> DayLabels;      // L1 .. L31
     std::array<QLabel*, 31> WeekdayLabels;  // w1 .. w31
     QLabel* LegendLabel;
-    QTableWidget* StrGrid;
+    QTableView* StrGrid;
+    lum::MonthSheetModel* StrGridModel;  // the grid's cells: StrGridModel->text(row, column)
 
     void OpenButtonClick();
     void UserAddButtonClick();

@@ -1,6 +1,7 @@
-// The client registration in the running application: its tile opens it
-// over the main window, it works on the data module's connection, and
-// closing it brings the main window back.
+// The tiles in the running application: the client registration opens over
+// the main window and works on the data module's connection; the results
+// menu opens over it and the results sheet over the menu; closing each
+// brings back the one before.
 #include "app/app_windows.h"
 #include "app/facility_fixture.h"
 #include "app/main_form.h"
@@ -9,11 +10,14 @@
 #include "app/startup_windows.h"
 #include "clients/user_regist_form.h"
 #include "clients/person_store.h"
+#include "results/result_sheet_form.h"
+#include "results/results_menu_form.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -56,6 +60,33 @@ TEST_P(ClientTileTest, TheTileOpensTheRegistrationOverTheMainWindow) {
 
     UserRegistForm->CloseBtn->click();
     EXPECT_FALSE(UserRegistForm->isVisible());
+    EXPECT_TRUE(MainForm->isVisible());
+}
+
+TEST_P(ClientTileTest, TheTileOpensTheMenuAndTheMenuTheSheet) {
+    lum::ScriptedDialogs d;
+    expectLogin(d, "3", "riha");
+    lum::AppWindows::setCurrent(&windows_);
+    ASSERT_TRUE(lum::startApplication(lum::startupWindows(), windows_));
+    ASSERT_NE(ResultsMenuForm, nullptr);
+    ASSERT_TRUE(MainForm->ResultsManagerBtn->isEnabled());
+
+    emit MainForm->ResultsManagerBtn->clicked();
+    ASSERT_TRUE(ResultsMenuForm->isVisible());
+    EXPECT_FALSE(MainForm->isVisible()) << "one screen at a time";
+    EXPECT_TRUE(ResultsMenuForm->Button3->isEnabled());
+    EXPECT_EQ(ResultsMenuForm->TreatmentBtn->text(), QStringLiteral("治療実績入力\n（個人）"));
+    EXPECT_FALSE(ResultsMenuForm->TreatmentBtn->isEnabled()) << "until the medical records are built";
+    EXPECT_FALSE(ResultsMenuForm->TreatmentDayBtn->isEnabled());
+
+    ResultsMenuForm->Button3->click();
+    ASSERT_TRUE(ResultSheetForm->isVisible());
+    EXPECT_FALSE(ResultsMenuForm->isVisible());
+    ResultSheetForm->ReturnButton->click();
+    EXPECT_FALSE(ResultSheetForm->isVisible());
+    EXPECT_TRUE(ResultsMenuForm->isVisible());
+    ResultsMenuForm->Button2->click();
+    EXPECT_FALSE(ResultsMenuForm->isVisible());
     EXPECT_TRUE(MainForm->isVisible());
 }
 

@@ -5,6 +5,7 @@
 #include <QDateTime>
 
 #include <cmath>
+#include <optional>
 
 namespace lum::db {
 namespace {
@@ -13,6 +14,36 @@ namespace {
 QDateTime wallClock(TDateTime value) {
     const qint64 seconds = std::llround(value.msecsOfDay() / 1000.0);
     return QDateTime(value.date(), QTime(0, 0), Qt::UTC).addSecs(seconds);
+}
+
+// The stored form "YYYY-MM-DD HH:MM:SS" read digit by digit: lists read
+// thousands of dates, and the format parsers cost microseconds each. Anything
+// else (or an impossible date) is left to the general reader.
+std::optional<TDateTime> storedFormValue(const QString& text) {
+    if (text.size() != 19 || text[4] != u'-' || text[7] != u'-' || text[10] != u' ' || text[13] != u':' ||
+        text[16] != u':') {
+        return std::nullopt;
+    }
+    auto number = [&text](int at, int digits) {
+        int n = 0;
+        for (int i = at; i < at + digits; ++i) {
+            const char16_t c = text[i].unicode();
+            if (c < u'0' || c > u'9') return -1;
+            n = n * 10 + (c - u'0');
+        }
+        return n;
+    };
+    const int year = number(0, 4), month = number(5, 2), day = number(8, 2);
+    const int hour = number(11, 2), minute = number(14, 2), second = number(17, 2);
+    if (year < 0 || month < 0 || day < 0 || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
+        second > 59 || !QDate::isValid(year, month, day)) {
+        return std::nullopt;
+    }
+    // As TDateTime::fromDateTime counts: before the epoch the day counts down
+    // while the time still counts up.
+    const double days = TDateTime::fromDate(QDate(year, month, day)).value();
+    const double frac = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
+    return TDateTime(days < 0 ? days - frac : days + frac);
 }
 
 }  // namespace
@@ -32,6 +63,7 @@ TDateTime readDate(const QVariant& stored) {
     // Date and time are read apart: a local-time QDateTime could fall into a
     // daylight-saving gap and move.
     const QString text = stored.toString().trimmed();
+    if (const auto value = storedFormValue(text)) return *value;
     const QDate day = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
     QTime time(0, 0);
     if (text.size() > 10) {
