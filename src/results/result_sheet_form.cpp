@@ -23,6 +23,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTableView>
@@ -166,6 +167,7 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     for (int c = 2; c <= 32; ++c) StrGrid->setColumnWidth(c, kDayWidth);
     StrGrid->setColumnWidth(33, kCountWidth);
     StrGrid->viewport()->installEventFilter(this);
+    StrGrid->installEventFilter(this);
 
     connect(OpenButton, &QToolButton::clicked, this, &TResultSheetForm::OpenButtonClick);
     connect(OpenMenu, &QAction::triggered, this, &TResultSheetForm::OpenButtonClick);
@@ -216,6 +218,14 @@ void TResultSheetForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TResultSheetForm::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a client row opens it, as a double click does.
+    if (watched == StrGrid && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            StrGridDblClick(StrGrid->currentIndex().row());
+            return true;
+        }
+    }
     if (watched == StrGrid->viewport() && event->type() == QEvent::MouseButtonRelease) {
         ClickedRow = StrGrid->rowAt(static_cast<QMouseEvent*>(event)->position().toPoint().y());
     }

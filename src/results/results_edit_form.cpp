@@ -584,9 +584,11 @@ void TResultsEditForm::WorkingAddButtonClick() {
         day = TDateTime::fromDate(lum::today());
     }
     lum::db::Database& db = lum::requireFacilityDatabase();
+    qint64 added = 0;
     try {
         lum::db::Transaction tx(db);
-        lum::CureResultsStore(db).insert(lum::NewHandEnteredResult(person_, day, TDateTime::fromDateTime(lum::now())));
+        added = lum::CureResultsStore(db).insert(
+            lum::NewHandEnteredResult(person_, day, TDateTime::fromDateTime(lum::now())));
         tx.commit();
     } catch (const lum::db::TransactionStartError& e) {
         lum::message(MsgKind::Error, QStringLiteral("System Error サーバーの登録開始に失敗しました。\n") + e.text(),
@@ -596,7 +598,14 @@ void TResultsEditForm::WorkingAddButtonClick() {
         lum::message(MsgKind::Error, kWriteFailed + u'\n' + e.text(), MsgButton::Ok, this);
         return;
     }
-    Reload(QStringLiteral("スケジュールの表示に失敗しました。"), MsgButton::Ok);
+    if (!Reload(QStringLiteral("スケジュールの表示に失敗しました。"), MsgButton::Ok)) return;
+    // The new day becomes the current row, in sight.
+    for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
+        if (rows_[r].ResultNo == added) {
+            DBGrid1->setCurrentCell(r, DateColumn);
+            DBGrid1->scrollTo(DBGrid1->model()->index(r, DateColumn));
+        }
+    }
 }
 
 void TResultsEditForm::DeleteButtonClick() {

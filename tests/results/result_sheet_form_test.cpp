@@ -214,6 +214,15 @@ TEST_P(ResultSheetTest, TheEntryOpensModallyAndTheSheetShowsWhatItAdded) {
     QTest::mouseClick(s().StrGrid->viewport(), Qt::LeftButton, {}, first.center());
     QTest::mouseDClick(s().StrGrid->viewport(), Qt::LeftButton, {}, first.center());
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    // Enter on a row does the same.
+    d.expectModal(QStringLiteral("ResultsEditForm"), [this](QDialog& dialog) {
+        EXPECT_EQ(static_cast<TResultsEditForm&>(dialog).CureNo, b_.CureNo);
+        return int(QDialog::Rejected);
+    });
+    s().StrGrid->setFocus();
+    s().StrGrid->setCurrentIndex(s().StrGrid->model()->index(1, 0));
+    QTest::keyClick(s().StrGrid, Qt::Key_Return);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
 
     // The import and export wait for the copy of bookings and the CSV exchange.
     EXPECT_FALSE(s().ImportButton->isEnabled());

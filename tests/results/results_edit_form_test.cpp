@@ -124,6 +124,7 @@ TEST_P(ResultsEditFormTest, AddingDaysWritesTheClientsSnapshotOnceAPress) {
         EXPECT_EQ(r.ROOM_NO, QStringLiteral("201号室"));
     }
     ASSERT_EQ(f().DBGrid1->rowCount(), 3);
+    EXPECT_EQ(f().DBGrid1->currentRow(), 2) << "the day just added";
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::DateColumn)->text(), QStringLiteral("令和06/05/10(金)"));
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::TypeColumn)->text(), QStringLiteral("入所"));
 }
