@@ -8,6 +8,16 @@
 #include <stdexcept>
 
 namespace lum::record {
+namespace {
+
+// A field's text as shown. A lead byte whose trail byte would lie past the
+// field (a damaged length, or a text cut by another program) is dropped
+// rather than shown as a replacement character.
+QString decodeStored(QByteArrayView bytes) {
+    return fromStoredLineBreaks(cp932::decode(cp932::cutBytes(bytes, bytes.size())));
+}
+
+}  // namespace
 
 QString toStoredLineBreaks(QStringView text) {
     QString out;
@@ -52,7 +62,10 @@ QByteArray encodeText(QStringView text, qsizetype maxBytes) {
         }
         bytes = cp932::encode(kept).value_or(QByteArray());
     }
-    return cp932::cutBytes(*bytes, maxBytes);
+    QByteArray cut = cp932::cutBytes(*bytes, maxBytes);
+    // A CR LF is one line break: never keep its CR alone.
+    if (cut.size() < bytes->size() && cut.endsWith('\r')) cut.chop(1);
+    return cut;
 }
 
 char* Writer::at(qsizetype offset, qsizetype width) {
@@ -109,14 +122,14 @@ bool Reader::flag(qsizetype offset) const { return *at(offset, 1) != 0; }
 QString Reader::shortString(qsizetype offset, int capacity) const {
     const char* p = at(offset, capacity + 1);
     const int length = std::min<int>(static_cast<unsigned char>(p[0]), capacity);
-    return fromStoredLineBreaks(cp932::decode(QByteArrayView(p + 1, length)));
+    return decodeStored(QByteArrayView(p + 1, length));
 }
 
 QString Reader::zeroText(qsizetype offset, int area) const {
     const char* p = at(offset, area);
     const void* zero = std::memchr(p, 0, static_cast<size_t>(area));
     const qsizetype length = zero ? static_cast<const char*>(zero) - p : area;
-    return fromStoredLineBreaks(cp932::decode(QByteArrayView(p, length)));
+    return decodeStored(QByteArrayView(p, length));
 }
 
 }  // namespace lum::record

@@ -11,7 +11,8 @@
 // Texts are QString with "\n" line breaks in memory and CR LF when stored, so
 // a limit is counted on the stored form (storedLength). Reading never goes
 // past a field: a length byte above the capacity is clamped, an area without
-// a zero byte is read to its end.
+// a zero byte is read to its end, and a lead byte left without its trail byte
+// at a text's end is dropped.
 #include "common/datetime.h"
 
 #include <QByteArray>
@@ -69,7 +70,8 @@ private:
     QByteArrayView bytes_;
 };
 
-// The stored bytes of a text, cut to maxBytes on a character boundary.
+// The stored bytes of a text, cut to maxBytes on a character boundary (a
+// CR LF is never cut in two).
 QByteArray encodeText(QStringView text, qsizetype maxBytes);
 
 }  // namespace lum::record

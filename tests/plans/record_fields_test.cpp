@@ -75,6 +75,9 @@ TEST(RecordFields, OverlongTextsAreCutOnACharacterBoundary) {
     EXPECT_EQ(w.bytes()[0], 5);
     EXPECT_EQ(r.zeroText(6, 4), QStringLiteral("あ"));
     EXPECT_EQ(w.bytes()[9], 0);
+    // A cut between CR and LF keeps neither.
+    EXPECT_EQ(encodeText(QStringLiteral("ab\ncd"), 3), QByteArray("ab"));
+    EXPECT_EQ(encodeText(QStringLiteral("ab\ncd"), 4), QByteArray("ab\r\n"));
 }
 
 TEST(RecordFields, DamagedFieldsNeverReadPastThemselves) {
@@ -85,6 +88,11 @@ TEST(RecordFields, DamagedFieldsNeverReadPastThemselves) {
     EXPECT_EQ(r.zeroText(7, 3), QStringLiteral("xyz"));
     EXPECT_THROW(r.int32(8), std::out_of_range);
     EXPECT_THROW(r.shortString(8, 5), std::out_of_range);
+    // A lead byte without its trail byte at the end of a text is dropped:
+    // "aあ" with its last byte lost, in a short string and in an area.
+    const QByteArray lone = hex("02 61 82") + hex("61 82 a0 82");
+    EXPECT_EQ(Reader(lone).shortString(0, 2), QStringLiteral("a"));
+    EXPECT_EQ(Reader(lone).zeroText(3, 4), QStringLiteral("aあ"));
     // A date that is no number reads as no date.
     Writer w(8);
     w.int32(0, -1);
