@@ -1,0 +1,22 @@
+#pragma once
+// The scroll box that carries a document's paper sheet: the mouse wheel moves
+// it 32 pixels a notch wherever the pointer is on the sheet, and a resize
+// centres the sheet horizontally (scrolling back to the top where the
+// document asks for it).
+#include <QScrollArea>
+
+class TSheetScrollBox : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit TSheetScrollBox(QWidget* parent = nullptr);
+
+    static constexpr int WheelStep = 32;
+    bool ScrollToTopOnResize = false;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int wheelRest_ = 0;  // eighths of a degree not yet a whole notch
+};

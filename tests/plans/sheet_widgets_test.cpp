@@ -1,0 +1,102 @@
+// The paper sheet's small widgets: the 有/無 marker pair holds its choice
+// itself (never read from which marker is visible), answers mouse and keys;
+// the sheet's scroll box moves 32 pixels a notch and centres the sheet.
+#include "plans/marker_pair.h"
+#include "plans/sheet_scroll_box.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Choice = TMarkerPair::Choice;
+
+TMarkerPair* makePair(QWidget* parent) {
+    return new TMarkerPair({"TankiAri", "TankiNasi", "TankiShapeAri", "TankiShapeNasi"}, QStringLiteral("有"),
+                           QStringLiteral("無"), parent);
+}
+
+TEST(MarkerPair, TheChoiceIsHeldByThePairAndShownByOneMarker) {
+    QWidget window;  // never shown: every child reports itself invisible
+    TMarkerPair* pair = makePair(&window);
+    QSignalSpy clicks(pair, &TMarkerPair::clicked);
+    EXPECT_EQ(pair->choice(), Choice::None);
+    EXPECT_TRUE(pair->YesShape->isHidden());
+    EXPECT_TRUE(pair->NoShape->isHidden());
+
+    pair->setYes(true);
+    EXPECT_TRUE(pair->isYes());
+    EXPECT_FALSE(pair->YesShape->isHidden());
+    EXPECT_TRUE(pair->NoShape->isHidden());
+    EXPECT_EQ(clicks.count(), 0);  // set by the window, not chosen by the user
+
+    QTest::mouseClick(pair->NoLabel, Qt::LeftButton);
+    EXPECT_EQ(pair->choice(), Choice::No);
+    EXPECT_TRUE(pair->YesShape->isHidden());
+    EXPECT_FALSE(pair->NoShape->isHidden());
+    ASSERT_EQ(clicks.count(), 1);
+    EXPECT_FALSE(clicks.at(0).at(0).toBool());
+
+    EXPECT_EQ(window.findChild<QWidget*>("TankiShapeAri"), pair->YesShape);
+    EXPECT_EQ(window.findChild<QWidget*>("TankiNasi"), pair->NoLabel);
+}
+
+TEST(MarkerPair, SpaceOrEnterOnAFocusedCaptionChoosesIt) {
+    QWidget window;
+    TMarkerPair* pair = makePair(&window);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QSignalSpy clicks(pair, &TMarkerPair::clicked);
+    pair->YesLabel->setFocus();
+    QTest::keyClick(pair->YesLabel, Qt::Key_Space);
+    EXPECT_TRUE(pair->isYes());
+    QTest::keyClick(pair->YesLabel, Qt::Key_Tab);
+    EXPECT_TRUE(pair->NoLabel->hasFocus());
+    QTest::keyClick(pair->NoLabel, Qt::Key_Return);
+    EXPECT_EQ(pair->choice(), Choice::No);
+    EXPECT_EQ(clicks.count(), 2);
+}
+
+void wheel(TSheetScrollBox& box, int delta) {
+    const QPointF at(10, 10);
+    QWheelEvent e(at, box.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                  Qt::NoScrollPhase, false);
+    QApplication::sendEvent(box.viewport(), &e);
+}
+
+TEST(SheetScrollBox, TheWheelMoves32PixelsANotchAndAResizeCentresTheSheet) {
+    TSheetScrollBox box;
+    auto* sheet = new QWidget;
+    sheet->setFixedSize(800, 2000);
+    box.setWidget(sheet);
+    box.resize(400, 300);
+    box.show();
+    QScrollBar* down = box.verticalScrollBar();
+    wheel(box, -120);
+    EXPECT_EQ(down->value(), 32);
+    wheel(box, -60);  // half a notch from a touch pad waits for the other half
+    EXPECT_EQ(down->value(), 32);
+    wheel(box, -60);
+    EXPECT_EQ(down->value(), 64);
+    wheel(box, 240);
+    EXPECT_EQ(down->value(), 0);
+
+    // Narrower than the sheet: its middle shows; the scroll position down stays.
+    down->setValue(100);
+    box.resize(500, 300);
+    QScrollBar* across = box.horizontalScrollBar();
+    EXPECT_EQ(across->value(), across->maximum() / 2);
+    EXPECT_EQ(down->value(), 100);
+    box.ScrollToTopOnResize = true;
+    box.resize(1000, 300);
+    EXPECT_EQ(down->value(), 0);
+    // Wider than the sheet: centred.
+    EXPECT_EQ(sheet->x(), (box.viewport()->width() - 800) / 2);
+}
+
+}  // namespace
