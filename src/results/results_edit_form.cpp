@@ -15,7 +15,6 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -662,11 +661,12 @@ void TResultsEditForm::SaveClick() {
     lum::message(MsgKind::Information, QStringLiteral("保存しました。"), MsgButton::Ok, this);
 }
 
-void TResultsEditForm::closeEvent(QCloseEvent* event) {
-    // An edit still open in the grid is written before the window goes.
-    if (QWidget* editor = DBGrid1->focusWidget(); editor && editor != DBGrid1 && DBGrid1->isAncestorOf(editor)) {
-        DBGrid1->setFocus();
+void TResultsEditForm::done(int result) {
+    // A start time or minutes still being typed in the grid are written
+    // before the window goes, whichever way it closes (戻る, Esc, the close box).
+    if (QWidget* editor = DBGrid1->indexWidget(DBGrid1->currentIndex())) {
+        emit DBGrid1->itemDelegate()->commitData(editor);
     }
     HideEditors();
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }

@@ -80,7 +80,11 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+
+public:
+    void done(int result) override;
+
+protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -154,6 +154,14 @@ TEST_P(ResultsEditFormTest, EveryEditIsWrittenAtOnceAndSaveBringsTheCodeInLineWi
     focusCell(0, TResultsEditForm::CommentColumn);
     ASSERT_TRUE(f().ResultCommentBox->isVisible());
     EXPECT_EQ(f().ResultCommentBox->count(), 1) << "the stock phrases of ResultEdit";
+    // A double click on the box edits the list; the box shows the new list after.
+    d.expectModal(QStringLiteral("CommentForm"), [this](QDialog&) {
+        lum::CommentStore(db()).append(QStringLiteral("ResultEdit"), 0, QStringLiteral("嚥下訓練"), ymd(2024, 5, 2));
+        return int(QDialog::Accepted);
+    });
+    QTest::mouseDClick(f().ResultCommentBox->lineEdit(), Qt::LeftButton);
+    EXPECT_EQ(f().ResultCommentBox->count(), 2);
+    EXPECT_EQ(f().ResultCommentBox->currentText(), QString()) << "what the box showed stays";
     f().ResultCommentBox->lineEdit()->insert(QStringLiteral("歩行"));  // as an input method commits it
     focusCell(0, TResultsEditForm::StaffColumn);
     ASSERT_TRUE(f().DBLookupComboBox1->isVisible());
@@ -178,11 +186,21 @@ TEST_P(ResultsEditFormTest, EveryEditIsWrittenAtOnceAndSaveBringsTheCodeInLineWi
     f().Button3->click();
     EXPECT_EQ(store().find(no)->KubunCode, 2) << "from the 通所 flags only";
 
+    // Minutes still being typed when the window closes are written.
+    focusCell(0, TResultsEditForm::MinuteColumn);
+    f().DBGrid1->editItem(f().DBGrid1->item(0, TResultsEditForm::MinuteColumn));
+    auto* editor = qobject_cast<QLineEdit*>(f().DBGrid1->indexWidget(f().DBGrid1->currentIndex()));
+    ASSERT_NE(editor, nullptr);
+    editor->setText(QStringLiteral("45"));
+    QTest::keyClick(f().DBGrid1->window(), Qt::Key_Escape);
+    EXPECT_FALSE(f().isVisible());
+    EXPECT_EQ(store().find(no)->RMinute, 45);
+
     reopen();
     ASSERT_EQ(f().DBGrid1->rowCount(), 1);
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::TypeColumn)->text(), QStringLiteral("通所リハビリ"));
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::StartColumn)->text(), QStringLiteral("09:05"));
-    EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::MinuteColumn)->text(), QStringLiteral("35"));
+    EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::MinuteColumn)->text(), QStringLiteral("45"));
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::FirstFlagColumn + 9)->data(Qt::CheckStateRole).toInt(), Qt::Checked);
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::CommentColumn)->text(), QStringLiteral("歩行"));
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::StaffColumn)->text(), QStringLiteral("佐藤 花子"));
