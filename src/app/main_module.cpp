@@ -1,6 +1,7 @@
 #include "app/main_module.h"
 
 #include "app/dbseting.h"
+#include "app/link_connection.h"
 #include "app/login_form.h"
 #include "app/login_loop.h"
 #include "app/main_form.h"
@@ -12,6 +13,7 @@
 #include "platform/error_handler.h"
 #include "platform/ui/dialogs.h"
 
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -46,13 +48,27 @@ void closeLink(QSqlDatabase& link) {
     QSqlDatabase::removeDatabase(name);
 }
 
-// Opens a link through the ODBC driver; false when it could not.
-bool openLink(QSqlDatabase& link, const QString& name, const QString& connection, const QString& user,
-              const QString& password) {
+// Opens a link through the ODBC driver; empty when it opened, else why not.
+QString openLink(QSqlDatabase& link, const QString& name, int mode, const TMainModule::LinkValues& values) {
+    if (mode == lum::AccessLink) {
+        // The SQLite ODBC driver creates a file it cannot find; a link must
+        // never make a database where the other system keeps none.
+        const QString file = lum::linkFilePath(values.connection);
+        if (!file.isEmpty() && !QFileInfo(file).isFile()) {
+            return QStringLiteral("データベースファイルがありません: %1").arg(file);
+        }
+    }
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QODBC"))) return QStringLiteral("ODBC driver missing");
     link = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), name);
-    link.setDatabaseName(connection);
-    return link.open(user, password);
+    link.setDatabaseName(values.connection);
+    link.setConnectOptions(lum::linkConnectOptions());
+    if (link.open(values.user, values.password)) return {};
+    QString why = link.lastError().text();
+    if (why.trimmed().isEmpty()) why = QStringLiteral("ODBC connection failed");
+    return why;
 }
+
+const char* linkKind(int mode) { return mode == lum::TavelundLink ? "TavelundConnection" : "AccessConnection"; }
 
 }  // namespace
 
@@ -61,8 +77,7 @@ TMainModule::TMainModule(QObject* parent) : QObject(parent) { setObjectName(QStr
 TMainModule::~TMainModule() {
     if (RIHADatabase && lum::facilityDatabase() == RIHADatabase.get()) lum::setFacilityDatabase(nullptr);
     RIHADatabase.reset();
-    closeLink(TavelundConnection);
-    closeLink(AccessConnection);
+    CloseLinks();
 }
 
 void TMainModule::FormCreate() {
@@ -113,29 +128,69 @@ bool TMainModule::Connect() {
 }
 
 void TMainModule::OpenLink() {
-    const TRegistory* settings = MainForm ? MainForm->Registory.get() : nullptr;
-    if (!settings) return;
+    if (!MainForm || !MainForm->Registory) return;
     // A link that cannot be opened is reported and closed; start-up goes on.
-    switch (settings->ServFlg) {
-    case 1:
-        if (!TavelundConnection.isOpen() &&
-            !openLink(TavelundConnection, linkName(this, "TavelundConnection"), settings->Tavelund, settings->ID,
-                      settings->Password)) {
-            showError(kTavelundFailed);
-            closeLink(TavelundConnection);
-        }
+    switch (MainForm->Registory->ServFlg) {
+    case lum::TavelundLink:
+        if (!TavelundConnection.isOpen() && !EnsureLink(lum::TavelundLink).isEmpty()) showError(kTavelundFailed);
         break;
-    case 2:
-        if (!AccessConnection.isOpen() &&
-            !openLink(AccessConnection, linkName(this, "AccessConnection"), settings->MDBConnection, QString(),
-                      QString())) {
-            showError(kAccessFailed);
-            closeLink(AccessConnection);
-        }
+    case lum::AccessLink:
+        if (!AccessConnection.isOpen() && !EnsureLink(lum::AccessLink).isEmpty()) showError(kAccessFailed);
         break;
     default:
         break;
     }
+}
+
+TMainModule::LinkValues TMainModule::SettingsLinkValues(int mode) {
+    const TRegistory* settings = MainForm ? MainForm->Registory.get() : nullptr;
+    if (!settings) return {};
+    if (mode == lum::TavelundLink) return {settings->Tavelund, settings->ID, settings->Password};
+    if (mode == lum::AccessLink) return {settings->MDBConnection, QString(), QString()};
+    return {};
+}
+
+QSqlDatabase* TMainModule::Link(int mode) {
+    if (mode == lum::TavelundLink) return &TavelundConnection;
+    if (mode == lum::AccessLink) return &AccessConnection;
+    return nullptr;
+}
+
+QString TMainModule::OpenLinkWith(int mode, const LinkValues& values) {
+    QSqlDatabase* link = Link(mode);
+    if (!link) return QStringLiteral("no link mode %1").arg(mode);
+    closeLink(*link);
+    const QString why = openLink(*link, linkName(this, linkKind(mode)), mode, values);
+    if (!why.isEmpty()) {
+        qWarning("Link %d not opened: %s", mode, qPrintable(why));
+        closeLink(*link);
+    }
+    return why;
+}
+
+QString TMainModule::EnsureLink(int mode) {
+    QSqlDatabase* link = Link(mode);
+    if (link && link->isOpen()) return {};
+    return OpenLinkWith(mode, SettingsLinkValues(mode));
+}
+
+void TMainModule::CloseLink(int mode) {
+    if (QSqlDatabase* link = Link(mode)) closeLink(*link);
+}
+
+void TMainModule::CloseLinks() {
+    closeLink(TavelundConnection);
+    closeLink(AccessConnection);
+}
+
+QString TMainModule::WithTestLink(int mode, const LinkValues& values,
+                                  const std::function<QString(QSqlDatabase&)>& use) {
+    if (mode != lum::TavelundLink && mode != lum::AccessLink) return QStringLiteral("no link mode %1").arg(mode);
+    QSqlDatabase test;
+    QString why = openLink(test, linkName(this, "TestConnection"), mode, values);
+    if (why.isEmpty() && use) why = use(test);
+    closeLink(test);
+    return why;
 }
 
 bool TMainModule::ReadTables() {

@@ -11,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -34,9 +35,33 @@ public:
     std::unique_ptr<lum::db::Database> RIHADatabase;
     // The other care system: link mode 1 (its database server) and 2 (its
     // database file), both through the ODBC driver. Open only when the link
-    // settings ask for them and the open succeeded.
+    // settings ask for them and the open succeeded. Only this module opens
+    // and closes them, always read-only and with a login timeout.
     QSqlDatabase TavelundConnection;
     QSqlDatabase AccessConnection;
+
+    // What a link is opened with.
+    struct LinkValues {
+        QString connection;
+        QString user;
+        QString password;
+    };
+    // The values the settings hold for link mode 1 or 2.
+    static LinkValues SettingsLinkValues(int mode);
+    // The connection of link mode 1 or 2 (null for another mode).
+    QSqlDatabase* Link(int mode);
+    // Opens link mode 1 or 2 with these values, closing it first. Empty when
+    // it opened, else why not. A file link must name a file that exists: the
+    // drivers would create a missing one.
+    QString OpenLinkWith(int mode, const LinkValues& values);
+    // Opens the link of the mode from the settings unless it is open already.
+    QString EnsureLink(int mode);
+    void CloseLink(int mode);
+    void CloseLinks();
+    // A connection test: opens a connection of its own with the values, hands
+    // it to `use` and closes it again; the open links are not touched. Gives
+    // why the open failed, else what `use` gives (empty: all well).
+    QString WithTestLink(int mode, const LinkValues& values, const std::function<QString(QSqlDatabase&)>& use);
 
     // The staff list in CD order; a staff combo box index is an index here.
     int StuffCount = 0;

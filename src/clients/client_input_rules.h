@@ -5,6 +5,7 @@
 // the message to show, or an empty text when the input is fine.
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 #include "common/input_limits.h"
 
@@ -20,5 +21,15 @@ QString checkNameInput(QStringView text);
 QString checkKanaInput(QStringView text);
 // A number typed for a search: at most 10 bytes, not empty.
 QString checkNumberInput(QStringView text);
+
+// The linked system's number typed into a picker's "No検索": not empty, a
+// whole number in half-width digits (ASCII blanks around it allowed), not
+// negative. A number too large for any client number is still a number: it
+// finds nobody.
+struct LinkedNumberInput {
+    QString message;  // empty when the input is fine
+    qint64 number = 0;
+};
+LinkedNumberInput checkLinkedNumberInput(QStringView text);
 
 }  // namespace lum
