@@ -4,6 +4,7 @@
 #include "app/registory.h"
 #include "clients/person_validation.h"
 #include "clients/client_input_rules.h"
+#include "clients/linked_user_form.h"
 #include "common/code_tables.h"
 #include "widgets/combo_helpers.h"
 #include "widgets/comment_form.h"
@@ -738,8 +739,33 @@ void TUserRegistForm::DeleteClick() {
 }
 
 void TUserRegistForm::ImportClick() {
-    // The pickers of the linked system are not part of this build yet.
-    lum::message(MsgKind::Information, QStringLiteral("データ取り込みの設定がありません。"), MsgButton::Ok, this);
+    const int mode = MainForm && MainForm->Registory ? MainForm->Registory->ServFlg : 0;
+    TLinkedUserForm* picker = lum::linkedUserForm(mode);
+    if (!picker) {
+        lum::message(MsgKind::Information, QStringLiteral("データ取り込みの設定がありません。"), MsgButton::Ok, this);
+        return;
+    }
+    if (lum::runModal(*picker) != QDialog::Accepted || !picker->PickedClient) return;
+    // Nothing loaded yet: the imported client is a new one.
+    if (Mode == 2) NewClick();
+    // The picked row, whole; nothing is written and no stored client is
+    // looked up: 保存 stores what the window shows, on the row it has open.
+    // A value the other system does not hold arrives empty, so 保存 asks for it.
+    const lum::LinkedClient& c = *picker->PickedClient;
+    RegistName->setText(c.Jname);
+    RegistKanaName->setText(c.Kname);
+    TavelundUserNoEdit->setText(c.Sid ? QString::number(*c.Sid) : QString());
+    SexBox->setCurrentIndex(lum::linkedSexIndex(c));
+    dateFields_[0]->setDate(c.Birth);  // the empty date clears the field
+    UbinNo->setText(c.Mail);
+    Address->setText(c.Add);
+    TelNo->setText(c.Tel);
+    FaxNo->setText(c.Fax);
+    for (QLineEdit* e : {RegistName, RegistKanaName, TavelundUserNoEdit, BirthDay, UbinNo, Address, TelNo, FaxNo}) {
+        e->setModified(true);
+    }
+    Dirty = true;
+    QApplication::processEvents();
 }
 
 void TUserRegistForm::EditComments(int code) {
