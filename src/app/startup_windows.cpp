@@ -4,6 +4,8 @@
 #include "app/main_form.h"
 #include "app/main_module.h"
 #include "app/system_menu_form.h"
+#include "clients/linked_user_form.h"
+#include "clients/tavelund_form.h"
 #include "clients/user_regist_form.h"
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
@@ -36,6 +38,9 @@ std::vector<StartupStep> startupWindows() {
         createStep<TStringsForm>("TStringsForm", StringsForm),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
         createStep<TUserRegistForm>("TUserRegistForm", UserRegistForm),
+        createStep<TTavelundForm>("TTavelundForm", TavelundForm),
+        createStep<TTavelundUserForm>("TTavelundUserForm", TavelundUserForm),
+        createStep<TAccessUserForm>("TAccessUserForm", AccessUserForm),
     };
 }
 

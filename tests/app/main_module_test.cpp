@@ -5,6 +5,10 @@
 #include "app/main_module.h"
 #include "platform/db/facility_database.h"
 #include "facility_fixture.h"
+#include "support/linked_source_fixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gmock/gmock.h>
 #include <memory>
@@ -200,6 +204,32 @@ TEST_P(MainModuleTest, AFailedLinkIsReportedAndStartUpGoesOn) {
         EXPECT_FALSE(m.TavelundConnection.isOpen());
         EXPECT_FALSE(m.AccessConnection.isOpen());
         module_.reset();
+        login_.reset();
+        main_.reset();
+    }
+}
+
+TEST_P(MainModuleTest, TheStartUpLinkOpensTheSettingsFileButNeverCreatesOne) {
+    LUM_REQUIRE_LINK_SOURCE(!lum::test::sqliteOdbcDriver().isEmpty(),
+                            QStringLiteral("the SQLite ODBC driver is not installed"));
+    QTemporaryDir dir;
+    const QString good = dir.filePath(QStringLiteral("kaigo.mdb"));
+    lum::test::writeLinkedFile(good, {});
+    const QString missing = dir.filePath(QStringLiteral("gone.mdb"));
+    for (const QString& file : {good, missing}) {
+        SCOPED_TRACE(file.toStdString());
+        setLinkMode(2, lum::test::sqliteOdbcString(file));
+        lum::ScriptedDialogs d;
+        if (file == missing) {
+            d.expect(lum::MsgKind::Error, QStringLiteral("System Open Error\nシステムを終了します。"), lum::MsgButton::Yes);
+        }
+        expectLogin(d, "3", "riha");
+        const TMainModule& m = create();
+        EXPECT_EQ(main_->StartupOK, 1);
+        EXPECT_EQ(m.AccessConnection.isOpen(), file == good);
+        EXPECT_FALSE(m.TavelundConnection.isOpen());
+        module_.reset();
+        EXPECT_FALSE(QFile::exists(missing));
         login_.reset();
         main_.reset();
     }

@@ -36,7 +36,7 @@ protected:
 TEST_F(SystemMenuTest, HidesTheMainWindowWhileShown) {
     menu_->show();
     EXPECT_FALSE(main_->isVisible());
-    EXPECT_FALSE(menu_->Panel1->isEnabled()) << "the link settings are not part of this build";
+    EXPECT_FALSE(menu_->Panel1->isEnabled()) << "no link settings window in this test";
     menu_->Button2->click();
     EXPECT_FALSE(menu_->isVisible());
     EXPECT_TRUE(main_->isVisible());
