@@ -20,6 +20,9 @@ echo "First run: preparing the database $db"
 "$tool" init --connection "Provider=SQLite;Data Source=$db"
 if [ "$new_db" = 1 ]; then
   "$tool" demo
+  # A demo source of the other care system, for 他システムデータ取り込み and インポート.
+  link="$data/tavelund-demo.db"
+  [ -e "$link" ] || "$tool" demo-link --file "$link" || true
 else
   echo "The database already existed: it was brought up to date and kept as it is (no demo data)."
 fi

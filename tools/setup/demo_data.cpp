@@ -5,6 +5,7 @@
 #include "common/db/sql_date.h"
 #include "common/category_flags.h"
 #include "common/kubun.h"
+#include "demo_names.h"
 #include "facility_admin.h"
 #include "results/cure_results_store.h"
 #include "widgets/comment_store.h"
@@ -21,53 +22,8 @@ namespace {
 
 using db::bindDate;
 
-// A small generator of our own: std's distributions differ between libraries.
-class DemoRandom {
-public:
-    explicit DemoRandom(std::uint64_t seed) : state_(seed) {}
-    std::uint64_t next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
-    }
-    int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
-    int between(int lo, int hi) { return lo + below(hi - lo + 1); }
-    bool chance(int percent) { return below(100) < percent; }
-    template <typename T>
-    void shuffle(std::vector<T>& v) {
-        for (int i = static_cast<int>(v.size()) - 1; i > 0; --i) std::swap(v[i], v[below(i + 1)]);
-    }
-
-private:
-    std::uint64_t state_;
-};
-
 constexpr std::uint64_t kSeed = 20240501;
 
-struct NamePart {
-    const char16_t* kanji;
-    const char16_t* kana;  // half-width katakana
-};
-
-constexpr NamePart kFamilies[] = {
-    {u"佐藤", u"ｻﾄｳ"},     {u"鈴木", u"ｽｽﾞｷ"},   {u"高橋", u"ﾀｶﾊｼ"},   {u"田中", u"ﾀﾅｶ"},     {u"伊藤", u"ｲﾄｳ"},
-    {u"渡辺", u"ﾜﾀﾅﾍﾞ"},   {u"山本", u"ﾔﾏﾓﾄ"},   {u"中村", u"ﾅｶﾑﾗ"},   {u"小林", u"ｺﾊﾞﾔｼ"},   {u"加藤", u"ｶﾄｳ"},
-    {u"吉田", u"ﾖｼﾀﾞ"},    {u"山田", u"ﾔﾏﾀﾞ"},   {u"佐々木", u"ｻｻｷ"},  {u"山口", u"ﾔﾏｸﾞﾁ"},   {u"松本", u"ﾏﾂﾓﾄ"},
-    {u"井上", u"ｲﾉｳｴ"},    {u"木村", u"ｷﾑﾗ"},    {u"林", u"ﾊﾔｼ"},      {u"斎藤", u"ｻｲﾄｳ"},    {u"清水", u"ｼﾐｽﾞ"},
-    {u"山崎", u"ﾔﾏｻﾞｷ"},   {u"森", u"ﾓﾘ"},       {u"池田", u"ｲｹﾀﾞ"},   {u"橋本", u"ﾊｼﾓﾄ"},    {u"阿部", u"ｱﾍﾞ"},
-    {u"石川", u"ｲｼｶﾜ"},    {u"前田", u"ﾏｴﾀﾞ"},   {u"藤田", u"ﾌｼﾞﾀ"},   {u"岡田", u"ｵｶﾀﾞ"},    {u"後藤", u"ｺﾞﾄｳ"},
-};
-constexpr NamePart kMen[] = {
-    {u"茂", u"ｼｹﾞﾙ"},   {u"清", u"ｷﾖｼ"},     {u"勇", u"ｲｻﾑ"},     {u"実", u"ﾐﾉﾙ"},     {u"博", u"ﾋﾛｼ"},
-    {u"正雄", u"ﾏｻｵ"},  {u"武", u"ﾀｹｼ"},     {u"進", u"ｽｽﾑ"},     {u"三郎", u"ｻﾌﾞﾛｳ"}, {u"昭", u"ｱｷﾗ"},
-    {u"和夫", u"ｶｽﾞｵ"}, {u"一郎", u"ｲﾁﾛｳ"},  {u"健二", u"ｹﾝｼﾞ"},  {u"義雄", u"ﾖｼｵ"},   {u"利夫", u"ﾄｼｵ"},
-};
-constexpr NamePart kWomen[] = {
-    {u"和子", u"ｶｽﾞｺ"},   {u"幸子", u"ｻﾁｺ"},   {u"節子", u"ｾﾂｺ"},   {u"久子", u"ﾋｻｺ"},   {u"洋子", u"ﾖｳｺ"},
-    {u"美代子", u"ﾐﾖｺ"},  {u"文子", u"ﾌﾐｺ"},   {u"千代", u"ﾁﾖ"},    {u"ハナ", u"ﾊﾅ"},    {u"トミ", u"ﾄﾐ"},
-    {u"静子", u"ｼｽﾞｺ"},   {u"京子", u"ｷｮｳｺ"},  {u"恵子", u"ｹｲｺ"},   {u"登美子", u"ﾄﾐｺ"}, {u"照子", u"ﾃﾙｺ"},
-};
 constexpr const char16_t* kDiseases[] = {
     u"脳梗塞後遺症",   u"脳出血後遺症",     u"大腿骨頸部骨折", u"変形性膝関節症", u"腰部脊柱管狭窄症",
     u"パーキンソン病", u"アルツハイマー型認知症", u"廃用症候群", u"高血圧症",     u"糖尿病",

@@ -3,6 +3,7 @@
 #include "app/dbseting.h"
 #include "common/datetime.h"
 #include "demo_data.h"
+#include "demo_link.h"
 #include "facility_admin.h"
 #include "platform/clock.h"
 #include "platform/db/migrations.h"
@@ -54,6 +55,7 @@ const std::vector<CommandSpec>& commands() {
          {QStringLiteral("replace")}},
         {"set-facility", kConnectionOptions + QStringList{QStringLiteral("name")}, {}},
         {"demo", kConnectionOptions + QStringList{QStringLiteral("today")}, {}},
+        {"demo-link", {QStringLiteral("file")}, {}},
     };
     return all;
 }
@@ -208,6 +210,14 @@ int demoCommand(const Options& o, QTextStream& out) {
     return Ok;
 }
 
+int demoLinkCommand(const Options& o, QTextStream& out) {
+    const DemoLinkSummary s = writeDemoLinkSource(o.required(QStringLiteral("file")));
+    out << QStringLiteral("連動のデモデータを作りました: 利用者 %1 名 (%2)\n").arg(s.clients).arg(o.value(QStringLiteral("file")));
+    out << QStringLiteral("接続文字（システム設定 → 他システムデータ取り込み → MS-ACCESS MDB連動）:\n");
+    out << s.connection << u'\n';
+    return Ok;
+}
+
 }  // namespace
 
 QString helpText() {
@@ -232,10 +242,14 @@ QString helpText() {
         "  demo [--today yyyy/mm/dd]\n"
         "      空のデータベースにデモデータを作ります: 施設、職員 8 名とログイン、\n"
         "      利用者 60 名、今月の時間枠と予約、前の 2 か月の治療実績。\n"
+        "  demo-link --file ファイル\n"
+        "      他システム（Tavelund）の利用者 40 名の表 kgkihn1d を持つデモ用の\n"
+        "      データベースファイルを作り、その接続文字を表示します（SQLite ODBC\n"
+        "      ドライバーで読みます）。既にあるファイルは上書きしません。\n"
         "  --help\n"
         "      この説明を表示します。\n"
         "\n"
-        "init 以外のコマンドは接続の設定のデータベースを使います。--connection\n"
+        "init と demo-link 以外のコマンドは接続の設定のデータベースを使います。--connection\n"
         "（と --user, --password）を付けると、そのデータベースを使います。\n"
         "設定の場所: $LUMORIND_CONFIG_DIR（なければ ~/.config）/Quorvex/Lumorind5.reg\n"
         "終了コード: 0 成功、1 失敗（何も書き残しません）、2 引数の誤り。\n");
@@ -254,6 +268,7 @@ int runSetupCommand(const QStringList& args, QTextStream& out, QTextStream& err)
             {QStringLiteral("add-login"), addLoginCommand},
             {QStringLiteral("set-facility"), setFacilityCommand},
             {QStringLiteral("demo"), demoCommand},
+            {QStringLiteral("demo-link"), demoLinkCommand},
         };
         return run.value(o.command)(o, out);
     } catch (const UsageError& e) {

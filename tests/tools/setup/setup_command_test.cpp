@@ -229,7 +229,7 @@ TEST_P(SetupTool, WithoutSettingsOrWithABrokenDatabaseNothingIsWritten) {
 TEST(SetupHelp, ExplainsEveryCommand) {
     const ToolRun r = runTool({QStringLiteral("--help")});
     EXPECT_EQ(r.code, Ok);
-    for (const char* c : {"init", "add-staff", "add-login", "set-facility", "demo", "--connection"})
+    for (const char* c : {"init", "add-staff", "add-login", "set-facility", "demo", "demo-link", "--connection"})
         EXPECT_TRUE(r.out.contains(QString::fromLatin1(c))) << c;
 }
 
