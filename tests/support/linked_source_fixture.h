@@ -125,8 +125,8 @@ public:
     bool create(const std::vector<StoredLinkedRow>& rows) {
         if (testPgConnection().isEmpty()) return fail(QStringLiteral("LUMORIND_TEST_PG is not set"));
         if (postgresOdbcDriver().isEmpty()) return fail(QStringLiteral("the PostgreSQL ODBC driver is not installed"));
-        const auto spec = db::parseConnectionString(testPgConnection());
-        if (!spec) return fail(QStringLiteral("LUMORIND_TEST_PG is no connection string"));
+        const auto target = db::parseConnectionString(testPgConnection());
+        if (!target) return fail(QStringLiteral("LUMORIND_TEST_PG is no connection string"));
         schema_ = QStringLiteral("k_") + QUuid::createUuid().toString(QUuid::Id128);
         admin_ = db::Database::open(testPgConnection(), testPgUser(), testPgPassword());
         admin_->execute(QStringLiteral("CREATE SCHEMA ") + schema_);
@@ -157,9 +157,9 @@ public:
             admin_->exec(q);
         }
         odbc_ = QStringLiteral("DRIVER=%1;SERVER=%2;PORT=%3;DATABASE=%4;Pqopt={options=-csearch_path=%5}")
-                    .arg(postgresOdbcDriver(), spec->host)
-                    .arg(spec->port)
-                    .arg(spec->database, schema_);
+                    .arg(postgresOdbcDriver(), target->host)
+                    .arg(target->port)
+                    .arg(target->database, schema_);
         return true;
     }
     ~PostgresLinkedSource() {
