@@ -122,9 +122,10 @@ TEST_F(LinkedSourceTest, EveryBadFileFailsTheWholeReadAndAMissingOneIsNeverCreat
     EXPECT_FALSE(QFile::exists(path("missing2.mdb")));
 }
 
-TEST_F(LinkedSourceTest, TheStatementQuotesEveryColumnAsTheDriverDoes) {
+TEST_F(LinkedSourceTest, TheLinkIsReadOnlyAndTheStatementQuotesEveryColumnAsTheDriverDoes) {
     lum::test::writeLinkedFile(path("k.db"), {});
     ASSERT_EQ(module_.OpenLinkWith(lum::AccessLink, {lum::test::sqliteOdbcString(path("k.db")), {}, {}}), "");
+    EXPECT_EQ(module_.AccessConnection.connectOptions(), lum::linkConnectOptions()) << "read-only, login timeout";
     EXPECT_EQ(LinkedClientSource::selectStatement(module_.AccessConnection),
               "SELECT \"Sid\",\"Jname\",\"Kname\",\"Sex\",\"Birth\",\"Mail\",\"ChikuCode\",\"MatiCode\",\"Add\","
               "\"Tel\",\"Fax\" FROM kgkihn1d");
