@@ -13,7 +13,12 @@
 #include "results/result_sheet_form.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
+#include "schedule/person_property_form.h"
 #include "schedule/schedule_data.h"
+#include "schedule/staff_pick_forms.h"
+#include "schedule/stuff_change_form.h"
+#include "schedule/stuff_time_form.h"
+#include "schedule/time_table_form.h"
 
 namespace lum {
 
@@ -28,11 +33,17 @@ std::vector<StartupStep> startupWindows() {
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
         createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
         testStartupFlagStep(),
+        createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
+        createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),
+        createStep<TStuffAllChangeForm>("TStuffAllChangeForm", StuffAllChangeForm),
         progressStep(1, QStringLiteral("計画書の準備ができました。")),
         createStep<TScheduleData>("TScheduleData", ScheduleData),
+        createStep<TPersonPropertyForm>("TPersonPropertyForm", PersonPropertyForm),
         createStep<TResultsEditForm>("TResultsEditForm", ResultsEditForm),
         createStep<TResultsMenuForm>("TResultsMenuForm", ResultsMenuForm),
         createStep<TResultSheetForm>("TResultSheetForm", ResultSheetForm),
+        createStep<TStuffTimeForm>("TStuffTimeForm", StuffTimeForm),
+        createStep<TStuffSelectForm>("TStuffSelectForm", StuffSelectForm),
         progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
         createStep<TCommentForm>("TCommentForm", CommentForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),

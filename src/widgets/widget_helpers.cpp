@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -20,6 +24,57 @@ void centreOnOwner(QWidget& dialog) {
         area = screen->availableGeometry();
     }
     if (area.isValid()) dialog.move(area.center() - dialog.rect().center());
+}
+
+void centreOnScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
+}
+
+namespace {
+
+class CaretAtStart : public QObject {
+public:
+    explicit CaretAtStart(QLineEdit* edit) : QObject(edit), edit_(edit) { edit->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != edit_ || event->type() != QEvent::FocusIn) return false;
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) return false;
+        // The edit's own handler first (it selects everything on Tab), then the caret.
+        edit_->removeEventFilter(this);
+        QCoreApplication::sendEvent(edit_, event);
+        edit_->installEventFilter(this);
+        edit_->setCursorPosition(0);
+        return true;
+    }
+
+private:
+    QLineEdit* edit_;
+};
+
+}  // namespace
+
+void caretAtStartOnFocus(QLineEdit* edit) { new CaretAtStart(edit); }
+
+QPushButton* dialogButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    button->setMinimumSize(96, 32);
+    return button;
+}
+
+QLabel* errorLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("ErrorLabel"));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, QColor(0xc0, 0x20, 0x20));
+    label->setPalette(pal);
+    label->setMinimumHeight(22);
+    return label;
 }
 
 }  // namespace lum

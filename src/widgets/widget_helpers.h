@@ -1,6 +1,10 @@
 #pragma once
 // Small helpers over widgets shared by many windows.
 class QAbstractButton;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QString;
 class QWidget;
 
 namespace lum {
@@ -12,5 +16,18 @@ void SetButtonMultiLine(QAbstractButton* button);
 // Centres a dialog on its owner: its parent's window, else the window that
 // was active when it opened, else the screen.
 void centreOnOwner(QWidget& dialog);
+// Centres a window on the screen it is on (the primary screen).
+void centreOnScreen(QWidget& window);
+
+// A dialog's push button: named, never pressed by Enter on its own, of the
+// usual size.
+QPushButton* dialogButton(const char* name, const QString& caption, QWidget* parent);
+// A mask edit (time, era date) that puts the caret at its start, without a
+// selection, whenever it gets the focus by keyboard or with its window, so
+// typing fills the mask from its first place.
+void caretAtStartOnFocus(QLineEdit* edit);
+
+// The red "ErrorLabel" of an entry dialog.
+QLabel* errorLabel(QWidget* parent);
 
 }  // namespace lum

@@ -12,6 +12,7 @@
 
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <set>
@@ -222,15 +223,61 @@ std::vector<Frame> framesOf(QDate day) {
     return frames;
 }
 
+// One group session of the day filled to its capacity: the group category
+// first, then other clients without a requested time. They come off the list
+// of the day's clients; with too few, the session is made as small as its group.
+void fillGroupFrame(std::vector<Frame>& frames, std::vector<const Client*>& coming, QDate day) {
+    Frame* group = nullptr;
+    for (Frame& f : frames) {
+        if (f.capacity > 1) {
+            group = &f;
+            break;
+        }
+    }
+    if (!group) return;
+    for (bool groupCategoryOnly : {true, false}) {
+        for (auto it = coming.begin(); it != coming.end() && static_cast<int>(group->booked.size()) < group->capacity;) {
+            const Client* c = *it;
+            const bool fits = c->requestStart[day.dayOfWeek() - 1] == 0 &&
+                              (!groupCategoryOnly || (c->kubun & TKubun::ShudanBit));
+            if (fits) {
+                group->booked.push_back(c);
+                it = coming.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    if (static_cast<int>(group->booked.size()) < group->capacity) {
+        group->capacity = std::max(2, static_cast<int>(group->booked.size()));
+    }
+}
+
+// Each therapist's last frame is closed on one weekday of their own.
+void closeTherapistFrames(std::vector<Frame>& frames, QDate day) {
+    int therapist = 0;
+    for (const Staff& s : kStaff) {
+        if (!s.therapist) continue;
+        if (day.dayOfWeek() == therapist % 5 + 1) {
+            for (Frame& f : frames) {
+                if (f.staff == s.code && f.start == kIndividualStarts[std::size(kIndividualStarts) - 1]) f.capacity = 0;
+            }
+        }
+        ++therapist;
+    }
+}
+
 // One booking per client and day: the group session for some of those in the
 // group category, else an individual frame, at the requested time when there is one.
-void bookDay(DemoRandom& rnd, std::vector<Frame>& frames, const std::vector<Client>& clients, QDate day) {
+void bookDay(DemoRandom& rnd, std::vector<Frame>& frames, const std::vector<Client>& clients, QDate day,
+             bool fillFirstGroup = false) {
     if (frames.empty()) return;
     std::vector<const Client*> coming;
     for (const Client& c : clients) {
         if (c.comesOn(day) && (c.rihaType >= 2 || rnd.chance(75))) coming.push_back(&c);
     }
     rnd.shuffle(coming);
+    if (fillFirstGroup) fillGroupFrame(frames, coming, day);
     for (const Client* c : coming) {
         const int requested = c->requestStart[day.dayOfWeek() - 1];
         Frame* chosen = nullptr;
@@ -259,6 +306,9 @@ const Staff& staffOf(int code) {
 }
 
 // Remarks of the results and the stock phrases the results entry offers.
+// The "Schd" phrase list of booking comments.
+constexpr const char16_t* kBookingPhrases[] = {u"送迎あり", u"車椅子で来室", u"家族同席", u"午後に変更希望",
+                                               u"前回欠席", u"血圧測定後に実施", u"担当者と相談済み"};
 constexpr const char16_t* kResultPhrases[] = {u"歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練",
                                               u"ADL訓練", u"嚥下訓練", u"本人体調不良のため短縮"};
 
@@ -342,15 +392,21 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
         insertClients(db, rnd, clients);
         summary.clients = static_cast<int>(clients.size());
 
-        // This month: frames and bookings.
+        // This month and the next: frames and bookings.
         QSqlQuery frameInsert = db.prepare(QStringLiteral(
             "INSERT INTO TimeTable (ReserveDay, StuffCode, StartTime, WorkingMin, Capacity) "
             "VALUES (:d, :s, :t, :m, :c) RETURNING ReserveNo"));
         QSqlQuery bookingInsert = db.prepare(QStringLiteral(
             "INSERT INTO Schedule (WorkingNo, CureNo, Comment, CreateDate) VALUES (:w, :c, :k, :t)"));
-        for (QDate d = monthStart; d.month() == monthStart.month(); d = d.addDays(1)) {
+        CommentStore phrases(db);
+        for (const char16_t* text : kBookingPhrases) {
+            phrases.append(QStringLiteral("Schd"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
+        }
+        DemoRandom bookingNotes(kSeed + 23);
+        for (QDate d = monthStart; d < monthStart.addMonths(2); d = d.addDays(1)) {
             std::vector<Frame> frames = framesOf(d);
-            bookDay(rnd, frames, clients, d);
+            closeTherapistFrames(frames, d);
+            bookDay(rnd, frames, clients, d, true);
             for (Frame& f : frames) {
                 bindDate(frameInsert, QStringLiteral(":d"), TDateTime::fromDate(f.day));
                 frameInsert.bindValue(QStringLiteral(":s"), f.staff);
@@ -362,9 +418,13 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
                 for (const Client* c : f.booked) {
                     bookingInsert.bindValue(QStringLiteral(":w"), f.reserveNo);
                     bookingInsert.bindValue(QStringLiteral(":c"), c->cureNo);
-                    bookingInsert.bindValue(QStringLiteral(":k"), c->requestStart[d.dayOfWeek() - 1] > 0
-                                                                      ? QStringLiteral("週間希望")
-                                                                      : QStringLiteral(""));
+                    QString comment;
+                    if (c->requestStart[d.dayOfWeek() - 1] > 0) {
+                        comment = QStringLiteral("週間希望");
+                    } else if (bookingNotes.chance(12)) {
+                        comment = QString::fromUtf16(kBookingPhrases[bookingNotes.below(std::size(kBookingPhrases))]);
+                    }
+                    bookingInsert.bindValue(QStringLiteral(":k"), comment);
                     bindDate(bookingInsert, QStringLiteral(":t"), onDay(monthStart.addDays(-3), 17 * 60));
                     db.exec(bookingInsert);
                     ++summary.bookings;
@@ -372,7 +432,6 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             }
         }
 
-        CommentStore phrases(db);
         for (const char16_t* text : kResultPhrases) {
             phrases.append(QStringLiteral("ResultEdit"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
         }

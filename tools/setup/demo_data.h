@@ -1,7 +1,10 @@
 #pragma once
 // The demo data set: one facility, eight staff members with logins, sixty
 // clients of all four rehabilitation types, the time frames and bookings of
-// the current month and the treatment results of the two months before it.
+// the current month and the next (each therapist closes one frame on one
+// weekday; every working day has a full group session and one with room;
+// some bookings carry a phrase of the "Schd" list) and the treatment results
+// of the two months before it.
 // Everything comes from a fixed seed, so the same day gives the same data.
 #include "platform/db/database.h"
 

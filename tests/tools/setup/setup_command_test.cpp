@@ -9,6 +9,9 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <map>
+#include <set>
+
 using lum::SettingsKey;
 using namespace lum::setup;
 
@@ -96,12 +99,45 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
     const QRegularExpression halfWidth(QStringLiteral("^[\\x{FF66}-\\x{FF9F}]+ [\\x{FF66}-\\x{FF9F}]+$"));
     while (kana.next()) EXPECT_TRUE(halfWidth.match(kana.value(0).toString()).hasMatch()) << kana.value(0).toString().toStdString();
 
-    // A month of frames with bookings that keep the booking rules.
+    // This month and the next: frames with bookings that keep the booking rules.
     const lum::DateRange december = lum::monthRange(2026, 12);
+    const lum::DateRange january = lum::monthRange(2027, 1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE ReserveDay < ? OR ReserveDay >= ?"),
-                    {lum::db::sqlDate(december.begin), lum::db::sqlDate(december.end)}),
+                    {lum::db::sqlDate(december.begin), lum::db::sqlDate(january.end)}),
               0);
-    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Schedule")), 300);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE ReserveDay >= ?"),
+                    {lum::db::sqlDate(lum::TDateTime::fromYmd(2027, 1, 30))}),
+              0)
+        << "frames up to the end of next month";
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Schedule")), 600);
+    // Each therapist (101 to 106) has closed frames on one weekday of their own, without bookings.
+    QSqlQuery closed = db().prepare(QStringLiteral("SELECT StuffCode, ReserveDay FROM TimeTable WHERE Capacity = 0"));
+    db().exec(closed);
+    std::map<int, std::set<int>> closedWeekdays;
+    while (closed.next()) {
+        closedWeekdays[closed.value(0).toInt()].insert(lum::db::readDate(closed.value(1)).date().dayOfWeek());
+    }
+    EXPECT_EQ(closedWeekdays.size(), 6u);
+    for (const auto& [staff, weekdays] : closedWeekdays) {
+        EXPECT_TRUE(staff >= 101 && staff <= 106) << staff;
+        EXPECT_EQ(weekdays.size(), 1u) << staff;
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Schedule JOIN TimeTable ON ReserveNo = WorkingNo "
+                                   "WHERE Capacity = 0")),
+              0);
+    // Every day with frames has a full group session and one with room.
+    const int days = count(QStringLiteral("SELECT COUNT(DISTINCT ReserveDay) FROM TimeTable"));
+    EXPECT_GE(days, 50);
+    const QString groups = QStringLiteral(
+        "SELECT COUNT(DISTINCT ReserveDay) FROM TimeTable t WHERE Capacity > 1 AND "
+        "(SELECT COUNT(*) FROM Schedule s WHERE s.WorkingNo = t.ReserveNo) %1 Capacity");
+    EXPECT_EQ(count(groups.arg(QStringLiteral("="))), days);
+    EXPECT_EQ(count(groups.arg(QStringLiteral("<"))), days);
+    // The booking phrases, and bookings that use them.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'Schd' AND CommentCode = 0")), 7);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Comment IN "
+                                   "(SELECT CommentText FROM Comment WHERE ProgramName = 'Schd')")),
+              20);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM (SELECT WorkingNo FROM Schedule JOIN TimeTable ON "
                                    "ReserveNo = WorkingNo GROUP BY WorkingNo, Capacity HAVING COUNT(*) > Capacity) x")),
               0);
