@@ -287,7 +287,10 @@ void TTimeTableForm::CommentEditEnded() {
     if (!failure.isEmpty()) {
         error(failure, failure.startsWith(u"SystemError") ? MsgButton::Abort : MsgButton::Ok);
     }
-    Refresh(scheduleNo);
+    // The list stays on the row the user is on (the edited one, or the one
+    // a click moved to).
+    const int row = ScheduleDispGrid->currentRow();
+    Refresh(row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(row)].ScheduleNo : scheduleNo);
 }
 
 void TTimeTableForm::CommentBoxDblClick() {

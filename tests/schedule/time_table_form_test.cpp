@@ -113,6 +113,17 @@ TEST_P(TimeTableFormTest, APhraseOnTheThirdRowIsStoredThereOnlyAndCancelsLeaveTh
     emit form.CommentBox->lineEdit()->editingFinished();
     EXPECT_EQ(comments(frame), expected);
 
+    // Typed, then a click on another row: written to the third row, the click kept.
+    ASSERT_EQ(form.ScheduleDispGrid->currentRow(), 2);
+    form.CommentBox->lineEdit()->end(false);
+    QTest::keyClicks(form.CommentBox->lineEdit(), QStringLiteral("!"));
+    form.ScheduleDispGrid->setCurrentCell(4, TTimeTableForm::ColCureNo);
+    expected[third] += QStringLiteral("!");
+    EXPECT_EQ(comments(frame), expected);
+    EXPECT_EQ(form.ScheduleDispGrid->currentRow(), 4);
+    EXPECT_FALSE(form.CommentBox->isVisible());
+    form.ScheduleDispGrid->setCurrentCell(2, TTimeTableForm::ColComment);
+
     // Another row from the comment column starts at the number: no write there.
     form.ScheduleDispGrid->setCurrentCell(3, TTimeTableForm::ColComment);
     EXPECT_EQ(form.ScheduleDispGrid->currentColumn(), TTimeTableForm::ColCureNo);
