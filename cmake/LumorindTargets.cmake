@@ -65,3 +65,24 @@ function(lumorind_test folder)
     DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8")
 endfunction()
+
+# lumorind_report_templates(<target> OUTPUT_DIR <dir>)
+#   Builds every report template description under src/ (<name>.frs, kept in
+#   the repository) with lumorind-report into <dir>/<name>.frf, the folder the
+#   application loads its templates from. Call it once lumorind-report exists.
+function(lumorind_report_templates target)
+  cmake_parse_arguments(ARG "" "OUTPUT_DIR" "" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/*.frs)
+  set(outputs "")
+  foreach(frs IN LISTS sources)
+    get_filename_component(name ${frs} NAME_WE)
+    set(frf ${ARG_OUTPUT_DIR}/${name}.frf)
+    add_custom_command(OUTPUT ${frf}
+                       COMMAND lumorind-report build ${frs} ${frf}
+                       DEPENDS ${frs} lumorind-report
+                       COMMENT "Building the report template ${name}.frf"
+                       VERBATIM)
+    list(APPEND outputs ${frf})
+  endforeach()
+  add_custom_target(${target} ALL DEPENDS ${outputs})
+endfunction()

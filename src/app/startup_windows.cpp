@@ -19,6 +19,8 @@
 #include "schedule/stuff_change_form.h"
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
+#include "printing/print_all_user_form.h"
+#include "printing/print_menu_form.h"
 
 namespace lum {
 
@@ -52,6 +54,8 @@ std::vector<StartupStep> startupWindows() {
         createStep<TTavelundForm>("TTavelundForm", TavelundForm),
         createStep<TTavelundUserForm>("TTavelundUserForm", TavelundUserForm),
         createStep<TAccessUserForm>("TAccessUserForm", AccessUserForm),
+        createStep<TPrintMenuForm>("TPrintMenuForm", PrintMenuForm),
+        createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
     };
 }
 

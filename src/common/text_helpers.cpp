@@ -18,4 +18,6 @@ QString asciiTrim(QStringView text) {
     return text.sliced(b, e - b).toString();
 }
 
+QString CureNoText(int cureNo) { return QString::asprintf("%8.8d", cureNo); }
+
 }  // namespace lum

@@ -15,4 +15,8 @@ int SkipSpaces(QStringView text, int start);
 // ' ') at both ends, leaving full-width blanks in place.
 QString asciiTrim(QStringView text);
 
+// A client number as lists and files write it: eight digits with leading
+// zeros ("00000123"), the sign in front of the zeros for a negative number.
+QString CureNoText(int cureNo);
+
 }  // namespace lum

@@ -18,8 +18,6 @@ QString MonthSheetCountText(int count) {
     return u' ' + (QStringLiteral("  ") + QString::number(count)).right(4);
 }
 
-QString CureNoText(int cureNo) { return QStringLiteral("%1").arg(cureNo, 8, 10, QChar(u'0')); }
-
 std::vector<MonthSheetRow> MonthSheetRows(const std::vector<ResultDayType>& entries) {
     std::vector<MonthSheetRow> rows;
     auto it = entries.begin();

@@ -3,6 +3,7 @@
 // results carry (in CureNo, then Name order), each with the mark of the
 // client's type on each day and the client's count of results. Read with one
 // statement for the whole month, never one per client.
+#include "common/text_helpers.h"  // CureNoText, the client label
 #include "results/cure_results_store.h"
 
 #include <QString>
@@ -25,8 +26,6 @@ struct MonthSheetRow {
 QString ResultTypeMark(int rihaType);
 // The count column: " " and the count right-aligned in four places.
 QString MonthSheetCountText(int count);
-// "%8.8d"
-QString CureNoText(int cureNo);
 
 // The rows of entries in CureNo, CureDate, ResultNo order.
 std::vector<MonthSheetRow> MonthSheetRows(const std::vector<ResultDayType>& entries);

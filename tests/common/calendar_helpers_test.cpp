@@ -64,3 +64,9 @@ TEST(TextHelpers, AsciiTrimKeepsFullWidthBlanks) {
     EXPECT_EQ(lum::asciiTrim(QStringLiteral("　山田　")), QStringLiteral("　山田　"));
     EXPECT_EQ(lum::asciiTrim(QStringLiteral("   ")), QString());
 }
+
+TEST(TextHelpers, CureNoTextHasEightDigitsWithTheSignBeforeTheZeros) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "00000000"}, {123, "00000123"}, {12345678, "12345678"}, {123456789, "123456789"}, {-123, "-00000123"}};
+    for (const auto& [number, text] : cases) EXPECT_EQ(lum::CureNoText(number), QString::fromLatin1(text)) << number;
+}

@@ -2,8 +2,8 @@
 // the main window and works on the data module's connection; the results
 // menu opens over it and the results sheet over the menu; closing each
 // brings back the one before.
+#include "running_app_fixture.h"
 #include "app/app_windows.h"
-#include "app/facility_fixture.h"
 #include "app/main_form.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
@@ -22,15 +22,7 @@
 
 namespace {
 
-class ClientTileTest : public FacilityTest {
-protected:
-    void TearDown() override {
-        windows_.destroyAll();
-        lum::AppWindows::setCurrent(nullptr);
-        FacilityTest::TearDown();
-    }
-    lum::AppWindows windows_;
-};
+class ClientTileTest : public RunningAppTest {};
 
 TEST_P(ClientTileTest, TheTileOpensTheRegistrationOverTheMainWindow) {
     lum::ScriptedDialogs d;

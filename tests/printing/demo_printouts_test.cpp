@@ -1,0 +1,61 @@
+// The printouts of the print menu on the demo data set, through each
+// window's own print road: prepared, written to PDF and read back with
+// pdftotext. Set LUMORIND_PRINT_OUT to a folder to keep the PDF files and
+// look at them.
+#include "demo_data.h"
+#include "common/text_helpers.h"
+#include "print_fixture.h"
+#include "printing/print_all_user_form.h"
+#include "report/engine/tfr_report.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+namespace {
+
+class DemoPrintoutsTest : public lum::test::PrintWindowTest {
+protected:
+    void SetUp() override {
+        PrintWindowTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        summary_ = lum::setup::writeDemoData(db(), clock_.now().date());
+        QSqlQuery q = db().prepare(QStringLiteral("SELECT FACILITIES_NAME FROM Facilities"));
+        db().exec(q);
+        if (q.next()) module().FacilityName = q.value(0).toString();
+    }
+    QString pdfOf(lum::TfrEMFPages& pages, const char* name) {
+        const QString file = outputFile(QStringLiteral("demo-%1-%2.pdf").arg(QLatin1String(name), isSqlite() ? "sqlite" : "pg"));
+        writePdf(pages, file);
+        return pdfText(file);
+    }
+    lum::setup::DemoSummary summary_;
+};
+
+TEST_P(DemoPrintoutsTest, TheClientListPrintsEveryClient) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintAllUserForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1->Ui = &ui;
+    form.findChild<QRadioButton*>(QStringLiteral("RadioGroup1Item1"))->click();
+    form.findChild<QRadioButton*>(QStringLiteral("RadioGroup2Item1"))->click();
+    form.PrintButton->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    ASSERT_GE(form.frReport1->EMFPages.Count(), 2);
+    const QString text = pdfOf(form.frReport1->EMFPages, "AllUser");
+    EXPECT_TRUE(text.contains(QStringLiteral("介護老人保健施設 ルモリンド苑")));
+    EXPECT_TRUE(text.contains(QStringLiteral("（印刷条件:利用者全員、退所者を含む、過去分の全て）")));
+    const int pages = form.frReport1->EMFPages.Count();
+    EXPECT_TRUE(text.contains(QStringLiteral("%1 / %1").arg(pages)));
+    // Every client's number, in order.
+    qsizetype at = 0;
+    for (int n = 1; n <= summary_.clients; ++n) {
+        at = text.indexOf(lum::CureNoText(n), at);
+        ASSERT_GE(at, 0) << "client " << n;
+    }
+}
+
+LUM_INSTANTIATE_DATABASE_TESTS(DemoPrintoutsTest);
+
+}  // namespace

@@ -1,0 +1,91 @@
+#pragma once
+// What the print windows' tests share: a facility database on both backends
+// handed to the windows, a fixed "now", a main window holding the settings
+// and the folder of the built templates, a data module holding the facility
+// name, and the road from prepared pages to a PDF file and back to its text.
+#include "app/main_form.h"
+#include "app/main_module.h"
+#include "app/registory.h"
+#include "platform/clock.h"
+#include "platform/db/facility_database.h"
+#include "platform/settings/settings_key.h"
+#include "platform/ui/scripted_dialogs.h"
+#include "report/engine/prepared_pages.h"
+#include "report/prepared/print_prepared.h"
+#include "report/print/qt_printer_device.h"
+#include "report/print/tfr_printer.h"
+#include "support/database_fixture.h"
+#include "support/qt_printers.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace lum::test {
+
+class PrintWindowTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        ASSERT_TRUE(settingsDir_.isValid());
+        SettingsKey::setRootFolder(settingsDir_.path());
+        facility_ = std::make_unique<ScopedFacilityDatabase>(db());
+        mainForm_ = std::make_unique<TMainForm>();
+        mainForm_->AppDir = QStringLiteral(LUMORIND_TEMPLATE_DIR);
+        mainForm_->Registory = std::make_unique<TRegistory>();
+        MainForm = mainForm_.get();
+        module_ = std::make_unique<TMainModule>();
+        module_->FacilityName = QStringLiteral("介護老人保健施設 みどり苑");
+        MainModule = module_.get();
+    }
+    void TearDown() override {
+        MainModule = nullptr;
+        module_.reset();
+        MainForm = nullptr;
+        mainForm_.reset();
+        facility_.reset();
+        SettingsKey::setRootFolder(QString());
+        DatabaseTest::TearDown();
+    }
+
+    TRegistory& settings() { return *mainForm_->Registory; }
+    TMainModule& module() { return *module_; }
+
+    // The pages as a PDF file, and that file's text as pdftotext reads it.
+    static void writePdf(TfrEMFPages& pages, const QString& file) {
+        PdfPrinterPlatform platform(file);
+        TfrPrinter printer(&platform);
+        PrintRun run;
+        QString error;
+        ASSERT_EQ(PrintPageList(pages, printer, run, &error), PrintOutcome::Printed) << error.toStdString();
+    }
+    static QString pdfText(const QString& file) {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
+                                               file, QStringLiteral("-")});
+        if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+    static bool havePdfToText() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+    // Where a test keeps the PDF it looked at: $LUMORIND_PRINT_OUT when set
+    // (to keep the files), else a temporary folder.
+    QString outputFile(const QString& name) {
+        const QString keep = qEnvironmentVariable("LUMORIND_PRINT_OUT");
+        return keep.isEmpty() ? outDir_.filePath(name) : keep + u'/' + name;
+    }
+
+    FixedClock clock_{QDateTime(QDate(2002, 5, 20), QTime(10, 30))};
+
+private:
+    QTemporaryDir settingsDir_;
+    QTemporaryDir outDir_;
+    std::unique_ptr<ScopedFacilityDatabase> facility_;
+    std::unique_ptr<TMainForm> mainForm_;
+    std::unique_ptr<TMainModule> module_;
+};
+
+}  // namespace lum::test
