@@ -8,6 +8,10 @@ namespace {
 void errorBox(const QString& text, QWidget* parent) { message(MsgKind::Error, text, MsgButton::Abort, parent); }
 void infoBox(const QString& text, QWidget* parent) { message(MsgKind::Information, text, MsgButton::Ok, parent); }
 
+const QString& deleteNotFound(const DocumentKind& kind) {
+    return kind.messages.deleteNotFound.isEmpty() ? kind.messages.notFound : kind.messages.deleteNotFound;
+}
+
 std::optional<BlobDocumentStore::Loaded> checked(const DocumentKind& kind, BlobDocumentStore::Loaded loaded,
                                                  QWidget* parent) {
     using S = BlobDocumentStore::LoadStatus;
@@ -78,7 +82,7 @@ bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, 
     const BlobDocumentStore store(db, kind);
     try {
         if (!store.exists(cureNo, day)) {
-            errorBox(kind.messages.notFound, parent);
+            errorBox(deleteNotFound(kind), parent);
             return false;
         }
     } catch (const db::DbError&) {
@@ -93,7 +97,7 @@ bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, 
         store.remove(cureNo, day);
     } catch (const db::NoRowTouched&) {
         // Deleted by another workstation after the question.
-        errorBox(kind.messages.notFound, parent);
+        errorBox(deleteNotFound(kind), parent);
         return false;
     } catch (const db::TransactionStartError& e) {
         errorBox(transactionStartText(e.level()), parent);

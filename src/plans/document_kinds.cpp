@@ -38,7 +38,7 @@ std::vector<DocumentKind> makeKinds() {
                        QStringLiteral("*** System Error : CurePlan Open error "),
                        QStringLiteral("System DB Read Error:治療計画"),
                        QStringLiteral("System DB Read Error:治療計画のデータが見つかりません。"), QString(),
-                       QStringLiteral("を削除しますか？"), QStringLiteral("Plan 削除に失敗しました。"), QString()}};
+                       QStringLiteral("を削除しますか？"), QStringLiteral("Plan 削除に失敗しました。"), QString(), QString()}};
     k.push_back(cure);
 
     DocumentKind pract{DocumentId::PracticePlan, "TPracticePlanForm", QStringLiteral("リハビリ計画管理システム"),
@@ -57,7 +57,7 @@ std::vector<DocumentKind> makeKinds() {
                         QStringLiteral("System DB Open Error:実施計画"), QStringLiteral("System DB Read Error:実施計画"),
                         QStringLiteral("System DB Read Error:実施計画のデータが見つかりません。"),
                         QStringLiteral("System DB Read Error:実施計画データの形式エラーです。"), QString(), QString(),
-                        QStringLiteral("System DB Error:実施計画")}};
+                        QStringLiteral("System DB Error:実施計画"), QString()}};
     pract.shownModally = true;
     pract.formCloseAsks = false;
     k.push_back(pract);
@@ -75,11 +75,11 @@ std::vector<DocumentKind> makeKinds() {
                            QStringLiteral("System DB Read Error:計画データの形式エラーです。"),
                            QStringLiteral("この計画のデータを消去しますか？"),
                            QStringLiteral("System DB Error:計画の消去に失敗しました。"),
-                           QStringLiteral("System DB Error:計画")}};
+                           QStringLiteral("System DB Error:計画"), QString()}};
     urinPlan.newResetsModified = false;
     k.push_back(urinPlan);
 
-    DocumentKind urinPract{DocumentId::UrinPract, "TURinPractForm", QStringLiteral("リハビリテーション実施計画書"),
+    DocumentKind urinPract{DocumentId::UrinPract, "TURinPractForm", QStringLiteral("リハビリテーション実施計画書（予防）"),
                            QStringLiteral("UrinYobou"), QStringLiteral("UrinDay"), QStringLiteral("YobouData"), 4552,
                            DocumentKey::KeyDay, QStringLiteral("UrinPract.frf"),
                            dayDialog("TGetUrinPractForm", QStringLiteral("UrinDay"),
@@ -92,7 +92,8 @@ std::vector<DocumentKind> makeKinds() {
                             QStringLiteral("System DB Read Error:計画データの形式エラーです。"),
                             QStringLiteral("この計画（予防）のデータを消去しますか？"),
                             QStringLiteral("System DB Error:計画（予防）の消去に失敗しました。"),
-                            QStringLiteral("System DB Error:計画（予防）")}};
+                            QStringLiteral("System DB Error:計画（予防）"),
+                            QStringLiteral("System DB Read Error:計画（予防）のデータが見つかりません。")}};
     urinPract.newResetsModified = false;
     k.push_back(urinPract);
 
@@ -109,7 +110,7 @@ std::vector<DocumentKind> makeKinds() {
                          QStringLiteral("System DB Read Error:計画データの形式エラーです。"),
                          QStringLiteral("このカンファレンスのデータを消去しますか？"),
                          QStringLiteral("System DB Error:開始時カンファレンスの消去に失敗しました。"),
-                         QStringLiteral("System DB Error:カンファレンス")}};
+                         QStringLiteral("System DB Error:カンファレンス"), QString()}};
     before.shownModally = true;
     before.newKeepsBody = true;
     before.printCollect = PrintCollect::LengthsOnly;
@@ -129,7 +130,7 @@ std::vector<DocumentKind> makeKinds() {
                        QStringLiteral("System DB Read Error:カンファレンスデータの形式エラーです。"),
                        QStringLiteral("このカンファレンスのデータを消去しますか？"),
                        QStringLiteral("System DB Error:カンファレンスの消去に失敗しました。"),
-                       QStringLiteral("System DB Error:カンファレンス")}};
+                       QStringLiteral("System DB Error:カンファレンス"), QString()}};
     conf.shownModally = true;
     conf.newKeepsBody = true;
     k.push_back(conf);
@@ -141,7 +142,7 @@ std::vector<DocumentKind> makeKinds() {
                                     QString()),
                           {QString(), QString(), QString(), QString(), QStringLiteral("System DB Open Error"), QString(),
                            QStringLiteral("System DB Read Error:機能評価表のデータが見つかりません。"), QString(),
-                           QStringLiteral("この機能評価表のデータを消去しますか？"), QString(), QString()}};
+                           QStringLiteral("この機能評価表のデータを消去しますか？"), QString(), QString(), QString()}};
     estimate.printCollect = PrintCollect::None;
     k.push_back(estimate);
     return k;

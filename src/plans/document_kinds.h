@@ -58,6 +58,7 @@ struct DocumentMessages {
     QString deleteQuestion;   // confirmation, はい/いいえ
     QString deleteFailure;
     QString deleteOpenError;  // "System DB Error:" + the member's word
+    QString deleteNotFound;   // Delete finds no document; empty: notFound
 };
 
 struct DocumentKind {
