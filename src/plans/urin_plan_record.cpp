@@ -1,10 +1,24 @@
 #include "plans/urin_plan_record.h"
 
+#include "common/calendar_helpers.h"
+#include "common/cp932.h"
 #include "plans/record_fields.h"
 
 namespace lum {
 
 namespace L = urin_plan_layout;
+
+TUrinPlan newUrinPlan(const TPerson& client, TDateTime made) {
+    TUrinPlan p;
+    p.Shimei = cp932::leftBytes(client.Name, L::NameCapacity);
+    p.Sex = client.Sex;
+    p.Birth = client.Birth;
+    p.Old = AgeInYears(client.Birth, made);
+    p.Kaigodo = client.YOUKAIGO_KBN;
+    for (int i = 0; i < 6; ++i) p.Disease[i] = diseaseText(client.Disease[i]);
+    p.Nyushobi = client.NYUSHOBI_YMD;
+    return p;
+}
 
 QByteArray encodeUrinPlan(const TUrinPlan& p) {
     record::Writer w(UrinPlanSize);

@@ -2,6 +2,7 @@
 // The rehabilitation plan record TUrinPlan: the 1664 bytes of
 // UrinKeikaku.KeikakuData. The client number and the date of making are the
 // row's CureNo and UrinDay, not part of the record.
+#include "clients/person.h"
 #include "common/datetime.h"
 
 #include <QByteArray>
@@ -37,6 +38,11 @@ struct TUrinPlan {
 
     bool operator==(const TUrinPlan&) const = default;
 };
+
+// A new plan of the client made on that date: the header from the client
+// row (texts cut to their fields on a character boundary), the age at that
+// date, an empty body with no staff member.
+TUrinPlan newUrinPlan(const TPerson& client, TDateTime made);
 
 // Exactly 1664 bytes; zeros in reserved bytes and after each text. A text
 // longer than its field is cut on a character boundary.

@@ -1,7 +1,10 @@
 #include "plans/urin_pract_record.h"
 
+#include "common/calendar_helpers.h"
 #include "common/cp932.h"
 #include "plans/record_fields.h"
+
+#include <QStringList>
 
 namespace lum {
 namespace {
@@ -50,6 +53,20 @@ const std::array<const char*, 11> UrinPractProgrammeVariables{
     "LowWave",   "Medomar",  "ADLex",    "NinchiApo", "Sonota"};
 
 std::span<const UrinPractTextField> urinPractTextFields() { return kTexts; }
+
+TUrinPract newUrinPract(const TPerson& client, TDateTime day) {
+    TUrinPract p;
+    p.UserName = cp932::leftBytes(client.Name, 50);
+    p.Sex = client.Sex;
+    p.Birth = client.Birth;
+    p.Old = AgeInYears(client.Birth, day);
+    p.Kaigodo = client.YOUKAIGO_KBN;
+    QStringList diagnoses;
+    for (const QString& d : client.Disease)
+        if (!d.isEmpty()) diagnoses << diseaseText(d);
+    p.Diagnose = fitDiagnoses(diagnoses.join(u'\n'));
+    return p;
+}
 
 QByteArray encodeUrinPract(const TUrinPract& p) {
     record::Writer w(UrinPractSize);

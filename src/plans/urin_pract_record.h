@@ -2,6 +2,7 @@
 // The preventive-care plan record TUrinPract: the 4552 bytes of
 // UrinYobou.YobouData. The client number and the evaluation date are the
 // row's CureNo and UrinDay, not part of the record.
+#include "clients/person.h"
 #include "common/datetime.h"
 
 #include <QByteArray>
@@ -43,6 +44,11 @@ struct TUrinPract {
 
     bool operator==(const TUrinPract&) const = default;
 };
+
+// A new plan of the client evaluated on that date: no maker, no occupation,
+// the header from the client row (the name cut to its field), the age at that
+// date and the client's diagnoses one a line.
+TUrinPract newUrinPract(const TPerson& client, TDateTime day);
 
 // Exactly 4552 bytes; zeros in reserved bytes and after each text. A text
 // longer than its field is cut on a character boundary (the diagnoses at

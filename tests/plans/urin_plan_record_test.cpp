@@ -208,3 +208,26 @@ TEST(UrinPlanRecord, DamagedFieldsNeverReadPastThemselves) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UrinPlanRecord, ANewPlanTakesTheClientsHeaderCutToItsFields) {
+    TPerson c;
+    c.Name = QString(50, QChar(u'山'));  // 100 bytes
+    c.Sex = 1;
+    c.Birth = TDateTime::fromYmd(1940, 4, 1);
+    c.YOUKAIGO_KBN = 4;
+    c.NYUSHOBI_YMD = TDateTime::fromYmd(2023, 10, 1);
+    c.Disease = {QStringLiteral("脳梗塞"), {}, {}, {}, {}, QString(26, QChar(u'糖'))};
+    const TUrinPlan p = lum::newUrinPlan(c, TDateTime::fromYmd(2024, 3, 31));
+    EXPECT_EQ(p.Shimei, QString(25, QChar(u'山')));
+    EXPECT_EQ(p.Disease[5], QString(25, QChar(u'糖')));
+    EXPECT_EQ(p.Old, 83);
+    EXPECT_EQ(p.Kaigodo, 4);
+    EXPECT_EQ(p.Nyushobi, c.NYUSHOBI_YMD);
+    EXPECT_EQ(p.Rihabi, -1);
+    EXPECT_FALSE(p.TankiKasann);
+    EXPECT_EQ(lum::decodeUrinPlan(lum::encodeUrinPlan(p)), p);
+}
+
+}  // namespace

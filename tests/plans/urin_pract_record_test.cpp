@@ -201,3 +201,21 @@ TEST(UrinPractRecord, DamagedFieldsNeverReadPastThemselves) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UrinPractRecord, ANewPlanTakesTheClientsHeaderAndDiagnosesOneALine) {
+    TPerson c;
+    c.Name = QStringLiteral("鈴木　花子");
+    c.Birth = TDateTime::fromYmd(1950, 3, 1);
+    c.YOUKAIGO_KBN = 1;
+    c.Disease = {QStringLiteral("脳梗塞"), {}, QStringLiteral("高血圧"), {}, {}, {}};
+    const TUrinPract p = lum::newUrinPract(c, TDateTime::fromYmd(2024, 3, 1));
+    EXPECT_EQ(p.UserName, QStringLiteral("鈴木　花子"));
+    EXPECT_EQ(p.Diagnose, QStringLiteral("脳梗塞\n高血圧"));
+    EXPECT_EQ(p.Old, 74);
+    EXPECT_EQ(p.Sakusei, -1);
+    EXPECT_EQ(p.Shokushu, QString());
+}
+
+}  // namespace

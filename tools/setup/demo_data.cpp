@@ -1,5 +1,8 @@
 #include "demo_data.h"
 
+#include "clients/person_store.h"
+#include "demo_urin_plans.h"
+
 #include "common/code_tables.h"
 #include "common/datetime.h"
 #include "common/db/sql_date.h"
@@ -446,6 +449,14 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             }
         }
         summary.results = results.count();
+
+        // Rehabilitation and preventive-care plans, made by the therapists.
+        std::vector<int> therapists;
+        for (const Staff& s : kStaff)
+            if (s.therapist) therapists.push_back(s.code);
+        const DemoUrinPlans urin = writeDemoUrinPlans(db, PersonStore(db).all(), today, therapists);
+        summary.urinPlans = urin.plans;
+        summary.preventivePlans = urin.preventive;
     });
     return summary;
 }

@@ -22,6 +22,8 @@ struct DemoSummary {
     int frames = 0;
     int bookings = 0;
     int results = 0;
+    int urinPlans = 0;        // リハビリテーション計画書
+    int preventivePlans = 0;  // リハビリテーション実施計画書（予防）
 };
 
 // Writes the set in one transaction into a migrated database that holds no

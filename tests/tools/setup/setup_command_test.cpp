@@ -160,6 +160,19 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
                                    "OR (NyushoKobetsu = 'True' AND RihaType <> 0) OR (RihaType = 2 AND "
                                    "((KubunCode & 8) > 0) <> (TsushoKobetsu = 'True'))")),
               0);
+    // Rehabilitation and preventive-care plans: one client with two of each,
+    // whole records of version 30, and the phrases of both windows.
+    for (const char* table : {"UrinKeikaku", "UrinYobou"}) {
+        SCOPED_TRACE(table);
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(table))), 7);
+        EXPECT_EQ(count(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM %1 GROUP BY CureNo) x")
+                            .arg(QLatin1String(table))),
+                  2);
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM %1 WHERE DataFormatVersion <> 30").arg(QLatin1String(table))),
+                  0);
+    }
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinPlan'")), 10);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinYobou'")), 30);
 }
 
 TEST_P(SetupTool, DemoRefusesADatabaseWithDataAndLeavesItAsItWas) {
