@@ -6,6 +6,7 @@
 #include "report/render/recording_canvas.h"
 
 #include <QFontInfo>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace lum;
@@ -256,4 +257,49 @@ TEST(MemoDraw, HugeFontShrinksToItsStoredWidthQuickly) {
     ASSERT_EQ(runs.size(), 1);
     EXPECT_LE(runs[0].width(), 40);
     EXPECT_LT(runs[0].font.pixelHeight, 40);
+}
+
+// The preview draws a page's objects again at every repaint and zoom: an
+// object keeps its layout and is drawn from it until anything the layout came
+// from changes, and what is drawn is what a fresh layout would draw.
+TEST(MemoDraw, AnObjectIsDrawnAgainFromItsLayoutUntilItChanges) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    auto mOwner = memo16();
+    TfrMemoView& m = *mOwner;
+    m.Memo = {QStringLiteral("あいうえおかきく")};
+    const auto drawn = [](const TfrMemoView& v, double scale) {
+        RecordingCanvas canvas;
+        memo::draw(v, canvas, scale, scale);
+        QStringList runs;
+        for (const CanvasOp& op : canvas.textRuns())
+            runs.append(QStringLiteral("%1@%2,%3/%4").arg(op.text).arg(op.x).arg(op.y).arg(op.font.pixelHeight));
+        return runs;
+    };
+    EXPECT_EQ(drawn(m, 1), QStringList({QStringLiteral("あいうえ@2,1/16"), QStringLiteral("おかきく@2,19/16")}));
+    const MemoDrawLayout* first = m.DrawLayout.get();
+    EXPECT_EQ(drawn(m, 2), QStringList({QStringLiteral("あいうえ@3,1/32"), QStringLiteral("おかきく@3,37/32")}));
+    EXPECT_EQ(m.DrawLayout.get(), first);  // reused at another zoom
+
+    const auto changes = std::initializer_list<std::function<void(TfrMemoView&)>>{
+        [](TfrMemoView& v) { v.Memo1 = {QStringLiteral("さしすせそたちつて")}; },
+        [](TfrMemoView& v) { v.Width = 100; },
+        [](TfrMemoView& v) { v.Font.Size = 9; },
+        [](TfrMemoView& v) { v.Flags &= ~TfrMemoView::flWordWrap; },
+        [](TfrMemoView& v) { v.Flags |= TfrMemoView::flAutoWidth; },
+        [](TfrMemoView& v) { v.CharSpacing = 3; },
+        [](TfrMemoView& v) { v.Adjust = adRotated; },
+        [](TfrMemoView& v) { v.FrameWidth = 4; },
+    };
+    int k = 0;
+    for (const auto& change : changes) {
+        SCOPED_TRACE(k++);
+        const MemoDrawLayout* before = m.DrawLayout.get();
+        change(m);
+        auto fresh = m.clone();
+        auto* f = static_cast<TfrMemoView*>(fresh.get());
+        f->Memo1 = m.Memo1;
+        f->CharSpacing = m.CharSpacing;
+        EXPECT_EQ(drawn(m, 1.5).join(u' ').toStdString(), drawn(*f, 1.5).join(u' ').toStdString());
+        EXPECT_NE(m.DrawLayout.get(), before);
+    }
 }

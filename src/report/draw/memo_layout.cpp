@@ -289,20 +289,51 @@ int linesThatFit(const TfrMemoView& m, const QList<WrappedLine>& lines) {
     return showText(m, scaleForDrawing(m), lines, nullptr, true, 1, 1);
 }
 
-void draw(const TfrMemoView& source, ReportCanvas& canvas, double scaleX, double scaleY, int offsX, int offsY) {
+const MemoDrawLayout& drawLayout(const TfrMemoView& source) {
     const QStringList& text = source.Memo1.isEmpty() ? source.Memo : source.Memo1;
+    if (source.DrawLayout && source.DrawLayout->laidOutFrom(source, text)) return *source.DrawLayout;
+    auto layout = std::make_shared<MemoDrawLayout>();
+    layout->text = text;
+    layout->fontName = source.Font.Name;
+    layout->fontSize = source.Font.Size;
+    layout->fontStyle = source.Font.Style;
+    layout->adjust = source.Adjust;
+    layout->flags = source.Flags;
+    layout->charSpacing = source.CharSpacing;
+    layout->width = source.Width;
+    layout->height = source.Height;
+    layout->frameWidth = source.FrameWidth;
+    if (!text.isEmpty()) {
+        if (isAlreadyWrapped(text)) {
+            layout->lines = decodeWrappedLines(text);
+            if (source.Flags & TfrMemoView::flAutoWidth) layout->autoWidth = calcWidth(source, text);
+        } else if (source.Flags & TfrMemoView::flAutoWidth) {
+            layout->autoWidth = calcWidth(source, text);
+            const auto sized = source.clone();
+            sized->Width = layout->autoWidth;
+            layout->lines = wrapText(static_cast<const TfrMemoView&>(*sized), text).lines;
+        } else {
+            layout->lines = wrapText(source, text).lines;
+        }
+    }
+    source.DrawLayout = std::move(layout);
+    return *source.DrawLayout;
+}
+
+void draw(const TfrMemoView& source, ReportCanvas& canvas, double scaleX, double scaleY, int offsX, int offsY) {
+    drawLayout(source);
+    // Held here: drawing must not depend on the object's slot staying as it is.
+    const std::shared_ptr<const MemoDrawLayout> layout = source.DrawLayout;
+    const QList<WrappedLine>& lines = layout->lines;
     const TfrMemoView* m = &source;
     std::unique_ptr<TfrView> autoSized;
-    if ((source.Flags & TfrMemoView::flAutoWidth) && !text.isEmpty()) {
+    if (layout->autoWidth >= 0) {
         autoSized = source.clone();
         auto* sized = static_cast<TfrMemoView*>(autoSized.get());
-        const int w = calcWidth(source, text);
-        if ((source.Adjust & adHorizontalMask) == adRight) sized->Left += sized->Width - w;
-        sized->Width = w;
+        if ((source.Adjust & adHorizontalMask) == adRight) sized->Left += sized->Width - layout->autoWidth;
+        sized->Width = layout->autoWidth;
         m = sized;
     }
-    QList<WrappedLine> lines;
-    if (!text.isEmpty()) lines = isAlreadyWrapped(text) ? decodeWrappedLines(text) : wrapText(*m, text).lines;
     const ViewGeometry g = scaleForDrawing(*m, scaleX, scaleY, offsX, offsY);
     fillBackground(*m, g, canvas);
     drawFrame(*m, g, canvas);
@@ -310,6 +341,12 @@ void draw(const TfrMemoView& source, ReportCanvas& canvas, double scaleX, double
 }
 
 }  // namespace memo
+
+bool MemoDrawLayout::laidOutFrom(const TfrMemoView& m, const QStringList& t) const {
+    return text == t && fontName == m.Font.Name && fontSize == m.Font.Size && fontStyle == m.Font.Style &&
+           adjust == m.Adjust && flags == m.Flags && charSpacing == m.CharSpacing && width == m.Width &&
+           height == m.Height && frameWidth == m.FrameWidth;
+}
 
 void fillBackground(const TfrView& v, const ViewGeometry& g, ReportCanvas& canvas) {
     if (v.FillColor == clNone) return;

@@ -24,6 +24,26 @@ struct MemoLayoutState {
     QList<WrappedLine> Scratch;  // the lines of the last wrap
 };
 
+// A memo's text laid out for drawing at template scale, and what it was laid
+// out from (memo::draw keeps it on the object and reuses it while all of that
+// stays as it was; the result is then the same by construction).
+struct MemoDrawLayout {
+    QStringList text;
+    QString fontName;
+    int fontSize = 0;
+    quint16 fontStyle = 0;
+    qint32 adjust = 0;
+    quint16 flags = 0;
+    int charSpacing = 0;
+    int width = 0, height = 0;
+    float frameWidth = 0;
+
+    int autoWidth = -1;  // the width auto width gave; -1 without auto width
+    QList<WrappedLine> lines;
+
+    bool laidOutFrom(const TfrMemoView& m, const QStringList& text) const;
+};
+
 struct WrapResult {
     QList<WrappedLine> lines;
     int lineHeight = 0;
@@ -61,6 +81,11 @@ int showText(const TfrMemoView& m, const ViewGeometry& g, const QList<WrappedLin
 
 // The number of lines of `lines` that fit the memo's height (split parts).
 int linesThatFit(const TfrMemoView& m, const QList<WrappedLine>& lines);
+
+// The layout drawing uses for a memo: the lines a prepared page holds already
+// wrapped as they are, else the text wrapped at template scale (and the auto
+// width). Kept on the object (DrawLayout) and reused while it stays valid.
+const MemoDrawLayout& drawLayout(const TfrMemoView& m);
 
 // Draws a memo object (prepared or template) on a canvas at a scale: background,
 // frame and text (wrapped now unless already wrapped).

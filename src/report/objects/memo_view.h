@@ -2,6 +2,8 @@
 // The text object (memo) with its font, alignment and highlight.
 #include "report/objects/view.h"
 
+#include <memory>
+
 namespace lum {
 
 // Font style bits as the stream stores them; strike-out is kept in memory
@@ -37,6 +39,8 @@ enum TfrAdjust : qint32 {
     adVerticalMask = 24,
 };
 
+struct MemoDrawLayout;  // report/draw/memo_layout.h
+
 // Objects whose height can grow while a report is prepared.
 class TfrStretcheable : public TfrView {
 protected:
@@ -62,6 +66,10 @@ public:
     QString HighlightCondition;
     int LineSpacing = 2;
     int CharSpacing = 0;
+    // The text as drawing last laid it out (memo::draw), kept with what it was
+    // laid out from: the preview draws the objects of a page again at every
+    // repaint, zoom and search, and an unchanged object needs no new layout.
+    mutable std::shared_ptr<const MemoDrawLayout> DrawLayout;
 
 protected:
     void assignMemo(const TfrMemoView& from);
