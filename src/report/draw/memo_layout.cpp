@@ -2,7 +2,6 @@
 
 #include "report/expr/tfr_parser.h"
 
-
 namespace lum {
 namespace memo {
 namespace {

@@ -51,8 +51,8 @@ struct TextMetricsFont {
 
 namespace {
 
-// What an entry is kept by: the mapped family, the em height and the style
-// bits that change advances (underline and strike-out do not).
+// What an entry is kept by: the template's family name, the em height and the
+// style bits that change advances (underline and strike-out do not).
 struct FontKey {
     QString family;
     int pixelHeight;
