@@ -95,17 +95,18 @@ void TLoginForm::showEvent(QShowEvent* event) {
 }
 
 bool TLoginForm::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in the user field moves on to the password; in the password
+    // field it logs in, as the button does. Only a release whose press the
+    // field received counts: the Enter that closes the warning after a wrong
+    // login is released on the user field and must leave the caret there.
+    if (enter_.isRelease(watched, event)) {
+        if (watched == UserEdit) PassEdit->setFocus();
+        else if (watched == PassEdit) LogInBtnClick();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            if (event->type() == QEvent::KeyRelease) {
-                // Enter in the user field moves on to the password; in the
-                // password field it logs in, as the button does.
-                if (watched == UserEdit) PassEdit->setFocus();
-                else if (watched == PassEdit) LogInBtnClick();
-            }
-            return true;  // the dialog never sees the press
-        }
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;  // the dialog never sees the press
     }
     return QDialog::eventFilter(watched, event);
 }

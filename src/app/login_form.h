@@ -1,6 +1,8 @@
 #pragma once
 // The login dialog. The data module shows it modally (through the dialog
 // service) and reads UserEdit and PassEdit when it returns Accepted.
+#include "widgets/enter_release.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -27,6 +29,8 @@ protected:
 
 private:
     void LogInBtnClick();
+
+    lum::EnterRelease enter_;
 };
 
 extern TLoginForm* LoginForm;

@@ -10,7 +10,10 @@
 #include "widgets/comment_form.h"
 #include "widgets/era_date_field.h"
 #include "platform/db/facility_database.h"
+#include "widgets/enter_release.h"
 #include "widgets/ime.h"
+#include "widgets/key_edit_binding.h"
+#include "widgets/widget_helpers.h"
 #include "widgets/kana_input.h"
 #include "clients/person_store.h"
 #include "common/text_helpers.h"
@@ -28,7 +31,6 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -98,33 +100,16 @@ QString postalText(const QLineEdit* edit) {
     return {};
 }
 
-bool isEnterRelease(QEvent* event) {
-    if (event->type() != QEvent::KeyRelease) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat();
-}
-
 // Enter released in the postal code: on to the address, with the code handed
-// to the input method for conversion into an address.
-class PostalEnter : public QObject {
-public:
-    PostalEnter(QLineEdit* postal, QLineEdit* address) : QObject(postal), postal_(postal), address_(address) {
-        postal->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == postal_ && isEnterRelease(event)) {
-            address_->setFocus();
-            lum::ImeConvertText(address_, postalText(postal_));
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QLineEdit* postal_;
-    QLineEdit* address_;
-};
+// to the input method there for conversion into an address. Without an input
+// method nothing is put into the address.
+void bindPostalEnter(QLineEdit* postal, QLineEdit* address) {
+    lum::onEnterReleased(postal, [postal, address] {
+        address->setFocus();
+        const QString code = postalText(postal);
+        if (!code.isEmpty()) lum::ImeConvertText(address, code);
+    });
+}
 
 }  // namespace
 
@@ -134,6 +119,7 @@ TUserRegistForm::TUserRegistForm(QWidget* parent) : QMainWindow(parent) {
     setFont(lum::uiFont(11));
     BuildPanel();
     BuildCommands();
+    BuildTabOrder();
     resize(1024, 768);
 }
 
@@ -163,7 +149,7 @@ void TUserRegistForm::BuildPanel() {
     UbinNo->setInputMask(QStringLiteral("999-9999;_"));
     UbinNo->setMaxLength(8);
     Address = makeEdit("Address", p, 400);
-    new PostalEnter(UbinNo, Address);
+    bindPostalEnter(UbinNo, Address);
     TelNo = makeEdit("TelNo", p, 170, false);
     FaxNo = makeEdit("FaxNo", p, 170, false);
     EMailEdit = makeEdit("EMailEdit", p, 300, false);
@@ -296,7 +282,10 @@ void TUserRegistForm::BuildCommands() {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QString::fromLatin1(name));
         b->setMinimumSize(96, 34);
-        b->setFocusPolicy(Qt::NoFocus);  // the edit actions work on the focused field
+        // The window's commands are Tab stops at the end of the form (Space or
+        // Enter presses them); a click leaves the focus where it was.
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setAutoDefault(true);
         bar->addWidget(b);
         return b;
     };
@@ -308,6 +297,10 @@ void TUserRegistForm::BuildCommands() {
     CopyBtn = button("CopyBtn", QStringLiteral("コピー(&C)"));
     CutBtn = button("CutBtn", QStringLiteral("切り取り(&T)"));
     PasteBtn = button("PasteBtn", QStringLiteral("貼り付け(&P)"));
+    for (QPushButton* b : {CopyBtn, CutBtn, PasteBtn}) {
+        b->setFocusPolicy(Qt::NoFocus);  // the edit actions work on the focused field
+        b->setAutoDefault(false);
+    }
     bar->addSeparator();
     CloseBtn = button("CloseBtn", QStringLiteral("閉じる"));
 
@@ -355,13 +348,30 @@ void TUserRegistForm::BuildCommands() {
     connect(paste, &QAction::triggered, this, [this] { EditStandard(2); });
 }
 
+void TUserRegistForm::BuildTabOrder() {
+    // The reading order: the left column top to bottom, the right column, the
+    // diseases, then the window's commands. Pickers are no Tab stops.
+    lum::setTabChain({RegistName, RegistKanaName, BirthDay, SexBox, UbinNo, Address, TelNo, FaxNo, EMailEdit,
+                      TavelundUserNoEdit, distinctive, RihaTypeBox, TankiBox, NinchiBox, ShuudanBox, KobetsuBox,
+                      KijunEdit, JiritsudoBox, NinchidoBox, YoukaigodoBox, RoomBox, TaiinDay, NyushoDay, TaishoDay,
+                      ShikanNameBoxes[0], ShikanNameBoxes[1], ShikanNameBoxes[2], ShikanNameBoxes[3],
+                      ShikanNameBoxes[4], ShikanNameBoxes[5], NewBtn, OpenBtn, ImportBtn, SaveBtn, CloseBtn});
+}
+
 void TUserRegistForm::EditStandard(int action) {
     QLineEdit* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (auto* box = qobject_cast<QComboBox*>(QApplication::focusWidget())) edit = box->lineEdit();
     if (!edit) return;
-    if (action == 0) edit->copy();
-    else if (action == 1) edit->cut();
-    else edit->paste();
+    if (action == 0) {
+        edit->copy();
+    } else if (lum::KeyEditBinding* keys = lum::KeyEditBinding::of(edit)) {
+        // A date's mask is never cut; a paste is typed through its editor.
+        if (action == 2) keys->paste();
+    } else if (action == 1) {
+        edit->cut();
+    } else {
+        edit->paste();
+    }
 }
 
 void TUserRegistForm::UpdateFileMenu() {
@@ -600,6 +610,10 @@ void TUserRegistForm::SaveAsNewClick() {
 
 void TUserRegistForm::SaveNew() {
     lum::db::Database* db = lum::facilityDatabase();
+    if (!db || !db->isOpen()) {
+        abortBox(QStringLiteral("*** SystemError : 利用者台帳 error "));
+        return;  // 保存 stays disabled until 新規 or 開く
+    }
     // The duplicate check cuts the kana it validated: family part, blank, given part.
     const QString& kana = Person.Kana;
     const int blank = int(kana.indexOf(u' ')) + 1;  // 1-based, 0 when none
@@ -609,51 +623,54 @@ void TUserRegistForm::SaveNew() {
         family = kana.left(blank - 1);
         given = lum::asciiTrim(kana.mid(lum::SkipSpaces(kana, blank) - 1));
     }
-    try {
-        if (!db) throw lum::db::DbError(QStringLiteral("no database"));
-        if (!given.isEmpty()) {
-            for (const TPerson& row : lum::PersonStore(*db).duplicateCandidates(family, Person.Birth, Person.Sex,
-                                                                                   Person.NYUSHOBI_YMD)) {
-                if (row.Kana.indexOf(given) > 0) {
-                    lum::message(MsgKind::Warning, QStringLiteral("すでに登録済みです。\n確認して下さい。"),
-                                 MsgButton::Yes, this);
-                    return;  // 保存 stays disabled until 新規 or 開く
-                }
-            }
-        }
-    } catch (const lum::db::DbError&) {
-        abortBox(QStringLiteral("*** SystemError : DobleCheck Error "));
-        return;
-    }
-
-    const int level = BeginSave(*db);
-    if (level < 1) return;
     TPerson row = Person;
     row.Reserve = {};  // a new episode starts without weekly requests
     row.Funn = {};
-    int number = 0;
+
+    // The check and the insert in one transaction, so no other workstation
+    // stores the same person in between. Messages wait until it has ended.
+    enum class Outcome { Saved, Duplicate, CheckFailed };
+    Outcome outcome = Outcome::Saved;
     try {
-        number = lum::PersonStore(*db).insert(row);
-        db->commitTrans();
+        lum::db::Transaction tx(*db);
+        lum::PersonStore store(*db);
+        try {
+            if (!given.isEmpty()) {
+                for (const TPerson& other : store.duplicateCandidates(family, row.Birth, row.Sex, row.NYUSHOBI_YMD)) {
+                    if (other.Kana.indexOf(given) > 0) outcome = Outcome::Duplicate;
+                }
+            }
+        } catch (const lum::db::DbError&) {
+            outcome = Outcome::CheckFailed;
+        }
+        if (outcome == Outcome::Saved) {
+            row.CureNo = store.insert(row);
+            tx.commit();
+        }
+    } catch (const lum::db::TransactionStartError& e) {
+        abortBox(QStringLiteral("*** SystemError : DB Trans Start error %1").arg(e.level()));
+        SaveBtn->setEnabled(true);
+        return;
     } catch (const lum::db::DbError&) {
-        // Nothing was stored: no number is shown and the inputs stay for another try.
-        db->rollbackTrans();
+        // Rolled back: nothing was stored, no number is shown and the inputs
+        // stay for another try.
         abortBox(QStringLiteral("*** SystemError 利用者台帳 登録 Error"));
         SaveBtn->setEnabled(true);
         return;
     }
-    row.CureNo = number;
+    switch (outcome) {
+    case Outcome::CheckFailed:
+        abortBox(QStringLiteral("*** SystemError : DobleCheck Error "));
+        return;  // 保存 stays disabled until 新規 or 開く
+    case Outcome::Duplicate:
+        lum::message(MsgKind::Warning, QStringLiteral("すでに登録済みです。\n確認して下さい。"), MsgButton::Yes, this);
+        return;  // 保存 stays disabled until 新規 or 開く
+    case Outcome::Saved:
+        break;
+    }
     Person = row;
-    CureNo->setText(QString::number(number));
+    CureNo->setText(QString::number(row.CureNo));
     Saved();
-}
-
-int TUserRegistForm::BeginSave(lum::db::Database& db) {
-    const int level = db.beginTrans();
-    if (db.inTransaction()) return level;
-    abortBox(QStringLiteral("*** SystemError : DB Trans Start error %1").arg(level));
-    SaveBtn->setEnabled(true);
-    return 0;
 }
 
 void TUserRegistForm::Saved() {
@@ -671,19 +688,22 @@ void TUserRegistForm::SaveExisting() {
         abortBox(QStringLiteral("SystemError : 利用者台帳 error "));
         return;
     }
-    const int level = BeginSave(*db);
-    if (level < 1) return;
     Person.CureNo = *number;
+    int level = db->transactionLevel() + 1;
     try {
+        lum::db::Transaction tx(*db);
+        level = tx.level();
         lum::PersonStore(*db).update(Person);
-        db->commitTrans();
+        tx.commit();
+    } catch (const lum::db::TransactionStartError& e) {
+        abortBox(QStringLiteral("*** SystemError : DB Trans Start error %1").arg(e.level()));
+        SaveBtn->setEnabled(true);
+        return;
     } catch (const lum::db::NoRowTouched& gone) {
-        db->rollbackTrans();
         abortBox(QStringLiteral("SystemError : DB Trans Start error %1\n").arg(level) + gone.text());
         SaveBtn->setEnabled(true);
         return;
     } catch (const lum::db::DbError&) {
-        db->rollbackTrans();
         abortBox(QStringLiteral("SystemError : DB Trans Start error %1").arg(level));
         SaveBtn->setEnabled(true);
         return;
@@ -709,18 +729,16 @@ void TUserRegistForm::DeleteClick() {
         DeleteMenu->setEnabled(true);
         return;
     }
-    const int level = db->beginTrans();
-    if (!db->inTransaction()) {
-        abortBox(QStringLiteral("SystemError : DB Trans Start error %1").arg(level));
-        DeleteMenu->setEnabled(true);
-        return;
-    }
     try {
         // Only the Person row: bookings, results and documents of the number stay.
+        lum::db::Transaction tx(*db);
         lum::PersonStore(*db).remove(*cureNo);
-        db->commitTrans();
+        tx.commit();
+    } catch (const lum::db::TransactionStartError& e) {
+        abortBox(QStringLiteral("SystemError : DB Trans Start error %1").arg(e.level()));
+        DeleteMenu->setEnabled(true);
+        return;
     } catch (const lum::db::DbError&) {
-        db->rollbackTrans();
         lum::message(MsgKind::Error, QStringLiteral("削除に失敗しました。"), MsgButton::Ok, this);
         DeleteMenu->setEnabled(true);
         return;

@@ -20,9 +20,6 @@ class QMenu;
 class QPushButton;
 
 namespace lum {
-namespace db {
-class Database;
-}
 class EraDateField;
 struct PersonInput;
 }  // namespace lum
@@ -120,12 +117,11 @@ protected:
 private:
     void BuildPanel();
     void BuildCommands();
+    void BuildTabOrder();
     lum::PersonInput ReadInputs() const;
     void ShowPerson(const TPerson& p);
     void SaveNew();
     void SaveExisting();
-    // Begins the save's transaction; 0 (after the message) when none is open.
-    int BeginSave(lum::db::Database& db);
     // The end of a good save: the message, the buttons, mode 0, nothing unsaved.
     void Saved();
     // The edits' own change flags cleared: what they show is what is stored.

@@ -4,6 +4,7 @@
 #include "common/code_tables.h"
 #include "common/era_text.h"
 #include "platform/db/facility_database.h"
+#include "widgets/enter_release.h"
 #include "widgets/kana_input.h"
 #include "clients/kana_rows.h"
 #include "clients/person_store.h"
@@ -72,14 +73,26 @@ QLineEdit* makeEdit(const char* name, bool imeOn, QWidget* parent) {
     return edit;
 }
 
-bool isEnterRelease(QEvent* event) {
-    if (event->type() != QEvent::KeyRelease) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat();
-}
-
 }  // namespace
 }  // namespace lum
+
+namespace {
+// The keys that move the grid's current row (or take the one under the caret).
+bool isRowKey(QEvent* event) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_Space:
+        return true;
+    default:
+        return false;
+    }
+}
+}  // namespace
 
 using lum::MsgButton;
 using lum::MsgKind;
@@ -101,7 +114,7 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
     ClearBtn = lum::makeButton(QStringLiteral("ClearBtn"), QStringLiteral("クリア"), this);
     lum::bindKanaField(RegistKanaName);
     new lum::NameReadingBinding(RegistName, RegistKanaName);
-    RegistCureNo->installEventFilter(this);
+    lum::onEnterReleased(RegistCureNo, [this] { CureNoSearch(); });
 
     auto* search = new QGridLayout;
     search->setHorizontalSpacing(10);
@@ -153,6 +166,9 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
     DBGrid1->horizontalHeader()->setSectionsClickable(true);
     DBGrid1->setMinimumSize(1160, 360);
     DBGrid1->viewport()->installEventFilter(this);
+    DBGrid1->installEventFilter(this);
+    // Tab leaves the grid for 確定 and 戻る; the arrows move within it.
+    DBGrid1->setTabKeyNavigation(false);
     connect(DBGrid1->horizontalHeader(), &QHeaderView::sectionClicked, this, &TUserSearchForm::SortBy);
 
     DecideButton = lum::makeButton(QStringLiteral("DecideButton"), QStringLiteral("確定"), this);
@@ -179,6 +195,13 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
     connect(DecideButton, &QPushButton::clicked, this, &TUserSearchForm::Decide);
     connect(ReturnBtn, &QPushButton::clicked, this, &QDialog::reject);
     DecideButton->setEnabled(false);
+
+    // The reading order: the search lines, the kana rows, the list, then 確定 and 戻る.
+    QList<QWidget*> chain = {RegistCureNo,   CureNoButton,   RegistName, UserSearchBtn, RegistKanaName,
+                             KanaSearchBtn, RegistTavelund, TavelundBtn, ClearBtn};
+    for (QPushButton* button : KanaRowButtons) chain << button;
+    chain << AllDisplay << DBGrid1 << DecideButton << ReturnBtn;
+    lum::setTabChain(chain);
 }
 
 void TUserSearchForm::showEvent(QShowEvent* event) {
@@ -199,11 +222,12 @@ void TUserSearchForm::ClearInput() {
 }
 
 bool TUserSearchForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == RegistCureNo && lum::isEnterRelease(event)) {
-        CureNoSearch();
-    } else if (watched == DBGrid1->viewport() && event->type() == QEvent::MouseButtonRelease) {
+    if (watched == DBGrid1->viewport() && event->type() == QEvent::MouseButtonRelease) {
         // After the grid has moved its current row to the click.
         QMetaObject::invokeMethod(this, &TUserSearchForm::GridMouseUp, Qt::QueuedConnection);
+    } else if (watched == DBGrid1 && event->type() == QEvent::KeyRelease && isRowKey(event)) {
+        // A row chosen with the keys counts as a click on it.
+        GridMouseUp();
     }
     return QDialog::eventFilter(watched, event);
 }

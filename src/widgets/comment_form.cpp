@@ -171,17 +171,15 @@ void TCommentForm::AppendButtonClick() {
         lum::error(QStringLiteral("System Error : コメント追加エラーです。"));
         return;
     }
-    db->beginTrans();
-    if (!db->inTransaction()) {
-        lum::error(QStringLiteral("System Error : コメント追加開始エラーです。"));
-        return;
-    }
     qint64 id = -1;
     try {
+        lum::db::Transaction tx(*db);
         id = lum::CommentStore(*db).append(ProgramName, CommentCode, text, lum::TDateTime::fromDateTime(lum::now()));
-        db->commitTrans();
+        tx.commit();
+    } catch (const lum::db::TransactionStartError&) {
+        lum::error(QStringLiteral("System Error : コメント追加開始エラーです。"));
+        return;
     } catch (const lum::db::DbError&) {
-        db->rollbackTrans();
         lum::error(QStringLiteral("System Error : コメント追加終了エラーです。"));
         return;
     }
@@ -209,16 +207,14 @@ void TCommentForm::DeleteButtonClick() {
         SelectedIDNo = -1;
         return;
     }
-    db->beginTrans();
-    if (!db->inTransaction()) {
+    try {
+        lum::db::Transaction tx(*db);
+        lum::CommentStore(*db).remove(id);
+        tx.commit();
+    } catch (const lum::db::TransactionStartError&) {
         lum::error(QStringLiteral("System Error : コメント削除開始エラーです。"));
         return;
-    }
-    try {
-        lum::CommentStore(*db).remove(id);
-        db->commitTrans();
     } catch (const lum::db::DbError&) {
-        db->rollbackTrans();
         lum::error(QStringLiteral("System Error : コメント削除終了エラーです。"));
         return;
     }

@@ -14,6 +14,8 @@ EraDateField::EraDateField(QLineEdit* edit, QDateEdit* picker, QString invalidMe
     : QObject(edit), edit_(edit), picker_(picker), binding_(KeyEditBinding::bindEraDate(edit)),
       invalidMessage_(std::move(invalidMessage)) {
     picker_->setCalendarPopup(true);
+    // The era text is the keyboard's road to the date; the picker is for the mouse.
+    picker_->setFocusPolicy(Qt::ClickFocus);
     picker_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     connect(binding_, &KeyEditBinding::accepted, this, [this](TDateTime date) { setPicker(date.date()); });
     connect(binding_, &KeyEditBinding::rejected, this, [this] {

@@ -2,7 +2,7 @@
 // An era-date edit with the date picker beside it: the edit takes the date
 // key by key ("＿＿__年__月__日"); Enter released checks it, shows the field's
 // message when it is no date and otherwise sets the picker; a date the user
-// picks is written into the edit as era text.
+// picks is written into the edit as era text. The picker is no Tab stop.
 #include "common/datetime.h"
 
 #include <QObject>

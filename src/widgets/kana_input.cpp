@@ -5,7 +5,6 @@
 
 #include <QEvent>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace lum {
@@ -31,16 +30,13 @@ NameReadingBinding::NameReadingBinding(QLineEdit* nameEdit, QLineEdit* kanaEdit)
 
 bool NameReadingBinding::eventFilter(QObject* watched, QEvent* event) {
     if (watched == name_) {
-        if (event->type() == QEvent::KeyRelease) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
-                QString reading;
-                GetImeReading(name_, reading);
-                // Without a conversion (no input method) there is nothing to add.
-                if (!reading.isEmpty()) {
-                    kana_->setText(kana_->text() + toHalfWidthKatakana(reading) + u' ');
-                    kana_->setModified(true);
-                }
+        if (enter_.isRelease(watched, event)) {
+            QString reading;
+            GetImeReading(name_, reading);
+            // Without a conversion (no input method) there is nothing to add.
+            if (!reading.isEmpty()) {
+                kana_->setText(kana_->text() + toHalfWidthKatakana(reading) + u' ');
+                kana_->setModified(true);
             }
         } else if (event->type() == QEvent::FocusOut) {
             // Only leaving the field counts, not a message box or menu

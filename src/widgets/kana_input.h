@@ -4,6 +4,8 @@
 // hiragana and full-width katakana typed or pasted into a kana field become
 // half-width katakana at once, and the reading taken from a name field is
 // converted the same way.
+#include "widgets/enter_release.h"
+
 #include <QObject>
 
 class QLineEdit;
@@ -29,6 +31,7 @@ protected:
 private:
     QLineEdit* name_;
     QLineEdit* kana_;
+    EnterRelease enter_;
 };
 
 }  // namespace lum

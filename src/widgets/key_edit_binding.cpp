@@ -3,9 +3,15 @@
 #include "common/era_text.h"
 #include "common/key_editors.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
 
 namespace lum {
 namespace {
@@ -21,11 +27,30 @@ std::optional<TDateTime> timeValue(const QString& text) {
     return TDateTime(static_cast<double>(h * 60 + m) / (24 * 60));
 }
 
+// Keys that would change the text outside the editor: refused.
+bool editsAroundTheEditor(const QKeyEvent& key) {
+    for (QKeySequence::StandardKey k : {QKeySequence::Cut, QKeySequence::Undo, QKeySequence::Redo,
+                                        QKeySequence::DeleteEndOfLine, QKeySequence::DeleteStartOfWord,
+                                        QKeySequence::DeleteEndOfWord, QKeySequence::DeleteCompleteLine}) {
+        if (key.matches(k)) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 KeyEditBinding::KeyEditBinding(QLineEdit* edit, Mask mask) : QObject(edit), edit_(edit), mask_(mask) {
+    setObjectName(QStringLiteral("KeyEditBinding"));
     edit->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // Nothing is dropped into the mask, and nothing is dragged out of it.
+    edit->setAcceptDrops(false);
+    edit->setDragEnabled(false);
     edit->installEventFilter(this);
+}
+
+KeyEditBinding* KeyEditBinding::of(const QLineEdit* edit) {
+    return edit ? edit->findChild<KeyEditBinding*>(QStringLiteral("KeyEditBinding"), Qt::FindDirectChildrenOnly)
+                : nullptr;
 }
 
 bool KeyEditBinding::press(int state, QChar key) {
@@ -46,9 +71,15 @@ void KeyEditBinding::reset(int state) {
     edit_->setModified(false);
 }
 
+int KeyEditBinding::caretState() const {
+    // Tab selects the whole text with the caret at its end; the keys still
+    // belong at the start of what is selected.
+    return edit_->hasSelectedText() ? int(edit_->selectionStart()) : edit_->cursorPosition();
+}
+
 void KeyEditBinding::typed(QChar key) {
     emit keyTyped();
-    if (press(edit_->cursorPosition(), key)) {
+    if (press(caretState(), key)) {
         // setText clears the flag; the user did change the text.
         edit_->setModified(true);
         emit edit_->textEdited(edit_->text());
@@ -70,40 +101,95 @@ std::optional<TDateTime> KeyEditBinding::value() const {
     return std::nullopt;
 }
 
-bool KeyEditBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != edit_) return false;
-    if (event->type() == QEvent::InputMethod) {
-        // Digits typed with an input method still on arrive as a commit.
-        const auto* im = static_cast<QInputMethodEvent*>(event);
-        const QString keys = im->commitString().normalized(QString::NormalizationForm_KC);
-        if (!edit_->isReadOnly())
-            for (QChar c : keys) typed(c);
+void KeyEditBinding::typeText(const QString& text) {
+    if (edit_->isReadOnly()) return;
+    for (QChar c : text.normalized(QString::NormalizationForm_KC)) {
+        if (c.isPrint()) typed(c);
+    }
+}
+
+void KeyEditBinding::paste() {
+    if (const QClipboard* clipboard = QGuiApplication::clipboard()) typeText(clipboard->text());
+}
+
+QMenu* KeyEditBinding::contextMenu() {
+    // Only what leaves the mask whole: copy, a paste through the editor, select all.
+    auto* menu = new QMenu(edit_);
+    auto item = [menu](const char* name, const QString& caption, const QKeySequence& keys, bool enabled) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(keys);
+        action->setEnabled(enabled);
+        return action;
+    };
+    const bool writable = !edit_->isReadOnly();
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    connect(item("edit-copy", QStringLiteral("コピー(&C)"), QKeySequence::Copy, edit_->hasSelectedText()),
+            &QAction::triggered, edit_, &QLineEdit::copy);
+    connect(item("edit-paste", QStringLiteral("貼り付け(&P)"), QKeySequence::Paste,
+                 writable && clipboard && !clipboard->text().isEmpty()),
+            &QAction::triggered, this, &KeyEditBinding::paste);
+    menu->addSeparator();
+    connect(item("select-all", QStringLiteral("すべて選択(&A)"), QKeySequence::SelectAll, !edit_->text().isEmpty()),
+            &QAction::triggered, edit_, &QLineEdit::selectAll);
+    return menu;
+}
+
+bool KeyEditBinding::keyPress(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Backspace || key.key() == Qt::Key_Delete) {
+        // As the Left key: off a selection to its start, else one place left.
+        if (edit_->hasSelectedText()) edit_->setCursorPosition(int(edit_->selectionStart()));
+        else edit_->cursorBackward(false);
         return true;
     }
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
-    const auto* ke = static_cast<QKeyEvent*>(event);
-    const bool isEnter = ke->key() == Qt::Key_Return || ke->key() == Qt::Key_Enter;
-    if (event->type() == QEvent::KeyRelease) {
-        // The value is checked when Enter is released, as the windows expect.
-        if (isEnter && !ke->isAutoRepeat()) {
-            if (const auto v = value()) {
-                emit accepted(*v);
-            } else {
-                emit rejected();
-            }
-        }
-        return false;
-    }
-    if (ke->key() == Qt::Key_Backspace || ke->key() == Qt::Key_Delete) {
-        edit_->cursorBackward(false);
+    if (key.matches(QKeySequence::Paste)) {
+        paste();
         return true;
     }
-    const QString text = ke->text();
+    if (editsAroundTheEditor(key)) return true;
+    const QString text = key.text();
+    const bool isEnter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
     if (isEnter || edit_->isReadOnly() || text.isEmpty() || !text[0].isPrint() ||
-        (ke->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     typed(text[0]);
     return true;
+}
+
+bool KeyEditBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != edit_) return false;
+    // The value is checked when Enter is released, as the windows expect, and
+    // only for a release whose press this field received.
+    if (enter_.isRelease(watched, event)) {
+        if (const auto v = value()) {
+            emit accepted(*v);
+        } else {
+            emit rejected();
+        }
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::InputMethod: {
+        // Digits typed with an input method still on arrive as a commit.
+        typeText(static_cast<QInputMethodEvent*>(event)->commitString());
+        return true;
+    }
+    case QEvent::KeyPress:
+        return keyPress(*static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        // The middle button pastes the X11 selection as it stands: refused.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    case QEvent::ContextMenu: {
+        QMenu* menu = contextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 }  // namespace lum

@@ -4,11 +4,19 @@
 // deleted from the mask), and Enter, when released, checks the text and
 // reports the value. Other keys (arrows, Home, End, Tab, Enter itself) behave
 // as usual; a read-only edit takes no typed keys.
+//
+// Where text is selected (Tab selects the whole field), the editor starts at
+// the selection's start: the keys fill the mask from its first place. Pasted
+// text is typed key by key through the editor; every other road by which free
+// text could land in the mask (cut, undo, a drop, the X11 selection) is shut.
 #include "common/datetime.h"
+#include "widgets/enter_release.h"
 
 #include <QObject>
 
+class QKeyEvent;
 class QLineEdit;
+class QMenu;
 
 namespace lum {
 
@@ -33,6 +41,17 @@ public:
     // year-month) or the time of day as the fraction; nullopt when invalid.
     std::optional<TDateTime> value() const;
 
+    // The clipboard's text typed key by key at the caret (the edit menus'
+    // paste, Ctrl+V and Shift+Insert come here).
+    void paste();
+
+    // The edit's context menu: copy, a paste through the editor and select
+    // all (no cut, delete, undo or redo). The caller owns it.
+    QMenu* contextMenu();
+
+    // The binding of an edit, or nullptr when the edit has none.
+    static KeyEditBinding* of(const QLineEdit* edit);
+
 signals:
     // Enter released on a valid text, with its value.
     void accepted(lum::TDateTime value);
@@ -48,9 +67,14 @@ private:
     // Applies the editor to the edit; returns whether the text changed.
     bool press(int state, QChar key);
     void typed(QChar key);
+    void typeText(const QString& text);
+    // Where the next key goes: the selection's start, else the caret.
+    int caretState() const;
+    bool keyPress(const QKeyEvent& key);
 
     QLineEdit* edit_;
     Mask mask_;
+    EnterRelease enter_;
 };
 
 }  // namespace lum

@@ -4,9 +4,7 @@
 
 #include <QCoreApplication>
 #include <QInputMethodEvent>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QTextEdit>
+#include <QWidget>
 
 namespace lum {
 
@@ -32,6 +30,7 @@ QtImeService::Track& QtImeService::track(QObject* receiver) {
 void QtImeService::observe(QObject* receiver, const QInputMethodEvent& event) {
     const QString commit = event.commitString();
     const QString preedit = event.preeditString();
+    if (!preedit.isEmpty() && !fromUs_) composed_ = true;
     if (commit.isEmpty() && preedit.isEmpty() && !tracks_.contains(receiver)) return;
     Track& t = track(receiver);
     // Qt applies the commit before the new preedit of the same event.
@@ -48,14 +47,24 @@ QString QtImeService::reading(QWidget* control) {
     return it == tracks_.constEnd() ? QString() : it->reading;
 }
 
+bool QtImeService::inputMethodActive() const {
+    if (composed_) return true;
+    const QByteArray module = qgetenv("QT_IM_MODULE").trimmed().toLower();
+    return !module.isEmpty() && module != "compose" && module != "none";
+}
+
 bool QtImeService::convertText(QWidget* control, const QString& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->insert(text);
-    } else if (auto* textEdit = qobject_cast<QTextEdit*>(control)) {
-        textEdit->insertPlainText(text);
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
-        plain->insertPlainText(text);
-    }
+    if (!control || text.isEmpty() || !inputMethodActive() || !control->testAttribute(Qt::WA_InputMethodEnabled))
+        return false;
+    // Into the composition, never committed by us: what the user does next
+    // (convert, type over, leave the field) decides what the field keeps.
+    const QList<QInputMethodEvent::Attribute> attributes = {
+        {QInputMethodEvent::Cursor, int(text.size()), 1, QVariant()},
+    };
+    QInputMethodEvent event(text, attributes);
+    fromUs_ = true;
+    QCoreApplication::sendEvent(control, &event);
+    fromUs_ = false;
     return false;  // the input method's conversion status cannot be read here
 }
 

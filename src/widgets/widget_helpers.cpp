@@ -77,4 +77,8 @@ QLabel* errorLabel(QWidget* parent) {
     return label;
 }
 
+void setTabChain(const QList<QWidget*>& chain) {
+    for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
 }  // namespace lum

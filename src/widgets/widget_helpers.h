@@ -1,5 +1,7 @@
 #pragma once
 // Small helpers over widgets shared by many windows.
+#include <QList>
+
 class QAbstractButton;
 class QLabel;
 class QLineEdit;
@@ -29,5 +31,11 @@ void caretAtStartOnFocus(QLineEdit* edit);
 
 // The red "ErrorLabel" of an entry dialog.
 QLabel* errorLabel(QWidget* parent);
+
+// The keyboard order of a window, in the order given (the reading order of
+// the form: left column top to bottom, then the right column, then what lies
+// below, then the window's buttons). Name every Tab stop of the window: the
+// chain is a ring, so Tab goes from the last back to the first.
+void setTabChain(const QList<QWidget*>& chain);
 
 }  // namespace lum

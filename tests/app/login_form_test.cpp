@@ -67,6 +67,29 @@ TEST(TLoginForm, EnterInTheUserFieldMovesToThePassword) {
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
+// After a wrong login the warning is closed with Enter: its press goes to the
+// box, its release to the user field the dialog starts in again. That release
+// must leave the caret in the user field.
+TEST(TLoginForm, TheEnterThatClosesTheWarningLeavesTheCaretInTheUserField) {
+    TLoginForm form;
+    form.show();
+    form.activateWindow();
+    form.UserEdit->setFocus();
+    form.UserEdit->setText("101");
+    QTest::keyClick(form.UserEdit, Qt::Key_Return);
+    form.PassEdit->setText("wrong");
+    QTest::keyClick(form.PassEdit, Qt::Key_Return);
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+
+    form.hide();  // the loop shows its warning, then the dialog again
+    form.show();
+    form.activateWindow();
+    ASSERT_EQ(form.focusWidget(), form.UserEdit);
+    QTest::keyRelease(form.UserEdit, Qt::Key_Return);
+    EXPECT_EQ(form.focusWidget(), form.UserEdit);
+    EXPECT_TRUE(form.UserEdit->text().isEmpty());
+}
+
 TEST(TLoginForm, ThePasswordShowsAsStars) {
     TLoginForm form;
     form.show();

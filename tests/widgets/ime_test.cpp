@@ -74,11 +74,47 @@ TEST(QtImeService, ReadingIsTheKanaBeforeConversion) {
     EXPECT_EQ(readingOf(&name), QString());
 }
 
-TEST(QtImeService, PostalCodeIsPutIntoTheField) {
-    QLineEdit address;
-    address.setText(QStringLiteral("東京都"));
-    EXPECT_FALSE(lum::ImeConvertText(&address, QStringLiteral("100-0001")));
-    EXPECT_EQ(address.text(), QStringLiteral("東京都100-0001"));
+// Without an input method nothing is put into the address (the code would
+// be saved as part of it); with one, the code goes into the field's
+// composition, never into its text.
+TEST(QtImeService, APostalCodeGoesOnlyIntoAnInputMethodsComposition) {
+    struct Preedits : QObject {
+        QStringList seen;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::InputMethod) seen << static_cast<QInputMethodEvent*>(e)->preeditString();
+            return false;
+        }
+    };
+    const QByteArray savedModule = qgetenv("QT_IM_MODULE");
+    struct Case {
+        const char* what;
+        const char* module;
+        bool composedBefore;
+        bool composition;
+    };
+    const Case cases[] = {
+        {"no input method", "", false, false},
+        {"only the compose keys", "compose", false, false},
+        {"an input method named for Qt", "ibus", false, true},
+        {"an input method that has composed text in this run", "", true, true},
+    };
+    for (const Case& c : cases) {
+        qputenv("QT_IM_MODULE", c.module);
+        lum::QtImeService service;
+        QLineEdit address;
+        address.setText(QStringLiteral("東京都"));
+        if (c.composedBefore) {
+            QLineEdit name;
+            QInputMethodEvent composing(QStringLiteral("やまだ"), {});
+            service.observe(&name, composing);
+        }
+        Preedits preedits;
+        address.installEventFilter(&preedits);
+        EXPECT_FALSE(service.convertText(&address, QStringLiteral("100-0001"))) << c.what;
+        EXPECT_EQ(address.text(), QStringLiteral("東京都")) << c.what;
+        EXPECT_EQ(preedits.seen, c.composition ? QStringList{QStringLiteral("100-0001")} : QStringList()) << c.what;
+    }
+    qputenv("QT_IM_MODULE", savedModule);
 }
 
 TEST(ImeService, TestsCanStandIn) {

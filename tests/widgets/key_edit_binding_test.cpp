@@ -2,11 +2,18 @@
 #include "common/key_editors.h"
 #include "platform/clock.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 #include "support/qt_printers.h"
 
@@ -119,4 +126,110 @@ TEST(KeyEditBinding, CommittedInputMethodTextIsTypedKeyByKey) {
     QApplication::sendEvent(&edit, &commit);
     EXPECT_EQ(edit.text(), QStringLiteral("12:30"));
     EXPECT_EQ(edit.cursorPosition(), 5);
+}
+
+// Tab selects the whole field with the caret at its end; the keys still go
+// into the mask from its first place. A click places the caret where clicked.
+TEST(KeyEditBinding, TabIntoTheFieldThenTypeFillsTheMaskFromItsStart) {
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    auto* date = new QLineEdit(&window);
+    date->move(0, 40);
+    date->setFixedWidth(240);
+    auto* binding = KeyEditBinding::bindEraDate(date);
+    binding->reset();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), date);
+    EXPECT_EQ(date->selectedText(), lum::EraDateMask) << "Tab selected the whole mask";
+    QTest::keyClicks(date, QStringLiteral("S150401"));
+    EXPECT_EQ(date->text(), QStringLiteral("昭和15年04月01日"));
+    EXPECT_FALSE(date->hasSelectedText());
+
+    // Tab in again over a whole date: the era is typed over first.
+    QTest::keyClick(date, Qt::Key_Backtab);
+    QTest::keyClick(before, Qt::Key_Tab);
+    QTest::keyClicks(date, QStringLiteral("H"));
+    EXPECT_EQ(date->text(), QStringLiteral("平成15年04月01日"));
+    EXPECT_EQ(date->cursorPosition(), 2);
+
+    // A click on the month places the caret there; the keys go to the month.
+    date->setCursorPosition(5);
+    const QPoint atMonth = date->inputMethodQuery(Qt::ImCursorRectangle).toRect().center() + QPoint(1, 0);
+    date->setCursorPosition(0);
+    QTest::mouseClick(date, Qt::LeftButton, Qt::NoModifier, atMonth);
+    ASSERT_EQ(date->cursorPosition(), 5);
+    QTest::keyClicks(date, QStringLiteral("12"));
+    EXPECT_EQ(date->text(), QStringLiteral("平成15年12月01日"));
+}
+
+// Free text never lands in a mask: a paste is typed key by key through the
+// editor, and the roads around the editor (cut, undo, the X11 selection,
+// dropping text) are shut.
+TEST(KeyEditBinding, PasteGoesThroughTheEditorAndOtherRoadsAreShut) {
+    struct Road {
+        const char* name;
+        std::function<void(QLineEdit&, KeyEditBinding&)> use;
+    };
+    const Road pastes[] = {
+        {"Ctrl+V", [](QLineEdit& e, KeyEditBinding&) { QTest::keyClick(&e, Qt::Key_V, Qt::ControlModifier); }},
+        {"Shift+Insert", [](QLineEdit& e, KeyEditBinding&) { QTest::keyClick(&e, Qt::Key_Insert, Qt::ShiftModifier); }},
+        {"the window's paste", [](QLineEdit&, KeyEditBinding& b) { b.paste(); }},
+        {"the context menu's paste",
+         [](QLineEdit&, KeyEditBinding& b) {
+             std::unique_ptr<QMenu> menu(b.contextMenu());
+             for (QAction* a : menu->actions())
+                 if (a->objectName() == u"edit-paste") a->trigger();
+         }},
+    };
+    for (const Road& road : pastes) {
+        QLineEdit edit;
+        auto* binding = KeyEditBinding::bindEraDate(&edit);
+        binding->reset();
+        edit.setCursorPosition(0);
+        QGuiApplication::clipboard()->setText(QStringLiteral("free text, 12 xyz"));
+        road.use(edit, *binding);
+        EXPECT_EQ(edit.text().size(), lum::EraDateMask.size()) << road.name;
+        EXPECT_TRUE(edit.text().startsWith(QStringLiteral("＿＿"))) << road.name << ": no era key in it";
+        EXPECT_TRUE(edit.text().endsWith(QStringLiteral("日"))) << road.name;
+
+        binding->reset();
+        edit.setCursorPosition(0);
+        QGuiApplication::clipboard()->setText(QStringLiteral("Ｓ１５０４０１"));
+        road.use(edit, *binding);
+        EXPECT_EQ(edit.text(), QStringLiteral("昭和15年04月01日")) << road.name << ": typed key by key";
+    }
+
+    QLineEdit edit;
+    auto* binding = KeyEditBinding::bindEraDate(&edit);
+    edit.setText(QStringLiteral("平成14年05月01日"));
+    edit.selectAll();
+    const QString kept = edit.text();
+    for (QKeySequence::StandardKey key : {QKeySequence::Cut, QKeySequence::Undo, QKeySequence::DeleteEndOfLine,
+                                          QKeySequence::DeleteStartOfWord}) {
+        const QKeySequence sequence(key);
+        if (sequence.isEmpty()) continue;
+        QTest::keySequence(&edit, sequence);
+        EXPECT_EQ(edit.text(), kept) << qPrintable(sequence.toString());
+    }
+    QGuiApplication::clipboard()->setText(QStringLiteral("abc"), QClipboard::Selection);
+    edit.setCursorPosition(3);
+    QTest::mouseClick(&edit, Qt::MiddleButton, Qt::NoModifier, QPoint(4, edit.height() / 2));
+    EXPECT_EQ(edit.text(), kept) << "the X11 selection is not pasted";
+    EXPECT_FALSE(edit.acceptDrops());
+
+    std::unique_ptr<QMenu> menu(binding->contextMenu());
+    QStringList names;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator()) names << a->objectName();
+    EXPECT_FALSE(names.contains(QStringLiteral("edit-cut")));
+    EXPECT_FALSE(names.contains(QStringLiteral("edit-delete")));
+    EXPECT_FALSE(names.contains(QStringLiteral("edit-undo")));
+    EXPECT_TRUE(names.contains(QStringLiteral("edit-copy")));
+    EXPECT_EQ(KeyEditBinding::of(&edit), binding);
+    QLineEdit plain;
+    EXPECT_EQ(KeyEditBinding::of(&plain), nullptr);
 }

@@ -211,6 +211,9 @@ Transaction::~Transaction() {
 }
 
 void Transaction::commit() {
+    // Only its own level, once: never a level some other scope opened.
+    if (done_ || db_.transactionLevel() != level_)
+        throw DbError(QStringLiteral("DB Trans Stop error %1").arg(db_.transactionLevel()));
     db_.commitTrans();
     done_ = true;
 }

@@ -54,18 +54,10 @@ public:
     // Runs an UPDATE or DELETE and gives the rows touched; none raises NoRowTouched.
     int execTouching(QSqlQuery& query) const;
 
-    // Transactions. beginTrans gives the nesting level afterwards: 1 for the
-    // outer transaction (SQLite takes the write lock at once), 2 and more for
-    // nested ones (savepoints); when the begin fails the level stays and
-    // lastError() says why. Callers test inTransaction() before writing.
-    int beginTrans();
+    // Transactions are begun, committed and rolled back only through
+    // Transaction (below); these tell where they stand.
     bool inTransaction() const { return level_ > 0; }
     int transactionLevel() const { return level_; }
-    // Ends the innermost level; throws DbError when the commit fails (the
-    // level is then still open and must be rolled back).
-    void commitTrans();
-    // Undoes the innermost level; never throws.
-    void rollbackTrans();
     QString lastError() const { return lastError_; }
 
     // How many statements exec and execute have run on this connection, for
@@ -83,6 +75,19 @@ public:
     QString likeCondition(const QString& column, const QString& placeholder) const;
 
 private:
+    friend class Transaction;
+
+    // beginTrans gives the nesting level afterwards: 1 for the outer
+    // transaction (SQLite takes the write lock at once), 2 and more for nested
+    // ones (savepoints); when the begin fails the level stays and lastError()
+    // says why.
+    int beginTrans();
+    // Ends the innermost level; throws DbError when the commit fails (the
+    // level is then still open and must be rolled back).
+    void commitTrans();
+    // Undoes the innermost level; never throws.
+    void rollbackTrans();
+
     Database(ConnectionSpec target, QSqlDatabase db, QString name);
     void configure();
     QString driverText(const QSqlQuery& query, const QString& sql) const;

@@ -44,20 +44,25 @@ protected:
 
 }  // namespace
 
-TEST_P(DatabaseLayer, BeginGivesTheNestingLevelAndRollbackUndoesOnlyItsLevel) {
+TEST_P(DatabaseLayer, EachTransactionHasItsNestingLevelAndACommitEndsOnlyItsOwn) {
     EXPECT_FALSE(db().inTransaction());
-    EXPECT_EQ(db().beginTrans(), 1);
-    EXPECT_TRUE(db().inTransaction());
-    addStaffFrame(1);
-    EXPECT_EQ(db().beginTrans(), 2);
-    addStaffFrame(2);
-    db().rollbackTrans();
-    EXPECT_EQ(db().transactionLevel(), 1);
-    db().commitTrans();
+    {
+        Transaction outer(db());
+        EXPECT_EQ(outer.level(), 1);
+        EXPECT_TRUE(db().inTransaction());
+        addStaffFrame(1);
+        {
+            Transaction inner(db());
+            EXPECT_EQ(db().transactionLevel(), 2);
+            addStaffFrame(2);
+            inner.commit();
+        }
+        EXPECT_EQ(db().transactionLevel(), 1);
+        outer.commit();
+        EXPECT_THROW(outer.commit(), DbError) << "nothing is left to commit";
+    }
     EXPECT_FALSE(db().inTransaction());
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE StuffCode = 1")), 1);
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE StuffCode = 2")), 0);
-    EXPECT_THROW(db().commitTrans(), DbError);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE StuffCode IN (1, 2)")), 2);
 }
 
 TEST_P(DatabaseLayer, AnExceptionInsideATransactionRollsItBack) {
@@ -103,7 +108,8 @@ TEST_P(DatabaseLayer, AScopedTransactionLeftWithoutCommitRollsBackOnlyItsOwnLeve
 
 TEST_P(DatabaseLayer, AnotherConnectionSeesOnlyCommittedRows) {
     auto other = scratch().open();
-    ASSERT_EQ(db().beginTrans(), 1);
+    Transaction tx(db());
+    ASSERT_EQ(tx.level(), 1);
     addStaffFrame(6);
     // While this transaction writes, the other connection still reads the committed state.
     QSqlQuery q = other->prepare(QStringLiteral("SELECT COUNT(*) FROM TimeTable"));
@@ -111,7 +117,7 @@ TEST_P(DatabaseLayer, AnotherConnectionSeesOnlyCommittedRows) {
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toInt(), 0);
     q.finish();
-    db().commitTrans();
+    tx.commit();
     other->exec(q);
     ASSERT_TRUE(q.next());
     EXPECT_EQ(q.value(0).toInt(), 1);
