@@ -3,6 +3,9 @@
 # SQLite database under the user's data folder, writes the connection settings
 # and fills the new database with the demo data. Usage: first-run.sh <build folder>
 set -euo pipefail
+# The database holds client records and the login table: whatever this script
+# makes is its owner's alone (lumorind-setup init makes the database so too).
+umask 077
 build=${1:?usage: first-run.sh <build folder>}
 tool="$build/src/lumorind-setup"
 config="${LUMORIND_CONFIG_DIR:-${XDG_CONFIG_HOME:-$HOME/.config}}"

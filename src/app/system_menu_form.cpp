@@ -81,8 +81,9 @@ void TSystemMenuForm::closeEvent(QCloseEvent* event) {
 
 void TSystemMenuForm::GamenSizeChangeClick() {
     const bool maximize = !isMaximized();
-    if (maximize) showMaximized(); else showNormal();
-    if (MainForm && MainForm->Registory) MainForm->Registory->WinState = maximize ? TRegistory::Maximized : TRegistory::Normal;
+    const QString setting = maximize ? TRegistory::Maximized : TRegistory::Normal;
+    lum::applyWindowState(*this, setting);
+    if (MainForm && MainForm->Registory) MainForm->Registory->WinState = setting;
     close();
 }
 

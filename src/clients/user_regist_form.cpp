@@ -593,14 +593,18 @@ void TUserRegistForm::ShowPerson(const TPerson& p) {
 }
 
 void TUserRegistForm::SaveClick() {
+    // Disabling 保存 while it has the focus passes the focus on to 閉じる, where
+    // the next Enter would close the window: it comes back once the save ends.
+    const bool pressedWithKeys = SaveBtn->hasFocus();
     SaveBtn->setEnabled(false);
     if (!ValidateInput()) {
         SaveBtn->setEnabled(true);
-        return;
+        return;  // the field in question has the focus
     }
     if (Mode == 1) SaveNew();
     else if (Mode == 0) SaveExisting();
     UpdateFileMenu();
+    if (pressedWithKeys) (SaveBtn->isEnabled() ? static_cast<QWidget*>(SaveBtn) : RegistName)->setFocus();
 }
 
 void TUserRegistForm::SaveAsNewClick() {

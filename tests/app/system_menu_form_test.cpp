@@ -58,6 +58,24 @@ TEST_F(SystemMenuTest, GamenSizeChangeSwitchesTheWindowStateBothWays) {
     EXPECT_FALSE(main_->windowState().testFlag(Qt::WindowMaximized));
 }
 
+// After 画面表示 switches to normal, the menu opens in the normal state and in
+// its normal size and place in the same run, as after a restart.
+TEST_F(SystemMenuTest, SwitchedToNormalItOpensInItsNormalSizeInTheSameRun) {
+    const QRect designed = TSystemMenuForm().geometry();  // as a new run shows it
+    main_->Registory->WinState = TRegistory::Maximized;
+    menu_->show();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(menu_->isMaximized());
+    ASSERT_NE(menu_->size(), designed.size());
+    menu_->GamenSizeChange->click();
+    EXPECT_EQ(main_->Registory->WinState, TRegistory::Normal);
+
+    menu_->show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(menu_->windowState().testFlag(Qt::WindowMaximized));
+    EXPECT_EQ(menu_->geometry(), designed);
+}
+
 TEST_F(SystemMenuTest, CentresItsPanelInTheOuterSize) {
     menu_->show();
     menu_->resize(641, 400);

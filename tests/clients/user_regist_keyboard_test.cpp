@@ -257,6 +257,7 @@ TEST_P(UserRegistKeyboardTest, AClientIsRegisteredWithTheKeyboardAlone) {
     d.expect(MsgKind::Information, "登録しました", MsgButton::Ok);
     key(Qt::Key_Return);
     shot("04-saved");
+    EXPECT_EQ(focusName(), "SaveBtn") << "not 閉じる, where the next Enter would close the window";
 
     const std::vector<TPerson> rows = lum::PersonStore(db()).all();
     ASSERT_EQ(rows.size(), 1u);

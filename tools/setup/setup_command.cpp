@@ -138,9 +138,8 @@ int init(const Options& o, QTextStream& out) {
 
     // A file this command makes is removed again when the rest fails.
     QString createdFile;
+    // (The database layer makes a new SQLite file and its folders owner-only.)
     if (target->backend == db::Backend::SQLite && !QFileInfo::exists(target->dataSource)) {
-        const QString folder = QFileInfo(target->dataSource).absolutePath();
-        if (!QDir().mkpath(folder)) throw SetupError(QStringLiteral("フォルダーを作れません: %1").arg(folder));
         createdFile = target->dataSource;
     }
     try {

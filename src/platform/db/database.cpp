@@ -1,5 +1,7 @@
 #include "platform/db/database.h"
 
+#include "platform/db/owner_only_file.h"
+
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlRecord>
@@ -45,9 +47,12 @@ std::unique_ptr<Database> Database::open(const ConnectionSpec& target, const QSt
     const QString name = nextConnectionName();
     QSqlDatabase db;
     if (target.backend == Backend::SQLite) {
-        if (create == Create::No && target.dataSource != u":memory:" && !QFileInfo(target.dataSource).isFile()) {
+        const bool inMemory = target.dataSource == u":memory:";
+        if (create == Create::No && !inMemory && !QFileInfo(target.dataSource).isFile()) {
             throw DbError(QStringLiteral("データベースファイルがありません: %1").arg(target.dataSource));
         }
+        // Client records and logins: a new file is its owner's alone.
+        if (create == Create::Yes && !inMemory) createOwnerOnlyDatabaseFile(target.dataSource);
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(target.dataSource);
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));

@@ -9,11 +9,27 @@ bool isMaximizedSetting(const QString& winState) {
     return winState == QLatin1String("wsMaximized");
 }
 
+namespace {
+// The geometry a window had in the normal state before it was last maximised.
+constexpr const char* kNormalGeometry = "lumNormalGeometry";
+}  // namespace
+
 void applyWindowState(QWidget& window, const QString& winState) {
+    const bool maximize = isMaximizedSetting(winState);
+    const bool wasMaximized = window.windowState().testFlag(Qt::WindowMaximized);
     Qt::WindowStates state = window.windowState() &
                              ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
-    if (isMaximizedSetting(winState)) state |= Qt::WindowMaximized;
+    if (maximize) state |= Qt::WindowMaximized;
+    if (maximize && !wasMaximized) window.setProperty(kNormalGeometry, window.geometry());
     window.setWindowState(state);
+    // Back to normal, the window takes its normal size and place again itself:
+    // a window manager that has not yet undone the maximising when the window
+    // is hidden (画面表示 closes the menu at once) would otherwise leave it at
+    // the maximised size, shown as normal.
+    if (!maximize && wasMaximized) {
+        const QRect normal = window.property(kNormalGeometry).toRect();
+        if (normal.isValid()) window.setGeometry(normal);
+    }
 }
 
 namespace {

@@ -14,6 +14,9 @@ namespace lum {
 // Maximised only for the setting text "wsMaximized", spelt exactly so; any
 // other text, the same word in other letter case included, means normal.
 bool isMaximizedSetting(const QString& winState);
+// Sets the window's state from the setting. Going back to normal restores the
+// size and place the window had before it was maximised, in the same run as
+// after a restart.
 void applyWindowState(QWidget& window, const QString& winState);
 
 // Where a panel goes so that it sits in the middle of an area:
