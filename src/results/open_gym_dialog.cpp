@@ -29,7 +29,8 @@ TOpenGYMDialog::TOpenGYMDialog(QWidget* parent) : QDialog(parent) {
     DateEdit->setObjectName(QStringLiteral("DateEdit"));
     DateEdit->setFixedWidth(150);
     binding_ = lum::KeyEditBinding::bindEraMonth(DateEdit);
-    DateEdit->installEventFilter(this);
+    // Enter in the edit checks the month (when released) instead of pressing 開く.
+    binding_->keepEnterInField();
     SeirekiLabel = new QLabel(this);
     SeirekiLabel->setObjectName(QStringLiteral("SeirekiLabel"));
     SeirekiLabel->setMinimumWidth(130);
@@ -70,15 +71,6 @@ void TOpenGYMDialog::showEvent(QShowEvent* event) {
     ShowMonth(UseMonth);
     DateEdit->setText(lum::DateToEraMonthText(UseMonth));
     OKBtn->setFocus();
-}
-
-bool TOpenGYMDialog::eventFilter(QObject* watched, QEvent* event) {
-    // Enter in the edit checks the month (when released) instead of pressing 開く.
-    if (watched == DateEdit && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 std::optional<TDateTime> TOpenGYMDialog::TypedMonth() const { return binding_->value(); }

@@ -37,7 +37,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowMonth(lum::TDateTime month);  // the label "YYYY/MM" in black

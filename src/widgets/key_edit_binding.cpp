@@ -149,7 +149,8 @@ bool KeyEditBinding::keyPress(const QKeyEvent& key) {
     if (editsAroundTheEditor(key)) return true;
     const QString text = key.text();
     const bool isEnter = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-    if (isEnter || edit_->isReadOnly() || text.isEmpty() || !text[0].isPrint() ||
+    if (isEnter) return keepEnter_;
+    if (edit_->isReadOnly() || text.isEmpty() || !text[0].isPrint() ||
         (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
         return false;
     typed(text[0]);

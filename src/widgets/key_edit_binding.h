@@ -49,6 +49,11 @@ public:
     // all (no cut, delete, undo or redo). The caller owns it.
     QMenu* contextMenu();
 
+    // In a dialog whose button Enter would press: the binding keeps the Enter
+    // press in the field (the dialog never sees it, nor does returnPressed
+    // fire) and still checks the value on its release.
+    void keepEnterInField() { keepEnter_ = true; }
+
     // The binding of an edit, or nullptr when the edit has none.
     static KeyEditBinding* of(const QLineEdit* edit);
 
@@ -75,6 +80,7 @@ private:
     QLineEdit* edit_;
     Mask mask_;
     EnterRelease enter_;
+    bool keepEnter_ = false;
 };
 
 }  // namespace lum
