@@ -5,10 +5,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -232,4 +234,21 @@ TEST(KeyEditBinding, PasteGoesThroughTheEditorAndOtherRoadsAreShut) {
     EXPECT_EQ(KeyEditBinding::of(&edit), binding);
     QLineEdit plain;
     EXPECT_EQ(KeyEditBinding::of(&plain), nullptr);
+}
+
+// In a dialog, Enter in the field checks the value and presses no button.
+TEST(KeyEditBinding, KeepEnterInFieldLeavesTheDialogsButtonAlone) {
+    QDialog dialog;
+    auto* edit = new QLineEdit(&dialog);
+    auto* button = new QPushButton(QStringLiteral("開く"), &dialog);
+    button->setDefault(true);
+    auto* binding = KeyEditBinding::bindEraMonth(edit);
+    binding->keepEnterInField();
+    binding->reset();
+    int clicked = 0, rejected = 0;
+    QObject::connect(button, &QPushButton::clicked, [&] { ++clicked; });
+    QObject::connect(binding, &KeyEditBinding::rejected, [&] { ++rejected; });
+    press(edit, Qt::Key_Return);
+    EXPECT_EQ(clicked, 0);
+    EXPECT_EQ(rejected, 1) << "checked on the release all the same";
 }
