@@ -27,13 +27,11 @@ TStuffChangeForm::TStuffChangeForm(QWidget* parent)
     DayEdit = new QLineEdit(this);
     DayEdit->setObjectName(QStringLiteral("DayEdit"));
     auto* dayBinding = lum::KeyEditBinding::bindEraDate(DayEdit);
-    lum::caretAtStartOnFocus(DayEdit);
     KaigoStuffBox = new QComboBox(this);
     KaigoStuffBox->setObjectName(QStringLiteral("KaigoStuffBox"));
     StartTimeEdit = new QLineEdit(this);
     StartTimeEdit->setObjectName(QStringLiteral("StartTimeEdit"));
     auto* timeBinding = lum::KeyEditBinding::bindTime(StartTimeEdit);
-    lum::caretAtStartOnFocus(StartTimeEdit);
     FunnEdit = new QLineEdit(this);
     FunnEdit->setObjectName(QStringLiteral("FunnEdit"));
     FunnEdit->setAttribute(Qt::WA_InputMethodEnabled, false);

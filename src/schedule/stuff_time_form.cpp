@@ -38,7 +38,6 @@ TStuffTimeForm::TStuffTimeForm(QWidget* parent)
     StartTimeEdit = new QLineEdit(this);
     StartTimeEdit->setObjectName(QStringLiteral("StartTimeEdit"));
     startBinding_ = lum::KeyEditBinding::bindTime(StartTimeEdit);
-    lum::caretAtStartOnFocus(StartTimeEdit);
     // Enter moves on to the minutes whatever the time holds; 設定 checks it.
     connect(startBinding_, &lum::KeyEditBinding::accepted, this, [this] { FunnEdit->setFocus(); FunnEdit->setCursorPosition(0); });
     connect(startBinding_, &lum::KeyEditBinding::rejected, this, [this] { FunnEdit->setFocus(); FunnEdit->setCursorPosition(0); });

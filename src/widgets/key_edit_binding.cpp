@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -177,6 +179,18 @@ bool KeyEditBinding::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::KeyPress:
         return keyPress(*static_cast<QKeyEvent*>(event));
+    case QEvent::FocusIn: {
+        // Focus given by the keyboard or with the window: the keys go into the
+        // mask from its first place. Tab leaves a selection, whose start the
+        // keys use; without one the caret (left at the end by setText) moves
+        // to the start. A click keeps the caret where it was placed.
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) return false;
+        edit_->removeEventFilter(this);
+        QCoreApplication::sendEvent(edit_, event);
+        edit_->installEventFilter(this);
+        if (!edit_->hasSelectedText()) edit_->setCursorPosition(0);
+        return true;
+    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

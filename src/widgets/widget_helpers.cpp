@@ -32,31 +32,6 @@ void centreOnScreen(QWidget& window) {
     }
 }
 
-namespace {
-
-class CaretAtStart : public QObject {
-public:
-    explicit CaretAtStart(QLineEdit* edit) : QObject(edit), edit_(edit) { edit->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != edit_ || event->type() != QEvent::FocusIn) return false;
-        if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) return false;
-        // The edit's own handler first (it selects everything on Tab), then the caret.
-        edit_->removeEventFilter(this);
-        QCoreApplication::sendEvent(edit_, event);
-        edit_->installEventFilter(this);
-        edit_->setCursorPosition(0);
-        return true;
-    }
-
-private:
-    QLineEdit* edit_;
-};
-
-}  // namespace
-
-void caretAtStartOnFocus(QLineEdit* edit) { new CaretAtStart(edit); }
 
 QPushButton* dialogButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);

@@ -24,10 +24,6 @@ void centreOnScreen(QWidget& window);
 // A dialog's push button: named, never pressed by Enter on its own, of the
 // usual size.
 QPushButton* dialogButton(const char* name, const QString& caption, QWidget* parent);
-// A mask edit (time, era date) that puts the caret at its start, without a
-// selection, whenever it gets the focus by keyboard or with its window, so
-// typing fills the mask from its first place.
-void caretAtStartOnFocus(QLineEdit* edit);
 
 // The red "ErrorLabel" of an entry dialog.
 QLabel* errorLabel(QWidget* parent);

@@ -168,6 +168,24 @@ TEST(KeyEditBinding, TabIntoTheFieldThenTypeFillsTheMaskFromItsStart) {
     EXPECT_EQ(date->text(), QStringLiteral("平成15年12月01日"));
 }
 
+// A dialog opened with a prefilled time gives its first field the focus with
+// the window: no selection, and the caret setText left at the end must not
+// swallow the keys.
+TEST(KeyEditBinding, FocusWithTheWindowOnAPrefilledFieldTypesFromItsStart) {
+    QWidget window;
+    auto* time = new QLineEdit(&window);
+    KeyEditBinding::bindTime(time);
+    time->setText(QStringLiteral("09:30"));
+    ASSERT_EQ(time->cursorPosition(), 5);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    time->setFocus(Qt::ActiveWindowFocusReason);
+    EXPECT_EQ(time->cursorPosition(), 0);
+    QTest::keyClicks(time, QStringLiteral("1015"));
+    EXPECT_EQ(time->text(), QStringLiteral("10:15"));
+}
+
 // Free text never lands in a mask: a paste is typed key by key through the
 // editor, and the roads around the editor (cut, undo, the X11 selection,
 // dropping text) are shut.
