@@ -14,14 +14,14 @@
 namespace bench {
 
 inline void ensureApplication() {
+    if (QCoreApplication::instance()) return;
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "report_bench";
     static char* argv[] = {name, nullptr};
-    static std::unique_ptr<QGuiApplication> app;
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    // Never destroyed: destroying it among the static objects at exit reaches
+    // into Qt's globals already gone, and the program ended with a crash.
+    new QGuiApplication(argc, argv);
 }
 
 inline lum::TfrBandView& band(lum::TfrPage& page, int type, int top, int height, const QString& source = {},
