@@ -7,6 +7,9 @@
 #include "clients/linked_user_form.h"
 #include "clients/tavelund_form.h"
 #include "clients/user_regist_form.h"
+#include "plans/cure_plan_form.h"
+#include "plans/open_document_dialog.h"
+#include "plans/paper_menu_form.h"
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
 #include "results/open_gym_dialog.h"
@@ -31,9 +34,18 @@ std::vector<StartupStep> startupWindows() {
         createStep<TMainForm>("TMainForm", MainForm),
         createStep<TLoginForm>("TLoginForm", LoginForm),
         createStep<TMainModule>("TMainModule", MainModule),
+        createStep<TPaperMenuForm>("TPaperMenuForm", PaperMenuForm),
+        createStep<TCurePlanForm>("TCurePlanForm", CurePlanForm),
+        createStep<TGetPractPlanForm>("TGetPractPlanForm", GetPractPlanForm),
         createStep<TUserSearchForm>("TUserSearchForm", UserSearchForm),
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
+        createStep<TGetUrinPractForm>("TGetUrinPractForm", GetUrinPractForm),
+        createStep<TGetConfForm>("TGetConfForm", GetConfForm),
+        createStep<TGetEstimateForm>("TGetEstimateForm", GetEstimateForm),
+        createStep<TGetBeforeConfForm>("TGetBeforeConfForm", GetBeforeConfForm),
         createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
+        createStep<TGetCurePlanForm>("TGetCurePlanForm", GetCurePlanForm),
+        createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),
         testStartupFlagStep(),
         createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
         createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),

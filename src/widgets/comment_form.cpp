@@ -63,6 +63,14 @@ TCommentForm& commentForm() {
     return *CommentForm;
 }
 
+TStringsForm& stringsForm() {
+    if (!StringsForm) {
+        StringsForm = new TStringsForm;
+        QObject::connect(StringsForm, &QObject::destroyed, [] { StringsForm = nullptr; });
+    }
+    return *StringsForm;
+}
+
 }  // namespace lum
 
 using lum::MsgButton;

@@ -94,4 +94,6 @@ namespace lum {
 // The phrase dialog of the run (CommentForm), created on first use when the
 // start-up list has not made one.
 TCommentForm& commentForm();
+// The phrase picker of the run (StringsForm), likewise.
+TStringsForm& stringsForm();
 }  // namespace lum

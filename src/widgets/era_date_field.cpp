@@ -17,7 +17,10 @@ EraDateField::EraDateField(QLineEdit* edit, QDateEdit* picker, QString invalidMe
     // The era text is the keyboard's road to the date; the picker is for the mouse.
     picker_->setFocusPolicy(Qt::ClickFocus);
     picker_->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
-    connect(binding_, &KeyEditBinding::accepted, this, [this](TDateTime date) { setPicker(date.date()); });
+    connect(binding_, &KeyEditBinding::accepted, this, [this](TDateTime date) {
+        setPicker(date.date());
+        emit entered(date);
+    });
     connect(binding_, &KeyEditBinding::rejected, this, [this] {
         message(MsgKind::Information, invalidMessage_, MsgButton::Ok, edit_);
         edit_->setFocus();

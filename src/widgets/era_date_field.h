@@ -36,6 +36,8 @@ public:
 signals:
     // The user picked a date in the picker.
     void picked();
+    // Enter accepted a typed date (the picker now shows it).
+    void entered(lum::TDateTime date);
 
 private:
     void setPicker(const QDate& date);

@@ -1,0 +1,314 @@
+#include "plans/document_form.h"
+
+#include "app/main_form.h"
+#include "app/registory.h"
+#include "clients/person_store.h"
+#include "plans/blob_document_road.h"
+#include "plans/open_document_dialog.h"
+#include "plans/paper_menu_form.h"
+#include "platform/db/facility_database.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/window_layout.h"
+#include "widgets/ui_font.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolBar>
+
+namespace {
+
+using lum::MsgButton;
+using lum::MsgKind;
+
+void abortBox(const QString& text, QWidget* parent) { lum::message(MsgKind::Error, text, MsgButton::Abort, parent); }
+
+}  // namespace
+
+namespace lum {
+QString applicationFolder() {
+    if (MainForm && !MainForm->AppDir.isEmpty()) return MainForm->AppDir;
+    return QCoreApplication::applicationDirPath();
+}
+}  // namespace lum
+
+TDocumentForm::TDocumentForm(lum::DocumentId id, QWidget* parent) : QMainWindow(parent), kind_(lum::documentKind(id)) {
+    setWindowTitle(kind_.caption);
+    setFont(lum::uiFont(10));
+    BuildCommands();
+    frUserDataset1.RangeEnd = lum::reCount;
+    frUserDataset1.RangeEndCount = 1;
+    Components.addDataSource(&frUserDataset1);
+    frReport1.OnGetValue = [this](const QString& name, lum::ExprValue& value) { GetValue(name, value); };
+    frReport1.OnEnterRect = [this](QStringList& memo, lum::TfrView* view) { EnterRect(memo, view); };
+}
+
+TDocumentForm::~TDocumentForm() { Components.remove(frUserDataset1.Name); }
+
+void TDocumentForm::BuildCommands() {
+    ToolBar = new QToolBar(this);
+    ToolBar->setObjectName(QStringLiteral("ToolBar"));
+    ToolBar->setMovable(false);
+    addToolBar(Qt::TopToolBarArea, ToolBar);
+    auto button = [this](const char* name, const QString& caption) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setMinimumSize(84, 32);
+        b->setFocusPolicy(Qt::NoFocus);  // cut, copy and paste act on the focused field
+        ToolBar->addWidget(b);
+        return b;
+    };
+    NewToolButton = button("NewToolButton", QStringLiteral("新規作成"));
+    OpenToolButton = button("OpenToolButton", QStringLiteral("開く"));
+    SaveToolButton = button("SaveToolButton", QStringLiteral("保存"));
+    PrintToolButton = button("PrintToolButton", QStringLiteral("印刷"));
+    ToolBar->addSeparator();
+    CloaeToolButton = button("CloaeToolButton", QStringLiteral("閉じる"));
+
+    FileMenu = menuBar()->addMenu(QStringLiteral("ファイル"));
+    FileMenu->setObjectName(QStringLiteral("FileMenu"));
+    auto item = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* a = menu->addAction(caption);
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    NewMenu = item(FileMenu, "NewMenu", QStringLiteral("新規作成"));
+    OpenMenu = item(FileMenu, "OpenMenu", QStringLiteral("開く"));
+    SaveMenu = item(FileMenu, "SaveMenu", QStringLiteral("保存"));
+    PrintMenu = item(FileMenu, "PrintMenu", QStringLiteral("印刷"));
+    DeleteMenu = item(FileMenu, "DeleteMenu", QStringLiteral("消去"));
+    FileMenu->addSeparator();
+    N9 = item(FileMenu, "N9", QStringLiteral("閉じる"));
+    EditMenu = menuBar()->addMenu(QStringLiteral("編集"));
+    EditMenu->setObjectName(QStringLiteral("EditMenu"));
+    QAction* cut = item(EditMenu, "CutMenu", QStringLiteral("切り取り(&T)"));
+    QAction* copy = item(EditMenu, "CopyMenu", QStringLiteral("コピー(&C)"));
+    QAction* paste = item(EditMenu, "PasteMenu", QStringLiteral("貼り付け(&P)"));
+    cut->setShortcut(QKeySequence::Cut);
+    copy->setShortcut(QKeySequence::Copy);
+    paste->setShortcut(QKeySequence::Paste);
+    connect(cut, &QAction::triggered, this, [this] { EditStandard(1); });
+    connect(copy, &QAction::triggered, this, [this] { EditStandard(0); });
+    connect(paste, &QAction::triggered, this, [this] { EditStandard(2); });
+    // The file menu's items follow the tool buttons when it opens.
+    connect(FileMenu, &QMenu::aboutToShow, this, [this] {
+        SaveMenu->setEnabled(SaveToolButton->isEnabled());
+        PrintMenu->setEnabled(PrintToolButton->isEnabled());
+    });
+
+    connect(NewToolButton, &QPushButton::clicked, this, &TDocumentForm::NewClick);
+    connect(NewMenu, &QAction::triggered, this, &TDocumentForm::NewClick);
+    connect(OpenToolButton, &QPushButton::clicked, this, &TDocumentForm::OpenClick);
+    connect(OpenMenu, &QAction::triggered, this, &TDocumentForm::OpenClick);
+    connect(SaveToolButton, &QPushButton::clicked, this, &TDocumentForm::SaveClick);
+    connect(SaveMenu, &QAction::triggered, this, &TDocumentForm::SaveClick);
+    connect(PrintToolButton, &QPushButton::clicked, this, &TDocumentForm::PrintClick);
+    connect(PrintMenu, &QAction::triggered, this, &TDocumentForm::PrintClick);
+    connect(DeleteMenu, &QAction::triggered, this, &TDocumentForm::DeleteClick);
+    connect(CloaeToolButton, &QPushButton::clicked, this, &QWidget::close);
+    connect(N9, &QAction::triggered, this, &QWidget::close);
+}
+
+void TDocumentForm::EditStandard(int action) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(focus)) {
+        if (action == 0) memo->copy();
+        else if (action == 1) memo->cut();
+        else memo->paste();
+        return;
+    }
+    QLineEdit* edit = qobject_cast<QLineEdit*>(focus);
+    if (auto* box = qobject_cast<QComboBox*>(focus)) edit = box->lineEdit();
+    if (!edit) return;
+    if (action == 0) edit->copy();
+    else if (action == 1) edit->cut();
+    else edit->paste();
+}
+
+bool TDocumentForm::IsModified() const {
+    if (DocChanged) return true;
+    for (const QLineEdit* e : edits_)
+        if (e->isModified()) return true;
+    for (const QPlainTextEdit* m : memos_)
+        if (m->document()->isModified()) return true;
+    return false;
+}
+
+void TDocumentForm::ResetModified() {
+    DocChanged = false;
+    for (QLineEdit* e : edits_) e->setModified(false);
+    for (QPlainTextEdit* m : memos_) m->document()->setModified(false);
+}
+
+bool TDocumentForm::AskDiscard() {
+    return !IsModified() || lum::message(MsgKind::Warning, QStringLiteral("データ保存の確認\n破棄して良いですか?"),
+                                         MsgButton::No | MsgButton::Ok, this) != MsgButton::No;
+}
+
+void TDocumentForm::EnableDocumentCommands(bool on) {
+    SaveToolButton->setEnabled(on);
+    PrintToolButton->setEnabled(on);
+    SaveMenu->setEnabled(on);
+    PrintMenu->setEnabled(on);
+    DeleteMenu->setEnabled(on);
+}
+
+void TDocumentForm::ShowEmpty() {
+    ClearDocument();
+    WorkArea()->hide();
+    DocCureNo = 0;
+    StoredDate.reset();
+    EnableDocumentCommands(false);
+    ResetModified();
+}
+
+void TDocumentForm::ShowDocument() {
+    WorkArea()->show();
+    EnableDocumentCommands(true);
+    if (QWidget* field = DateField()) field->setFocus();
+}
+
+TGetDocumentForm& TDocumentForm::PreparedDialog(int mode) {
+    TGetDocumentForm& dialog = lum::openDialogFor(kind_.id);
+    dialog.Mode = mode;
+    QWidget* area = centralWidget() ? centralWidget() : this;
+    dialog.move(area->mapToGlobal(QPoint(20, 20)));
+    return dialog;
+}
+
+void TDocumentForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;
+    if (MainForm && MainForm->Registory) lum::applyWindowState(*this, MainForm->Registory->WinState);
+    if (PaperMenuForm) PaperMenuForm->hide();
+    FillLists();
+    ShowEmpty();
+    NewToolButton->setEnabled(true);
+    OpenToolButton->setEnabled(true);
+}
+
+void TDocumentForm::closeEvent(QCloseEvent* event) {
+    if (kind_.formCloseAsks && IsModified() &&
+        lum::message(MsgKind::Warning, QStringLiteral("データ保存の確認\n終了して良いですか?"),
+                     MsgButton::No | MsgButton::Ok, this) == MsgButton::No) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (PaperMenuForm) PaperMenuForm->show();
+}
+
+void TDocumentForm::NewClick() {
+    if (!AskDiscard()) return;
+    if (!kind_.newKeepsBody) ShowEmpty();
+    WorkArea()->hide();
+    TGetDocumentForm& dialog = PreparedDialog(1);
+    if (lum::runModal(dialog) == QDialog::Rejected) {
+        ShowEmpty();
+        return;
+    }
+    std::optional<TPerson> person;
+    try {
+        person = lum::PersonStore(lum::requireFacilityDatabase()).find(dialog.CureNo);
+    } catch (const lum::db::DbError&) {
+        abortBox(QStringLiteral("*** SystemError : 治療番号の確認に失敗しました。"), this);
+        ShowEmpty();
+        return;
+    }
+    if (!person) {
+        abortBox(QStringLiteral("治療番号の利用者が見つかりません。"), this);
+        ShowEmpty();
+        return;
+    }
+    DocCureNo = person->CureNo;
+    StoredDate.reset();
+    TakeHeader(*person);
+    ShowHeader();
+    if (kind_.newResetsModified) ResetModified();
+    ShowDocument();
+}
+
+void TDocumentForm::OpenClick() {
+    // Open replaces what is on screen: an edited document is never dropped unasked.
+    if (!AskDiscard()) return;
+    TGetDocumentForm& dialog = PreparedDialog(2);
+    if (lum::runModal(dialog) == QDialog::Rejected) return;
+    ShowEmpty();
+    if (!OpenDocument(dialog)) {
+        ShowEmpty();
+        return;
+    }
+    ShowHeader();
+    ShowRecord();
+    ResetModified();
+    ShowDocument();
+}
+
+bool TDocumentForm::OpenDocument(TGetDocumentForm& dialog) {
+    lum::db::Database& db = lum::requireFacilityDatabase();
+    const std::optional<lum::BlobDocumentStore::Loaded> loaded =
+        kind_.key == lum::DocumentKey::PractNo ? lum::openBlobDocumentByNumber(db, kind_, dialog.PractNo, this)
+                                               : lum::openBlobDocument(db, kind_, dialog.CureNo, dialog.KeyDay, this);
+    if (!loaded) return false;
+    if (!LoadRecord(loaded->record)) {
+        abortBox(kind_.messages.readError, this);
+        return false;
+    }
+    DocCureNo = loaded->cureNo;
+    StoredDate = loaded->day;
+    return true;
+}
+
+void TDocumentForm::SaveClick() {
+    SaveToolButton->setEnabled(false);
+    SaveMenu->setEnabled(false);
+    if (CollectRecord() && SaveDocument()) ResetModified();
+    SaveToolButton->setEnabled(true);
+    SaveMenu->setEnabled(true);
+}
+
+bool TDocumentForm::SaveDocument() {
+    const lum::TDateTime day = RecordDate().dateOnly();
+    if (!lum::saveBlobDocument(lum::requireFacilityDatabase(), kind_, DocCureNo, day, RecordBytes(), this)) {
+        return false;
+    }
+    StoredDate = day;
+    return true;
+}
+
+void TDocumentForm::DeleteClick() {
+    DeleteMenu->setEnabled(false);
+    if (DeleteDocument()) {
+        ShowEmpty();
+        return;
+    }
+    DeleteMenu->setEnabled(true);
+}
+
+bool TDocumentForm::DeleteDocument() {
+    if (!StoredDate) {
+        // Nothing stored is on screen: there is nothing to delete.
+        abortBox(kind_.messages.notFound, this);
+        return false;
+    }
+    return lum::deleteBlobDocument(lum::requireFacilityDatabase(), kind_, DocCureNo, *StoredDate, this);
+}
+
+void TDocumentForm::PrintClick() {
+    if (kind_.printCollect != lum::PrintCollect::None && !CollectRecord()) return;
+    if (!BeforePrint()) return;
+    const QString dir = TemplateDir.isEmpty() ? lum::applicationFolder() : TemplateDir;
+    if (!frReport1.LoadTemplateFromFile(QDir(dir).filePath(kind_.templateName))) return;
+    frUserDataset1.RangeEndCount = 1;
+    frReport1.PrepareAndShow();
+}
+
+void TDocumentForm::GetValue(const QString&, lum::ExprValue&) {}
+void TDocumentForm::EnterRect(QStringList&, lum::TfrView*) {}

@@ -1,0 +1,147 @@
+#pragma once
+// The base of the seven care-document windows: New, Open, Save, Delete,
+// Print and Close with modified tracking, run from the member's row of the
+// member table (document_kinds.h). A member builds its sheet inside
+// WorkArea(), maps controls to its record in the hooks below and answers its
+// template's names; the road itself is here once.
+//
+// Departures from the common road are flags of the member table, or the
+// virtual roads (OpenDocument, SaveDocument, DeleteDocument) for a member
+// stored otherwise (the treatment plan, the daily-life evaluation).
+#include "clients/person.h"
+#include "common/datetime.h"
+#include "plans/document_kinds.h"
+#include "report/data/report_components.h"
+#include "report/data/tfr_dataset.h"
+#include "report/engine/tfr_report.h"
+
+#include <QMainWindow>
+
+#include <optional>
+#include <vector>
+
+class QAction;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QScrollArea;
+class QToolBar;
+class TGetDocumentForm;
+
+class TDocumentForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TDocumentForm(lum::DocumentId id, QWidget* parent = nullptr);
+    ~TDocumentForm() override;
+
+    const lum::DocumentKind& Kind() const { return kind_; }
+
+    // Set by changes the edits' and memos' own modified flags do not cover.
+    bool DocChanged = false;
+    // The client of the document on screen (0: none).
+    int DocCureNo = 0;
+    // The stored document the window shows (after Open or Save): Delete acts
+    // on it, never on a date typed since.
+    std::optional<lum::TDateTime> StoredDate;
+    // Where templates are read from; empty: the application's folder.
+    QString TemplateDir;
+
+    // Commands.
+    void NewClick();
+    void OpenClick();
+    void SaveClick();
+    void DeleteClick();
+    void PrintClick();
+
+    virtual bool IsModified() const;
+    virtual void ResetModified();
+
+    // Tool bar buttons and ファイル menu items (object names of the treatment
+    // plan; a member renames them after construction when its own differ).
+    QToolBar* ToolBar;
+    QPushButton* NewToolButton;
+    QPushButton* OpenToolButton;
+    QPushButton* SaveToolButton;
+    QPushButton* PrintToolButton;
+    QPushButton* CloaeToolButton;
+    QMenu* FileMenu;
+    QAction* NewMenu;
+    QAction* OpenMenu;
+    QAction* SaveMenu;
+    QAction* PrintMenu;
+    QAction* DeleteMenu;
+    QAction* N9;  // 閉じる
+    QMenu* EditMenu;
+
+    // The report component and its one-record user data source.
+    lum::ReportComponents Components;
+    lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
+    lum::TfrReport frReport1{&Components};
+
+protected:
+    // ---- the member's hooks
+    // Empties the controls (the record's other bytes may stay).
+    virtual void ClearDocument() = 0;
+    // New: takes the header snapshot from the client row (step 5); the
+    // document date starts as now unless the member says otherwise.
+    virtual void TakeHeader(const TPerson& person) = 0;
+    virtual void ShowHeader() = 0;
+    virtual void ShowRecord() = 0;
+    // Controls into the record with the member's checks; false after the
+    // first failed check's message, with the focus on its field.
+    virtual bool CollectRecord() = 0;
+    // The area hidden while no document is shown, and the field focused
+    // after New and Open.
+    virtual QWidget* WorkArea() const = 0;
+    virtual QWidget* DateField() const = 0;
+    // Fills the suggestion lists when the window is shown.
+    virtual void FillLists() {}
+
+    // ---- blob members: the record's bytes and back (the header included)
+    virtual QByteArray RecordBytes() const { return {}; }
+    virtual bool LoadRecord(const QByteArray&) { return false; }
+    // The document date the record holds (CollectRecord sets it).
+    virtual lum::TDateTime RecordDate() const { return {}; }
+
+    // ---- the roads; the defaults are the common road of the blob members
+    virtual bool OpenDocument(TGetDocumentForm& dialog);
+    virtual bool SaveDocument();
+    virtual bool DeleteDocument();
+
+    // ---- printing: the template's names and object texts
+    virtual void GetValue(const QString& name, lum::ExprValue& value);
+    virtual void EnterRect(QStringList& memo, lum::TfrView* view);
+    // Before preparing (the chart bitmap, say); false prints nothing.
+    virtual bool BeforePrint() { return true; }
+
+    // Enables the commands that need a document.
+    virtual void EnableDocumentCommands(bool on);
+
+    // The edits and memos whose own modified flags count.
+    void trackEdit(QLineEdit* edit) { edits_.push_back(edit); }
+    void trackMemo(QPlainTextEdit* memo) { memos_.push_back(memo); }
+
+    // "データ保存の確認\n破棄して良いですか?"; true to go on.
+    bool AskDiscard();
+    // Work area hidden, commands off, nothing shown.
+    void ShowEmpty();
+    void ShowDocument();
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildCommands();
+    void EditStandard(int action);
+    TGetDocumentForm& PreparedDialog(int mode);
+
+    const lum::DocumentKind& kind_;
+    std::vector<QLineEdit*> edits_;
+    std::vector<QPlainTextEdit*> memos_;
+};
+
+namespace lum {
+// The folder of the report templates: the application's.
+QString applicationFolder();
+}  // namespace lum
