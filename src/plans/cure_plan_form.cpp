@@ -47,7 +47,7 @@ using lum::MsgKind;
 
 const QString kProgram = QStringLiteral("CurePlan");
 constexpr int kPanelWidth = 820;
-constexpr int kPanelHeight = 1440;
+constexpr int kPanelHeight = 1506;
 
 const char* const kImpairmentNames[] = {"KansetsuBox", "MahiUpBox",   "MahiDownBox",     "MahiFinBox",      "KinryokuBox",
                                         "ItamiBox",    "ShiryokuBox", "LeftChoryokuBox", "RightChoryokuBox"};
@@ -380,8 +380,8 @@ void TCurePlanForm::BuildLinesAndMemos() {
         lum::onDoubleClick(Mokuhyo[k], [this] { EditPhrases(51); });
         lum::onDoubleClick(Program[k], [this] { EditPhrases(52); });
     }
-    label(p, QStringLiteral("医師からの特記事項"), {10, 1344, 200, 20});
-    DrMemo = memo(p, "DrMemo", {10, 1364, 796, 70});
+    label(p, QStringLiteral("医師からの特記事項"), {10, 1406, 200, 20});
+    DrMemo = memo(p, "DrMemo", {10, 1426, 796, 70});
     CopyMemo = memo(p, "CopyMemo", {0, 0, 10, 10});
     CopyMemo->hide();
     for (QPlainTextEdit* m : {Sonota, EtcMemo, DrMemo}) m->viewport()->installEventFilter(this);
@@ -629,7 +629,7 @@ void TCurePlanForm::resizeEvent(QResizeEvent* event) {
 void TCurePlanForm::CentrePanel() {
     const int left = std::max(0, (ScrollBox1->width() - CurePlanPanel->width() - 22) / 2);
     CurePlanPanel->move(left, 8);
-    CurePlanPanel->parentWidget()->resize(std::max(ScrollBox1->viewport()->width(), left + kPanelWidth + 8),
+    CurePlanPanel->parentWidget()->resize(std::max(ScrollBox1->viewport()->width(), left + kPanelWidth),
                                           kPanelHeight + 16);
 }
 

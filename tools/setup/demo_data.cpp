@@ -2,6 +2,7 @@
 
 #include "clients/person_store.h"
 #include "demo_urin_plans.h"
+#include "demo_plans.h"
 
 #include "common/code_tables.h"
 #include "common/datetime.h"
@@ -457,6 +458,9 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
         const DemoUrinPlans urin = writeDemoUrinPlans(db, PersonStore(db).all(), today, therapists);
         summary.urinPlans = urin.plans;
         summary.preventivePlans = urin.preventive;
+
+        // Treatment plans with their body charts, and the plan window's phrases.
+        summary.plans = writeDemoPlans(db, PersonStore(db).all(), today, QStringLiteral("デモ　職員"));
     });
     return summary;
 }

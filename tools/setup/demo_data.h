@@ -24,6 +24,7 @@ struct DemoSummary {
     int results = 0;
     int urinPlans = 0;        // リハビリテーション計画書
     int preventivePlans = 0;  // リハビリテーション実施計画書（予防）
+    int plans = 0;
 };
 
 // Writes the set in one transaction into a migrated database that holds no

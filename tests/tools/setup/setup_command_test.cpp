@@ -173,6 +173,13 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
     }
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinPlan'")), 10);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinYobou'")), 30);
+
+    // Treatment plans with marks and overlays, one client with two, and the plan window's phrases.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM RihaPlan")), 9);
+    EXPECT_EQ(count(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM RihaPlan GROUP BY CureNo) x")), 2);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE Parts = 3")), 0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE Parts < 3")), 20);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'CurePlan'")), 40);
 }
 
 TEST_P(SetupTool, DemoRefusesADatabaseWithDataAndLeavesItAsItWas) {

@@ -1,0 +1,132 @@
+#include "demo_plans.h"
+
+#include "plans/body_chart_model.h"
+#include "plans/cure_plan_values.h"
+#include "plans/plan_store.h"
+#include "widgets/comment_store.h"
+
+namespace lum::setup {
+namespace {
+
+struct Phrases {
+    int code;
+    std::vector<const char16_t*> texts;
+};
+
+const Phrases kPhrases[] = {
+    {1, {u"肩関節屈曲制限あり", u"膝関節伸展制限あり", u"足関節背屈制限あり"}},
+    {2, {u"随意性低下", u"分離運動困難", u"共同運動パターン"}},
+    {3, {u"下肢筋力低下", u"握力低下", u"体幹筋力低下"}},
+    {4, {u"腰痛あり", u"膝の痛みあり", u"肩の痛みあり"}},
+    {5, {u"眼鏡使用", u"白内障あり"}},
+    {6, {u"補聴器使用", u"大きな声で聞き取り可"}},
+    {7, {u"家族の協力が得られる", u"自宅復帰を希望", u"趣味は園芸"}},
+    {10, {u"簡単な会話は可能", u"喚語困難あり"}},
+    {11, {u"物品の使用に誤りあり", u"左半側空間無視"}},
+    {20, {u"柵につかまれば可能"}},
+    {21, {u"背もたれがあれば保持可能"}},
+    {22, {u"手すりを使用"}},
+    {23, {u"見守りで可能"}},
+    {24, {u"杖歩行", u"歩行器使用", u"車椅子自走"}},
+    {25, {u"ポータブルトイレ使用", u"オムツ使用"}},
+    {26, {u"自助具で自立", u"刻み食"}},
+    {27, {u"機械浴", u"一般浴で見守り"}},
+    {28, {u"上衣は自立", u"下衣は介助"}},
+    {29, {u"筆談で可能", u"ジェスチャーで可能"}},
+    {40, {u"高次脳機能障害の疑いあり", u"むくみあり"}},
+    {50, {u"歩行が不安定", u"立ち上がりに介助が必要", u"活動量の低下", u"転倒の危険"}},
+    {51, {u"屋内杖歩行の自立", u"トイレ動作の自立", u"離床時間の延長", u"転倒予防"}},
+    {52, {u"平行棒内歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練", u"バランス訓練"}},
+    {60, {u"血圧に注意", u"過負荷に注意", u"転倒に注意"}},
+};
+
+QString phrase(int code, int index) {
+    for (const Phrases& p : kPhrases) {
+        if (p.code == code) return QString::fromUtf16(p.texts[static_cast<size_t>(index) % p.texts.size()]);
+    }
+    return {};
+}
+
+TPlan planFor(const TPerson& c, TDateTime start, int variant) {
+    TPlan p;
+    p.CureNo = c.CureNo;
+    p.PlanRegistDay = start;
+    p.PlanEndDay = DefaultEndDate(start);
+    p.Name = c.Name;
+    p.Sex = c.Sex;
+    p.Birth = c.Birth;
+    p.RihaType = c.RihaType;
+    p.KubunCode = c.KubunCode;
+    p.Jiritsu_KBN = c.Jiritsu_KBN;
+    p.Ninchi_KBN = c.Ninchi_KBN;
+    p.YOUKAIGO_KBN = c.YOUKAIGO_KBN;
+    p.Disease = c.Disease;
+    PlanBody& b = p.Body;
+    b.Kansetsu = 1;
+    b.MahiUp = variant % 2;
+    b.MahiUpDetail = variant % 2 ? 3 + variant % 3 : 0;
+    b.Kinryoku = 1;
+    b.Itami = variant % 3 == 0 ? 1 : 0;
+    b.ImpairmentComments[0] = phrase(1, variant);
+    if (b.MahiUp) b.ImpairmentComments[1] = phrase(2, variant);
+    b.ImpairmentComments[4] = phrase(3, variant);
+    if (b.Itami) b.ImpairmentComments[5] = phrase(4, variant);
+    b.EtcMemo = phrase(40, variant) + QStringLiteral("\n") + QStringLiteral("朝夕の更衣に時間がかかる");
+    b.Shitsugo = variant % 4 == 1 ? 1 : 0;
+    if (b.Shitsugo) b.ShitsugoComment = phrase(10, variant);
+    b.Behaviours[3] = variant % 5 == 2;  // 徘徊
+    b.Behaviours[9] = variant % 2 == 0;  // 自発性低下
+    for (int i = 0; i < 10; ++i) {
+        b.DailyLife[i] = (i + variant) % 3;
+        if (b.DailyLife[i] > 0) b.DailyLifeComments[i] = phrase(20 + i, variant);
+    }
+    b.Sonota = phrase(7, variant) + QStringLiteral("。") + phrase(7, variant + 1) + QStringLiteral("。");
+    for (int k = 0; k < 3; ++k) {
+        b.Mondaiten[k] = phrase(50, variant + k);
+        b.Mokuhyo[k] = phrase(51, variant + k);
+        b.Program[k] = phrase(52, variant + k);
+    }
+    b.DrMemo = phrase(60, variant);
+    return p;
+}
+
+BodyChart chartFor(int variant) {
+    BodyChart chart;
+    ChartSideModel& front = chart.side(ChartSide::Front);
+    ChartSideModel& back = chart.side(ChartSide::Back);
+    front.marks[0] = {{24 + variant % 3, 30}, {66, 170}};       // shoulder, knee
+    front.marks[1] = {{40, 140 + variant % 4}};                 // thigh
+    if (variant % 3 == 0) back.marks[2] = {{44, 86}};           // low back pain
+    if (variant % 2) front.overlays[static_cast<int>(Corner::UpperLeft)] = true;
+    if (variant % 4 == 1) front.overlays[static_cast<int>(Corner::LowerLeft)] = true;
+    if (variant % 2) back.overlays[static_cast<int>(Corner::UpperRight)] = true;
+    back.marks[0] = {{70, 40}};
+    return chart;
+}
+
+}  // namespace
+
+int writeDemoPlans(db::Database& db, const std::vector<TPerson>& clients, QDate today, const QString& creator) {
+    CommentStore comments(db);
+    const TDateTime created = TDateTime::fromDate(today.addMonths(-4));
+    for (const Phrases& p : kPhrases) {
+        for (const char16_t* text : p.texts) comments.append(QStringLiteral("CurePlan"), p.code, QString::fromUtf16(text), created);
+    }
+    const PlanStore store(db);
+    int written = 0;
+    const int count = std::min<int>(8, static_cast<int>(clients.size()));
+    for (int i = 0; i < count; ++i) {
+        const TPerson& c = clients[static_cast<size_t>(i)];
+        const QDate start = QDate(today.year(), today.month(), 1).addDays(-7 * i);
+        // The first client also has the plan of three months before.
+        for (int earlier = i == 0 ? 3 : 0; earlier >= 0; earlier -= 3) {
+            const TDateTime day = TDateTime::fromDate(start.addMonths(-earlier));
+            const int planNo = store.AppendPlanRow(planFor(c, day, i + written), creator, day);
+            store.SaveFigures(planNo, figureRows(chartFor(i + written)));
+            ++written;
+        }
+    }
+    return written;
+}
+
+}  // namespace lum::setup

@@ -1,0 +1,17 @@
+#pragma once
+// The demo's treatment plans: plans with marks and paralysis overlays for a
+// few clients (one client with an earlier and a current plan), and the
+// "CurePlan" stock phrases the plan window offers.
+#include "clients/person.h"
+#include "platform/db/database.h"
+
+#include <QDate>
+
+#include <vector>
+
+namespace lum::setup {
+
+// Writes inside the caller's transaction; gives the number of plans written.
+int writeDemoPlans(db::Database& db, const std::vector<TPerson>& clients, QDate today, const QString& creator);
+
+}  // namespace lum::setup
