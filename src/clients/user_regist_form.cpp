@@ -18,6 +18,7 @@
 #include "clients/person_store.h"
 #include "common/text_helpers.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 #include "clients/user_search_form.h"
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
@@ -340,12 +341,12 @@ void TUserRegistForm::BuildCommands() {
     connect(DeleteMenu, &QAction::triggered, this, &TUserRegistForm::DeleteClick);
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
     connect(CloseMenu, &QAction::triggered, this, &QWidget::close);
-    connect(CopyBtn, &QPushButton::clicked, this, [this] { EditStandard(0); });
-    connect(copy, &QAction::triggered, this, [this] { EditStandard(0); });
-    connect(CutBtn, &QPushButton::clicked, this, [this] { EditStandard(1); });
-    connect(cut, &QAction::triggered, this, [this] { EditStandard(1); });
-    connect(PasteBtn, &QPushButton::clicked, this, [this] { EditStandard(2); });
-    connect(paste, &QAction::triggered, this, [this] { EditStandard(2); });
+    connect(CopyBtn, &QPushButton::clicked, this, [] { lum::editFocused(lum::EditAction::Copy); });
+    connect(copy, &QAction::triggered, this, [] { lum::editFocused(lum::EditAction::Copy); });
+    connect(CutBtn, &QPushButton::clicked, this, [] { lum::editFocused(lum::EditAction::Cut); });
+    connect(cut, &QAction::triggered, this, [] { lum::editFocused(lum::EditAction::Cut); });
+    connect(PasteBtn, &QPushButton::clicked, this, [] { lum::editFocused(lum::EditAction::Paste); });
+    connect(paste, &QAction::triggered, this, [] { lum::editFocused(lum::EditAction::Paste); });
 }
 
 void TUserRegistForm::BuildTabOrder() {
@@ -356,22 +357,6 @@ void TUserRegistForm::BuildTabOrder() {
                       KijunEdit, JiritsudoBox, NinchidoBox, YoukaigodoBox, RoomBox, TaiinDay, NyushoDay, TaishoDay,
                       ShikanNameBoxes[0], ShikanNameBoxes[1], ShikanNameBoxes[2], ShikanNameBoxes[3],
                       ShikanNameBoxes[4], ShikanNameBoxes[5], NewBtn, OpenBtn, ImportBtn, SaveBtn, CloseBtn});
-}
-
-void TUserRegistForm::EditStandard(int action) {
-    QLineEdit* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    if (auto* box = qobject_cast<QComboBox*>(QApplication::focusWidget())) edit = box->lineEdit();
-    if (!edit) return;
-    if (action == 0) {
-        edit->copy();
-    } else if (lum::KeyEditBinding* keys = lum::KeyEditBinding::of(edit)) {
-        // A date's mask is never cut; a paste is typed through its editor.
-        if (action == 2) keys->paste();
-    } else if (action == 1) {
-        edit->cut();
-    } else {
-        edit->paste();
-    }
 }
 
 void TUserRegistForm::UpdateFileMenu() {

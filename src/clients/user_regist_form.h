@@ -126,7 +126,6 @@ private:
     void Saved();
     // The edits' own change flags cleared: what they show is what is stored.
     void MarkUnchanged();
-    void EditStandard(int action);
     void EditComments(int code);
 
     std::array<lum::EraDateField*, 5> dateFields_{};  // BirthDay, KijunEdit, TaiinDay, NyushoDay, TaishoDay

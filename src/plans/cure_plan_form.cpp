@@ -8,9 +8,9 @@
 #include "plans/body_chart.h"
 #include "plans/blob_document_road.h"
 #include "plans/cure_plan_values.h"
+#include "plans/entry_checks.h"
 #include "plans/open_document_dialog.h"
 #include "plans/plan_store.h"
-#include "plans/record_fields.h"
 #include "plans/riha_shape.h"
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
@@ -762,11 +762,7 @@ bool TCurePlanForm::CollectRecord() {
 
     // Each text in order: a character with no stored form, then the limit.
     auto take = [this](const QString& text, int limit, const QString& over, QWidget* field, QString& into) {
-        QString bad;
-        if (!lum::record::isStorable(text, &bad)) {
-            return refuse(QStringLiteral("「%1」は保存できない文字です。\n別の文字に置き換えてください。").arg(bad), field);
-        }
-        if (lum::record::storedLength(text) > limit) return refuse(over, field);
+        if (const std::optional<QString> refusal = lum::refuseEntry(text, limit, over)) return refuse(*refusal, field);
         into = text;
         return true;
     };

@@ -10,11 +10,10 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -94,9 +93,9 @@ void TDocumentForm::BuildCommands() {
     cut->setShortcut(QKeySequence::Cut);
     copy->setShortcut(QKeySequence::Copy);
     paste->setShortcut(QKeySequence::Paste);
-    connect(cut, &QAction::triggered, this, [this] { EditStandard(1); });
-    connect(copy, &QAction::triggered, this, [this] { EditStandard(0); });
-    connect(paste, &QAction::triggered, this, [this] { EditStandard(2); });
+    connect(cut, &QAction::triggered, this, [] { lum::editFocused(lum::EditAction::Cut); });
+    connect(copy, &QAction::triggered, this, [] { lum::editFocused(lum::EditAction::Copy); });
+    connect(paste, &QAction::triggered, this, [] { lum::editFocused(lum::EditAction::Paste); });
     // The file menu's items follow the tool buttons when it opens.
     connect(FileMenu, &QMenu::aboutToShow, this, [this] {
         SaveMenu->setEnabled(SaveToolButton->isEnabled());
@@ -114,22 +113,6 @@ void TDocumentForm::BuildCommands() {
     connect(DeleteMenu, &QAction::triggered, this, &TDocumentForm::DeleteClick);
     connect(CloaeToolButton, &QPushButton::clicked, this, &QWidget::close);
     connect(N9, &QAction::triggered, this, &QWidget::close);
-}
-
-void TDocumentForm::EditStandard(int action) {
-    QWidget* focus = QApplication::focusWidget();
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(focus)) {
-        if (action == 0) memo->copy();
-        else if (action == 1) memo->cut();
-        else memo->paste();
-        return;
-    }
-    QLineEdit* edit = qobject_cast<QLineEdit*>(focus);
-    if (auto* box = qobject_cast<QComboBox*>(focus)) edit = box->lineEdit();
-    if (!edit) return;
-    if (action == 0) edit->copy();
-    else if (action == 1) edit->cut();
-    else edit->paste();
 }
 
 bool TDocumentForm::IsModified() const {

@@ -133,7 +133,6 @@ protected:
 
 private:
     void BuildCommands();
-    void EditStandard(int action);
     TGetDocumentForm& PreparedDialog(int mode);
 
     const lum::DocumentKind& kind_;

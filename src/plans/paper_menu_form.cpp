@@ -6,6 +6,7 @@
 #include "plans/document_kinds.h"
 #include "platform/ui/window_layout.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -85,8 +86,8 @@ TPaperMenuForm::TPaperMenuForm(QWidget* parent)
 }
 
 void TPaperMenuForm::FormCreate() {
-    // The two-line caption; a push button shows a line feed as a new line.
     Button3->setText(QStringLiteral("リハビリテーション\n実施計画書"));
+    lum::SetButtonMultiLine(Button3);
 }
 
 void TPaperMenuForm::EnableButtons() {

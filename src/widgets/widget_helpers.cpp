@@ -1,10 +1,14 @@
 #include "widgets/widget_helpers.h"
 
+#include "widgets/key_edit_binding.h"
+
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -54,6 +58,29 @@ QLabel* errorLabel(QWidget* parent) {
 
 void setTabChain(const QList<QWidget*>& chain) {
     for (qsizetype i = 1; i < chain.size(); ++i) QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void editFocused(EditAction action) {
+    QWidget* focus = QApplication::focusWidget();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(focus)) {
+        if (action == EditAction::Copy) memo->copy();
+        else if (action == EditAction::Cut) memo->cut();
+        else memo->paste();
+        return;
+    }
+    QLineEdit* edit = qobject_cast<QLineEdit*>(focus);
+    if (auto* box = qobject_cast<QComboBox*>(focus)) edit = box->lineEdit();
+    if (!edit) return;
+    if (action == EditAction::Copy) {
+        edit->copy();
+    } else if (KeyEditBinding* keys = KeyEditBinding::of(edit)) {
+        // A date's mask is never cut; a paste is typed through its editor.
+        if (action == EditAction::Paste) keys->paste();
+    } else if (action == EditAction::Cut) {
+        edit->cut();
+    } else {
+        edit->paste();
+    }
 }
 
 }  // namespace lum

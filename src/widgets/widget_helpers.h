@@ -34,4 +34,9 @@ QLabel* errorLabel(QWidget* parent);
 // chain is a ring, so Tab goes from the last back to the first.
 void setTabChain(const QList<QWidget*>& chain);
 
+// The edit menu's and tool bar's cut, copy and paste: on the focused line
+// edit, editable combo box or memo; nothing when another widget has focus.
+enum class EditAction { Copy, Cut, Paste };
+void editFocused(EditAction action);
+
 }  // namespace lum
