@@ -12,6 +12,7 @@
 #include "plans/open_document_dialog.h"
 #include "plans/plan_store.h"
 #include "plans/riha_shape.h"
+#include "plans/sheet_scroll_box.h"
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "report/objects/picture_view.h"
@@ -31,9 +32,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QWheelEvent>
 
 TCurePlanForm* CurePlanForm = nullptr;
 
@@ -130,20 +128,14 @@ void placeCircle(QLabel* circle, const int* xs, int count, int index) {
 
 TCurePlanForm::TCurePlanForm(QWidget* parent) : TDocumentForm(lum::DocumentId::CurePlan, parent) {
     setObjectName(QStringLiteral("CurePlanForm"));
-    ScrollBox1 = new QScrollArea(this);
+    ScrollBox1 = new TSheetScrollBox(this);
     ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->setWidgetResizable(false);
-    ScrollBox1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setCentralWidget(ScrollBox1);
-    auto* canvas = new QWidget;
-    canvas->setObjectName(QStringLiteral("ScrollCanvas"));
-    CurePlanPanel = new QWidget(canvas);
+    CurePlanPanel = new QWidget;
     CurePlanPanel->setObjectName(QStringLiteral("CurePlanPanel"));
     CurePlanPanel->setFixedSize(kPanelWidth, kPanelHeight);
     CurePlanPanel->setAutoFillBackground(true);
-    canvas->resize(kPanelWidth + 40, kPanelHeight + 16);
-    ScrollBox1->setWidget(canvas);
-    ScrollBox1->viewport()->installEventFilter(this);
+    ScrollBox1->setWidget(CurePlanPanel);
 
     BuildHeader();
     BuildDates();
@@ -532,13 +524,6 @@ void TCurePlanForm::ChartRightUp() {
 
 bool TCurePlanForm::eventFilter(QObject* watched, QEvent* event) {
     if (!built_) return TDocumentForm::eventFilter(watched, event);
-    // The mouse wheel scrolls the sheet by 32 pixels a notch.
-    if (watched == ScrollBox1->viewport() && event->type() == QEvent::Wheel) {
-        const auto* wheel = static_cast<QWheelEvent*>(event);
-        QScrollBar* bar = ScrollBox1->verticalScrollBar();
-        bar->setValue(bar->value() - wheel->angleDelta().y() / 120 * 32);
-        return true;
-    }
     for (QPlainTextEdit* m : {Sonota, EtcMemo, DrMemo}) {
         if (watched == m->viewport() && event->type() == QEvent::MouseButtonDblClick) {
             PickPhrases(m == Sonota ? 7 : m == EtcMemo ? 40 : 60);
@@ -620,18 +605,6 @@ void TCurePlanForm::FillLists() {
 
 QWidget* TCurePlanForm::WorkArea() const { return CurePlanPanel; }
 QWidget* TCurePlanForm::DateField() const { return PlanRegistDay; }
-
-void TCurePlanForm::resizeEvent(QResizeEvent* event) {
-    TDocumentForm::resizeEvent(event);
-    CentrePanel();
-}
-
-void TCurePlanForm::CentrePanel() {
-    const int left = std::max(0, (ScrollBox1->width() - CurePlanPanel->width() - 22) / 2);
-    CurePlanPanel->move(left, 8);
-    CurePlanPanel->parentWidget()->resize(std::max(ScrollBox1->viewport()->width(), left + kPanelWidth),
-                                          kPanelHeight + 16);
-}
 
 bool TCurePlanForm::IsModified() const { return TDocumentForm::IsModified(); }
 

@@ -20,8 +20,8 @@ class QDateEdit;
 class QLabel;
 class QPlainTextEdit;
 class QRadioButton;
-class QScrollArea;
 class TRihaShape;
+class TSheetScrollBox;
 
 namespace lum {
 class EraDateField;
@@ -57,7 +57,7 @@ public:
     const QImage& ChartImage() const { return chartImage_; }
 
     // Controls (object names as the design's).
-    QScrollArea* ScrollBox1;
+    TSheetScrollBox* ScrollBox1;
     QWidget* CurePlanPanel;
     QLabel* CureNoLabel;
     QLabel* NameLabel;
@@ -116,7 +116,6 @@ protected:
     void EnterRect(QStringList& memo, lum::TfrView* view) override;
     bool BeforePrint() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildHeader();
@@ -129,7 +128,6 @@ private:
     void WireChanges();
     void EditPhrases(int code);
     void PickPhrases(int code);
-    void CentrePanel();
     TRihaShape* AddMark(lum::ChartSide side, lum::MarkKind kind, QPoint at);
     void RemoveMark(TRihaShape* mark);
     QWidget* SidePanel(lum::ChartSide side) const;
