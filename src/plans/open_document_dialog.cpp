@@ -118,16 +118,16 @@ void TGetDocumentForm::showEvent(QShowEvent* event) {
 }
 
 bool TGetDocumentForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CureNoEdit && event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat()) {
+    if (watched == CureNoEdit) {
+        // Enter runs 確認 on its release (only one pressed here), never a button.
+        if (enter_.isRelease(watched, event)) {
             if (ConFirmButton->isEnabled()) ConFirmButtonClick();
             return true;
         }
-    }
-    if (watched == CureNoEdit && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;  // handled on release
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) return true;
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -9,6 +9,7 @@
 #include "common/datetime.h"
 #include "plans/document_kinds.h"
 #include "plans/document_list.h"
+#include "widgets/enter_release.h"
 
 #include <QDialog>
 
@@ -58,6 +59,7 @@ private:
     void ShowShort();
 
     const lum::DocumentKind& kind_;
+    lum::EnterRelease enter_;
     int number_ = 0;
     std::vector<lum::DocumentListRow> rows_;
 };
