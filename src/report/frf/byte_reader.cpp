@@ -131,7 +131,18 @@ QStringList decodeLines(const QList<QByteArray>& lines) {
 }
 }  // namespace
 
-QString ByteReader::currentString() { return cp932::decode(currentStringBytes()); }
+QString ByteReader::currentString() {
+    // Every memo of a page reads its font name here: the last text is kept
+    // with its bytes (per thread, as the converter).
+    thread_local QByteArray lastBytes;
+    thread_local QString lastText;
+    const QByteArray bytes = currentStringBytes();
+    if (lastText.isNull() || bytes != lastBytes) {
+        lastText = cp932::decode(bytes);
+        lastBytes = bytes;
+    }
+    return lastText;
+}
 QString ByteReader::oldString() { return cp932::decode(oldStringBytes()); }
 QString ByteReader::shortString() { return cp932::decode(shortStringBytes()); }
 QStringList ByteReader::currentLines() { return decodeLines(currentLineBytes()); }

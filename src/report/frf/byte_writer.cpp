@@ -5,6 +5,8 @@
 #include "common/cp932.h"
 #include "report/frf/frf_error.h"
 
+#include <cstring>
+
 namespace lum {
 
 QByteArray encodeStreamText(const QString& text) {
@@ -16,20 +18,32 @@ QByteArray encodeStreamText(const QString& text) {
 
 QString decodeStreamText(const QByteArray& bytes) { return cp932::decode(bytes); }
 
-void ByteWriter::u8(quint8 value) { data_.append(static_cast<char>(value)); }
+// Appends by growing the array and copying: a page is many small writes.
+void ByteWriter::put(const char* bytes, qsizetype count) {
+    const qsizetype at = data_.size();
+    data_.resize(at + count);
+    std::memcpy(data_.data() + at, bytes, size_t(count));
+}
+
+void ByteWriter::u8(quint8 value) {
+    const char b = static_cast<char>(value);
+    put(&b, 1);
+}
 
 void ByteWriter::u16(quint16 value) {
     const char b[2] = {char(value & 0xFF), char(value >> 8)};
-    data_.append(b, 2);
+    put(b, 2);
 }
 
 void ByteWriter::i32(qint32 value) {
     const auto v = static_cast<quint32>(value);
     const char b[4] = {char(v & 0xFF), char((v >> 8) & 0xFF), char((v >> 16) & 0xFF), char(v >> 24)};
-    data_.append(b, 4);
+    put(b, 4);
 }
 
-void ByteWriter::bytes(const QByteArray& value) { data_.append(value); }
+void ByteWriter::bytes(const QByteArray& value) {
+    if (!value.isEmpty()) put(value.constData(), value.size());
+}
 
 void ByteWriter::patchI32(qsizetype at, qint32 value) {
     const auto v = static_cast<quint32>(value);
@@ -73,7 +87,17 @@ void ByteWriter::currentLineBytes(const QList<QByteArray>& lines) {
     }
 }
 
-void ByteWriter::currentString(const QString& value) { currentStringBytes(encodeStreamText(value)); }
+void ByteWriter::currentString(const QString& value) {
+    // Every memo of a page writes its font name here: the last text is kept
+    // with its bytes (per thread, as the converter).
+    thread_local QString lastText;
+    thread_local QByteArray lastBytes;
+    if (lastBytes.isNull() || value != lastText) {
+        lastBytes = encodeStreamText(value);
+        lastText = value;
+    }
+    currentStringBytes(lastBytes);
+}
 void ByteWriter::shortString(const QString& value) { shortStringBytes(encodeStreamText(value)); }
 
 void ByteWriter::currentLines(const QStringList& lines) {

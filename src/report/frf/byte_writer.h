@@ -11,11 +11,13 @@ namespace lum {
 
 class ByteWriter {
 public:
-    ByteWriter() = default;
+    // Room for an object's usual bytes from the start: a prepared page is
+    // written an object at a time, each with a writer of its own.
+    ByteWriter() { data_.reserve(kInitialCapacity); }
     // A writer whose bytes will follow `base` bytes already in a stream, so
     // positions it writes (a picture's end position) count from that stream's
     // start: objects appended to a prepared page's stream one by one.
-    explicit ByteWriter(qsizetype base) : base_(base) {}
+    explicit ByteWriter(qsizetype base) : base_(base) { data_.reserve(kInitialCapacity); }
 
     qsizetype pos() const { return base_ + data_.size(); }
     const QByteArray& data() const { return data_; }
@@ -37,6 +39,8 @@ public:
     void currentLines(const QStringList& lines);
 
 private:
+    void put(const char* bytes, qsizetype count);
+    static constexpr qsizetype kInitialCapacity = 256;
     qsizetype base_ = 0;
     QByteArray data_;
 };
