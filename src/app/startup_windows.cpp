@@ -18,8 +18,10 @@
 #include "results/results_menu_form.h"
 #include "schedule/person_property_form.h"
 #include "schedule/schedule_data.h"
+#include "schedule/schedule_menu_form.h"
 #include "schedule/staff_pick_forms.h"
 #include "schedule/stuff_change_form.h"
+#include "schedule/stuff_schedule_form.h"
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
 #include "printing/print_all_user_form.h"
@@ -47,6 +49,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetCurePlanForm>("TGetCurePlanForm", GetCurePlanForm),
         createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),
         testStartupFlagStep(),
+        createStep<TStuffScheduleForm>("TStuffScheduleForm", StuffScheduleForm),
         createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
         createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),
         createStep<TStuffAllChangeForm>("TStuffAllChangeForm", StuffAllChangeForm),
@@ -62,6 +65,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TCommentForm>("TCommentForm", CommentForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
+        createStep<TScheduleMenuForm>("TScheduleMenuForm", ScheduleMenuForm),
         createStep<TUserRegistForm>("TUserRegistForm", UserRegistForm),
         createStep<TTavelundForm>("TTavelundForm", TavelundForm),
         createStep<TTavelundUserForm>("TTavelundUserForm", TavelundUserForm),

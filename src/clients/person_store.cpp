@@ -158,6 +158,11 @@ std::vector<TPerson> PersonStore::byKanaRow(int row) const {
 
 std::vector<TPerson> PersonStore::all() const { return select({}, QStringLiteral("CureNo"), {}); }
 
+std::vector<TPerson> PersonStore::byTypeAndCategories(int rihaType, int kubunMask) const {
+    return select(QStringLiteral("RihaType = :type AND (KubunCode & :mask) > 0"), QStringLiteral("CureNo"),
+                  {{QStringLiteral(":type"), rihaType}, {QStringLiteral(":mask"), kubunMask}});
+}
+
 std::vector<TPerson> PersonStore::sortedBy(int gridColumn, bool ascending) const {
     const QString column = gridColumns().value(gridColumn, QStringLiteral("CureNo"));
     return select({}, column + (ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC")) + QStringLiteral(", CureNo"),

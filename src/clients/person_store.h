@@ -28,6 +28,10 @@ public:
     std::vector<TPerson> byTavelundPrefix(const QString& digits) const;  // the number's text starts so
     std::vector<TPerson> byKanaRow(int row) const;                  // ordered by Kana
     std::vector<TPerson> all() const;                               // ordered by CureNo
+    // The clients of one rehabilitation type with at least one of the
+    // categories of the mask (KubunCode & mask > 0), discharged ones too;
+    // ordered by CureNo. A mask of 0 gives none.
+    std::vector<TPerson> byTypeAndCategories(int rihaType, int kubunMask) const;
     // Every row ordered by one of gridColumns() (index 0..8).
     std::vector<TPerson> sortedBy(int gridColumn, bool ascending) const;
 

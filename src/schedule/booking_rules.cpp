@@ -33,16 +33,11 @@ bool stillAsLoaded(const FrameStore& store, const TIMETABLE_ITEM& item) {
     return stored && *stored == frameRowOf(item);
 }
 
-// The caption of an edited frame: no client line when closed, the booked
-// client of an individual frame, the count of a group.
+// The caption of an edited frame by the bookings it holds.
 QString editedCaption(const TIMETABLE_ITEM& frame, const std::vector<FrameBooking>& bookings) {
-    if (frame.Cap == 0) return BuildFrameCaption(frame, {});
-    if (frame.Cap == 1) {
-        if (bookings.empty()) return BuildFrameCaption(frame, {});
-        const FrameBooking& b = bookings.front();
-        return BuildFrameCaption(frame, b.Name, b.RihaType, b.KubunCode);
-    }
-    return BuildFrameCaption(frame, groupClientLine(static_cast<int>(bookings.size())));
+    if (bookings.empty()) return CaptionForBookings(frame, 0);
+    const FrameBooking& b = bookings.front();
+    return CaptionForBookings(frame, static_cast<int>(bookings.size()), b.Name, b.RihaType, b.KubunCode);
 }
 
 }  // namespace
@@ -188,12 +183,9 @@ EditOutcome BookingRules::BoxUpdateClick(TTimeTable& frames, const QString& labe
             return out;
         }
         // The column as stored now: frames added elsewhere since the load count too.
-        for (const FrameRow& row : frameStore.staffDayFrames(loaded.Stf, loaded.RegistDay)) {
-            if (row.ReserveNo == loaded.ResNo) continue;
-            if (spansOverlap(changed.StartTime, changed.Fnn, row.StartTime, row.WorkingMin)) {
-                out.notices.push_back(errorNotice(TimeOverlap));
-                return out;
-            }
+        if (frameStore.overlapping(frameRowOf(changed))) {
+            out.notices.push_back(errorNotice(TimeOverlap));
+            return out;
         }
         booked = BookingStore(db_).frameBookings(loaded.ResNo);
         const int count = static_cast<int>(booked.size());
@@ -226,6 +218,39 @@ EditOutcome BookingRules::BoxUpdateClick(TTimeTable& frames, const QString& labe
     out.frame = frames.GetItem(out.frameIndex);
     out.bookedCount = static_cast<int>(booked.size());
     out.caption = editedCaption(out.frame, booked);
+    return out;
+}
+
+NewFrameOutcome BookingRules::AppendNewFrame(TTimeTable& frames, const TIMETABLE_ITEM& item) const {
+    NewFrameOutcome out;
+    if (CheckFrameOverlap(frames, item.PNo, item.Fnn, -1, item.StartTime)) {
+        out.notices.push_back(errorNotice(TimeOverlap));
+        return out;
+    }
+    const FrameRow row = normalizedFrame(frameRowOf(item));
+    enum class Phase { Begin, Check, Write } phase = Phase::Begin;
+    try {
+        ScheduleWriteTransaction tx(db_);
+        phase = Phase::Check;
+        const FrameStore frameStore(db_);
+        if (frameStore.overlapping(row)) {
+            out.notices.push_back(errorNotice(TimeOverlap));
+            return out;
+        }
+        scheduleWriteHook("AppendNewFrame");
+        phase = Phase::Write;
+        out.frame = frameItemOf(row, item.PNo, item.LName);
+        out.frame.ResNo = frameStore.insert(row);
+        tx.commit();
+    } catch (const db::DbError& e) {
+        out.notices.push_back(phase == Phase::Begin   ? errorNotice(FrameOpenFailed)
+                              : phase == Phase::Write ? errorNotice(FrameAppendFailed)
+                                                      : errorNotice(e.text()));
+        return out;
+    }
+    frames.Add(out.frame);
+    out.appended = true;
+    out.caption = CaptionForBookings(out.frame, 0);
     return out;
 }
 

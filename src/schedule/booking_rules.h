@@ -38,6 +38,9 @@ inline const QString EditRefused = QStringLiteral("時間枠の変更ができ�
 inline const QString UpdateFailed = QStringLiteral("System Error 予約の修正に失敗しました。");
 inline const QString StaffCheckFailed = QStringLiteral("System Error 時刻表の確認に失敗しました。");
 inline const QString KeyRecordError = QStringLiteral("SystemError : TimeTable KeyRecord error ");
+inline const QString FrameOpenFailed =
+    QStringLiteral("時間割表のオープンで失敗しました。\n他の人が使用している可能性があります。");
+inline const QString FrameAppendFailed = QStringLiteral("時間割表の枠取りに失敗しました。");
 // "スケジュールが重なっています。\n利用者 NAME\n担当者 STAFF\nhh:mm->minutes"
 QString clientOverlap(const QString& clientName, const QString& staffName, TDateTime start, int minutes);
 }  // namespace booking_text
@@ -71,6 +74,13 @@ struct EditOutcome {
     TIMETABLE_ITEM frame;  // the list item after the change
     int bookedCount = 0;
     QString caption;       // the label's next caption (when changed)
+};
+
+struct NewFrameOutcome {
+    bool appended = false;
+    Notices notices;
+    TIMETABLE_ITEM frame;  // as stored, with its new ReserveNo (when appended)
+    QString caption;       // its label's caption
 };
 
 // What the staff change dialog gave: day, staff member, start and minutes.
@@ -112,6 +122,11 @@ public:
     DropOutcome LabelDragDrop(TTimeTable& frames, const QString& labelName, int cureNo) const;
     // "時間枠の変更" with the frame editor's values.
     EditOutcome BoxUpdateClick(TTimeTable& frames, const QString& labelName, const FrameEditValues& values) const;
+    // "新規作成": a new frame (column PNo, label LName) that overlaps no frame
+    // of its column in the list and, inside the write transaction, no stored
+    // frame of its staff member that day (made on another workstation since
+    // the load). Added to the list after commit.
+    NewFrameOutcome AppendNewFrame(TTimeTable& frames, const TIMETABLE_ITEM& item) const;
     // "担当者変更" with the staff change dialog's values; the bookings move with the frame.
     StaffChangeOutcome TantouChangeMenuClick(TTimeTable& frames, const QString& labelName,
                                              const StaffChangeValues& values) const;

@@ -99,6 +99,45 @@ std::vector<BookingListRow> BookingStore::listRows(int workingNo) const {
     return rows;
 }
 
+FrameBookingSummaries BookingStore::summaries(const QString& frameCondition,
+                                              const std::vector<std::pair<QString, QVariant>>& values) const {
+    // Counted per frame through the join with Person; the first booking's
+    // client joined back by its ScheduleNo.
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "SELECT g.WorkingNo, g.Booked, Person.Name, Person.RihaType, Person.KubunCode FROM "
+        "(SELECT Schedule.WorkingNo AS WorkingNo, COUNT(*) AS Booked, MIN(Schedule.ScheduleNo) AS FirstNo "
+        "FROM Schedule INNER JOIN Person ON Schedule.CureNo = Person.CureNo "
+        "INNER JOIN TimeTable ON TimeTable.ReserveNo = Schedule.WorkingNo WHERE ") +
+        frameCondition +
+        QStringLiteral(" GROUP BY Schedule.WorkingNo) g "
+                       "INNER JOIN Schedule ON Schedule.ScheduleNo = g.FirstNo "
+                       "INNER JOIN Person ON Person.CureNo = Schedule.CureNo"));
+    for (const auto& [name, value] : values) q.bindValue(name, value);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    FrameBookingSummaries out;
+    while (q.next()) {
+        const int frame = q.value(0).toInt();
+        out[frame] = {frame, q.value(1).toInt(), q.value(2).toString(), q.value(3).isNull() ? -1 : q.value(3).toInt(),
+                      q.value(4).toInt()};
+    }
+    return out;
+}
+
+FrameBookingSummaries BookingStore::staffFrameSummaries(int staffCode, TDateTime firstDay, TDateTime lastDay) const {
+    return summaries(QStringLiteral("TimeTable.StuffCode = :staff AND TimeTable.ReserveDay >= :from "
+                                    "AND TimeTable.ReserveDay < :to"),
+                     {{QStringLiteral(":staff"), staffCode},
+                      {QStringLiteral(":from"), db::sqlDate(dayRange(firstDay).begin)},
+                      {QStringLiteral(":to"), db::sqlDate(dayRange(lastDay).end)}});
+}
+
+FrameBookingSummaries BookingStore::dayFrameSummaries(TDateTime day) const {
+    const DateRange range = dayRange(day);
+    return summaries(QStringLiteral("TimeTable.ReserveDay >= :from AND TimeTable.ReserveDay < :to"),
+                     {{QStringLiteral(":from"), db::sqlDate(range.begin)}, {QStringLiteral(":to"), db::sqlDate(range.end)}});
+}
+
 int BookingStore::insert(const TSCHEDULE_ITEM& booking) const {
     QSqlQuery q = db_.prepare(QStringLiteral(
         "INSERT INTO Schedule (WorkingNo, CureNo, Comment, CreateDate) VALUES (:frame, :client, :comment, :created) "

@@ -11,6 +11,7 @@
 
 #include <QString>
 
+#include <map>
 #include <vector>
 
 namespace lum {
@@ -34,6 +35,18 @@ struct ClientFrameBooking {
     TDateTime StartTime;
     int WorkingMin = 0;
 };
+
+// What a frame label shows of a frame's bookings: how many (of clients that
+// exist) and the client of the first one (lowest ScheduleNo).
+struct FrameBookingSummary {
+    int WorkingNo = 0;
+    int Count = 0;
+    QString Name;
+    int RihaType = -1;
+    int KubunCode = 0;
+};
+// By WorkingNo; frames without bookings are absent.
+using FrameBookingSummaries = std::map<int, FrameBookingSummary>;
 
 // A booking as the frame bookings dialog lists it (ScheduleDispQuery).
 struct BookingListRow {
@@ -67,6 +80,11 @@ public:
     // The client's bookings in frames of that day, in start order.
     std::vector<ClientFrameBooking> clientBookingsOnDay(int cureNo, TDateTime day) const;
     std::vector<BookingListRow> listRows(int workingNo) const;
+    // The booking summaries of every frame a board shows, each in one
+    // statement however many frames there are: one staff member's frames
+    // from firstDay to lastDay (both included), or every frame of one day.
+    FrameBookingSummaries staffFrameSummaries(int staffCode, TDateTime firstDay, TDateTime lastDay) const;
+    FrameBookingSummaries dayFrameSummaries(TDateTime day) const;
 
     // Inserts a booking; returns its ScheduleNo.
     int insert(const TSCHEDULE_ITEM& booking) const;
@@ -78,6 +96,8 @@ public:
     bool setComment(int scheduleNo, const QString& comment) const;
 
 private:
+    FrameBookingSummaries summaries(const QString& frameCondition,
+                                    const std::vector<std::pair<QString, QVariant>>& values) const;
     db::Database& db_;
 };
 

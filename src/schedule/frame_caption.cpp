@@ -35,4 +35,14 @@ QString BuildFrameCaption(const TIMETABLE_ITEM& frame, const QString& clientLine
     return first + u'\n' + clientLine + u'\n' + typeWord(rihaType) + u' ' + letters;
 }
 
+QString CaptionForBookings(const TIMETABLE_ITEM& frame, int count, const QString& firstName, int firstRihaType,
+                           int firstKubunCode) {
+    if (frame.Cap == 0) return BuildFrameCaption(frame, {});
+    if (frame.Cap == 1 && count <= 1) {
+        if (count == 0) return BuildFrameCaption(frame, {});
+        return BuildFrameCaption(frame, firstName, firstRihaType, firstKubunCode);
+    }
+    return BuildFrameCaption(frame, groupClientLine(count));
+}
+
 }  // namespace lum

@@ -16,4 +16,11 @@ QString groupClientLine(int count);
 QString BuildFrameCaption(const TIMETABLE_ITEM& frame, const QString& clientLine, int rihaType = -1,
                           int kubunCode = -1);
 
+// The caption of a frame by its bookings (count, and the first booking's
+// client): capacity 0 no client line; capacity 1 the booked client with type
+// and letters, nothing when there is none, and "予約 n 名" when it holds
+// several (older data); a group "予約 n 名".
+QString CaptionForBookings(const TIMETABLE_ITEM& frame, int count, const QString& firstName = {},
+                           int firstRihaType = -1, int firstKubunCode = -1);
+
 }  // namespace lum

@@ -98,6 +98,14 @@ std::optional<FrameRow> FrameStore::find(int reserveNo) const {
     return rows.front();
 }
 
+std::optional<FrameRow> FrameStore::overlapping(const FrameRow& row) const {
+    for (const FrameRow& stored : staffDayFrames(row.StuffCode, row.ReserveDay)) {
+        if (stored.ReserveNo == row.ReserveNo) continue;
+        if (spansOverlap(row.StartTime, row.WorkingMin, stored.StartTime, stored.WorkingMin)) return stored;
+    }
+    return std::nullopt;
+}
+
 int FrameStore::insert(const FrameRow& row) const {
     QSqlQuery q = db_.prepare(QStringLiteral(
         "INSERT INTO TimeTable (ReserveDay, StuffCode, StartTime, WorkingMin, Capacity) "

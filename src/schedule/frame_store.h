@@ -43,6 +43,11 @@ public:
     // frames a frame of that staff member and day must not overlap).
     std::vector<FrameRow> staffDayFrames(int staffCode, TDateTime day) const;
     std::optional<FrameRow> find(int reserveNo) const;
+    // The first stored frame of the row's staff member and day (in start
+    // order) whose span overlaps the row's, other than the row itself (its
+    // ReserveNo); the one test every new, pasted or changed frame meets
+    // inside its write transaction.
+    std::optional<FrameRow> overlapping(const FrameRow& row) const;
 
     // Inserts the row as normalizedFrame() gives it; returns its new ReserveNo.
     int insert(const FrameRow& row) const;

@@ -9,10 +9,6 @@
 
 TScheduleData* ScheduleData = nullptr;
 
-namespace {
-const QString kOpenFailed = QStringLiteral("時間割表のオープンで失敗しました。\n他の人が使用している可能性があります。");
-}  // namespace
-
 namespace lum {
 TScheduleData& scheduleData() {
     if (!ScheduleData) {
@@ -65,14 +61,17 @@ int TScheduleData::AppendFrame(TIMETABLE_ITEM item) {
     try {
         lum::ScheduleWriteTransaction tx(db);
         try {
+            const lum::FrameStore store(db);
+            // Never over a stored frame of its staff member that day.
+            if (store.overlapping(row)) return -1;
             lum::scheduleWriteHook("AppendFrame");
-            number = lum::FrameStore(db).insert(row);
+            number = store.insert(row);
             tx.commit();
         } catch (const lum::db::DbError&) {
             return -1;  // rolled back; the caller shows its own message
         }
     } catch (const lum::db::DbError&) {
-        lum::message(lum::MsgKind::Error, kOpenFailed, lum::MsgButton::Ok);
+        lum::message(lum::MsgKind::Error, lum::booking_text::FrameOpenFailed, lum::MsgButton::Ok);
         return -1;
     }
     item.ResNo = number;
@@ -98,7 +97,7 @@ bool TScheduleData::UpdateFrame(const TIMETABLE_ITEM& item, int i) {
             return false;  // rolled back without a message; the caller shows its own
         }
     } catch (const lum::db::DbError&) {
-        lum::message(lum::MsgKind::Error, kOpenFailed, lum::MsgButton::Ok);
+        lum::message(lum::MsgKind::Error, lum::booking_text::FrameOpenFailed, lum::MsgButton::Ok);
         return false;
     }
     if (!rewritten) {

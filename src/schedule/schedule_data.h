@@ -23,8 +23,10 @@ public:
     // Every frame of one day, PNo 0 (the day board sets the columns).
     bool LoadDayFrames(lum::TDateTime day);
     // Inserts a frame from the item and adds the item, with its new number,
-    // to the list; returns that ReserveNo, or -1 when nothing was inserted
-    // (a transaction that cannot begin says so; callers show the rest).
+    // to the list; returns that ReserveNo, or -1 when nothing was inserted:
+    // the frame would overlap a stored frame of its staff member that day, or
+    // the insert failed (a transaction that cannot begin says so; callers
+    // show the rest).
     int AppendFrame(TIMETABLE_ITEM item);
     // Rewrites the row of list item i with the item's day, staff member,
     // start, minutes and capacity, only when the row is still as list item i

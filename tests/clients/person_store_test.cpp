@@ -111,6 +111,29 @@ TEST_P(PersonStoreTest, DuplicateCandidatesMatchBirthSexStartAndTheFamilyPart) {
     EXPECT_EQ(found("%", p.Birth, p.Sex, p.NYUSHOBI_YMD), 0u) << "a wildcard typed is a plain character";
 }
 
+TEST_P(PersonStoreTest, ByTypeAndCategoriesTakesTheTypeAndAnyBitOfTheMaskInNumberOrder) {
+    lum::PersonStore store(db());
+    auto add = [&](int type, int kubun) {
+        TPerson p = fullRecord();
+        p.RihaType = type;
+        p.KubunCode = kubun;
+        return store.insert(p);
+    };
+    const int dayCareGroup = add(2, 4);
+    const int dayCareBoth = add(2, 12);
+    add(2, 1);
+    add(0, 4);
+    auto numbers = [&](int type, int mask) {
+        std::vector<int> out;
+        for (const TPerson& p : store.byTypeAndCategories(type, mask)) out.push_back(p.CureNo);
+        return out;
+    };
+    EXPECT_EQ(numbers(2, 4), (std::vector<int>{dayCareGroup, dayCareBoth}));
+    EXPECT_EQ(numbers(2, 8), (std::vector<int>{dayCareBoth}));
+    EXPECT_EQ(numbers(2, 0), std::vector<int>{}) << "no category ticked lists nobody";
+    EXPECT_EQ(numbers(3, 15), std::vector<int>{});
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(PersonStoreTest);
 
 }  // namespace

@@ -105,6 +105,19 @@ TEST(QtMessageBox, AnExplicitTitleReplacesTheKind) {
     EXPECT_EQ(title, "Lumorind");
 }
 
+TEST(QtMessageBox, APositionPlacesTheBoxThere) {
+    QtDialogs real;
+    QPoint at;
+    onNextModal([&at](QWidget& w) {
+        at = w.pos();
+        w.close();
+    });
+    Message m{MsgKind::Error, "担当者を指定してください。", B::Ok, {}};
+    m.position = QPoint(130, 170);
+    real.message(m, nullptr);
+    EXPECT_EQ(at, QPoint(130, 170));
+}
+
 TEST(QtDialogs, RunModalExecsTheDialog) {
     QtDialogs real;
     QDialog dialog;

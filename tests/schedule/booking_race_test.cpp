@@ -125,6 +125,28 @@ TEST_P(BookingRaceTest, ADropOnAFrameBeingDeleted) {
     EXPECT_EQ(orphans(), 0);
 }
 
+TEST_P(BookingRaceTest, TwoWorkstationsMakeOverlappingNewFramesForOneStaffMember) {
+    // Each chart shows the day empty; only one of the two frames may be made.
+    auto newFrame = [](const char* start) -> Work {
+        return [start](lum::db::Database& d) {
+            TIMETABLE_ITEM item;
+            item.PNo = 0;
+            item.LName = QStringLiteral("L0");
+            item.RegistDay = TDateTime::fromYmd(2024, 2, 20);
+            item.Stf = 1;
+            item.StartTime = lum::test::hm(start);
+            item.Fnn = 30;
+            item.Cap = 1;
+            TTimeTable list;
+            return lum::BookingRules(d, lum::test::staffNameOf).AppendNewFrame(list, item).notices;
+        };
+    };
+    race(newFrame("09:00"), newFrame("09:20"));
+    EXPECT_TRUE(firstNotices_.empty());
+    EXPECT_EQ(secondNotices_, Notices{lum::errorNotice(text::TimeOverlap)});
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable")), 1);
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(BookingRaceTest);
 
 }  // namespace

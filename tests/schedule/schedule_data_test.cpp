@@ -69,6 +69,8 @@ TEST_P(ScheduleDataTest, AppendGivesNumbersThatAreNeverUsedAgain) {
     item.Fnn = 40;
     item.Cap = 1;
     const int first = data_.AppendFrame(item);
+    EXPECT_EQ(data_.AppendFrame(item), -1) << "never over a stored frame of the staff member's day";
+    item.StartTime = hm("10:10");
     const int second = data_.AppendFrame(item);
     ASSERT_GT(first, 0);
     ASSERT_GT(second, first);

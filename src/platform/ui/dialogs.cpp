@@ -85,6 +85,10 @@ MsgButton message(MsgKind kind, const QString& text, MsgButtons buttons, QWidget
     return dialogs().message(Message{kind, text, buttons, {}}, parent);
 }
 
+MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButtons buttons, QWidget* parent) {
+    return dialogs().message(Message{kind, text, buttons, {}, position}, parent);
+}
+
 int runModal(QDialog& dialog) { return dialogs().runModal(dialog); }
 
 QString chooseFile(const FileRequest& request) { return dialogs().chooseFile(request); }

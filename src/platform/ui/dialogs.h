@@ -3,6 +3,7 @@
 // box of the application goes through lum::dialogs(), so that tests can put a
 // script in its place (ui/scripted_dialogs.h) and never block on a window.
 #include <QFlags>
+#include <QPoint>
 #include <QString>
 #include <optional>
 
@@ -41,6 +42,8 @@ struct Message {
     QString text;
     MsgButtons buttons = MsgButton::Ok;
     QString title;  // "" shows the kind's title; the error handler puts the application's here
+    // Where the box's top-left corner goes on the screen; none: over its window.
+    std::optional<QPoint> position = std::nullopt;
 
     QString caption() const { return title.isEmpty() ? kindTitle(kind) : title; }
 };
@@ -98,6 +101,10 @@ private:
 // Shorthands over dialogs().
 MsgButton message(MsgKind kind, const QString& text, MsgButtons buttons = MsgButton::Ok,
                   QWidget* parent = nullptr);
+// The same, with the box's top-left corner at a screen position (beside the
+// control it is about).
+MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButtons buttons = MsgButton::Ok,
+                    QWidget* parent = nullptr);
 int runModal(QDialog& dialog);
 QString chooseFile(const FileRequest& request);
 std::optional<QString> inputText(const InputRequest& request);

@@ -56,6 +56,11 @@ MsgButton QtDialogs::message(const Message& message, QWidget* parent) {
         if (b == escape) box.setEscapeButton(button);  // Esc and the close box
         if (b == preferred) box.setDefaultButton(button);
     }
+    if (message.position) {
+        // Placed once it has its size, before it is shown.
+        box.adjustSize();
+        box.move(*message.position);
+    }
     box.exec();
     return answers.value(box.clickedButton(), escape);
 }

@@ -1,0 +1,741 @@
+#include "schedule/schedule_board_form.h"
+
+#include "app/main_form.h"
+#include "app/main_module.h"
+#include "app/registory.h"
+#include "common/code_tables.h"
+#include "platform/clock.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/window_layout.h"
+#include "schedule/board_layout.h"
+#include "schedule/booking_rules.h"
+#include "schedule/client_drag.h"
+#include "schedule/client_list_query.h"
+#include "schedule/drag_person_grid.h"
+#include "schedule/frame_caption.h"
+#include "schedule/person_property_form.h"
+#include "schedule/schedule_data.h"
+#include "schedule/schedule_menu_form.h"
+#include "schedule/stuff_change_form.h"
+#include "schedule/stuff_time_form.h"
+#include "schedule/time_table_form.h"
+#include "widgets/ui_font.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <functional>
+
+namespace board = lum::board;
+
+namespace {
+
+const QString kDisplayFailed = QStringLiteral("System Error 予約の表示でエラーが発生しました。");
+const QString kFrameMissing = QStringLiteral("*** System Error 時間枠が見つかりません。");
+const QString kClientListFailed = QStringLiteral("System Error リハビリ形態テーブル オープンで失敗しました。");
+
+// The dialogs are made by the start-up list; a board shown without it (a
+// test, a tool) makes its own.
+template <typename Dialog>
+Dialog& dialog(Dialog*& global, QWidget* owner) {
+    if (!global) {
+        global = new Dialog(owner);
+        QObject::connect(global, &QObject::destroyed, [&global] { global = nullptr; });
+    }
+    return *global;
+}
+
+void setBackground(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A column of the chart: white (or its weekend colour) with a faint line at
+// each hour, so a frame's time can be read off its place.
+class ColumnPanel : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setPen(QColor(0xD8, 0xD8, 0xD8));
+        for (int h = 1; h < board::Hours; ++h) painter.drawLine(0, h * board::HourHeight, width(), h * board::HourHeight);
+        painter.setPen(QColor(0xB0, 0xB0, 0xB0));
+        painter.drawLine(width() - 1, 0, width() - 1, height());
+    }
+};
+
+// Hands every wheel turn over one window to a function, before any control
+// of the window sees it.
+class WheelFilter : public QObject {
+public:
+    WheelFilter(QWidget* window, std::function<bool(QWidget*, QWheelEvent*)> onWheel)
+        : QObject(window), window_(window), onWheel_(std::move(onWheel)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != window_) return false;
+        return onWheel_(widget, static_cast<QWheelEvent*>(event));
+    }
+
+private:
+    QWidget* window_;
+    std::function<bool(QWidget*, QWheelEvent*)> onWheel_;
+};
+
+QLabel* panelLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignVCenter | Qt::AlignLeft);
+    return label;
+}
+
+}  // namespace
+
+TScheduleBoardForm::TScheduleBoardForm(const Names& names, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName(QString::fromLatin1(names.objectName));
+    setWindowTitle(QString::fromUtf8(names.caption));
+    setFont(lum::uiFont(10));
+    BuildTopBar();
+    BuildClientList();
+    BuildChart(names);
+    BuildMenus();
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < 2; ++i) {
+        statusPanels_[i] = new QLabel(StatusBar1);
+        statusPanels_[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        StatusBar1->addWidget(statusPanels_[i], i == 0 ? 0 : 1);
+    }
+    statusPanels_[0]->setMinimumWidth(200);
+
+    wheelFilter_ = new WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
+        // The client list scrolls itself; elsewhere the wheel steps the chart.
+        if (over == DragPersonDBGrid || DragPersonDBGrid->isAncestorOf(over)) return false;
+        FormMouseWheel(event->angleDelta().y());
+        return true;
+    });
+
+    resize(1100, 720);
+    LayOut();
+    ShowChart(false);
+}
+
+// ---- building the window ---------------------------------------------------
+
+void TScheduleBoardForm::BuildTopBar() {
+    TopPanel = new QWidget(this);
+    TopPanel->setObjectName(QStringLiteral("TopPanel"));
+    setBackground(TopPanel, board::SkyBlue);
+    TopPanel->installEventFilter(this);
+    topBar_ = new QHBoxLayout(TopPanel);
+    topBar_->setContentsMargins(10, 4, 10, 4);
+    topBar_->setSpacing(8);
+
+    RVDate = new QDateEdit(TopPanel);
+    RVDate->setObjectName(QStringLiteral("RVDate"));
+    RVDate->setCalendarPopup(true);
+    RVDate->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
+    RVDate->setMinimumWidth(130);
+    DispButton = new QPushButton(QStringLiteral("表示"), TopPanel);
+    DispButton->setObjectName(QStringLiteral("DispButton"));
+    ClearButton = new QPushButton(QStringLiteral("クリア"), TopPanel);
+    ClearButton->setObjectName(QStringLiteral("ClearButton"));
+    for (QPushButton* b : {DispButton, ClearButton}) {
+        b->setAutoDefault(false);
+        b->setMinimumWidth(80);
+    }
+    topBar_->addWidget(panelLabel(QStringLiteral("日付"), TopPanel));
+    topBar_->addWidget(RVDate);
+    topBar_->addSpacing(12);
+    topBar_->addWidget(DispButton);
+    topBar_->addWidget(ClearButton);
+    topBar_->addStretch();
+    connect(DispButton, &QPushButton::clicked, this, &TScheduleBoardForm::DispButtonClick);
+    connect(ClearButton, &QPushButton::clicked, this, &TScheduleBoardForm::ClearButtonClick);
+}
+
+void TScheduleBoardForm::BuildClientList() {
+    UserPanel = new QWidget(this);
+    UserPanel->setObjectName(QStringLiteral("UserPanel"));
+    setBackground(UserPanel, board::MoneyGreen);
+    UserPanel->installEventFilter(this);
+    auto makeBox = [this](const char* name, const QString& caption) {
+        auto* box = new QCheckBox(caption, UserPanel);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setChecked(true);
+        connect(box, &QCheckBox::clicked, this, &TScheduleBoardForm::KubunBoxClick);
+        return box;
+    };
+    TankiBox = makeBox("TankiBox", QStringLiteral("短期集中"));
+    NinchiBox = makeBox("NinchiBox", QStringLiteral("認知症"));
+    ShudanBox = makeBox("ShudanBox", QStringLiteral("集団"));
+    KobetsuBox = makeBox("KobetsuBox", QStringLiteral("個別"));
+    RihaTypeBox = new QComboBox(UserPanel);
+    RihaTypeBox->setObjectName(QStringLiteral("RihaTypeBox"));
+    connect(RihaTypeBox, &QComboBox::activated, this, [this] { RihaTypeBoxChange(); });
+
+    DragPersonQuery = new ClientListQuery(this);
+    DragPersonDBGrid = new DragPersonGrid(UserPanel);
+    DragPersonDBGrid->setModel(DragPersonQuery);
+    DragPersonDBGrid->setColumnWidth(ClientListQuery::ColName, 100);
+    DragPersonDBGrid->setColumnWidth(ClientListQuery::ColKubun, 52);
+    DragPersonDBGrid->horizontalHeader()->setStretchLastSection(true);
+    connect(DragPersonDBGrid, &DragPersonGrid::mouseUp, this, &TScheduleBoardForm::DragPersonDBGridMouseUp);
+    connect(DragPersonDBGrid, &DragPersonGrid::dragEnded, this, &TScheduleBoardForm::LabelEndDrag);
+
+    auto* boxes = new QGridLayout;
+    boxes->setHorizontalSpacing(6);
+    boxes->addWidget(TankiBox, 0, 0);
+    boxes->addWidget(NinchiBox, 0, 1);
+    boxes->addWidget(ShudanBox, 1, 0);
+    boxes->addWidget(KobetsuBox, 1, 1);
+    auto* layout = new QVBoxLayout(UserPanel);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->addLayout(boxes);
+    layout->addWidget(RihaTypeBox);
+    layout->addWidget(DragPersonDBGrid, 1);
+}
+
+void TScheduleBoardForm::BuildChart(const Names& names) {
+    ChartArea = new QWidget(this);
+    ChartArea->setObjectName(QStringLiteral("ChartArea"));
+
+    headerClip_ = new QWidget(ChartArea);
+    HeaderPanel = new QWidget(headerClip_);
+    HeaderPanel->setObjectName(QString::fromLatin1(names.headerPanel));
+    HeaderPanel->setGeometry(0, 0, board::ChartWidth, board::HeaderHeight);
+    for (int i = 0; i < board::Columns; ++i) {
+        auto* header = new QLabel(HeaderPanel);
+        header->setObjectName(QString::fromLatin1(names.headerPrefix) + QString::number(i));
+        header->setGeometry(i * board::ColumnWidth, 0, board::ColumnWidth - 1, board::HeaderHeight);
+        header->setAlignment(Qt::AlignCenter);
+        setBackground(header, board::Aqua);
+        header->installEventFilter(this);
+        Headers[static_cast<size_t>(i)] = header;
+    }
+
+    rulerClip_ = new QWidget(ChartArea);
+    TimePanel = new QWidget(rulerClip_);
+    TimePanel->setObjectName(QStringLiteral("TimePanel"));
+    TimePanel->setGeometry(0, 0, board::RulerWidth, board::ChartHeight);
+    setBackground(TimePanel, board::Aqua);
+    for (int h = 0; h < board::Hours; ++h) {
+        auto* cell = new QLabel(QStringLiteral("%1:00").arg(board::FirstHour + h), TimePanel);
+        cell->setGeometry(0, h * board::HourHeight, board::RulerWidth, board::HourHeight);
+        cell->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+        cell->setFrameShape(QFrame::Box);
+    }
+
+    chartClip_ = new QWidget(ChartArea);
+    SchedulePanel = new QWidget(chartClip_);
+    SchedulePanel->setObjectName(QStringLiteral("SchedulePanel"));
+    SchedulePanel->setGeometry(0, 0, board::ChartWidth + 1, board::ChartHeight);
+    SchedulePanel->setFont(lum::uiFont(9));
+    for (int i = 0; i < board::Columns; ++i) {
+        auto* column = new ColumnPanel(SchedulePanel);
+        column->setObjectName(QStringLiteral("P%1").arg(i));
+        column->setGeometry(1 + board::ColumnWidth * i, 0, board::ColumnWidth - 1, board::ChartHeight);
+        setBackground(column, board::White);
+        column->installEventFilter(this);
+        Columns[static_cast<size_t>(i)] = column;
+    }
+
+    DayScrollBar = new QScrollBar(Qt::Horizontal, ChartArea);
+    DayScrollBar->setObjectName(QStringLiteral("DayScrollBar"));
+    DayScrollBar->setRange(0, board::Columns - 1);
+    DayScrollBar->setPageStep(1);
+    TimeScrollBar = new QScrollBar(Qt::Vertical, ChartArea);
+    TimeScrollBar->setObjectName(QStringLiteral("TimeScrollBar"));
+    TimeScrollBar->setRange(0, board::Hours - 1);
+    TimeScrollBar->setPageStep(1);
+    connect(DayScrollBar, &QScrollBar::valueChanged, this, &TScheduleBoardForm::DayScrollBarScroll);
+    connect(TimeScrollBar, &QScrollBar::valueChanged, this, &TScheduleBoardForm::TimeScrollBarScroll);
+}
+
+void TScheduleBoardForm::BuildMenus() {
+    LabelPopupMenu = new QMenu(this);
+    LabelPopupMenu->setObjectName(QStringLiteral("LabelPopupMenu"));
+    auto labelItem = [this](const char* name, const QString& caption, void (TScheduleBoardForm::*handler)(QLabel*)) {
+        QAction* action = LabelPopupMenu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        if (handler) connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(MenuLabel); });
+        return action;
+    };
+    // The clipboard items come with the frame clipboard.
+    TimeCopyMenu = labelItem("TimeCopyMenu", QStringLiteral("時間枠コピー"), nullptr);
+    AllCopyMenu = labelItem("AllCopyMenu", QStringLiteral("全てコピー"), nullptr);
+    TimeCopyMenu->setEnabled(false);
+    AllCopyMenu->setEnabled(false);
+    LabelPopupMenu->addSeparator();
+    AllEraseMenu = labelItem("AllEraseMenu", QStringLiteral("全て消去"), &TScheduleBoardForm::AllEraseMenuClick);
+    LabelPopupMenu->addSeparator();
+    BoxUpdateMenu = labelItem("BoxUpdateMenu", QStringLiteral("時間枠の変更"), &TScheduleBoardForm::BoxUpdateClick);
+    ReserveUpdateMenu =
+        labelItem("ReserveUpdateMenu", QStringLiteral("予約詳細"), &TScheduleBoardForm::ReserveUpdateMenuClick);
+    LabelPopupMenu->addSeparator();
+    TantouChangeMenu =
+        labelItem("TantouChangeMenu", QStringLiteral("担当者変更"), &TScheduleBoardForm::TantouChangeMenuClick);
+
+    PanelPopupMenu = new QMenu(this);
+    PanelPopupMenu->setObjectName(QStringLiteral("PanelPopupMenu"));
+    NewBoxMenu = PanelPopupMenu->addAction(QStringLiteral("新規作成"));
+    NewBoxMenu->setObjectName(QStringLiteral("NewBoxMenu"));
+    connect(NewBoxMenu, &QAction::triggered, this, [this] { NewBoxMenuClick(MenuColumn); });
+    PasteTimeMenu = PanelPopupMenu->addAction(QStringLiteral("貼り付け"));
+    PasteTimeMenu->setObjectName(QStringLiteral("PasteTimeMenu"));
+    PasteTimeMenu->setEnabled(false);
+
+    EditPopupMenu = new QMenu(this);
+    EditPopupMenu->setObjectName(QStringLiteral("EditPopupMenu"));
+}
+
+void TScheduleBoardForm::LayOut() {
+    const int top = 40;
+    const int status = StatusBar1->sizeHint().height();
+    const int userWidth = 210;
+    const int w = width();
+    const int h = height();
+    TopPanel->setGeometry(0, 0, w, top);
+    StatusBar1->setGeometry(0, h - status, w, status);
+    UserPanel->setGeometry(w - userWidth, top, userWidth, h - top - status);
+    ChartArea->setGeometry(0, top, w - userWidth, h - top - status);
+
+    const int bar = DayScrollBar->sizeHint().height();
+    const int cw = ChartArea->width();
+    const int ch = ChartArea->height();
+    const int innerW = std::max(0, cw - board::RulerWidth - bar);
+    const int innerH = std::max(0, ch - board::HeaderHeight - bar);
+    headerClip_->setGeometry(board::RulerWidth, 0, innerW, board::HeaderHeight);
+    rulerClip_->setGeometry(0, board::HeaderHeight, board::RulerWidth, innerH);
+    chartClip_->setGeometry(board::RulerWidth, board::HeaderHeight, innerW, innerH);
+    DayScrollBar->setGeometry(board::RulerWidth, board::HeaderHeight + innerH, innerW, bar);
+    TimeScrollBar->setGeometry(board::RulerWidth + innerW, board::HeaderHeight, bar, innerH);
+}
+
+void TScheduleBoardForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    LayOut();
+}
+
+// ---- small helpers ----------------------------------------------------------
+
+lum::db::Database& TScheduleBoardForm::Db() const { return lum::scheduleData().database(); }
+
+lum::BookingRules TScheduleBoardForm::Rules() const {
+    return lum::BookingRules(Db(), [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); });
+}
+
+void TScheduleBoardForm::ShowNotices(const lum::Notices& notices) { lum::showNotices(notices, this); }
+
+QString TScheduleBoardForm::StatusText(int panel) const {
+    return panel == 0 || panel == 1 ? statusPanels_[panel]->text() : QString();
+}
+
+void TScheduleBoardForm::SetStatusText(int panel, const QString& text) {
+    if (panel == 0 || panel == 1) statusPanels_[panel]->setText(text);
+}
+
+int TScheduleBoardForm::ColumnOf(const QWidget* column) {
+    if (!column) return -1;
+    const QString name = column->objectName();
+    if (!name.startsWith(u'P')) return -1;
+    bool ok = false;
+    const int n = name.mid(1).toInt(&ok);
+    return ok && n >= 0 && n < board::Columns ? n : -1;
+}
+
+QLabel* TScheduleBoardForm::FrameLabelNamed(const QString& name) const {
+    for (QWidget* column : Columns) {
+        if (auto* label = column->findChild<FrameLabel*>(name, Qt::FindDirectChildrenOnly)) return label;
+    }
+    return nullptr;
+}
+
+int TScheduleBoardForm::LabelTotal() const {
+    int n = 0;
+    for (QWidget* column : Columns) {
+        n += static_cast<int>(column->findChildren<FrameLabel*>(Qt::FindDirectChildrenOnly).size());
+    }
+    return n;
+}
+
+void TScheduleBoardForm::ShowChart(bool shown) {
+    ChartArea->setVisible(shown);
+    UserPanel->setVisible(shown);
+}
+
+void TScheduleBoardForm::DestroyLabels() {
+    for (QWidget* column : Columns) {
+        for (FrameLabel* label : column->findChildren<FrameLabel*>(Qt::FindDirectChildrenOnly)) delete label;
+    }
+}
+
+void TScheduleBoardForm::ResetColumns() {
+    for (int i = 0; i < board::Columns; ++i) {
+        setBackground(Headers[static_cast<size_t>(i)], board::Aqua);
+        setBackground(Columns[static_cast<size_t>(i)], board::White);
+    }
+}
+
+// ---- frame labels -----------------------------------------------------------
+
+FrameLabel* TScheduleBoardForm::CreateFrameLabel(const TIMETABLE_ITEM& frame, const QString& caption) {
+    if (frame.PNo < 0 || frame.PNo >= board::Columns) return nullptr;
+    auto* label = new FrameLabel(frame.LName, *this, Columns[static_cast<size_t>(frame.PNo)]);
+    PlaceFrameLabel(label, frame, caption);
+    label->show();
+    return label;
+}
+
+void TScheduleBoardForm::PlaceFrameLabel(QLabel* label, const TIMETABLE_ITEM& frame, const QString& caption) {
+    label->setGeometry(board::FrameGeometry(frame));
+    setBackground(label, board::FrameColour(frame.Cap));
+    label->setText(caption);
+}
+
+// ---- showing and closing ------------------------------------------------------
+
+void TScheduleBoardForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (MainForm && MainForm->Registory) lum::applyWindowState(*this, MainForm->Registory->WinState);
+    if (ScheduleMenuForm) ScheduleMenuForm->hide();
+    qApp->installEventFilter(wheelFilter_);  // the wheel, wherever it turns over the window
+    ShowChart(false);
+    displayed_ = false;
+    Axis = ScrollAxis::None;
+    DayScrollBar->setValue(0);
+    TimeScrollBar->setValue(0);
+    Axis = ScrollAxis::None;
+    ClearButton->setEnabled(false);
+    DispButton->setEnabled(true);
+    for (QLabel* header : Headers) header->clear();
+    ResetColumns();
+    RihaTypeBox->clear();
+    for (const QString& name : lum::RihaTypeNames) RihaTypeBox->addItem(name);
+    RihaTypeBox->setCurrentIndex(-1);
+    RihaTypeBox->setEnabled(true);
+    RVDate->setDate(lum::today());
+    ResetInputs();
+    SetInputsEnabled(true);
+    Clip.Clear();
+    SetStatusText(1, {});
+}
+
+void TScheduleBoardForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    qApp->removeEventFilter(wheelFilter_);
+    DragPersonDBGrid->disarm();
+    DragPersonQuery->Close();
+    DestroyLabels();
+    if (ScheduleMenuForm) ScheduleMenuForm->show();
+}
+
+// ---- display and clear ----------------------------------------------------------
+
+void TScheduleBoardForm::DispButtonClick() {
+    if (!CanDisplay()) return;
+    FirstDay = lum::TDateTime::fromDate(RVDate->date());
+    // Read first: an empty chart after a failed read would invite frames made twice.
+    lum::FrameBookingSummaries booked;
+    if (!LoadFrames(booked)) {
+        lum::scheduleData().ClearFrames();
+        lum::message(lum::MsgKind::Error, kDisplayFailed, lum::MsgButton::Ok, this);
+        return;
+    }
+    FillHeaders();
+    SetInputsEnabled(false);
+    DestroyLabels();
+    const TTimeTable& frames = lum::scheduleData().Frames;
+    LabelCount = frames.Count();
+    for (int i = 0; i < frames.Count(); ++i) {
+        const TIMETABLE_ITEM frame = frames.GetItem(i);
+        const auto found = booked.find(frame.ResNo);
+        const QString caption = found == booked.end()
+                                    ? lum::CaptionForBookings(frame, 0)
+                                    : lum::CaptionForBookings(frame, found->second.Count, found->second.Name,
+                                                              found->second.RihaType, found->second.KubunCode);
+        CreateFrameLabel(frame, caption);
+    }
+    ShowChart(true);
+    ClearButton->setEnabled(true);
+    displayed_ = true;
+}
+
+void TScheduleBoardForm::ClearButtonClick() {
+    ClearButton->setEnabled(false);
+    ShowChart(false);
+    SetInputsEnabled(true);
+    ResetColumns();
+    DestroyLabels();
+    lum::scheduleData().ClearFrames();
+    RihaTypeBox->setCurrentIndex(-1);
+    DragPersonDBGrid->disarm();
+    DragPersonQuery->Close();
+    DispButton->setEnabled(true);
+    displayed_ = false;
+}
+
+// ---- the client list -------------------------------------------------------------
+
+void TScheduleBoardForm::RihaTypeBoxChange() {
+    DragPersonDBGrid->disarm();
+    DragPersonQuery->Close();
+    const int type = RihaTypeBox->currentIndex();
+    if (type < 0) return;
+    int mask = 0;
+    if (TankiBox->isChecked()) mask |= 1;
+    if (NinchiBox->isChecked()) mask |= 2;
+    if (ShudanBox->isChecked()) mask |= 4;
+    if (KobetsuBox->isChecked()) mask |= 8;
+    if (!DragPersonQuery->Open(Db(), type, mask)) {
+        lum::message(lum::MsgKind::Error, kClientListFailed, lum::MsgButton::Ok, this);
+    }
+}
+
+// A category changed: the list is closed until a type is chosen again.
+void TScheduleBoardForm::KubunBoxClick() {
+    RihaTypeBox->setCurrentIndex(-1);
+    DragPersonDBGrid->disarm();
+    DragPersonQuery->Close();
+}
+
+void TScheduleBoardForm::DragPersonDBGridMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    const QModelIndex current = DragPersonDBGrid->currentIndex();
+    if (!DragPersonQuery->Active() || !current.isValid() || DragPersonQuery->rowCount() == 0) return;
+    DragClient = DragPersonQuery->Row(current.row());
+    if (button == Qt::LeftButton && modifiers == Qt::ControlModifier) {
+        DragPersonDBGrid->disarm();
+        TPersonPropertyForm& form = dialog(PersonPropertyForm, this);
+        form.CureNo = DragClient.CureNo;
+        form.NyushoDate = DragClient.NYUSHOBI_YMD;
+        form.TaishoDate = DragClient.TAISHOBI_YMD;
+        form.RihaTypeText = RihaTypeBox->currentText();
+        form.KubunCode = DragClient.KubunCode;
+        form.UserName = DragClient.Name;
+        lum::runModal(form);
+    } else if (button == Qt::LeftButton) {
+        DragPersonDBGrid->arm(DragClient.CureNo);
+    } else if (button == Qt::RightButton) {
+        LabelEndDrag();
+    }
+}
+
+void TScheduleBoardForm::LabelEndDrag() {
+    DragPersonDBGrid->disarm();
+    DragPersonDBGrid->clearSelection();
+    DragPersonDBGrid->setCurrentIndex({});
+}
+
+void TScheduleBoardForm::TopPanelMouseUp() { DragPersonDBGrid->disarm(); }
+
+void TScheduleBoardForm::UserPanelMouseUp() { DragPersonDBGrid->disarm(); }
+
+// ---- the drop of a client on a frame ------------------------------------------------
+
+void TScheduleBoardForm::LabelDragDrop(QLabel* label, const QByteArray& payload) {
+    DragPersonDBGrid->disarm();
+    const std::optional<int> cureNo = lum::decodeClientDrag(payload);
+    if (!label || !cureNo) {
+        lum::message(lum::MsgKind::Error, lum::booking_text::DropFailed, lum::MsgButton::Ok, this);
+        return;
+    }
+    const lum::DropOutcome out = Rules().LabelDragDrop(lum::scheduleData().Frames, label->objectName(), *cureNo);
+    if (out.booked) label->setText(out.caption);
+    ShowNotices(out.notices);
+}
+
+// ---- the menus ------------------------------------------------------------------------
+
+void TScheduleBoardForm::DispLabelMouseUp(FrameLabel* label, Qt::MouseButton, QPoint globalPos) {
+    MenuLabel = label;
+    LabelPopupMenu->popup(globalPos);
+}
+
+void TScheduleBoardForm::SchdulePanelMouseUp(QWidget* column, QPoint globalPos) {
+    MenuColumn = column;
+    PanelPopupMenu->popup(globalPos);
+}
+
+void TScheduleBoardForm::HeaderMouseUp(QLabel* header, QPoint globalPos) {
+    MenuHeader = header;
+    EditPopupMenuPopup();
+    if (!EditPopupMenu->actions().isEmpty()) EditPopupMenu->popup(globalPos);
+}
+
+void TScheduleBoardForm::NewBoxMenuClick(QWidget* columnPanel) {
+    const int column = ColumnOf(columnPanel);
+    if (column < 0) return;
+    TStuffTimeForm& editor = dialog(StuffTimeForm, this);
+    editor.NewFrame = true;
+    if (lum::runModal(editor) != QDialog::Accepted) return;
+    TTimeTable& frames = lum::scheduleData().Frames;
+    if (lum::BookingRules::CheckFrameOverlap(frames, column, editor.Minutes, -1, editor.StartTime)) {
+        lum::message(lum::MsgKind::Error, lum::booking_text::TimeOverlap, lum::MsgButton::Ok, this);
+        return;
+    }
+    const int staff = StaffOfColumn(column);
+    if (staff < 0) return;
+    TIMETABLE_ITEM item;
+    item.PNo = column;
+    item.LName = QStringLiteral("L%1").arg(LabelCount);
+    item.Stf = staff;
+    item.RegistDay = DayOfColumn(column);
+    item.StartTime = editor.StartTime;
+    item.Fnn = editor.Minutes;
+    item.Cap = editor.Capacity;
+    const lum::NewFrameOutcome out = Rules().AppendNewFrame(frames, item);
+    if (out.appended) {
+        CreateFrameLabel(out.frame, out.caption);
+        ++LabelCount;
+    }
+    ShowNotices(out.notices);
+}
+
+void TScheduleBoardForm::AllEraseMenuClick(QLabel* label) {
+    Clip.Clear();
+    SetStatusText(1, {});
+    const int i = label ? lum::scheduleData().IndexOfFrame(label->objectName()) : -1;
+    if (i < 0 || ColumnOf(label->parentWidget()) < 0) {
+        // Nothing to delete by: never the list's item -1.
+        lum::message(lum::MsgKind::Error, kFrameMissing, lum::MsgButton::Ok, this);
+        return;
+    }
+    lum::scheduleData().DeleteFrame(i);
+    delete label;
+}
+
+void TScheduleBoardForm::BoxUpdateClick(QLabel* label) {
+    TTimeTable& frames = lum::scheduleData().Frames;
+    const int i = label ? frames.IndexOf(label->objectName()) : -1;
+    if (i < 0) {
+        lum::message(lum::MsgKind::Error, lum::booking_text::FrameNotFound, lum::MsgButton::Ok, this);
+        return;
+    }
+    const TIMETABLE_ITEM frame = frames.GetItem(i);
+    TStuffTimeForm& editor = dialog(StuffTimeForm, this);
+    editor.NewFrame = false;
+    editor.StartTime = frame.StartTime;
+    editor.Minutes = frame.Fnn;
+    editor.Capacity = frame.Cap;
+    if (lum::runModal(editor) != QDialog::Accepted) return;
+    const lum::EditOutcome out =
+        Rules().BoxUpdateClick(frames, label->objectName(), {editor.StartTime, editor.Minutes, editor.Capacity});
+    if (out.changed) PlaceFrameLabel(label, out.frame, out.caption);
+    ShowNotices(out.notices);
+}
+
+void TScheduleBoardForm::ReserveUpdateMenuClick(QLabel* label) {
+    const TTimeTable& frames = lum::scheduleData().Frames;
+    const int i = label ? frames.IndexOf(label->objectName()) : -1;
+    if (i < 0) {
+        lum::message(lum::MsgKind::Error, lum::booking_text::FrameNotFound, lum::MsgButton::Ok, this);
+        return;
+    }
+    const TIMETABLE_ITEM frame = frames.GetItem(i);
+    if (frame.Cap == 0) return;
+    TTimeTableForm& bookings = dialog(TimeTableForm, this);
+    bookings.WorkingNo = frame.ResNo;
+    bookings.CancelAllowed = true;
+    lum::runModal(bookings);
+    // The caption by what is left: the client of an individual frame read
+    // again (a cancelled one may leave another behind), else the count.
+    try {
+        const std::vector<lum::FrameBooking> left = lum::BookingStore(Db()).frameBookings(frame.ResNo);
+        label->setText(left.empty() ? lum::CaptionForBookings(frame, 0)
+                                    : lum::CaptionForBookings(frame, static_cast<int>(left.size()), left.front().Name,
+                                                              left.front().RihaType, left.front().KubunCode));
+    } catch (const lum::db::DbError&) {
+        if (frame.Cap > 1 || bookings.BookedCount == 0) {
+            label->setText(lum::CaptionForBookings(frame, bookings.BookedCount));
+        }
+    }
+}
+
+void TScheduleBoardForm::TantouChangeMenuClick(QLabel* label) {
+    TTimeTable& frames = lum::scheduleData().Frames;
+    const int i = label ? frames.IndexOf(label->objectName()) : -1;
+    if (i < 0) {
+        lum::message(lum::MsgKind::Error, lum::booking_text::FrameNotFound, lum::MsgButton::Ok, this);
+        return;
+    }
+    const TIMETABLE_ITEM frame = frames.GetItem(i);
+    TStuffChangeForm& change = dialog(StuffChangeForm, this);
+    change.WorkDay = frame.RegistDay;
+    change.StuffCode = frame.Stf;
+    change.StartTime = frame.StartTime;
+    change.Minutes = frame.Fnn;
+    if (lum::runModal(change) != QDialog::Accepted) return;
+    const lum::StaffChangeOutcome out = Rules().TantouChangeMenuClick(
+        frames, label->objectName(), {change.WorkDay, change.StuffCode, change.StartTime, change.Minutes});
+    ShowNotices(out.notices);
+    if (out.changed) {
+        // The frame may now belong to another column, day or staff member.
+        ClearButtonClick();
+        DispButtonClick();
+    }
+}
+
+// ---- scrolling ------------------------------------------------------------------------
+
+void TScheduleBoardForm::DayScrollBarScroll(int position) {
+    SchedulePanel->move(-board::ColumnWidth * position, SchedulePanel->y());
+    HeaderPanel->move(-board::ColumnWidth * position, 0);
+    Axis = ScrollAxis::Days;
+}
+
+void TScheduleBoardForm::TimeScrollBarScroll(int position) {
+    SchedulePanel->move(SchedulePanel->x(), -board::HourHeight * position);
+    TimePanel->move(0, -board::HourHeight * position);
+    Axis = ScrollAxis::Times;
+}
+
+void TScheduleBoardForm::FormMouseWheel(int delta) {
+    if (delta == 0) return;
+    const int step = delta < 0 ? 1 : -1;
+    QScrollBar* bar = Axis == ScrollAxis::Days ? DayScrollBar : Axis == ScrollAxis::Times ? TimeScrollBar : nullptr;
+    if (bar) bar->setValue(bar->value() + step);  // the bar keeps to its range
+}
+
+// ---- events ---------------------------------------------------------------------------
+
+bool TScheduleBoardForm::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonRelease) return QWidget::eventFilter(watched, event);
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint globalPos = mouse->globalPosition().toPoint();
+    if (watched == TopPanel) {
+        TopPanelMouseUp();
+    } else if (watched == UserPanel) {
+        UserPanelMouseUp();
+    } else if (auto* widget = qobject_cast<QWidget*>(watched); widget && ColumnOf(widget) >= 0 &&
+                                                               widget->parentWidget() == SchedulePanel) {
+        SchdulePanelMouseUp(widget, globalPos);
+        return true;
+    } else if (auto* header = qobject_cast<QLabel*>(watched); header && header->parentWidget() == HeaderPanel) {
+        HeaderMouseUp(header, globalPos);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
