@@ -163,7 +163,7 @@ void TScheduleBoardForm::BuildTopBar() {
     ClearButton = new QPushButton(QStringLiteral("クリア"), TopPanel);
     ClearButton->setObjectName(QStringLiteral("ClearButton"));
     for (QPushButton* b : {DispButton, ClearButton}) {
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);  // Enter presses the focused button
         b->setMinimumWidth(80);
     }
     topBar_->addWidget(panelLabel(QStringLiteral("日付"), TopPanel));
@@ -226,6 +226,7 @@ void TScheduleBoardForm::BuildChart(const Names& names) {
     HeaderPanel = new QWidget(headerClip_);
     HeaderPanel->setObjectName(QString::fromLatin1(names.headerPanel));
     HeaderPanel->setGeometry(0, 0, board::ChartWidth, board::HeaderHeight);
+    HeaderPanel->setFont(lum::uiFont(9));
     for (int i = 0; i < board::Columns; ++i) {
         auto* header = new QLabel(HeaderPanel);
         header->setObjectName(QString::fromLatin1(names.headerPrefix) + QString::number(i));
