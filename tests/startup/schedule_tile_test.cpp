@@ -39,6 +39,9 @@ TEST_P(ScheduleTileTest, TheTileOpensTheMenuAndTheMenuTheStaffChart) {
     ASSERT_TRUE(ScheduleMenuForm->isVisible());
     EXPECT_FALSE(MainForm->isVisible()) << "one screen at a time";
     EXPECT_EQ(ScheduleMenuForm->windowTitle(), QStringLiteral("スケジュール管理メニュー"));
+    EXPECT_FALSE(ScheduleMenuForm->windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint))
+        << "no system buttons: 戻る closes it";
+    EXPECT_EQ(ScheduleMenuForm->size(), QSize(TScheduleMenuForm::kClientWidth, TScheduleMenuForm::kClientHeight));
     const QSize outer = ScheduleMenuForm->frameGeometry().size();
     EXPECT_EQ(ScheduleMenuForm->ScheduleMenuPanel->pos(),
               QPoint((outer.width() - TScheduleMenuForm::kPanelWidth) / 2,
