@@ -14,6 +14,8 @@
 #include "results/month_sheet.h"
 #include "results/result_sheet_form.h"
 
+#include "bench_databases.h"
+
 #include <QApplication>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -32,13 +34,6 @@ constexpr int kRows = 500000;
 constexpr int kClients = 300;
 constexpr int kDays = 5 * 365 + 1;  // 2020-01-01 .. 2024-12-31
 DateRange month() { return monthRange(2022, 6); }  // not a static: its date helpers may not be set up yet
-
-struct Backend {
-    const char* name;
-    std::unique_ptr<db::Database> db;
-    QString schema;  // PostgreSQL: dropped at the end
-    std::unique_ptr<db::Database> admin;
-};
 
 // Rows spread evenly over the days; every client on about one day in two,
 // with the type of its own; the same statement shape on both backends.
@@ -67,28 +62,9 @@ void seed(db::Database& db) {
                  qPrintable(q.value(2).toString()));
 }
 
-std::vector<Backend>& backends() {
-    static std::vector<Backend> list;
+std::vector<lum::bench::BenchDatabase>& backends() {
+    static std::vector<lum::bench::BenchDatabase> list;
     return list;
-}
-
-void openBackends(const QString& sqliteFile) {
-    Backend lite{"SQLite", db::Database::open(QStringLiteral("Provider=SQLite;Data Source=") + sqliteFile, {}, {},
-                                              db::Database::Create::Yes), {}, {}};
-    db::migrate(*lite.db);
-    seed(*lite.db);
-    backends().push_back(std::move(lite));
-    const QString pg = qEnvironmentVariable("LUMORIND_TEST_PG");
-    if (pg.isEmpty()) return;
-    const QString user = qEnvironmentVariable("LUMORIND_TEST_PG_USER");
-    const QString password = qEnvironmentVariable("LUMORIND_TEST_PG_PASSWORD");
-    Backend server{"PostgreSQL", nullptr, QStringLiteral("bench_") + QUuid::createUuid().toString(QUuid::Id128), nullptr};
-    server.admin = db::Database::open(pg, user, password);
-    server.admin->execute(QStringLiteral("CREATE SCHEMA ") + server.schema);
-    server.db = db::Database::open(pg + QStringLiteral(";Schema=") + server.schema, user, password);
-    db::migrate(*server.db);
-    seed(*server.db);
-    backends().push_back(std::move(server));
 }
 
 // The same rows as the sheet reads, read as plainly as the driver allows.
@@ -173,7 +149,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     QTemporaryDir dir;
     std::fprintf(stderr, "Seeding %d results on each backend...\n", kRows);
-    openBackends(dir.filePath(QStringLiteral("bench.db")));
+    backends() = lum::bench::openBenchDatabases(dir.filePath(QStringLiteral("bench.db")), seed);
     const int count = static_cast<int>(backends().size());
     for (auto [name, fn] : {std::pair{"BM_RawQuery", &BM_RawQuery}, std::pair{"BM_MonthSheetRows", &BM_MonthSheetRows},
                             std::pair{"BM_SheetRefresh", &BM_SheetRefresh}}) {
@@ -188,10 +164,7 @@ int main(int argc, char** argv) {
         std::printf("%s: refresh / raw query = %.2f, month read / raw query = %.2f\n", backends()[b].name,
                     reporter.times["BM_SheetRefresh" + arg] / raw, reporter.times["BM_MonthSheetRows" + arg] / raw);
     }
-    for (Backend& b : backends()) {
-        b.db.reset();
-        if (b.admin) b.admin->execute(QStringLiteral("DROP SCHEMA ") + b.schema + QStringLiteral(" CASCADE"));
-    }
+    lum::bench::dropBenchDatabases(backends());
     benchmark::Shutdown();
     return 0;
 }

@@ -21,6 +21,8 @@
 #include "schedule/stuff_schedule_form.h"
 #include "schedule/time_span.h"
 
+#include "bench_databases.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -42,15 +44,8 @@ constexpr int kDays = 31;
 constexpr int kFramesPerDay = 40;  // 15 minutes each from 8:00
 TDateTime firstDay() { return TDateTime::fromYmd(2024, 3, 1); }
 
-struct Backend {
-    const char* name;
-    std::unique_ptr<db::Database> db;
-    QString schema;  // PostgreSQL: dropped at the end
-    std::unique_ptr<db::Database> admin;
-};
-
-std::vector<Backend>& backends() {
-    static std::vector<Backend> list;
+std::vector<lum::bench::BenchDatabase>& backends() {
+    static std::vector<lum::bench::BenchDatabase> list;
     return list;
 }
 
@@ -97,27 +92,6 @@ void seed(db::Database& db) {
     }
     tx.commit();
     if (db.backend() == db::Backend::PostgreSQL) db.execute(QStringLiteral("ANALYZE"));
-}
-
-void openBackends(const QString& sqliteFile) {
-    Backend lite{"SQLite", db::Database::open(QStringLiteral("Provider=SQLite;Data Source=") + sqliteFile, {}, {},
-                                              db::Database::Create::Yes),
-                 {}, {}};
-    db::migrate(*lite.db);
-    seed(*lite.db);
-    backends().push_back(std::move(lite));
-    const QString pg = qEnvironmentVariable("LUMORIND_TEST_PG");
-    if (pg.isEmpty()) return;
-    const QString user = qEnvironmentVariable("LUMORIND_TEST_PG_USER");
-    const QString password = qEnvironmentVariable("LUMORIND_TEST_PG_PASSWORD");
-    Backend server{"PostgreSQL", nullptr, QStringLiteral("bench_") + QUuid::createUuid().toString(QUuid::Id128),
-                   nullptr};
-    server.admin = db::Database::open(pg, user, password);
-    server.admin->execute(QStringLiteral("CREATE SCHEMA ") + server.schema);
-    server.db = db::Database::open(pg + QStringLiteral(";Schema=") + server.schema, user, password);
-    db::migrate(*server.db);
-    seed(*server.db);
-    backends().push_back(std::move(server));
 }
 
 // The month's frames of one staff member and the summaries of their bookings.
@@ -187,7 +161,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     QTemporaryDir dir;
     std::fprintf(stderr, "Seeding %d frames on each backend...\n", kStaff * kDays * kFramesPerDay);
-    openBackends(dir.filePath(QStringLiteral("bench.db")));
+    backends() = lum::bench::openBenchDatabases(dir.filePath(QStringLiteral("bench.db")), seed);
     const int count = static_cast<int>(backends().size());
     benchmark::RegisterBenchmark("BM_MonthFramesAndBookings", BM_MonthFramesAndBookings)
         ->DenseRange(0, count - 1)
@@ -196,10 +170,7 @@ int main(int argc, char** argv) {
         ->DenseRange(0, count - 1)
         ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
-    for (Backend& b : backends()) {
-        b.db.reset();
-        if (b.admin) b.admin->execute(QStringLiteral("DROP SCHEMA ") + b.schema + QStringLiteral(" CASCADE"));
-    }
+    lum::bench::dropBenchDatabases(backends());
     benchmark::Shutdown();
     return 0;
 }

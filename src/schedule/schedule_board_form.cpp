@@ -627,14 +627,20 @@ void TScheduleBoardForm::AllEraseMenuClick(QLabel* label) {
     delete label;
 }
 
-void TScheduleBoardForm::BoxUpdateClick(QLabel* label) {
-    TTimeTable& frames = lum::scheduleData().Frames;
+std::optional<TIMETABLE_ITEM> TScheduleBoardForm::ListedFrame(const QLabel* label) {
+    const TTimeTable& frames = lum::scheduleData().Frames;
     const int i = label ? frames.IndexOf(label->objectName()) : -1;
     if (i < 0) {
         lum::message(lum::MsgKind::Error, lum::booking_text::FrameNotFound, lum::MsgButton::Ok, this);
-        return;
+        return std::nullopt;
     }
-    const TIMETABLE_ITEM frame = frames.GetItem(i);
+    return frames.GetItem(i);
+}
+
+void TScheduleBoardForm::BoxUpdateClick(QLabel* label) {
+    const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
+    if (!listed) return;
+    const TIMETABLE_ITEM& frame = *listed;
     TStuffTimeForm& editor = dialog(StuffTimeForm, this);
     editor.NewFrame = false;
     editor.StartTime = frame.StartTime;
@@ -642,19 +648,15 @@ void TScheduleBoardForm::BoxUpdateClick(QLabel* label) {
     editor.Capacity = frame.Cap;
     if (lum::runModal(editor) != QDialog::Accepted) return;
     const lum::EditOutcome out =
-        Rules().BoxUpdateClick(frames, label->objectName(), {editor.StartTime, editor.Minutes, editor.Capacity});
+        Rules().BoxUpdateClick(lum::scheduleData().Frames, label->objectName(), {editor.StartTime, editor.Minutes, editor.Capacity});
     if (out.changed) PlaceFrameLabel(label, out.frame, out.caption);
     ShowNotices(out.notices);
 }
 
 void TScheduleBoardForm::ReserveUpdateMenuClick(QLabel* label) {
-    const TTimeTable& frames = lum::scheduleData().Frames;
-    const int i = label ? frames.IndexOf(label->objectName()) : -1;
-    if (i < 0) {
-        lum::message(lum::MsgKind::Error, lum::booking_text::FrameNotFound, lum::MsgButton::Ok, this);
-        return;
-    }
-    const TIMETABLE_ITEM frame = frames.GetItem(i);
+    const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
+    if (!listed) return;
+    const TIMETABLE_ITEM& frame = *listed;
     if (frame.Cap == 0) return;
     TTimeTableForm& bookings = dialog(TimeTableForm, this);
     bookings.WorkingNo = frame.ResNo;
@@ -675,13 +677,9 @@ void TScheduleBoardForm::ReserveUpdateMenuClick(QLabel* label) {
 }
 
 void TScheduleBoardForm::TantouChangeMenuClick(QLabel* label) {
-    TTimeTable& frames = lum::scheduleData().Frames;
-    const int i = label ? frames.IndexOf(label->objectName()) : -1;
-    if (i < 0) {
-        lum::message(lum::MsgKind::Error, lum::booking_text::FrameNotFound, lum::MsgButton::Ok, this);
-        return;
-    }
-    const TIMETABLE_ITEM frame = frames.GetItem(i);
+    const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
+    if (!listed) return;
+    const TIMETABLE_ITEM& frame = *listed;
     TStuffChangeForm& change = dialog(StuffChangeForm, this);
     change.WorkDay = frame.RegistDay;
     change.StuffCode = frame.Stf;
@@ -689,7 +687,7 @@ void TScheduleBoardForm::TantouChangeMenuClick(QLabel* label) {
     change.Minutes = frame.Fnn;
     if (lum::runModal(change) != QDialog::Accepted) return;
     const lum::StaffChangeOutcome out = Rules().TantouChangeMenuClick(
-        frames, label->objectName(), {change.WorkDay, change.StuffCode, change.StartTime, change.Minutes});
+        lum::scheduleData().Frames, label->objectName(), {change.WorkDay, change.StuffCode, change.StartTime, change.Minutes});
     ShowNotices(out.notices);
     if (out.changed) {
         // The frame may now belong to another column, day or staff member.

@@ -34,6 +34,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class ClientListQuery;
 class DragPersonGrid;
@@ -190,6 +191,8 @@ private:
     void ResetColumns();
     // The column of a panel named "P" + 0..30; -1 otherwise.
     static int ColumnOf(const QWidget* column);
+    // The listed frame of a label; nothing (after "System Error 予約確認に失敗しました。") when none.
+    std::optional<TIMETABLE_ITEM> ListedFrame(const QLabel* label);
     // Shows the notices of an operation, in order.
     void ShowNotices(const lum::Notices& notices);
 
