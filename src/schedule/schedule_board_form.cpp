@@ -20,6 +20,7 @@
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -138,6 +139,7 @@ TScheduleBoardForm::TScheduleBoardForm(const Names& names, QWidget* parent)
     });
 
     resize(1100, 720);
+    lum::centreOnScreen(*this);
     LayOut();
     ShowChart(false);
 }

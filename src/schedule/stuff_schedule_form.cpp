@@ -39,6 +39,7 @@ TStuffScheduleForm::TStuffScheduleForm(QWidget* parent) : TScheduleBoardForm(kNa
     TopBarLayout()->insertWidget(1, StuffBox);
     TopBarLayout()->insertSpacing(2, 12);
     connect(StuffBox, &QComboBox::activated, this, [this] { StuffBoxChange(); });
+    QWidget::setTabOrder(StuffBox, RVDate);  // the staff box first, as it reads
 
     // The day copies come with the frame clipboard.
     CopyDaysBoxFromPanelMenu = EditPopupMenu->addAction(QStringLiteral("当日時間枠コピー"));
@@ -95,7 +96,10 @@ void TStuffScheduleForm::SetInputsEnabled(bool enabled) {
     DispButton->setEnabled(enabled);
 }
 
-void TStuffScheduleForm::ResetInputs() { lum::fillStaffBox(StuffBox); }
+void TStuffScheduleForm::ResetInputs() {
+    lum::fillStaffBox(StuffBox);
+    StuffBox->setFocus();
+}
 
 int TStuffScheduleForm::StaffOfColumn(int) { return lum::chosenStaffCode(StuffBox); }
 

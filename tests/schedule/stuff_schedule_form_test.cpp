@@ -222,6 +222,27 @@ TEST_P(StuffChartTest, AFailedReadShowsItsMessageAndLeavesTheChartUndisplayed) {
     EXPECT_EQ(lum::scheduleData().FrameCount(), 0);
 }
 
+TEST_P(StuffChartTest, TheKeysAloneChooseAStaffMemberAndDisplay) {
+    lum::ScriptedDialogs d;
+    addFrame(day(20), 2, "09:00", 30, 1);
+    QApplication::setActiveWindow(form_.get());
+    ASSERT_EQ(QApplication::focusWidget(), form_->StuffBox) << "the staff box first";
+    QTest::keyClick(form_->StuffBox, Qt::Key_Down);
+    QTest::keyClick(form_->StuffBox, Qt::Key_Down);
+    EXPECT_EQ(form_->StuffBox->currentText(), QStringLiteral("B"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), form_->RVDate) << "then the date";
+    form_->RVDate->setDate(day(20).date());
+    // Tab steps through the date's year, month and day, then on to 表示.
+    for (int i = 0; i < 3 && QApplication::focusWidget() != form_->DispButton; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), form_->DispButton);
+    QTest::keyClick(form_->DispButton, Qt::Key_Return);
+    EXPECT_TRUE(form_->Displayed());
+    EXPECT_EQ(form_->LabelTotal(), 1);
+}
+
 TEST_P(StuffChartTest, DisplayWithoutAStaffMemberAsksForOneBesideTheBox) {
     lum::ScriptedDialogs d;
     d.expect(MsgKind::Error, QStringLiteral("担当者を指定してください。"), MsgButton::Ok);
