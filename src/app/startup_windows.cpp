@@ -26,6 +26,7 @@
 #include "schedule/time_table_form.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_toukei_form.h"
 
 namespace lum {
 
@@ -72,6 +73,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TAccessUserForm>("TAccessUserForm", AccessUserForm),
         createStep<TPrintMenuForm>("TPrintMenuForm", PrintMenuForm),
         createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
+        createStep<TPrintToukeiForm>("TPrintToukeiForm", PrintToukeiForm),
     };
 }
 

@@ -70,6 +70,13 @@ QString DateToEraSpacedText(TDateTime date) {
     return era->name + u' ' + y + u'年' + m + u'月' + d + u'日';
 }
 
+QString DateToEraSpacedMonthText(TDateTime date) {
+    const Era* era = nullptr;
+    QString y, m, d;
+    if (!eraParts(date, era, y, m, d)) return QString();
+    return era->name + u' ' + y + u'年' + m + u'月';
+}
+
 QString DateToEraSlashText(TDateTime date) {
     const Era* era = nullptr;
     QString y, m, d;

@@ -22,6 +22,8 @@ QString DateToEraText(TDateTime date);
 QString DateToEraMonthText(TDateTime date);
 // "gg ee年mm月dd日", with a blank after the era name, as lists and headings show it.
 QString DateToEraSpacedText(TDateTime date);
+// "gg ee年mm月", likewise.
+QString DateToEraSpacedMonthText(TDateTime date);
 // "ggee/mm/dd" ("令和06/05/01"), as the results entry shows a day; empty
 // for a date before 明治.
 QString DateToEraSlashText(TDateTime date);

@@ -14,12 +14,10 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TPrintAllUserForm* PrintAllUserForm = nullptr;
@@ -27,14 +25,6 @@ TPrintAllUserForm* PrintAllUserForm = nullptr;
 namespace {
 
 const QString kTemplate = QStringLiteral("AllUser.frf");
-
-QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(true);
-    button->setMinimumHeight(34);
-    return button;
-}
 
 void showError(const QString& text, QWidget* parent) {
     lum::message(lum::MsgKind::Error, text, lum::MsgButton::Yes, parent);
@@ -44,16 +34,9 @@ void showError(const QString& text, QWidget* parent) {
 
 TPrintAllUserForm::TPrintAllUserForm(QWidget* parent)
     : QWidget(parent, Qt::Window), frReport1(std::make_unique<lum::TfrReport>(&Components)) {
-    setObjectName(QStringLiteral("PrintAllUserForm"));
-    setWindowTitle(QStringLiteral("利用者一覧表(印刷)"));
-    setFont(lum::uiFont(11));
-
-    MainPanel = new QWidget(this);
-    MainPanel->setObjectName(QStringLiteral("MainPanel"));
-    MainPanel->setFixedSize(kPanelWidth, kPanelHeight);
-
-    auto* title = new QLabel(QStringLiteral("利用者一覧表"), MainPanel);
-    title->setFont(lum::uiFont(16, QFont::Bold));
+    MainPanel = lum::setUpPrintWindow(*this, QStringLiteral("PrintAllUserForm"), QStringLiteral("利用者一覧表(印刷)"),
+                                      {kPanelWidth, kPanelHeight});
+    auto* title = lum::printWindowTitle(QStringLiteral("利用者一覧表"), MainPanel);
 
     auto* types = new QGroupBox(QStringLiteral(" 条件１ "), MainPanel);
     types->setObjectName(QStringLiteral("GroupBox1"));
@@ -80,10 +63,10 @@ TPrintAllUserForm::TPrintAllUserForm(QWidget* parent)
     Fnrm1910_1Edit = new QLineEdit(MainPanel);
     Fnrm1910_1Edit->setObjectName(QStringLiteral("Fnrm1910_1Edit"));
     csvLabel->setBuddy(Fnrm1910_1Edit);
-    CSVSearchButton = makeButton("CSVSearchButton", QStringLiteral("設定"), MainPanel);
-    CSVOutButton = makeButton("CSVOutButton", QStringLiteral("CSV出力"), MainPanel);
-    PrintButton = makeButton("PrintButton", QStringLiteral("印　刷"), MainPanel);
-    ReturnButton = makeButton("ReturnButton", QStringLiteral("戻る"), MainPanel);
+    CSVSearchButton = lum::printWindowButton("CSVSearchButton", QStringLiteral("設定"), MainPanel);
+    CSVOutButton = lum::printWindowButton("CSVOutButton", QStringLiteral("CSV出力"), MainPanel);
+    PrintButton = lum::printWindowButton("PrintButton", QStringLiteral("印　刷"), MainPanel);
+    ReturnButton = lum::printWindowButton("ReturnButton", QStringLiteral("戻る"), MainPanel);
 
     auto* layout = new QVBoxLayout(MainPanel);
     layout->setContentsMargins(24, 16, 24, 16);
@@ -109,7 +92,6 @@ TPrintAllUserForm::TPrintAllUserForm(QWidget* parent)
     commands->addWidget(PrintButton);
     commands->addWidget(ReturnButton);
     layout->addLayout(commands);
-    for (QPushButton* b : {CSVOutButton, PrintButton, ReturnButton, CSVSearchButton}) b->setMinimumWidth(96);
 
     Components.addDataSource(&frDBDataSet1);
     frReport1->OnGetValue = [this](const QString& name, lum::ExprValue& value) {
@@ -124,11 +106,6 @@ TPrintAllUserForm::TPrintAllUserForm(QWidget* parent)
     connect(CSVSearchButton, &QPushButton::clicked, this, &TPrintAllUserForm::CSVSearchButtonClick);
     connect(CSVOutButton, &QPushButton::clicked, this, &TPrintAllUserForm::CSVOutButtonClick);
     connect(ReturnButton, &QPushButton::clicked, this, &QWidget::close);
-    lum::keepCentred(*MainPanel);
-    resize(800, 600);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
 }
 
 TPrintAllUserForm::~TPrintAllUserForm() { closeList(); }

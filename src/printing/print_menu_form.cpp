@@ -97,6 +97,15 @@ void TPrintMenuForm::showEvent(QShowEvent* event) {
         e.button->setEnabled(windows && windows->find(QString::fromLatin1(e.windowClass)));
     }
     lum::centrePanel(*MenuPanel);
+    // It takes the main window's place, keyboard included: the first
+    // printout that can be chosen has the focus.
+    activateWindow();
+    for (const Entry& e : entries()) {
+        if (e.button->isEnabled()) {
+            e.button->setFocus();
+            break;
+        }
+    }
 }
 
 void TPrintMenuForm::closeEvent(QCloseEvent* event) {

@@ -7,13 +7,50 @@
 #include "printing/print_menu_form.h"
 #include "report/templates/report_templates.h"
 
+#include "widgets/ui_font.h"
+
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 
 namespace lum {
+
+QWidget* setUpPrintWindow(QWidget& window, const QString& objectName, const QString& caption, QSize panel) {
+    window.setObjectName(objectName);
+    window.setWindowTitle(caption);
+    window.setFont(uiFont(11));
+    auto* mainPanel = new QWidget(&window);
+    mainPanel->setObjectName(QStringLiteral("MainPanel"));
+    mainPanel->setFixedSize(panel);
+    keepCentred(*mainPanel);
+    window.resize(panel.width() + 60, panel.height() + 60);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    }
+    return mainPanel;
+}
+
+QLabel* printWindowTitle(const QString& text, QWidget* panel) {
+    auto* title = new QLabel(text, panel);
+    title->setFont(uiFont(16, QFont::Bold));
+    return title;
+}
+
+QPushButton* printWindowButton(const char* name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(true);
+    button->setMinimumSize(96, 34);
+    return button;
+}
 
 void enterFromPrintMenu(QWidget& window) {
     if (PrintMenuForm) PrintMenuForm->hide();
     if (TRegistory* settings = printSettings()) applyWindowState(window, settings->WinState);
+    // It takes the menu's place, keyboard included.
+    window.activateWindow();
 }
 
 void returnToPrintMenu() {

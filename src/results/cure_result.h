@@ -46,6 +46,26 @@ struct CureResult {
     bool operator==(const CureResult&) const = default;
 };
 
+// What the three-month statistics read of a result: its day, its client and
+// its flags.
+struct CureResultFlags {
+    TDateTime CureDate;
+    int CureNo = 0;
+    CategoryFlags Flags{};
+};
+
+// What the statistics' month files list of a result.
+struct CureResultEntry {
+    TDateTime CureDate;
+    int CureNo = 0;
+    QString Name;
+    QString Kana;
+    int RihaType = 0;
+    int KubunCode = 0;
+    QString LoginName;  // empty on a row added by hand
+    TDateTime UpdateDate;
+};
+
 // Copies the client's registration columns into the row: KubunDate, Name,
 // Kana, Sex, Birth, ROOM_NO, Jiritsu_KBN, Ninchi_KBN, YOUKAIGO_KBN,
 // HP_TAISHO_YMD, NYUSHOBI_YMD, TAISHOBI_YMD, and with takeCategories also

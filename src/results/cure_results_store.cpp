@@ -260,4 +260,48 @@ bool CureResultsStore::hasResults(int cureNo, DateRange period) const {
     return q.next();
 }
 
+std::vector<CureResultFlags> CureResultsStore::periodFlags(DateRange period) const {
+    // The fourteen flags come as one number, bit i for flag i, so a month of
+    // rows crosses the connection as three columns instead of sixteen. A
+    // flag counts as set as CategoryFlagIsTrue reads it: "True", blanks around
+    // it ignored.
+    QStringList bits;
+    for (int i = 0; i < CategoryFlagCount; ++i) {
+        bits << QStringLiteral("(CASE WHEN TRIM(%1) = 'True' THEN %2 ELSE 0 END)")
+                    .arg(CategoryFlagNames[static_cast<size_t>(i)])
+                    .arg(1 << i);
+    }
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1, CureNo, %2 FROM CureResults WHERE %3")
+                                  .arg(db::selectDate(db_.backend(), QStringLiteral("CureDate")),
+                                       bits.join(QStringLiteral(" + ")), kPeriod));
+    bindPeriod(q, period);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<CureResultFlags> rows;
+    while (q.next()) {
+        CureResultFlags& r = rows.emplace_back();
+        r.CureDate = readDate(q.value(0));
+        r.CureNo = q.value(1).toInt();
+        const int mask = q.value(2).toInt();
+        for (int i = 0; i < CategoryFlagCount; ++i) r.Flags[static_cast<size_t>(i)] = (mask >> i) & 1;
+    }
+    return rows;
+}
+
+std::vector<CureResultEntry> CureResultsStore::periodEntries(DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1, CureNo, Name, Kana, RihaType, KubunCode, LoginName, %2 "
+                                             "FROM CureResults WHERE %3 ORDER BY CureResults.CureDate, ResultNo")
+                                  .arg(db::selectDate(db_.backend(), QStringLiteral("CureDate")),
+                                       db::selectDate(db_.backend(), QStringLiteral("UpdateDate")), kPeriod));
+    bindPeriod(q, period);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<CureResultEntry> rows;
+    while (q.next()) {
+        rows.push_back({readDate(q.value(0)), q.value(1).toInt(), q.value(2).toString(), q.value(3).toString(),
+                        q.value(4).toInt(), q.value(5).toInt(), q.value(6).toString(), readDate(q.value(7))});
+    }
+    return rows;
+}
+
 }  // namespace lum

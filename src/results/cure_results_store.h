@@ -93,6 +93,13 @@ public:
     // Whether the client has any result in the period (UserAddCheckQuery).
     bool hasResults(int cureNo, DateRange period) const;
 
+    // ---- the three-month statistics
+    // Day, client and flags of every result of the period, in one statement
+    // (ToukeiQuery); in no particular order.
+    std::vector<CureResultFlags> periodFlags(DateRange period) const;
+    // What a month's CSV file lists, in CureDate, ResultNo order (OpenMonthRowsQuery).
+    std::vector<CureResultEntry> periodEntries(DateRange period) const;
+
     // Every column in table order, for statements that read whole rows.
     static const QStringList& columns();
     // Reads a whole row from a query whose columns are columns(), in order.

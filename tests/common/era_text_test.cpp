@@ -22,6 +22,12 @@ TEST(EraText, DatesAcrossEveryEraBoundary) {
         t.chop(1);  // 日
         return t;
     };
+    // "gg ee年mm月" is the spaced text without its day ("dd日").
+    const auto withoutDay = [](const char* spaced) {
+        QString t = QString::fromUtf8(spaced);
+        if (!t.isEmpty()) t.chop(3);
+        return t;
+    };
     const Row rows[] = {
         {QDate(1868, 1, 1), "明治01年01月01日", "明治01年01月", "明治 01年01月01日", "M01.01.01"},
         {QDate(1912, 7, 29), "明治45年07月29日", "明治45年07月", "明治 45年07月29日", "M45.07.29"},
@@ -44,6 +50,7 @@ TEST(EraText, DatesAcrossEveryEraBoundary) {
         EXPECT_EQ(lum::DateToEraSpacedText(d), QString::fromUtf8(r.spaced)) << qPrintable(label);
         EXPECT_EQ(lum::DateToEraShortText(d), QString::fromUtf8(r.shortText)) << qPrintable(label);
         EXPECT_EQ(lum::DateToEraSlashText(d), slashText(r.full)) << qPrintable(label);
+        EXPECT_EQ(lum::DateToEraSpacedMonthText(d), withoutDay(r.spaced)) << qPrintable(label);
         // The time of day does not change the text.
         EXPECT_EQ(lum::DateToEraText(TDateTime::fromDateTime(QDateTime(r.date, QTime(18, 0)))),
                   QString::fromUtf8(r.full));

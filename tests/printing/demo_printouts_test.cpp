@@ -6,6 +6,8 @@
 #include "common/text_helpers.h"
 #include "print_fixture.h"
 #include "printing/print_all_user_form.h"
+#include "printing/print_toukei_form.h"
+#include "widgets/up_down.h"
 #include "report/engine/tfr_report.h"
 
 #include <QPushButton>
@@ -54,6 +56,45 @@ TEST_P(DemoPrintoutsTest, TheClientListPrintsEveryClient) {
         at = text.indexOf(lum::CureNoText(n), at);
         ASSERT_GE(at, 0) << "client " << n;
     }
+}
+
+TEST_P(DemoPrintoutsTest, TheStatisticsPrintTheThreeMonthsBeforeThisOne) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintToukeiForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1->Ui = &ui;
+    form.show();
+    form.Hizuke->clickDown();  // April 2002: February, March and April
+    form.ResultLoadBtn->click();
+    for (int month = 0; month < 3; ++month) {
+        int results = 0;
+        for (int row = 0; row < 14; ++row) results += form.StatisticsTable.at(row, month, lum::StatisticsTable::Results);
+        EXPECT_GT(results, 300) << "the demo holds results in month " << month;
+    }
+    form.PrintButton->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    ASSERT_EQ(form.frReport1->EMFPages.Count(), 1);
+    const QString text = pdfOf(form.frReport1->EMFPages, "Toukei");
+    for (const char* expected : {"統計情報", "介護老人保健施設 ルモリンド苑", "平成14年02月", "平成14年03月", "平成14年04月"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected;
+    // Every count of the grid is on the page, row by row.
+    const QStringList lines = text.split(u'\n');
+    int rowsFound = 0;
+    for (const QString& line : lines) {
+        QStringList numbers;
+        for (const QString& word : line.split(u' ', Qt::SkipEmptyParts)) {
+            bool ok = false;
+            word.toInt(&ok);
+            if (ok) numbers << word;
+        }
+        if (numbers.size() != 9) continue;
+        QStringList grid;
+        for (int c = 0; c < 9; ++c) grid << QString::number(form.StatisticsTable.cell(rowsFound, c));
+        EXPECT_EQ(numbers, grid) << "row " << rowsFound;
+        ++rowsFound;
+    }
+    EXPECT_EQ(rowsFound, 14);
+    form.close();
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(DemoPrintoutsTest);

@@ -274,6 +274,27 @@ TEST_F(ReportLayout, CrossColumnsRepeatAcrossAndMoveToTheNextPageAtTheRightEdge)
     EXPECT_EQ(texts(report, 1), QStringList({"R1", "4", "R2", "4", "R3", "4"}));
 }
 
+TEST_F(ReportLayout, APageHeaderWhoseCrossColumnsRunOverGoesOnOnTheSidePage) {
+    // The side page prints the page header again; its columns belong to the
+    // header that ran over, not to a second run that would add a side page
+    // of its own, and another, without end.
+    useFixedPaper(report, 300, 300);
+    TfrBandView& header = addBand(page(), btCrossHeader, 0, 300);
+    header.SetBounds(0, 0, 100, 300);
+    TfrBandView& data = addBand(page(), btCrossData, 0, 300, QStringLiteral("4"));
+    data.SetBounds(100, 0, 60, 300);
+    addBand(page(), btPageHeader, 0, 20, {}, TfrBandView::flOnFirstPage);
+    addMemo(page(), 170, 0, 100, 16, QStringLiteral("Head"));
+    addMemo(page(), 105, 0, 50, 16, QStringLiteral("H[COLUMN#]"));
+    addBand(page(), btMasterData, 30, 20, QStringLiteral("2"));
+    addMemo(page(), 0, 30, 100, 16, QStringLiteral("R[LINE#]"));
+    addMemo(page(), 105, 30, 50, 16, QStringLiteral("[COLUMN#]"));
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    EXPECT_EQ(texts(report, 0), QStringList({"Head", "H1", "H2", "H3", "R1", "1", "2", "3", "R2", "1", "2", "3"}));
+    EXPECT_EQ(texts(report, 1), QStringList({"Head", "H4", "4", "4"}));
+}
+
 TEST_F(ReportLayout, ASubReportPrintsItsPageInsideTheBandAndContinuesOverPageBreaks) {
     useFixedPaper(report, 400, 100);
     addBand(page(), btMasterData, 0, 20, QStringLiteral("2"));

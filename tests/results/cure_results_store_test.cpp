@@ -193,3 +193,41 @@ TEST(MonthSheetTexts, MarksCountsAndNumbers) {
 LUM_INSTANTIATE_DATABASE_TESTS(CureResultsStoreTest);
 
 }  // namespace
+
+namespace {
+
+TEST_P(CureResultsStoreTest, TheStatisticsReadFlagsAndMonthEntriesOfAPeriod) {
+    const TPerson a = registered(lum::test::makeClient(QStringLiteral("甲"), 0, 9));
+    const TPerson b = registered(lum::test::makeClient(QStringLiteral("乙"), 3, 15));
+    store().insert(lum::test::resultOn(a, ymd(2024, 5, 20)));
+    store().insert(lum::test::resultOn(b, ymd(2024, 5, 3)));
+    CureResult timed = lum::test::resultOn(a, ymd(2024, 5, 31));
+    timed.LoginName = QStringLiteral("鈴木");
+    const qint64 lastDay = store().insert(timed);
+    QSqlQuery q = db().prepare(QStringLiteral("UPDATE CureResults SET CureDate = :d WHERE ResultNo = :n"));
+    lum::db::bindDate(q, QStringLiteral(":d"), TDateTime::fromYmdHms(2024, 5, 31, 14, 30));
+    q.bindValue(QStringLiteral(":n"), lastDay);
+    db().exec(q);
+    store().insert(lum::test::resultOn(a, ymd(2024, 4, 30)));
+    store().insert(lum::test::resultOn(a, ymd(2024, 6, 1)));
+
+    auto flags = store().periodFlags(lum::monthRange(2024, 5));
+    ASSERT_EQ(flags.size(), 3u) << "the last day's result with a time of day belongs to May";
+    std::sort(flags.begin(), flags.end(), [](const auto& x, const auto& y) { return x.CureDate < y.CureDate; });
+    EXPECT_EQ(flags[0].CureNo, b.CureNo);
+    EXPECT_EQ(flags[0].Flags, lum::CategoryFlagsOf(3, 15));
+    EXPECT_EQ(flags[1].Flags, lum::CategoryFlagsOf(0, 9));
+    EXPECT_EQ(flags[2].CureDate, TDateTime::fromYmdHms(2024, 5, 31, 14, 30));
+
+    const auto entries = store().periodEntries(lum::monthRange(2024, 5));
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].CureNo, b.CureNo);
+    EXPECT_EQ(entries[0].Name, QStringLiteral("乙"));
+    EXPECT_EQ(entries[0].RihaType, 3);
+    EXPECT_EQ(entries[0].KubunCode, 15);
+    EXPECT_EQ(entries[1].CureNo, a.CureNo);
+    EXPECT_EQ(entries[2].LoginName, QStringLiteral("鈴木"));
+    EXPECT_TRUE(entries[1].LoginName.isEmpty()) << "NULL reads as empty";
+}
+
+}  // namespace

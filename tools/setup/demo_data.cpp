@@ -440,9 +440,10 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             phrases.append(QStringLiteral("ResultEdit"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
         }
 
-        // The two months before: the results entered day by day.
+        // The three months before (what the statistics count): the results
+        // entered day by day.
         ResultWriter results(db);
-        for (QDate d = monthStart.addMonths(-2); d < monthStart; d = d.addDays(1)) {
+        for (QDate d = monthStart.addMonths(-3); d < monthStart; d = d.addDays(1)) {
             std::vector<Frame> daySlots = framesOf(d);
             bookDay(rnd, daySlots, clients, d);
             for (const Frame& slot : daySlots) {

@@ -4,7 +4,7 @@
 // the current month and the next (each therapist closes one frame on one
 // weekday; every working day has a full group session and one with room;
 // some bookings carry a phrase of the "Schd" list) and the treatment results
-// of the two months before it.
+// of the three months before it.
 // Everything comes from a fixed seed, so the same day gives the same data.
 #include "platform/db/database.h"
 

@@ -77,4 +77,9 @@ TDateTime readDate(const QVariant& stored) {
     return TDateTime::fromDateTime(QDateTime(day, time, Qt::UTC));
 }
 
+QString selectDate(Backend backend, const QString& column) {
+    if (backend == Backend::SQLite) return column;
+    return QStringLiteral("to_char(%1, 'YYYY-MM-DD HH24:MI:SS') AS %1").arg(column);
+}
+
 }  // namespace lum::db

@@ -436,8 +436,13 @@ void TfrPageRun::AddSidePage() {
     const int savedY = CurY;
     Report.AddPreparedPage(*this);
     CurY = TopMargin();
+    // A page header whose columns run over would add a side page again from
+    // inside this one, without end.
+    const bool was = addingSidePage_;
+    addingSidePage_ = true;
     EmitBand(Bands[btOverlay]);
     EmitBand(Bands[btPageHeader]);
+    addingSidePage_ = was;
     CurY = savedY;
 }
 

@@ -74,6 +74,10 @@ public:
     // A prepared page added beside the current one for cross columns, with
     // its overlay and page header; the cursor stays where it was.
     void AddSidePage();
+    // True while AddSidePage prints the new page's overlay and page header:
+    // their cross columns are then left to the band whose columns ran over,
+    // which goes on with them on the new page.
+    bool AddingSidePage() const { return addingSidePage_; }
 
 private:
     void InitBands();
@@ -89,6 +93,7 @@ private:
     bool breaking_ = false;  // a column or page break is printing its headers
     int freshY_ = -1, freshPage_ = -1, freshColumn_ = -1;  // where the last break left the cursor
     bool hasGroups_ = false;
+    bool addingSidePage_ = false;
 };
 
 }  // namespace lum

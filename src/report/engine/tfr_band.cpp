@@ -310,6 +310,9 @@ void TfrBand::drawCells(TfrBand* cross, int x) {
 // record of the cross data source (moving on to the next prepared page when
 // a column would pass the right edge), then the footer's cells.
 void TfrBand::DrawCrossCells() {
+    // The page header of a side page: the band that added the page prints
+    // its columns there.
+    if (Page.AddingSidePage()) return;
     EngineContext& e = engine();
     TfrReport& report = Page.Report;
     TfrBand* header = Page.Bands[btCrossHeader];

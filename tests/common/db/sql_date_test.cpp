@@ -83,6 +83,13 @@ TEST_P(SqlDate, ValuesComeBackExactlyAndTheEmptyDateIsNotNull) {
         const qint64 key = addFrame(v, v);
         EXPECT_EQ(readBack(key, "ReserveDay"), v) << v.value();
         EXPECT_EQ(readBack(key, "StartTime"), v) << v.value();
+        // Selected as text for long lists, the same value.
+        QSqlQuery q = db().prepare(QStringLiteral("SELECT %1 FROM TimeTable WHERE ReserveNo = :k")
+                                       .arg(lum::db::selectDate(db().backend(), QStringLiteral("ReserveDay"))));
+        q.bindValue(QStringLiteral(":k"), key);
+        db().exec(q);
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(readDate(q.value(0)), v) << v.value();
     }
     QSqlQuery q = db().prepare(QStringLiteral("SELECT COUNT(*) FROM TimeTable WHERE ReserveDay IS NULL"));
     db().exec(q);
