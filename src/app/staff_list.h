@@ -18,4 +18,9 @@ struct StaffMember {
 // Throws db::DbError.
 std::vector<StaffMember> ReadStaffList(db::Database& database);
 
+// The staff list of the run: the data module's, read once at start-up, or,
+// where no data module runs (tests, tools), the facility database's table.
+// Throws db::DbError only in the second case.
+std::vector<StaffMember> RunStaffList();
+
 }  // namespace lum

@@ -12,7 +12,9 @@
 #include "plans/paper_menu_form.h"
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
+#include "results/daily_medical_record_form.h"
 #include "results/open_gym_dialog.h"
+#include "results/person_medical_record_form.h"
 #include "results/result_sheet_form.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
@@ -51,6 +53,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),
         testStartupFlagStep(),
         createStep<TStuffScheduleForm>("TStuffScheduleForm", StuffScheduleForm),
+        createStep<TPersonMedicalRecordForm>("TPersonMedicalRecordForm", PersonMedicalRecordForm),
         createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
         createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),
         createStep<TStuffAllChangeForm>("TStuffAllChangeForm", StuffAllChangeForm),
@@ -67,6 +70,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TStringsForm>("TStringsForm", StringsForm),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
         createStep<TScheduleMenuForm>("TScheduleMenuForm", ScheduleMenuForm),
+        createStep<TDailyMedicalRecordForm>("TDailyMedicalRecordForm", DailyMedicalRecordForm),
         createStep<TUserRegistForm>("TUserRegistForm", UserRegistForm),
         createStep<TTavelundForm>("TTavelundForm", TavelundForm),
         createStep<TTavelundUserForm>("TTavelundUserForm", TavelundUserForm),

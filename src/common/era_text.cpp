@@ -2,6 +2,8 @@
 
 #include "common/era.h"
 
+#include <QTime>
+
 namespace lum {
 namespace {
 
@@ -61,6 +63,13 @@ QString DateToEraMonthText(TDateTime date) {
     QString y, m, d;
     if (!eraParts(date, era, y, m, d)) return QString();
     return era->name + y + u'年' + m + u'月';
+}
+
+QString DateTimeToEraMinuteText(TDateTime dateTime) {
+    const QString day = DateToEraText(dateTime);
+    if (day.isEmpty()) return day;
+    const QTime t = dateTime.time();
+    return day + twoDigits(t.hour()) + u'時' + twoDigits(t.minute()) + u'分';
 }
 
 QString DateToEraSpacedText(TDateTime date) {

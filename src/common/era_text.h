@@ -24,6 +24,9 @@ QString DateToEraMonthText(TDateTime date);
 QString DateToEraSpacedText(TDateTime date);
 // "gg ee年mm月", likewise.
 QString DateToEraSpacedMonthText(TDateTime date);
+// "ggee年mm月dd日hh時nn分" ("令和06年05月07日09時05分"), the moment a printout
+// was made; empty for a date before 明治.
+QString DateTimeToEraMinuteText(TDateTime dateTime);
 // "ggee/mm/dd" ("令和06/05/01"), as the results entry shows a day; empty
 // for a date before 明治.
 QString DateToEraSlashText(TDateTime date);

@@ -139,12 +139,29 @@ std::optional<CureResult> CureResultsStore::find(qint64 resultNo) const {
     return readRow(q);
 }
 
-std::vector<CureResult> CureResultsStore::clientPeriod(int cureNo, DateRange period) const {
-    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE %2 AND CureNo = :cureNo "
+std::vector<CureResult> CureResultsStore::clientPeriod(int cureNo, DateRange period,
+                                                      std::optional<int> stuffCode) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE %2 AND CureNo = :cureNo%3 "
                                              "ORDER BY CureDate, ResultNo")
-                                  .arg(columns().join(QStringLiteral(", ")), kPeriod));
+                                  .arg(columns().join(QStringLiteral(", ")), kPeriod,
+                                       stuffCode ? QStringLiteral(" AND StuffCode = :stuffCode") : QString()));
     bindPeriod(q, period);
     q.bindValue(QStringLiteral(":cureNo"), cureNo);
+    if (stuffCode) q.bindValue(QStringLiteral(":stuffCode"), *stuffCode);
+    return readRows(q);
+}
+
+std::vector<CureResult> CureResultsStore::staffPeriod(int stuffCode, int rihaType, DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE %2 AND StuffCode = :stuffCode "
+                                             "AND RihaType = :rihaType ORDER BY CureDate, ResultNo")
+                                  .arg(columns().join(QStringLiteral(", ")), kPeriod));
+    bindPeriod(q, period);
+    q.bindValue(QStringLiteral(":stuffCode"), stuffCode);
+    q.bindValue(QStringLiteral(":rihaType"), rihaType);
+    return readRows(q);
+}
+
+std::vector<CureResult> CureResultsStore::readRows(QSqlQuery& q) const {
     q.setForwardOnly(true);
     db_.exec(q);
     std::vector<CureResult> rows;

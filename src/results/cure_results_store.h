@@ -69,8 +69,15 @@ public:
     qint64 insert(const CureResult& row) const;
     // The row with this number, if there is one.
     std::optional<CureResult> find(qint64 resultNo) const;
-    // One client's rows of a period (CurResultQuery).
-    std::vector<CureResult> clientPeriod(int cureNo, DateRange period) const;
+    // One client's rows of a period (CurResultQuery), or only those of one
+    // staff member (the monthly medical record's ResultQueryPerson). The
+    // monthly record's print reads the client's month here too, once, and
+    // groups it by day (PrintResultLineQuery).
+    std::vector<CureResult> clientPeriod(int cureNo, DateRange period,
+                                         std::optional<int> stuffCode = std::nullopt) const;
+    // The rows of one staff member and type in a period, a day as a rule
+    // (the daily medical record's ResultQueryDaily).
+    std::vector<CureResult> staffPeriod(int stuffCode, int rihaType, DateRange period) const;
 
     // ---- edits of existing rows
     // Writes the changed columns of one row; NoRowTouched when it is gone.
@@ -107,6 +114,7 @@ public:
 
 private:
     std::vector<ResultDayType> readDayTypes(QSqlQuery& query) const;
+    std::vector<CureResult> readRows(QSqlQuery& query) const;
 
     db::Database& db_;
 };

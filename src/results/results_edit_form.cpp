@@ -4,10 +4,11 @@
 #include "common/calendar_helpers.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
-#include "common/input_limits.h"
 #include "platform/clock.h"
 #include "platform/db/db_error.h"
 #include "platform/db/facility_database.h"
+#include "results/result_cell_input.h"
+#include "results/result_grid_style.h"
 #include "widgets/combo_helpers.h"
 #include "widgets/comment_form.h"
 #include "widgets/key_edit_binding.h"
@@ -24,7 +25,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
@@ -51,32 +51,20 @@ TResultsEditForm& resultsEditForm() {
 namespace {
 
 const QString kCommentList = QStringLiteral("ResultEdit");
-const QString kWriteFailed = QStringLiteral("*** System Error 結果の登録に失敗しました。");
-const QString kRowGone = QStringLiteral("この実績は他の端末で削除されています。\n最新の状態を表示し直します。");
+const QString& kWriteFailed = lum::kResultWriteFailed;
+const QString& kRowGone = lum::kResultGoneElsewhere;
 
 // The flag boxes of the design, in CategoryFlagNames order.
 const char* const kFlagBoxNames[] = {"NYUTBox", "NYUNBox", "NYUGBox", "NYUKBox", "TNKTBox", "TNKNBox", "TNKGBox",
                                      "TNKKBox", "TUTBox",  "TUNBox",  "TUGBox",  "TUKBox",  "HTBox",   "HNBox"};
-// The category colours ($BBGGRR in the design): 短期集中, 認知症, 集団, 個別.
-const QColor kCategoryColours[] = {QColor(0xEF, 0xEF, 0xFE), QColor(0xE7, 0xFE, 0xF5), QColor(0xFF, 0xFA, 0xF4),
-                                   QColor(0xFF, 0xE8, 0xE8)};
-const char16_t* const kCategoryCaptions[] = {u"短期\n集中", u"認知\n症", u"集団", u"個別"};
+using lum::kCategoryCaptions;
+using lum::kCategoryColours;
 
 constexpr int kColumnWidths[] = {128, 56, 56, 104, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 210, 120, 52};
 
 bool isFlagColumn(int column) {
     return column >= TResultsEditForm::FirstFlagColumn &&
            column < TResultsEditForm::FirstFlagColumn + lum::CategoryFlagCount;
-}
-
-// "h:mm" or "hh:mm" as a time of day.
-std::optional<TDateTime> readStartTime(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})\\s*$"));
-    const auto m = pattern.match(text);
-    if (!m.hasMatch()) return std::nullopt;
-    const QTime t(m.captured(1).toInt(), m.captured(2).toInt());
-    if (!t.isValid()) return std::nullopt;
-    return TDateTime::fromYmdHms(1899, 12, 30, t.hour(), t.minute());
 }
 
 QString dayText(TDateTime day) {
@@ -531,28 +519,17 @@ void TResultsEditForm::CellEdited(int row, int column) {
     const QString text = DBGrid1->item(row, column)->text();
     CureResultChange change;
     if (column == StartColumn) {
-        const auto time = readStartTime(text);
-        if (!time) {
-            lum::message(MsgKind::Warning, QStringLiteral("開始時間は「時:分」（例 09:30）で入力してください。"),
-                         MsgButton::Ok, this);
+        change.RStartTime = lum::ReadStartTimeCell(text, this);
+        if (!change.RStartTime) {
             FillRow(row);
             return;
         }
-        change.RStartTime = *time;
     } else if (column == MinuteColumn) {
-        const auto minutes = lum::parseWholeNumber(text);
-        if (!minutes) {
-            lum::message(MsgKind::Warning, QStringLiteral("実施時間（分）は数字で入力してください。"), MsgButton::Ok,
-                         this);
+        change.RMinute = lum::ReadMinutesCell(text, this);
+        if (!change.RMinute) {
             FillRow(row);
             return;
         }
-        int value = *minutes;
-        if (value < 0) {
-            lum::message(MsgKind::Warning, QStringLiteral("負の値です。"), MsgButton::Abort, this);
-            value = 0;
-        }
-        change.RMinute = value;
     } else {
         return;
     }

@@ -59,6 +59,15 @@ TEST(EraText, DatesAcrossEveryEraBoundary) {
     EXPECT_EQ(lum::DateToEraText(TDateTime()), QStringLiteral("明治32年12月30日"));
 }
 
+TEST(EraText, AMomentToTheMinute) {
+    EXPECT_EQ(lum::DateTimeToEraMinuteText(TDateTime::fromYmdHms(2024, 5, 7, 9, 5, 59)),
+              QStringLiteral("令和06年05月07日09時05分"));
+    EXPECT_EQ(lum::DateTimeToEraMinuteText(TDateTime::fromYmdHms(2019, 4, 30, 23, 59)),
+              QStringLiteral("平成31年04月30日23時59分"));
+    EXPECT_EQ(lum::DateTimeToEraMinuteText(TDateTime::fromYmd(2002, 5, 1)), QStringLiteral("平成14年05月01日00時00分"));
+    EXPECT_EQ(lum::DateTimeToEraMinuteText(TDateTime::fromYmd(1867, 12, 31)), QString());
+}
+
 TEST(EraText, ReadsEraTexts) {
     struct Row { const char* text; bool ok; QDate date; };
     const Row rows[] = {

@@ -10,15 +10,10 @@
 #include "platform/db/facility_database.h"
 #include "platform/settings/settings_key.h"
 #include "platform/ui/scripted_dialogs.h"
-#include "report/engine/prepared_pages.h"
-#include "report/prepared/print_prepared.h"
-#include "report/print/qt_printer_device.h"
-#include "report/print/tfr_printer.h"
 #include "support/database_fixture.h"
 #include "support/qt_printers.h"
+#include "support/report_pdf.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -54,35 +49,20 @@ protected:
     TRegistory& settings() { return *mainForm_->Registory; }
     TMainModule& module() { return *module_; }
 
-    // The pages as a PDF file, and that file's text as pdftotext reads it.
-    static void writePdf(TfrEMFPages& pages, const QString& file) {
-        PdfPrinterPlatform platform(file);
-        TfrPrinter printer(&platform);
-        PrintRun run;
-        QString error;
-        ASSERT_EQ(PrintPageList(pages, printer, run, &error), PrintOutcome::Printed) << error.toStdString();
-    }
-    static QString pdfText(const QString& file) {
-        QProcess p;
-        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                                               file, QStringLiteral("-")});
-        if (!p.waitForFinished(30000) || p.exitCode() != 0) return QString();
-        return QString::fromUtf8(p.readAllStandardOutput());
-    }
-    static bool havePdfToText() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
-
+    // The pages as a PDF file, and that file's text as pdftotext reads it
+    // (support/report_pdf.h).
+    static void writePdf(TfrEMFPages& pages, const QString& file) { lum::test::writePdf(pages, file); }
+    static QString pdfText(const QString& file) { return lum::test::pdfText(file); }
+    static bool havePdfToText() { return lum::test::havePdfToText(); }
     // Where a test keeps the PDF it looked at: $LUMORIND_PRINT_OUT when set
     // (to keep the files), else a temporary folder.
-    QString outputFile(const QString& name) {
-        const QString keep = qEnvironmentVariable("LUMORIND_PRINT_OUT");
-        return keep.isEmpty() ? outDir_.filePath(name) : keep + u'/' + name;
-    }
+    QString outputFile(const QString& name) const { return out_.file(name); }
 
     FixedClock clock_{QDateTime(QDate(2002, 5, 20), QTime(10, 30))};
 
 private:
     QTemporaryDir settingsDir_;
-    QTemporaryDir outDir_;
+    PdfOutput out_;
     std::unique_ptr<ScopedFacilityDatabase> facility_;
     std::unique_ptr<TMainForm> mainForm_;
     std::unique_ptr<TMainModule> module_;

@@ -12,6 +12,8 @@
 #include "app/startup_windows.h"
 #include "clients/user_regist_form.h"
 #include "clients/person_store.h"
+#include "results/daily_medical_record_form.h"
+#include "results/person_medical_record_form.h"
 #include "results/result_sheet_form.h"
 #include "results/results_menu_form.h"
 #include "schedule/schedule_menu_form.h"
@@ -59,7 +61,7 @@ TEST_P(ClientTileTest, TheTileOpensTheRegistrationOverTheMainWindow) {
     EXPECT_TRUE(MainForm->isVisible());
 }
 
-TEST_P(ClientTileTest, TheTileOpensTheMenuAndTheMenuTheSheet) {
+TEST_P(ClientTileTest, TheTileOpensTheMenuAndTheMenuItsThreeWindows) {
     lum::ScriptedDialogs d;
     expectLogin(d, "3", "riha");
     lum::AppWindows::setCurrent(&windows_);
@@ -72,8 +74,22 @@ TEST_P(ClientTileTest, TheTileOpensTheMenuAndTheMenuTheSheet) {
     EXPECT_FALSE(MainForm->isVisible()) << "one screen at a time";
     EXPECT_TRUE(ResultsMenuForm->Button3->isEnabled());
     EXPECT_EQ(ResultsMenuForm->TreatmentBtn->text(), QStringLiteral("治療実績入力\n（個人）"));
-    EXPECT_FALSE(ResultsMenuForm->TreatmentBtn->isEnabled()) << "until the medical records are built";
-    EXPECT_FALSE(ResultsMenuForm->TreatmentDayBtn->isEnabled());
+    ASSERT_TRUE(ResultsMenuForm->TreatmentBtn->isEnabled()) << "the medical records are in the start-up list";
+    ASSERT_TRUE(ResultsMenuForm->TreatmentDayBtn->isEnabled());
+
+    // Each medical record hides the menu while shown and shows it again when closed.
+    ResultsMenuForm->TreatmentBtn->click();
+    ASSERT_TRUE(PersonMedicalRecordForm->isVisible());
+    EXPECT_FALSE(ResultsMenuForm->isVisible());
+    PersonMedicalRecordForm->CloseButton->click();
+    EXPECT_FALSE(PersonMedicalRecordForm->isVisible());
+    ASSERT_TRUE(ResultsMenuForm->isVisible());
+    ResultsMenuForm->TreatmentDayBtn->click();
+    ASSERT_TRUE(DailyMedicalRecordForm->isVisible());
+    EXPECT_FALSE(ResultsMenuForm->isVisible());
+    DailyMedicalRecordForm->CloseButton->click();
+    EXPECT_FALSE(DailyMedicalRecordForm->isVisible());
+    ASSERT_TRUE(ResultsMenuForm->isVisible());
 
     ResultsMenuForm->Button3->click();
     ASSERT_TRUE(ResultSheetForm->isVisible());
