@@ -62,6 +62,8 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     dayBinding_ = lum::KeyEditBinding::bindEraDate(ResultInputDay);
     Hizuke = new lum::HorizontalUpDown(MainPanel);
     Hizuke->setObjectName(QStringLiteral("Hizuke"));
+    // The arrows take the focus too, so the day is stepped from the keyboard (Space).
+    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
     TantouBox = new QComboBox(MainPanel);
     TantouBox->setObjectName(QStringLiteral("TantouBox"));
     TantouBox->setMinimumWidth(150);
@@ -117,6 +119,11 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     PanelLayout()->insertLayout(2, totals);
     FinishLayout();
 
+    // Tab goes through the criteria to 読込, 集計, the grid, then the other commands.
+    QWidget* order[] = {ResultInputDay, Hizuke->previousButton(), Hizuke->nextButton(), TantouBox, RihaTypeBox,
+                        ResultLoadBtn, SumButton, ResultGrid, SaveButton, PrintButton, CloseButton};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
     // The printout walks the rows on show.
     Components.addDataSource(&frUserDataset1);
     frUserDataset1.OnFirst = [this](lum::TfrDataset*) { cursor_ = 0; };
@@ -166,6 +173,7 @@ void TDailyMedicalRecordForm::FormShow() {
     SumButton->setEnabled(false);
     Loaded = {};
     CloseRows();
+    ResultInputDay->setFocus();
 }
 
 void TDailyMedicalRecordForm::DayEntered(TDateTime day) { Day = day.dateOnly(); }
@@ -237,6 +245,8 @@ void TDailyMedicalRecordForm::ResultLoadBtnClick() {
     PrintButton->setEnabled(true);
     ResultGrid->setFocus();
 }
+
+bool TDailyMedicalRecordForm::LeadingIsNumber(int column) const { return column == PlanMinuteColumn; }
 
 QString TDailyMedicalRecordForm::LeadingText(const CureResult& row, int column) const {
     switch (column) {

@@ -61,6 +61,7 @@ public:
 
 protected:
     QString LeadingText(const lum::CureResult& row, int column) const override;
+    bool LeadingIsNumber(int column) const override;
     std::vector<lum::CureResult> ReadRows() override;
     void RowsSaved() override;
     void FormShow() override;

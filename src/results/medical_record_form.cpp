@@ -19,11 +19,13 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
@@ -181,6 +183,9 @@ QString TMedicalRecordForm::TemplatePath(const QString& fileName) {
 void TMedicalRecordForm::FinishLayout() {
     MainPanel->setFixedSize(MainPanel->sizeHint());
     resize(MainPanel->width() + 40, kPanelTop + MainPanel->height() + 20);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 }
 
 void TMedicalRecordForm::AddColumnGroup(const QString& title, int firstColumn, int columns) {
@@ -283,7 +288,10 @@ void TMedicalRecordForm::FillRow(int row) {
         item->setFlags(flags);
         return item;
     };
-    for (int c = 0; c < StartColumn(); ++c) put(c, LeadingText(r, c), false);
+    for (int c = 0; c < StartColumn(); ++c) {
+        QTableWidgetItem* item = put(c, LeadingText(r, c), false);
+        if (LeadingIsNumber(c)) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    }
     put(StartColumn(), r.RStartTime.time().toString(QStringLiteral("hh:mm")), true);
     put(MinuteColumn(), QString::number(r.RMinute), true)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     for (int f = 0; f < lum::CategoryFlagCount; ++f) {
@@ -325,7 +333,7 @@ void TMedicalRecordForm::PlaceCommentBox() {
     const int row = ResultGrid->currentRow();
     if (row < 0 || row >= static_cast<int>(rows_.size()) || ResultGrid->currentColumn() != CommentColumn()) {
         // Leaving the remark column hides the box; the grid keeps the focus.
-        if (CommentBox->hasFocus() || CommentBox->lineEdit()->hasFocus()) ResultGrid->setFocus();
+        if (focusWidget() == CommentBox || focusWidget() == CommentBox->lineEdit()) ResultGrid->setFocus();
         CommentBox->hide();
         return;
     }
@@ -337,7 +345,7 @@ void TMedicalRecordForm::PlaceCommentBox() {
     CommentBox->setGeometry(cell.adjusted(1, 1, 0, 0));
     CommentBox->show();
     // Typed text, Japanese input included, goes straight into the box.
-    if (ResultGrid->hasFocus()) CommentBox->setFocus();
+    if (focusWidget() == ResultGrid) CommentBox->setFocus();
 }
 
 void TMedicalRecordForm::TabMove(bool forward) {
@@ -428,6 +436,16 @@ void TMedicalRecordForm::CellEdited(int row, int column) {
         return;
     }
     WriteChange(row, change);
+    // A message shown meanwhile leaves the window's focus on the editor,
+    // which closes after this: the focus comes back to the grid, so typing
+    // goes on from the keyboard.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            const QWidget* focus = focusWidget();
+            if (!focus || focus == this || !focus->isVisible()) ResultGrid->setFocus();
+        },
+        Qt::QueuedConnection);
 }
 
 void TMedicalRecordForm::CommentEdited(const QString& text) {

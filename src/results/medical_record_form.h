@@ -71,6 +71,8 @@ protected:
     static QString TemplatePath(const QString& fileName);
     // The grid's columns before the start time.
     virtual QString LeadingText(const lum::CureResult& row, int column) const = 0;
+    // Whether a leading column holds a number (shown right-aligned).
+    virtual bool LeadingIsNumber(int) const { return false; }
     // Reads the rows of the window's criteria (its query); throws db::DbError.
     virtual std::vector<lum::CureResult> ReadRows() = 0;
     // The rows were read again by 保存 (after the grid shows them).

@@ -74,6 +74,8 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     YearMonthLabel->setMinimumWidth(150);
     Hizuke = new lum::HorizontalUpDown(MainPanel);
     Hizuke->setObjectName(QStringLiteral("Hizuke"));
+    // The arrows take the focus too, so the month is stepped from the keyboard (Space).
+    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
     CureEdit = new QLineEdit(MainPanel);
     CureEdit->setObjectName(QStringLiteral("CureEdit"));
     CureEdit->setFixedWidth(110);
@@ -144,6 +146,11 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     PanelLayout()->insertWidget(4, DateLabel);
     FinishLayout();
 
+    // Tab goes through the criteria to 開く, the grid, then the other commands.
+    QWidget* order[] = {Hizuke->previousButton(), Hizuke->nextButton(), CureEdit, UserSearchBtn, TantouBox,
+                        OpenButton, ResultGrid, SaveButton, PrintButton, CloseButton};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+
     Components.addDataSource(&frUserDataset1);
     frUserDataset1.RangeEnd = lum::reCount;
     frReport1.OnGetValue = [this](const QString& name, lum::ExprValue& answer) {
@@ -169,6 +176,7 @@ void TPersonMedicalRecordForm::FormShow() {
     SetMonth(lum::FirstDayOfMonth(TDateTime::fromDate(lum::today())));
     TantouBox->setCurrentIndex(-1);
     ClearClientLabels();
+    CureEdit->setFocus();
 }
 
 void TPersonMedicalRecordForm::FillStaff() {
@@ -273,6 +281,8 @@ void TPersonMedicalRecordForm::ShowClient(const CureResult& first) {
     TaishoLabel->setText(dateOrMask(first.TAISHOBI_YMD));
     DateLabel->setText(YearMonthLabel->text());
 }
+
+bool TPersonMedicalRecordForm::LeadingIsNumber(int column) const { return column == PlanMinuteColumn; }
 
 QString TPersonMedicalRecordForm::LeadingText(const CureResult& row, int column) const {
     switch (column) {

@@ -72,6 +72,7 @@ public:
 
 protected:
     QString LeadingText(const lum::CureResult& row, int column) const override;
+    bool LeadingIsNumber(int column) const override;
     std::vector<lum::CureResult> ReadRows() override;
     void FormShow() override;
 

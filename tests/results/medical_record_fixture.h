@@ -38,14 +38,18 @@ protected:
         ASSERT_TRUE(settingsDir_.isValid());
         SettingsKey::setRootFolder(settingsDir_.path());
         facility_ = std::make_unique<ScopedFacilityDatabase>(db());
-        for (const StaffRow& s : kStaff) {
-            QSqlQuery q = db().prepare(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (:c, :n, :k)"));
-            q.bindValue(QStringLiteral(":c"), s.code);
-            q.bindValue(QStringLiteral(":n"), QString::fromUtf8(s.name));
-            q.bindValue(QStringLiteral(":k"), QString::fromUtf8(s.symbol));
-            db().exec(q);
+        if (seedStaff_) {
+            for (const StaffRow& s : kStaff) {
+                QSqlQuery q =
+                    db().prepare(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (:c, :n, :k)"));
+                q.bindValue(QStringLiteral(":c"), s.code);
+                q.bindValue(QStringLiteral(":n"), QString::fromUtf8(s.name));
+                q.bindValue(QStringLiteral(":k"), QString::fromUtf8(s.symbol));
+                db().exec(q);
+            }
+            CommentStore(db()).append(QStringLiteral("ResultEdit"), 0, QStringLiteral("歩行訓練"),
+                                      TDateTime::fromYmd(2024, 5, 1));
         }
-        CommentStore(db()).append(QStringLiteral("ResultEdit"), 0, QStringLiteral("歩行訓練"), TDateTime::fromYmd(2024, 5, 1));
         mainForm_ = std::make_unique<TMainForm>();
 #ifdef LUMORIND_TEMPLATE_DIR
         mainForm_->AppDir = QStringLiteral(LUMORIND_TEMPLATE_DIR);
@@ -54,13 +58,20 @@ protected:
         MainForm = mainForm_.get();
         module_ = std::make_unique<TMainModule>();
         module_->FacilityName = QStringLiteral("介護老人保健施設 みどり苑");
+        MainModule = module_.get();
+        reloadStaff();
+    }
+    // The data module's staff list as the table holds it now.
+    void reloadStaff() {
+        module_->StuffCD.clear();
+        module_->StuffNames.clear();
+        module_->StuffKigo.clear();
         for (const StaffMember& s : ReadStaffList(db())) {
             module_->StuffCD.push_back(s.code);
             module_->StuffNames << s.name;
             module_->StuffKigo << s.symbol;
         }
         module_->StuffCount = static_cast<int>(module_->StuffCD.size());
-        MainModule = module_.get();
     }
     void TearDown() override {
         delete CommentForm;
@@ -124,6 +135,7 @@ protected:
     TMainModule& module() { return *module_; }
 
     FixedClock clock_{QDateTime(QDate(2024, 5, 20), QTime(10, 15, 30))};
+    bool seedStaff_ = true;  // the three staff members and a phrase, before each case
 
 private:
     QTemporaryDir settingsDir_;

@@ -36,7 +36,8 @@ const Phrases kPhrases[] = {
     {40, {u"高次脳機能障害の疑いあり", u"むくみあり"}},
     {50, {u"歩行が不安定", u"立ち上がりに介助が必要", u"活動量の低下", u"転倒の危険"}},
     {51, {u"屋内杖歩行の自立", u"トイレ動作の自立", u"離床時間の延長", u"転倒予防"}},
-    {52, {u"平行棒内歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練", u"バランス訓練"}},
+    {52, {u"平行棒内歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練", u"バランス訓練",
+          u"ＡＤＬ訓練（トイレ動作）"}},
     {60, {u"血圧に注意", u"過負荷に注意", u"転倒に注意"}},
 };
 
@@ -84,8 +85,9 @@ TPlan planFor(const TPerson& c, TDateTime start, int variant) {
     for (int k = 0; k < 3; ++k) {
         b.Mondaiten[k] = phrase(50, variant + k);
         b.Mokuhyo[k] = phrase(51, variant + k);
-        b.Program[k] = phrase(52, variant + k);
     }
+    // Six programme lines: the monthly medical records print them all.
+    for (int k = 0; k < 6; ++k) b.Program[k] = phrase(52, variant + k);
     b.DrMemo = phrase(60, variant);
     return p;
 }
@@ -114,10 +116,12 @@ int writeDemoPlans(db::Database& db, const std::vector<TPerson>& clients, QDate 
     }
     const PlanStore store(db);
     int written = 0;
-    const int count = std::min<int>(8, static_cast<int>(clients.size()));
-    for (int i = 0; i < count; ++i) {
+    // Four clients in five have a plan, begun in the last three months; the
+    // fifth has none, so the records' "no plan" message can be seen too.
+    for (int i = 0; i < static_cast<int>(clients.size()); ++i) {
+        if (i % 5 == 4) continue;
         const TPerson& c = clients[static_cast<size_t>(i)];
-        const QDate start = QDate(today.year(), today.month(), 1).addDays(-7 * i);
+        const QDate start = QDate(today.year(), today.month(), 1).addDays(-7 * (i % 12));
         // The first client also has the plan of three months before.
         for (int earlier = i == 0 ? 3 : 0; earlier >= 0; earlier -= 3) {
             const TDateTime day = TDateTime::fromDate(start.addMonths(-earlier));

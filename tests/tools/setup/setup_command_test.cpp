@@ -4,6 +4,7 @@
 #include "common/db/sql_date.h"
 #include "demo_data.h"
 #include "platform/settings/settings_key.h"
+#include "results/month_record_report.h"
 #include "support/database_fixture.h"
 
 #include <QFile>
@@ -179,8 +180,14 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinPlan'")), 10);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinYobou'")), 30);
 
-    // Treatment plans with marks and overlays, one client with two, and the plan window's phrases.
-    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM RihaPlan")), 9);
+    // Treatment plans with marks and overlays for four clients in five, one
+    // client with two, six programme lines each, and the plan window's phrases.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM RihaPlan")), 49);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT CureNo) FROM RihaPlan")), 48);
+    const auto heading = lum::LatestPlanQuery(db(), 1);
+    ASSERT_TRUE(heading.has_value());
+    for (const QString& line : heading->Program) EXPECT_FALSE(line.isEmpty());
+    EXPECT_FALSE(lum::LatestPlanQuery(db(), 5).has_value()) << "the fifth client has none";
     EXPECT_EQ(count(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM RihaPlan GROUP BY CureNo) x")), 2);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE Parts = 3")), 0);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE Parts < 3")), 20);
