@@ -11,6 +11,7 @@
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
 #include "common/text_helpers.h"
+#include "widgets/enter_release.h"
 #include "widgets/horizontal_up_down.h"
 #include "widgets/ui_font.h"
 
@@ -163,7 +164,7 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     connect(UserSearchBtn, &QPushButton::clicked, this, &TPersonMedicalRecordForm::UserSearchBtnClick);
     connect(CureEdit, &QLineEdit::textChanged, this, [this] { ClearClientLabels(); });
     connect(TantouBox, &QComboBox::activated, this, [this] { ClearClientLabels(); });
-    connect(CureEdit, &QLineEdit::returnPressed, this, &TPersonMedicalRecordForm::OpenButtonClick);
+    lum::onEnterReleased(CureEdit, [this] { OpenButtonClick(); });
 }
 
 TPersonMedicalRecordForm::~TPersonMedicalRecordForm() { Components.remove(frUserDataset1.Name); }

@@ -129,7 +129,7 @@ TEST_P(PersonMedicalRecordTest, OpeningChecksTheNumberAndShowsTheClientsMonth) {
     });
     f().UserSearchBtn->click();
     EXPECT_EQ(f().CureEdit->text(), QString::number(client_.CureNo));
-    f().OpenButton->click();
+    QTest::keyClick(f().CureEdit, Qt::Key_Return);  // Enter in the number opens it too
     ASSERT_EQ(f().ResultGrid->rowCount(), 2);
     EXPECT_TRUE(f().SaveButton->isEnabled());
     EXPECT_TRUE(f().PrintButton->isEnabled());
