@@ -776,23 +776,12 @@ void TUserRegistForm::ImportClick() {
 }
 
 void TUserRegistForm::EditComments(int code) {
-    TCommentForm& comments = lum::commentForm();
-    comments.ProgramName = kProgram;
-    comments.CommentCode = code;
-    lum::runModal(comments);
     // The lists change; what the boxes show stays.
-    auto reload = [code](std::initializer_list<QComboBox*> boxes) {
-        const QStringList items = lum::LoadComments(kProgram, code);
-        for (QComboBox* box : boxes) {
-            const QString shown = box->currentText();
-            lum::fillComboBox(box, items);
-            box->setEditText(shown);
-        }
-    };
     if (code == kRoomList) {
-        reload({RoomBox});
+        lum::EditCommentsOf({RoomBox}, kProgram, code);
     } else {
-        reload({ShikanNameBoxes[0], ShikanNameBoxes[1], ShikanNameBoxes[2], ShikanNameBoxes[3], ShikanNameBoxes[4],
-                ShikanNameBoxes[5]});
+        lum::EditCommentsOf({ShikanNameBoxes[0], ShikanNameBoxes[1], ShikanNameBoxes[2], ShikanNameBoxes[3],
+                             ShikanNameBoxes[4], ShikanNameBoxes[5]},
+                            kProgram, code);
     }
 }

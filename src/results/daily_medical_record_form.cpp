@@ -11,6 +11,7 @@
 #include "widgets/horizontal_up_down.h"
 #include "widgets/key_edit_binding.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -50,11 +51,7 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     ResultLoadBtn = FirstButton();
     AddColumnGroup(QStringLiteral("リハビリ計画"), PlanStartColumn, 2);
 
-    auto caption = [this](const QString& text) {
-        auto* l = new QLabel(text, MainPanel);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
+    auto caption = [this](const QString& text) { return CaptionLabel(text); };
     ResultInputDay = new QLineEdit(MainPanel);
     ResultInputDay->setObjectName(QStringLiteral("ResultInputDay"));
     ResultInputDay->setFixedWidth(170);
@@ -120,12 +117,10 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     FinishLayout();
 
     // Tab goes through the criteria to 読込, 集計, the grid, then the other commands.
-    QWidget* order[] = {ResultInputDay, Hizuke->previousButton(), Hizuke->nextButton(), TantouBox, RihaTypeBox,
-                        ResultLoadBtn, SumButton, ResultGrid, SaveButton, PrintButton, CloseButton};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    lum::setTabChain({ResultInputDay, Hizuke->previousButton(), Hizuke->nextButton(), TantouBox, RihaTypeBox,
+                      ResultLoadBtn, SumButton, ResultGrid, SaveButton, PrintButton, CloseButton});
 
     // The printout walks the rows on show.
-    Components.addDataSource(&frUserDataset1);
     frUserDataset1.OnFirst = [this](lum::TfrDataset*) { cursor_ = 0; };
     frUserDataset1.OnNext = [this](lum::TfrDataset*) { ++cursor_; };
     frUserDataset1.OnCheckEOF = [this](lum::TfrDataset*, bool& eof) { eof = cursor_ >= Rows().size(); };
@@ -145,28 +140,14 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     connect(dayBinding_, &lum::KeyEditBinding::rejected, this, &TDailyMedicalRecordForm::DayRefused);
 }
 
-TDailyMedicalRecordForm::~TDailyMedicalRecordForm() { Components.remove(frUserDataset1.Name); }
-
 // ---- showing and the criteria
 
 void TDailyMedicalRecordForm::FormShow() {
     ClearTotals();
-    try {
-        staff_ = lum::RunStaffList();
-    } catch (const lum::db::DbError& e) {
-        staff_.clear();
-        lum::message(MsgKind::Error, QStringLiteral("*** System : 介護担当者の抽出 error \n") + e.text(), MsgButton::Ok,
-                     this);
-    }
-    {
-        const QSignalBlocker block(TantouBox);
-        TantouBox->clear();
-        for (const lum::StaffMember& s : staff_) TantouBox->addItem(s.name, s.code);
-    }
+    staff_ = FillStaffBox(TantouBox);
     // The form reset: today, no staff member, no type, nothing loaded.
     Day = TDateTime::fromDate(lum::today());
     dayBinding_->reset(-2);
-    TantouBox->setCurrentIndex(-1);
     RihaTypeBox->setCurrentIndex(-1);
     SaveButton->setEnabled(false);
     PrintButton->setEnabled(false);

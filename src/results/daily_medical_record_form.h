@@ -7,9 +7,6 @@
 // were loaded for. The results menu's 治療実績入力（日別） shows it.
 #include "app/staff_list.h"
 #include "common/datetime.h"
-#include "report/data/report_components.h"
-#include "report/data/tfr_dataset.h"
-#include "report/engine/tfr_report.h"
 #include "results/daily_medical_record.h"
 #include "results/medical_record_form.h"
 
@@ -30,7 +27,6 @@ public:
     static const QString kTemplateFile;  // "DailyMedicalRecord.frf"
 
     explicit TDailyMedicalRecordForm(QWidget* parent = nullptr);
-    ~TDailyMedicalRecordForm() override;
 
     // The day (no time of day).
     lum::TDateTime Day;
@@ -49,10 +45,6 @@ public:
     // The totals last shown, and what the rows on show were loaded for.
     lum::DailyRecordTotals Totals;
     lum::DailyRecordHeading Loaded;
-
-    lum::ReportComponents Components;
-    lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
-    lum::TfrReport frReport1{&Components};
 
     void ResultLoadBtnClick();
     void HizukeClick(int step);

@@ -169,6 +169,7 @@ TMedicalRecordForm::TMedicalRecordForm(const char* objectName, const QString& ca
     connect(CommentBox, &QComboBox::editTextChanged, this, &TMedicalRecordForm::CommentEdited);
     lum::onDoubleClick(CommentBox, [this] { EditComments(); });
 
+    Components.addDataSource(&frUserDataset1);
     lum::keepCentred(*MainPanel, lum::Centring{lum::Centring::Area::Client, kPanelTop});
     SaveButton->setEnabled(false);
     PrintButton->setEnabled(false);
@@ -178,6 +179,29 @@ QString TMedicalRecordForm::TemplatePath(const QString& fileName) {
     const QString folder =
         MainForm && !MainForm->AppDir.isEmpty() ? MainForm->AppDir : QCoreApplication::applicationDirPath();
     return lum::reportTemplatePath(folder, fileName);
+}
+
+TMedicalRecordForm::~TMedicalRecordForm() { Components.remove(frUserDataset1.Name); }
+
+QLabel* TMedicalRecordForm::CaptionLabel(const QString& text) {
+    auto* l = new QLabel(text, MainPanel);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return l;
+}
+
+std::vector<lum::StaffMember> TMedicalRecordForm::FillStaffBox(QComboBox* box) {
+    std::vector<lum::StaffMember> staff;
+    try {
+        staff = lum::RunStaffList();
+    } catch (const lum::db::DbError& e) {
+        lum::message(MsgKind::Error, QStringLiteral("*** System : 介護担当者の抽出 error \n") + e.text(), MsgButton::Ok,
+                     this);
+    }
+    const QSignalBlocker block(box);
+    box->clear();
+    for (const lum::StaffMember& s : staff) box->addItem(s.name, s.code);
+    box->setCurrentIndex(-1);
+    return staff;
 }
 
 void TMedicalRecordForm::FinishLayout() {
@@ -418,24 +442,14 @@ void TMedicalRecordForm::CommitTyping() {
 
 void TMedicalRecordForm::CellEdited(int row, int column) {
     if (filling_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-    const QString text = ResultGrid->item(row, column)->text();
-    CureResultChange change;
-    if (column == StartColumn()) {
-        change.RStartTime = lum::ReadStartTimeCell(text, this);
-        if (!change.RStartTime) {
-            FillRow(row);
-            return;
-        }
-    } else if (column == MinuteColumn()) {
-        change.RMinute = lum::ReadMinutesCell(text, this);
-        if (!change.RMinute) {
-            FillRow(row);
-            return;
-        }
-    } else {
+    if (column != StartColumn() && column != MinuteColumn()) return;
+    const auto cell = column == StartColumn() ? lum::TypedCell::Start : lum::TypedCell::Minutes;
+    const std::optional<CureResultChange> change = lum::ReadTypedCell(cell, ResultGrid->item(row, column)->text(), this);
+    if (!change) {
+        FillRow(row);
         return;
     }
-    WriteChange(row, change);
+    WriteChange(row, *change);
     // A message shown meanwhile leaves the window's focus on the editor,
     // which closes after this: the focus comes back to the grid, so typing
     // goes on from the keyboard.
@@ -481,16 +495,7 @@ bool TMedicalRecordForm::WriteChange(int row, CureResultChange change) {
     return true;
 }
 
-void TMedicalRecordForm::EditComments() {
-    TCommentForm& comments = lum::commentForm();
-    comments.ProgramName = kPhraseList;
-    comments.CommentCode = 0;
-    lum::runModal(comments);
-    const QSignalBlocker block(CommentBox);
-    const QString shown = CommentBox->currentText();
-    lum::fillComboBox(CommentBox, lum::LoadComments(kPhraseList, 0));
-    CommentBox->setEditText(shown);
-}
+void TMedicalRecordForm::EditComments() { lum::EditCommentsOf({CommentBox}, kPhraseList, 0); }
 
 void TMedicalRecordForm::SaveButtonClick() {
     CommitTyping();

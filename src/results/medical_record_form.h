@@ -12,6 +12,10 @@
 // - a negative number of minutes is told ("負の値です。") and written as 0;
 // - a result deleted on another workstation is told and the rows read again;
 // - closing while 保存 is enabled asks first.
+#include "app/staff_list.h"
+#include "report/data/report_components.h"
+#include "report/data/tfr_dataset.h"
+#include "report/engine/tfr_report.h"
 #include "results/cure_results_store.h"
 
 #include <QWidget>
@@ -36,6 +40,11 @@ public:
     QWidget* MainPanel;        // centred horizontally, 60 pixels from the top
     QTableWidget* ResultGrid;
     QComboBox* CommentBox;     // laid over the focused remark cell
+
+    // The printout: one user data source, the window's values.
+    lum::ReportComponents Components;
+    lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
+    lum::TfrReport frReport1{&Components};
 
     // The columns from the actual start time on.
     int StartColumn() const { return leading_; }
@@ -65,10 +74,16 @@ protected:
     // The tool bar starts with the window's own first button (開く, 読込).
     TMedicalRecordForm(const char* objectName, const QString& caption, const char* firstButton,
                        const QString& firstCaption, const std::vector<LeadingColumn>& leading, QWidget* parent);
+    ~TMedicalRecordForm() override;
 
     QToolButton* FirstButton() const { return firstButton_; }
     // A template file in the application's folder.
     static QString TemplatePath(const QString& fileName);
+    // A right-aligned caption for a control of the panel.
+    QLabel* CaptionLabel(const QString& text);
+    // Fills the staff box with the run's staff list, no choice made; gives
+    // the list (empty after its message when it cannot be read).
+    std::vector<lum::StaffMember> FillStaffBox(QComboBox* box);
     // The grid's columns before the start time.
     virtual QString LeadingText(const lum::CureResult& row, int column) const = 0;
     // Whether a leading column holds a number (shown right-aligned).

@@ -14,6 +14,7 @@
 #include "widgets/enter_release.h"
 #include "widgets/horizontal_up_down.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -53,11 +54,7 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     OpenButton = FirstButton();
     AddColumnGroup(QStringLiteral("リハビリ計画"), PlanStartColumn, 2);
 
-    auto caption = [this](const QString& text) {
-        auto* l = new QLabel(text, MainPanel);
-        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        return l;
-    };
+    auto caption = [this](const QString& text) { return CaptionLabel(text); };
     auto value = [this](const char* name, int width) {
         auto* l = new QLabel(MainPanel);
         l->setObjectName(QString::fromLatin1(name));
@@ -148,11 +145,9 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     FinishLayout();
 
     // Tab goes through the criteria to 開く, the grid, then the other commands.
-    QWidget* order[] = {Hizuke->previousButton(), Hizuke->nextButton(), CureEdit, UserSearchBtn, TantouBox,
-                        OpenButton, ResultGrid, SaveButton, PrintButton, CloseButton};
-    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    lum::setTabChain({Hizuke->previousButton(), Hizuke->nextButton(), CureEdit, UserSearchBtn, TantouBox, OpenButton,
+                      ResultGrid, SaveButton, PrintButton, CloseButton});
 
-    Components.addDataSource(&frUserDataset1);
     frUserDataset1.RangeEnd = lum::reCount;
     frReport1.OnGetValue = [this](const QString& name, lum::ExprValue& answer) {
         if (std::optional<lum::ExprValue> v = Record.Value(name, frUserDataset1.RecNo())) answer = *v;
@@ -167,31 +162,14 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     lum::onEnterReleased(CureEdit, [this] { OpenButtonClick(); });
 }
 
-TPersonMedicalRecordForm::~TPersonMedicalRecordForm() { Components.remove(frUserDataset1.Name); }
-
 // ---- showing, the month and the criteria
 
 void TPersonMedicalRecordForm::FormShow() {
-    FillStaff();
+    staff_ = FillStaffBox(TantouBox);
     // InitResultMonth: the current month, no staff member, no client shown.
     SetMonth(lum::FirstDayOfMonth(TDateTime::fromDate(lum::today())));
-    TantouBox->setCurrentIndex(-1);
     ClearClientLabels();
     CureEdit->setFocus();
-}
-
-void TPersonMedicalRecordForm::FillStaff() {
-    try {
-        staff_ = lum::RunStaffList();
-    } catch (const lum::db::DbError& e) {
-        staff_.clear();
-        lum::message(MsgKind::Error, QStringLiteral("*** System : 介護担当者の抽出 error \n") + e.text(), MsgButton::Ok,
-                     this);
-    }
-    const QSignalBlocker block(TantouBox);
-    TantouBox->clear();
-    for (const lum::StaffMember& s : staff_) TantouBox->addItem(s.name, s.code);
-    TantouBox->setCurrentIndex(-1);
 }
 
 void TPersonMedicalRecordForm::SetMonth(TDateTime firstDay) {

@@ -6,9 +6,6 @@
 // (MonthRecordReport). The results menu's 治療実績入力（個人） shows it.
 #include "common/datetime.h"
 #include "common/kubun.h"
-#include "report/data/report_components.h"
-#include "report/data/tfr_dataset.h"
-#include "report/engine/tfr_report.h"
 #include "results/medical_record_form.h"
 #include "results/month_record_report.h"
 
@@ -31,7 +28,6 @@ public:
     static const QString kTemplateFile;  // "RihaPersonKirokusho.frf"
 
     explicit TPersonMedicalRecordForm(QWidget* parent = nullptr);
-    ~TPersonMedicalRecordForm() override;
 
     // The month: its first day and the period [FromDate, ToDate).
     lum::TDateTime Month;
@@ -59,11 +55,8 @@ public:
     QLabel* NyushoLabel;     // 入所(開始)日
     QLabel* DateLabel;
 
-    // The record printed last, and the report that printed it.
+    // The record printed last.
     lum::MonthRecordReport Record;
-    lum::ReportComponents Components;
-    lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
-    lum::TfrReport frReport1{&Components};
 
     void HizukeClick(int step);
     void UserSearchBtnClick();
@@ -81,7 +74,6 @@ private:
     // Disables 保存 and 印刷, empties the client labels and closes the rows.
     void ClearClientLabels();
     void ShowClient(const lum::CureResult& first);
-    void FillStaff();
 
     lum::TKubun Kubun;
     std::vector<lum::StaffMember> staff_;

@@ -33,4 +33,16 @@ std::optional<int> ReadMinutesCell(const QString& text, QWidget* parent) {
     return *minutes;
 }
 
+std::optional<CureResultChange> ReadTypedCell(TypedCell cell, const QString& text, QWidget* parent) {
+    CureResultChange change;
+    if (cell == TypedCell::Start) {
+        change.RStartTime = ReadStartTimeCell(text, parent);
+        if (!change.RStartTime) return std::nullopt;
+    } else {
+        change.RMinute = ReadMinutesCell(text, parent);
+        if (!change.RMinute) return std::nullopt;
+    }
+    return change;
+}
+
 }  // namespace lum

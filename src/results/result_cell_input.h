@@ -4,6 +4,7 @@
 // Every results grid (the per-client entry and the two medical records)
 // reads these cells here.
 #include "common/datetime.h"
+#include "results/cure_results_store.h"
 
 #include <QString>
 
@@ -19,5 +20,10 @@ std::optional<TDateTime> ReadStartTimeCell(const QString& text, QWidget* parent)
 // A whole number of minutes; a text that is none is refused with a warning,
 // and a negative number is told ("負の値です。") and becomes 0.
 std::optional<int> ReadMinutesCell(const QString& text, QWidget* parent);
+
+enum class TypedCell { Start, Minutes };
+// The change a typed cell makes (RStartTime or RMinute); nothing once the
+// message has refused the text.
+std::optional<CureResultChange> ReadTypedCell(TypedCell cell, const QString& text, QWidget* parent);
 
 }  // namespace lum

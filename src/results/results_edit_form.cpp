@@ -516,36 +516,17 @@ void TResultsEditForm::StaffChosen(int index) {
 // The grid's own editors: the start time and the minutes.
 void TResultsEditForm::CellEdited(int row, int column) {
     if (filling_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
-    const QString text = DBGrid1->item(row, column)->text();
-    CureResultChange change;
-    if (column == StartColumn) {
-        change.RStartTime = lum::ReadStartTimeCell(text, this);
-        if (!change.RStartTime) {
-            FillRow(row);
-            return;
-        }
-    } else if (column == MinuteColumn) {
-        change.RMinute = lum::ReadMinutesCell(text, this);
-        if (!change.RMinute) {
-            FillRow(row);
-            return;
-        }
-    } else {
+    if (column != StartColumn && column != MinuteColumn) return;
+    const auto cell = column == StartColumn ? lum::TypedCell::Start : lum::TypedCell::Minutes;
+    const std::optional<CureResultChange> change = lum::ReadTypedCell(cell, DBGrid1->item(row, column)->text(), this);
+    if (!change) {
+        FillRow(row);
         return;
     }
-    WriteChange(row, change);
+    WriteChange(row, *change);
 }
 
-void TResultsEditForm::EditComments() {
-    TCommentForm& comments = lum::commentForm();
-    comments.ProgramName = kCommentList;
-    comments.CommentCode = 0;
-    lum::runModal(comments);
-    const QSignalBlocker block(ResultCommentBox);
-    const QString shown = ResultCommentBox->currentText();
-    lum::fillComboBox(ResultCommentBox, lum::LoadComments(kCommentList, 0));
-    ResultCommentBox->setEditText(shown);
-}
+void TResultsEditForm::EditComments() { lum::EditCommentsOf({ResultCommentBox}, kCommentList, 0); }
 
 // ---- the commands
 

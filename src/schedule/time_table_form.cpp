@@ -293,15 +293,7 @@ void TTimeTableForm::CommentEditEnded() {
     Refresh(row >= 0 && row < static_cast<int>(rows_.size()) ? rows_[static_cast<size_t>(row)].ScheduleNo : scheduleNo);
 }
 
-void TTimeTableForm::CommentBoxDblClick() {
-    TCommentForm& phrases = lum::commentForm();
-    phrases.ProgramName = kProgram;
-    phrases.CommentCode = 0;
-    lum::runModal(phrases);
-    const QString text = CommentBox->currentText();
-    lum::fillComboBox(CommentBox, lum::LoadComments(kProgram, 0));
-    CommentBox->setEditText(text);
-}
+void TTimeTableForm::CommentBoxDblClick() { lum::EditCommentsOf({CommentBox}, kProgram, 0); }
 
 bool TTimeTableForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == CommentBox && event->type() == QEvent::KeyPress) {

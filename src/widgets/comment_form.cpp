@@ -296,6 +296,22 @@ void TStringsForm::Reload(bool keepTexts) {
     }
 }
 
+namespace lum {
+void EditCommentsOf(std::initializer_list<QComboBox*> boxes, const QString& programName, int commentCode) {
+    TCommentForm& comments = commentForm();
+    comments.ProgramName = programName;
+    comments.CommentCode = commentCode;
+    runModal(comments);
+    const QStringList items = LoadComments(programName, commentCode);
+    for (QComboBox* box : boxes) {
+        const QSignalBlocker block(box);
+        const QString shown = box->currentText();
+        fillComboBox(box, items);
+        box->setEditText(shown);
+    }
+}
+}  // namespace lum
+
 void TStringsForm::EditList() {
     TCommentForm& comments = lum::commentForm();
     comments.ProgramName = ProgramName;

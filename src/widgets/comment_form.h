@@ -19,6 +19,9 @@ namespace lum {
 QStringList LoadComments(const QString& programName, int commentCode);
 // Fills the boxes with that list (no selection, empty text).
 void LoadCommentsInto(std::initializer_list<QComboBox*> boxes, const QString& programName, int commentCode);
+// The double click on a phrase box: the phrase dialog edits the list, then
+// the boxes get the list again and keep the text they showed.
+void EditCommentsOf(std::initializer_list<QComboBox*> boxes, const QString& programName, int commentCode);
 }  // namespace lum
 
 class TCommentForm : public QDialog {
