@@ -156,6 +156,18 @@ QString decode(QByteArrayView bytes) {
     return out;
 }
 
+std::optional<QString> decodeStrict(QByteArrayView bytes) {
+    if (isAscii(bytes)) return QString::fromLatin1(bytes);
+    QByteArray buf(bytes.size() * 2, Qt::Uninitialized);  // every character is one BMP unit
+    Iconv& cd = fromCp932();
+    const char* in = bytes.data();
+    size_t inLeft = static_cast<size_t>(bytes.size());
+    char* o = buf.data();
+    size_t outLeft = static_cast<size_t>(buf.size());
+    if (cd.convert(in, inLeft, o, outLeft) != 0) return std::nullopt;
+    return QString(reinterpret_cast<const QChar*>(buf.constData()), (o - buf.data()) / 2);
+}
+
 bool canEncode(QStringView text, QString* firstUnmappable) {
     return encode(text, firstUnmappable).has_value();
 }

@@ -23,6 +23,11 @@ std::optional<QByteArray> encode(QStringView text, QString* firstUnmappable = nu
 // Never fails: bytes that form no character become U+FFFD.
 QString decode(QByteArrayView bytes);
 
+// The text of bytes that are code page 932 throughout; nothing when a byte or
+// pair forms no character or the bytes end inside a double-byte character
+// (for files read from elsewhere, whose bad bytes must not be stored).
+std::optional<QString> decodeStrict(QByteArrayView bytes);
+
 bool canEncode(QStringView text, QString* firstUnmappable = nullptr);
 
 // Bytes of the text once encoded: ASCII and half-width katakana count 1, every

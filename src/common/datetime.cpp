@@ -88,6 +88,50 @@ std::optional<TDateTime> parseDateText(QStringView text) {
     return TDateTime::fromDate(date);
 }
 
+namespace {
+
+// "h:nn" or "h:nn:ss" (one or two digits each, as typed).
+std::optional<QTime> parseClockText(QStringView text) {
+    const auto parts = text.split(u':');
+    if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
+    int h = 0, m = 0, sec = 0;
+    if (!readNumber(parts[0], 1, 2, h) || !readNumber(parts[1], 1, 2, m)) return std::nullopt;
+    if (parts.size() == 3 && !readNumber(parts[2], 1, 2, sec)) return std::nullopt;
+    for (const QStringView part : parts) {
+        if (part.startsWith(u' ')) return std::nullopt;  // blanks only around the whole text
+    }
+    if (h > 23 || m > 59 || sec > 59) return std::nullopt;
+    return QTime(h, m, sec);
+}
+
+bool isAsciiBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+}  // namespace
+
+std::optional<TDateTime> parseDateTimeText(QStringView text) {
+    while (!text.isEmpty() && isAsciiBlank(text.front())) text = text.mid(1);
+    while (!text.isEmpty() && isAsciiBlank(text.back())) text.chop(1);
+    if (!text.contains(u'/')) {
+        const std::optional<QTime> clock = parseClockText(text);
+        if (!clock) return std::nullopt;
+        return TDateTime::fromDateTime(QDateTime(kEpoch, *clock));
+    }
+    const qsizetype blank = text.indexOf(u' ');
+    const QStringView datePart = blank < 0 ? text : text.left(blank);
+    if (datePart.indexOf(u'/') != 4) return std::nullopt;  // a year of four digits
+    for (const QStringView part : datePart.split(u'/')) {
+        if (part.startsWith(u' ')) return std::nullopt;
+    }
+    const std::optional<TDateTime> day = parseDateText(datePart);
+    if (!day) return std::nullopt;
+    if (blank < 0) return day;
+    QStringView clockPart = text.mid(blank + 1);
+    while (!clockPart.isEmpty() && isAsciiBlank(clockPart.front())) clockPart = clockPart.mid(1);
+    const std::optional<QTime> clock = parseClockText(clockPart);
+    if (!clock) return std::nullopt;
+    return TDateTime::fromDateTime(QDateTime(day->date(), *clock));
+}
+
 DateRange dayRange(TDateTime day) {
     const TDateTime begin = day.dateOnly();
     return {begin, begin.addDays(1)};

@@ -53,6 +53,13 @@ private:
 // (the 30th of February) and anything else give no value.
 std::optional<TDateTime> parseDateText(QStringView text);
 
+// Reads a date-time text as files from other programs hold it: "yyyy/mm/dd"
+// (a year of four digits, a month and day of one or two), optionally a blank
+// and a time "h:nn" or "h:nn:ss", or the time alone (on the empty date).
+// ASCII blanks around it are allowed; nothing else is read (no other
+// separator, no two-digit year, no hour past 23).
+std::optional<TDateTime> parseDateTimeText(QStringView text);
+
 // Half-open ranges [begin, end) for queries over a day or a month.
 struct DateRange {
     TDateTime begin;

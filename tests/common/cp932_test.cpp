@@ -111,6 +111,28 @@ TEST(Cp932, DecodeReplacesInvalidBytes) {
     for (const Row& r : rows) EXPECT_EQ(cp932::decode(hex(r.bytes)), r.text) << r.bytes;
 }
 
+// Bytes from a file read elsewhere: all of them must form characters, or
+// there is no text at all (never a replacement character to store).
+TEST(Cp932, DecodeStrictRefusesWhatDecodeReplaces) {
+    struct Row { const char* bytes; std::optional<QString> text; };
+    const Row rows[] = {
+        {"", QString()},
+        {"41", QStringLiteral("A")},
+        {"8141", QStringLiteral("、")},
+        {"fbfc", QStringLiteral("髙")},              // IBM extension
+        {"8755b1", QStringLiteral("Ⅱｱ")},
+        {"41804142", std::nullopt},                  // 0x80 is no character
+        {"418540", std::nullopt},                    // an unassigned pair
+        {"4181", std::nullopt},                      // a lead byte cut off at the end
+        {"81204142", std::nullopt},
+        {"ff", std::nullopt},
+        {"efbbbf41", std::nullopt},                  // a UTF-8 byte order mark
+    };
+    for (const Row& r : rows) EXPECT_EQ(cp932::decodeStrict(hex(r.bytes)), r.text) << r.bytes;
+    // A refusal leaves nothing behind for the next call.
+    EXPECT_EQ(cp932::decodeStrict(hex("95bd90ac")), QStringLiteral("平成"));
+}
+
 TEST(Cp932, CutsOnACharacterBoundary) {
     const QString text = QStringLiteral("aあｱ𠮷b");  // bytes 1 + 2 + 1 + 2 + 1
     struct Row { qsizetype max; QString prefix; };

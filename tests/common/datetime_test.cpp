@@ -58,6 +58,43 @@ TEST(ParseDateText, AcceptsTheRunFormatOnly) {
     }
 }
 
+TEST(ParseDateTimeText, ReadsWhatFilesFromOtherProgramsHold) {
+    struct Row { const char* text; bool ok; QDateTime value; };
+    const QDate empty(1899, 12, 30);
+    const Row rows[] = {
+        {"2024/05/07", true, QDateTime(QDate(2024, 5, 7), QTime(0, 0))},
+        {"2024/5/7", true, QDateTime(QDate(2024, 5, 7), QTime(0, 0))},
+        {" 2024/05/07 ", true, QDateTime(QDate(2024, 5, 7), QTime(0, 0))},
+        {"2024/05/07 10:30", true, QDateTime(QDate(2024, 5, 7), QTime(10, 30))},
+        {"2024/05/07  9:05:59", true, QDateTime(QDate(2024, 5, 7), QTime(9, 5, 59))},
+        {"10:30", true, QDateTime(empty, QTime(10, 30))},
+        {"0:00", true, QDateTime(empty, QTime(0, 0))},
+        {"23:59:59", true, QDateTime(empty, QTime(23, 59, 59))},
+        {"1899/12/30", true, QDateTime(empty, QTime(0, 0))},
+        {"1850/01/01", true, QDateTime(QDate(1850, 1, 1), QTime(0, 0))},
+        {"24/05/07", false, {}},        // no two-digit year
+        {"02024/05/07", false, {}},
+        {"2024-05-07", false, {}},
+        {"2024/02/30", false, {}},
+        {"2024/05/07 24:00", false, {}},
+        {"10:60", false, {}},
+        {"10", false, {}},
+        {"10:30:", false, {}},
+        {"2024/05/07 10:30 x", false, {}},
+        {"2024/05/07x", false, {}},
+        {"", false, {}},
+        {"利用日", false, {}},
+        {"+10:30", false, {}},
+    };
+    for (const Row& r : rows) {
+        const auto got = lum::parseDateTimeText(QString::fromUtf8(r.text));
+        ASSERT_EQ(got.has_value(), r.ok) << r.text;
+        if (r.ok) {
+            EXPECT_EQ(got->toQDateTime(), r.value) << r.text;
+        }
+    }
+}
+
 TEST(DateRange, DayAndMonthAreHalfOpen) {
     const auto day = lum::dayRange(TDateTime::fromYmdHms(2024, 2, 29, 13, 5));
     EXPECT_EQ(day.begin, TDateTime::fromYmd(2024, 2, 29));

@@ -1,0 +1,28 @@
+#pragma once
+// TCsv: the splitter of the CSV files read from other programs. It works on
+// the bytes of a code page 932 line, so the second byte of a double-byte
+// character is never taken for a delimiter or a quote.
+#include <QByteArray>
+#include <QList>
+
+namespace lum {
+
+class TCsv {
+public:
+    QByteArray Line;             // the line to split, without its line end
+    char Delimiter = ',';
+    char Quote = '"';
+    bool QuoteAware = true;      // a delimiter between an opening and a closing quote does not cut
+    bool MergeDelimiters = false;  // a run of delimiters counts as one
+    QList<QByteArray> Fields;    // the result
+
+    // Splits Line into Fields, replacing what they held. An empty line gives
+    // no field; a delimiter as the last byte adds an empty field. Quotes stay
+    // in the fields and a doubled quote stays doubled.
+    void Split();
+    // Removes from each field one leading quote, then one trailing quote,
+    // where present.
+    void StripQuotes();
+};
+
+}  // namespace lum
