@@ -2,6 +2,7 @@
 
 #include "platform/db/migration_001_tables.h"
 #include "platform/db/migration_002_plan_day_unique.h"
+#include "platform/db/migration_003_copied_result_unique.h"
 
 #include <QDateTime>
 
@@ -36,6 +37,7 @@ const std::vector<Migration>& migrations() {
     static const std::vector<Migration> all{
         {1, QStringLiteral("facility tables"), applyMigration001},
         {2, QStringLiteral("one treatment plan per client and start date"), applyMigration002},
+        {3, QStringLiteral("one result per booking"), applyMigration003},
     };
     return all;
 }
@@ -59,13 +61,16 @@ void requireCurrentSchema(Database& db) {
                       .arg(latestSchemaVersion()));
 }
 
-void migrate(Database& db) {
+void migrate(Database& db) { migrate(db, latestSchemaVersion()); }
+
+void migrate(Database& db, int upToVersion) {
     if (db.inTransaction()) throw DbError(QStringLiteral("移行はトランザクションの外で行います。"));
     createVersionTable(db);
     const int found = readVersion(db);
     if (found > latestSchemaVersion()) requireCurrentSchema(db);
     for (const Migration& m : migrations()) {
         if (m.version <= found) continue;
+        if (m.version > upToVersion) break;
         inTransaction(db, [&] {
             // Another workstation may have applied it meanwhile: look again under the lock.
             if (db.backend() == Backend::PostgreSQL) db.execute(QStringLiteral("LOCK TABLE SchemaVersion IN EXCLUSIVE MODE"));

@@ -28,6 +28,9 @@ int schemaVersion(Database& db);
 // Applies the missing migrations; throws DbError (the failed one leaves
 // nothing behind) and refuses a database newer than this program.
 void migrate(Database& db);
+// The same, stopping after the given version (for tests of a migration on
+// the data of the versions before it).
+void migrate(Database& db, int upToVersion);
 
 // For the application at start-up: throws DbError with what to do when the
 // database is not at this program's version (older: run lumorind-setup init).

@@ -97,4 +97,35 @@ TEST_P(Migrations, DocumentsAreUniquePerClientAndDateAndNothingPointsAtPerson) {
     EXPECT_EQ(q.value(0).toInt(), 4);
 }
 
+// One result per booking: copied twins found by migration 3 keep their data,
+// the first stays the copy and the others become results entered by hand;
+// afterwards a second copy of a booking is refused, while results entered by
+// hand or imported (ReserveNo -1) may repeat.
+TEST_P(Migrations, OneResultPerBookingKeepsTheDataOfFormerTwins) {
+    migrate(db(), 2);
+    EXPECT_EQ(schemaVersion(db()), 2);
+    auto result = [this](int reserveNo, int cureNo, int minutes) {
+        run(QStringLiteral("INSERT INTO CureResults (CureNo, ReserveNo, RMinute) VALUES (%1, %2, %3)")
+                .arg(cureNo)
+                .arg(reserveNo)
+                .arg(minutes));
+    };
+    result(5, 7, 40);
+    result(5, 7, 30);  // a twin of the first
+    result(5, 8, 20);  // another client of the same group frame
+    result(-1, 7, 10);
+    result(-1, 7, 10);
+    migrate(db());
+    EXPECT_EQ(schemaVersion(db()), latestSchemaVersion());
+    QSqlQuery q = db().prepare(
+        QStringLiteral("SELECT ReserveNo, CureNo, RMinute FROM CureResults ORDER BY ResultNo"));
+    db().exec(q);
+    QStringList rows;
+    while (q.next()) rows << QStringLiteral("%1/%2/%3").arg(q.value(0).toInt()).arg(q.value(1).toInt()).arg(q.value(2).toInt());
+    EXPECT_EQ(rows.join(u' '), QStringLiteral("5/7/40 -1/7/30 5/8/20 -1/7/10 -1/7/10"));
+    EXPECT_THROW(result(5, 7, 50), DbError);
+    EXPECT_NO_THROW(result(6, 7, 50));
+    EXPECT_NO_THROW(result(-1, 7, 10));
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(Migrations);
