@@ -88,46 +88,126 @@ CureResult CureResultsStore::readRow(const QSqlQuery& q) {
     return r;
 }
 
-qint64 CureResultsStore::insert(const CureResult& r) const {
-    const QStringList all = columns().mid(1);  // ResultNo is the database's
+namespace {
+
+// Every column but ResultNo (the database's), optionally without Comment
+// (which the copy of a booking never writes over).
+QStringList writtenColumns(bool withComment) {
+    QStringList all = CureResultsStore::columns().mid(1);
+    if (!withComment) all.removeOne(QStringLiteral("Comment"));
+    return all;
+}
+
+QString insertSql() {
+    const QStringList all = writtenColumns(true);
     QStringList placeholders;
     for (const QString& c : all) placeholders << u':' + c;
+    return QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2) RETURNING ResultNo")
+        .arg(all.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
+}
+
+// Binds the row to the placeholders ":<column>" of writtenColumns(withComment).
+void bindWholeRow(QSqlQuery& q, const CureResult& r, bool withComment) {
+    bindDate(q, QStringLiteral(":CureDate"), r.CureDate);
+    q.bindValue(QStringLiteral(":ReserveNo"), r.ReserveNo);
+    q.bindValue(QStringLiteral(":CureNo"), r.CureNo);
+    q.bindValue(QStringLiteral(":StuffCode"), r.StuffCode);
+    q.bindValue(QStringLiteral(":StuffName"), textValue(r.StuffName));
+    q.bindValue(QStringLiteral(":StuffKigo"), textValue(r.StuffKigo));
+    bindDate(q, QStringLiteral(":PStartTime"), StartTimeOnEmptyDate(r.PStartTime));
+    q.bindValue(QStringLiteral(":PMinute"), r.PMinute);
+    bindDate(q, QStringLiteral(":RStartTime"), StartTimeOnEmptyDate(r.RStartTime));
+    q.bindValue(QStringLiteral(":RMinute"), r.RMinute);
+    if (withComment) q.bindValue(QStringLiteral(":Comment"), textValue(r.Comment));
+    q.bindValue(QStringLiteral(":RihaType"), r.RihaType);
+    q.bindValue(QStringLiteral(":KubunCode"), r.KubunCode);
+    for (int f = 0; f < CategoryFlagCount; ++f) {
+        q.bindValue(u':' + CategoryFlagNames[f], CategoryFlagText(r.Flags[f]));
+    }
+    bindDate(q, QStringLiteral(":KubunDate"), r.KubunDate);
+    q.bindValue(QStringLiteral(":Name"), textValue(r.Name));
+    q.bindValue(QStringLiteral(":Kana"), textValue(r.Kana));
+    q.bindValue(QStringLiteral(":Sex"), r.Sex);
+    bindDate(q, QStringLiteral(":Birth"), r.Birth);
+    q.bindValue(QStringLiteral(":ROOM_NO"), textValue(r.ROOM_NO));
+    q.bindValue(QStringLiteral(":Jiritsu_KBN"), r.Jiritsu_KBN);
+    q.bindValue(QStringLiteral(":Ninchi_KBN"), r.Ninchi_KBN);
+    q.bindValue(QStringLiteral(":YOUKAIGO_KBN"), r.YOUKAIGO_KBN);
+    bindDate(q, QStringLiteral(":HP_TAISHO_YMD"), r.HP_TAISHO_YMD);
+    bindDate(q, QStringLiteral(":NYUSHOBI_YMD"), r.NYUSHOBI_YMD);
+    bindDate(q, QStringLiteral(":TAISHOBI_YMD"), r.TAISHOBI_YMD);
+    q.bindValue(QStringLiteral(":LoginCD"), textValue(r.LoginCD));
+    q.bindValue(QStringLiteral(":LoginName"), textValue(r.LoginName));
+    bindDate(q, QStringLiteral(":UpdateDate"), r.UpdateDate);
+}
+
+}  // namespace
+
+qint64 CureResultsStore::insert(const CureResult& r) const {
     return db::inTransaction(db_, [&] {
-        QSqlQuery q = db_.prepare(QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2) RETURNING ResultNo")
-                                      .arg(all.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
-        bindDate(q, QStringLiteral(":CureDate"), r.CureDate);
-        q.bindValue(QStringLiteral(":ReserveNo"), r.ReserveNo);
-        q.bindValue(QStringLiteral(":CureNo"), r.CureNo);
-        q.bindValue(QStringLiteral(":StuffCode"), r.StuffCode);
-        q.bindValue(QStringLiteral(":StuffName"), textValue(r.StuffName));
-        q.bindValue(QStringLiteral(":StuffKigo"), textValue(r.StuffKigo));
-        bindDate(q, QStringLiteral(":PStartTime"), StartTimeOnEmptyDate(r.PStartTime));
-        q.bindValue(QStringLiteral(":PMinute"), r.PMinute);
-        bindDate(q, QStringLiteral(":RStartTime"), StartTimeOnEmptyDate(r.RStartTime));
-        q.bindValue(QStringLiteral(":RMinute"), r.RMinute);
-        q.bindValue(QStringLiteral(":Comment"), textValue(r.Comment));
-        q.bindValue(QStringLiteral(":RihaType"), r.RihaType);
-        q.bindValue(QStringLiteral(":KubunCode"), r.KubunCode);
-        for (int f = 0; f < CategoryFlagCount; ++f) {
-            q.bindValue(u':' + CategoryFlagNames[f], CategoryFlagText(r.Flags[f]));
-        }
-        bindDate(q, QStringLiteral(":KubunDate"), r.KubunDate);
-        q.bindValue(QStringLiteral(":Name"), textValue(r.Name));
-        q.bindValue(QStringLiteral(":Kana"), textValue(r.Kana));
-        q.bindValue(QStringLiteral(":Sex"), r.Sex);
-        bindDate(q, QStringLiteral(":Birth"), r.Birth);
-        q.bindValue(QStringLiteral(":ROOM_NO"), textValue(r.ROOM_NO));
-        q.bindValue(QStringLiteral(":Jiritsu_KBN"), r.Jiritsu_KBN);
-        q.bindValue(QStringLiteral(":Ninchi_KBN"), r.Ninchi_KBN);
-        q.bindValue(QStringLiteral(":YOUKAIGO_KBN"), r.YOUKAIGO_KBN);
-        bindDate(q, QStringLiteral(":HP_TAISHO_YMD"), r.HP_TAISHO_YMD);
-        bindDate(q, QStringLiteral(":NYUSHOBI_YMD"), r.NYUSHOBI_YMD);
-        bindDate(q, QStringLiteral(":TAISHOBI_YMD"), r.TAISHOBI_YMD);
-        q.bindValue(QStringLiteral(":LoginCD"), textValue(r.LoginCD));
-        q.bindValue(QStringLiteral(":LoginName"), textValue(r.LoginName));
-        bindDate(q, QStringLiteral(":UpdateDate"), r.UpdateDate);
+        QSqlQuery q = db_.prepare(insertSql());
+        bindWholeRow(q, r, true);
         return db_.execReturningKey(q);
     });
+}
+
+void CureResultsStore::insertAll(const std::vector<CureResult>& rows) const {
+    db::inTransaction(db_, [&] {
+        QSqlQuery q = db_.prepare(insertSql());
+        for (const CureResult& r : rows) {
+            bindWholeRow(q, r, true);
+            db_.execReturningKey(q);
+        }
+    });
+}
+
+std::optional<qint64> CureResultsStore::findCopied(int reserveNo, int cureNo) const {
+    if (reserveNo < 0) return std::nullopt;
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT ResultNo FROM CureResults WHERE ReserveNo = :reserveNo "
+                                             "AND CureNo = :cureNo AND ReserveNo >= 0 ORDER BY ResultNo LIMIT 1"));
+    q.bindValue(QStringLiteral(":reserveNo"), reserveNo);
+    q.bindValue(QStringLiteral(":cureNo"), cureNo);
+    db_.exec(q);
+    if (!q.next()) return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
+void CureResultsStore::overwriteCopied(qint64 resultNo, const CureResult& r) const {
+    QStringList sets;
+    for (const QString& c : writtenColumns(false)) sets << c + QStringLiteral(" = :") + c;
+    db::inTransaction(db_, [&] {
+        QSqlQuery q = db_.prepare(QStringLiteral("UPDATE CureResults SET %1 WHERE ResultNo = :resultNo")
+                                      .arg(sets.join(QStringLiteral(", "))));
+        bindWholeRow(q, r, false);
+        q.bindValue(QStringLiteral(":resultNo"), resultNo);
+        db_.execTouching(q);
+    });
+}
+
+std::vector<CureResult> CureResultsStore::periodRows(DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE %2 ORDER BY CureNo, CureDate, ResultNo")
+                                  .arg(columns().join(QStringLiteral(", ")), kPeriod));
+    bindPeriod(q, period);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<CureResult> rows;
+    while (q.next()) rows.push_back(readRow(q));
+    return rows;
+}
+
+std::vector<ResultSlot> CureResultsStore::uncopiedSlots(DateRange period) const {
+    QSqlQuery q = db_.prepare(QStringLiteral("SELECT CureNo, CureDate, StuffCode, RihaType, RStartTime FROM CureResults "
+                                             "WHERE %1 AND ReserveNo = -1")
+                                  .arg(kPeriod));
+    bindPeriod(q, period);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<ResultSlot> rows;
+    while (q.next()) {
+        rows.push_back({q.value(0).toInt(), readDate(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
+                        readDate(q.value(4))});
+    }
+    return rows;
 }
 
 std::optional<CureResult> CureResultsStore::find(qint64 resultNo) const {

@@ -56,6 +56,16 @@ struct ResultDayType {
     int RihaType = 0;
 };
 
+// When and by whom a result was given, for telling a line of a file from a
+// result already stored.
+struct ResultSlot {
+    int CureNo = 0;
+    TDateTime CureDate;
+    int StuffCode = -1;
+    int RihaType = 0;
+    TDateTime RStartTime;
+};
+
 class CureResultsStore {
 public:
     explicit CureResultsStore(db::Database& database) : db_(database) {}
@@ -67,6 +77,8 @@ public:
     // The flags are written as the row holds them: whole-row writers set them
     // with CategoryFlagsOf (TakeClientSnapshot does).
     qint64 insert(const CureResult& row) const;
+    // Appends the rows in order with one prepared statement, all or none.
+    void insertAll(const std::vector<CureResult>& rows) const;
     // The row with this number, if there is one.
     std::optional<CureResult> find(qint64 resultNo) const;
     // One client's rows of a period (CurResultQuery), or only those of one
@@ -78,6 +90,20 @@ public:
     // The rows of one staff member and type in a period, a day as a rule
     // (the daily medical record's ResultQueryDaily).
     std::vector<CureResult> staffPeriod(int stuffCode, int rihaType, DateRange period) const;
+
+    // ---- the copy of bookings (ReserveNo >= 0 is unique with CureNo)
+    // The result copied from the frame's booking of the client, if any
+    // (a frame number below 0 is no frame: nothing).
+    std::optional<qint64> findCopied(int reserveNo, int cureNo) const;
+    // Writes every column of the row but ResultNo and Comment over the
+    // result; NoRowTouched when it is gone.
+    void overwriteCopied(qint64 resultNo, const CureResult& row) const;
+
+    // ---- the CSV exchange
+    // Whole rows of a period in CureNo, CureDate, ResultNo order (ExportQuery).
+    std::vector<CureResult> periodRows(DateRange period) const;
+    // The results of a period entered by hand or imported (ReserveNo -1).
+    std::vector<ResultSlot> uncopiedSlots(DateRange period) const;
 
     // ---- edits of existing rows
     // Writes the changed columns of one row; NoRowTouched when it is gone.
