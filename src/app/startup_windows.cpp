@@ -13,6 +13,8 @@
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
 #include "results/daily_medical_record_form.h"
+#include "results/copy_mode_form.h"
+#include "results/import_schedule_dialog.h"
 #include "results/open_gym_dialog.h"
 #include "results/person_medical_record_form.h"
 #include "results/result_sheet_form.h"
@@ -62,12 +64,14 @@ std::vector<StartupStep> startupWindows() {
         createStep<TPersonPropertyForm>("TPersonPropertyForm", PersonPropertyForm),
         createStep<TResultsEditForm>("TResultsEditForm", ResultsEditForm),
         createStep<TResultsMenuForm>("TResultsMenuForm", ResultsMenuForm),
+        createStep<TCopyModeForm>("TCopyModeForm", CopyModeForm),
         createStep<TResultSheetForm>("TResultSheetForm", ResultSheetForm),
         createStep<TStuffTimeForm>("TStuffTimeForm", StuffTimeForm),
         createStep<TStuffSelectForm>("TStuffSelectForm", StuffSelectForm),
         progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
         createStep<TCommentForm>("TCommentForm", CommentForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),
+        createStep<TImportScheduleDialog>("TImportScheduleDialog", ImportScheduleDialog),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
         createStep<TScheduleMenuForm>("TScheduleMenuForm", ScheduleMenuForm),
         createStep<TDailyMedicalRecordForm>("TDailyMedicalRecordForm", DailyMedicalRecordForm),

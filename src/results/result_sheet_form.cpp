@@ -10,6 +10,7 @@
 #include "platform/ui/window_layout.h"
 #include "results/month_sheet.h"
 #include "results/month_sheet_model.h"
+#include "results/import_schedule_dialog.h"
 #include "results/open_gym_dialog.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
@@ -178,10 +179,10 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     connect(StrGrid, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         StrGridDblClick(ClickedRow >= 0 ? ClickedRow : index.row());
     });
-    // The copy of bookings and the CSV exchange come with their own windows.
-    for (QAction* a : {ImportScheduleMenu, ImportExtDataMenu, ExportMenu}) a->setEnabled(false);
-    ImportMenu->setEnabled(false);
-    ImportButton->setEnabled(false);
+    connect(ImportButton, &QToolButton::clicked, this, &TResultSheetForm::ImportButtonClick);
+    connect(ImportScheduleMenu, &QAction::triggered, this, &TResultSheetForm::ImportButtonClick);
+    // The CSV exchange comes with its own road.
+    for (QAction* a : {ImportExtDataMenu, ExportMenu}) a->setEnabled(false);
 
     resize(kPanelWidth + 40, kPanelHeight + kToolBarHeight + 60);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -319,6 +320,18 @@ void TResultSheetForm::UserAddButtonClick() {
         return;
     }
     OpenEntry(cureNo);
+}
+
+// The copy of bookings; after a complete copy the sheet shows the month of
+// the range's first day.
+void TResultSheetForm::ImportButtonClick() {
+    TImportScheduleDialog& dialog = lum::importScheduleDialog();
+    if (lum::runModal(dialog) != QDialog::Accepted) return;
+    const lum::DateRange month = lum::monthRange(dialog.FirstDay);
+    FromDate = month.begin;
+    ToDate = month.end;
+    Refresh();
+    EnableUserAdd(true);
 }
 
 // The entry opens over the sheet and blocks it; what it changed shows once it closes.

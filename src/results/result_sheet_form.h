@@ -3,7 +3,8 @@
 // cell marked with the type of that day's result. A double click on a client
 // opens the per-client entry for the client and month; 利用者追加 opens it for
 // a client chosen in the client search. Both open it modally and refresh the
-// sheet when it closes. The month is chosen in TOpenGYMDialog.
+// sheet when it closes. The month is chosen in TOpenGYMDialog. インポート
+// copies bookings into results (TImportScheduleDialog).
 #include "common/datetime.h"
 #include "common/kubun.h"
 
@@ -59,6 +60,8 @@ public:
 
     void OpenButtonClick();
     void UserAddButtonClick();
+    // インポート / インポート > スケジュール: the copy of bookings.
+    void ImportButtonClick();
     // The labels and the client rows of [FromDate, ToDate).
     void Refresh();
     // Opens the per-client entry for the client of a grid row (the double click).
