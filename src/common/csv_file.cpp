@@ -16,6 +16,12 @@ bool needsQuotes(const QString& value) {
 
 }  // namespace
 
+QString withCsvExtension(const QString& path) {
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return (dot > slash ? path.left(dot) : path) + QStringLiteral(".csv");
+}
+
 QString csvLineText(const QStringList& values, CsvQuoting quoting) {
     QString line;
     for (qsizetype i = 0; i < values.size(); ++i) {

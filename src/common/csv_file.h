@@ -21,6 +21,10 @@ enum class CsvQuoting {
     WhereNeeded,
 };
 
+// The path with the extension of its file name (from the name's last '.')
+// replaced by ".csv", or ".csv" added when the name has none.
+QString withCsvExtension(const QString& path);
+
 // One line without its line end. A quoted value has each double quote
 // inside it doubled.
 QString csvLineText(const QStringList& values, CsvQuoting quoting);

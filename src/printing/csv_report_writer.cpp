@@ -1,6 +1,5 @@
 #include "printing/csv_report_writer.h"
 
-#include "common/cp932.h"
 #include "platform/ui/dialogs.h"
 
 #include <QDir>
@@ -20,50 +19,7 @@ const QString kOverwrite = QStringLiteral("同じ名前のCSVファイルが既�
 const QString kCannotOpen = QStringLiteral("CSVファイル名をオープンできません。");
 const QString kLineFailed = QStringLiteral("書き出しでエラーが発生しました。");
 
-bool needsQuotes(const QString& value) {
-    for (const QChar c : value) {
-        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n') return true;
-    }
-    return false;
-}
-
-QString quoted(QString value) {
-    value.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return u'"' + value + u'"';
-}
-
-// The name with its extension (from its last '.') replaced by ".csv", or
-// ".csv" added when it has none.
-QString withCsvExtension(const QString& name) {
-    const qsizetype dot = name.lastIndexOf(u'.');
-    return (dot < 0 ? name : name.left(dot)) + QStringLiteral(".csv");
-}
-
 }  // namespace
-
-QString csvLineText(const QStringList& values, CsvQuoting quoting) {
-    QStringList out;
-    out.reserve(values.size());
-    for (const QString& v : values) {
-        out << (quoting == CsvQuoting::EveryValue || needsQuotes(v) ? quoted(v) : v);
-    }
-    return out.join(u',');
-}
-
-void CsvLineWriter::writeLine(const QStringList& values) {
-    const int lineNo = lines_ + 1;
-    QString unmappable;
-    const std::optional<QByteArray> bytes = cp932::encode(csvLineText(values, quoting_), &unmappable);
-    if (!bytes) {
-        throw CsvLineError(
-            QStringLiteral("CSVファイルに書けない文字「%1」があります（%2行目）。").arg(unmappable).arg(lineNo));
-    }
-    const QByteArray line = *bytes + QByteArrayLiteral("\r\n");
-    if (file_.write(line) != line.size()) {
-        throw CsvLineError(QStringLiteral("%1行目を書き出せません。\n%2").arg(lineNo).arg(file_.errorString()));
-    }
-    ++lines_;
-}
 
 CsvTarget csvTargetOf(const QString& path) {
     CsvTarget t;

@@ -9,58 +9,19 @@
 //
 // Each window describes its file as a CsvReportMember: how values are quoted,
 // its data step, its heading lines, how it writes its rows and its end message.
+// The lines themselves go through common/csv_file.h, the one line writer of
+// every CSV file.
+#include "common/csv_file.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
-#include <stdexcept>
 #include <vector>
 
-class QSaveFile;
 class QWidget;
 
 namespace lum {
-
-enum class CsvQuoting {
-    // Every value between double quotes (the client list, the month grid, the
-    // statistics).
-    EveryValue,
-    // Values bare, except one holding a comma, a double quote, CR or LF,
-    // which is quoted so that it stays one value (the results per type).
-    WhereNeeded,
-};
-
-// One line without its line end: the values joined by commas. A quoted value
-// has each double quote inside it doubled.
-QString csvLineText(const QStringList& values, CsvQuoting quoting);
-
-// A line could not be written: a value has no code page 932 form, or the
-// file refused the bytes. The text names the line and the character, for the
-// application's error box.
-class CsvLineError : public std::runtime_error {
-public:
-    explicit CsvLineError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
-    const QString& text() const { return text_; }
-
-private:
-    QString text_;
-};
-
-// The open file as a member sees it: one call per line.
-class CsvLineWriter {
-public:
-    CsvLineWriter(QSaveFile& file, CsvQuoting quoting) : file_(file), quoting_(quoting) {}
-
-    // Encodes the line in code page 932, adds CR LF and writes it; throws
-    // CsvLineError (nothing of the line is written) when it cannot.
-    void writeLine(const QStringList& values);
-    int linesWritten() const { return lines_; }
-
-private:
-    QSaveFile& file_;
-    CsvQuoting quoting_;
-    int lines_ = 0;
-};
 
 // A heading line and the message shown when it cannot be written.
 struct CsvHeadingLine {

@@ -3,7 +3,7 @@
 #include "common/code_tables.h"
 #include "common/era_text.h"
 #include "common/kubun.h"
-#include "results/month_sheet.h"
+#include "common/text_helpers.h"
 
 #include <QColor>
 #include <QTime>

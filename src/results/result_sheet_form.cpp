@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "app/registory.h"
 #include "clients/user_search_form.h"
+#include "common/csv_file.h"
 #include "common/code_tables.h"
 #include "platform/db/db_error.h"
 #include "platform/db/facility_database.h"
@@ -11,6 +12,8 @@
 #include "results/month_sheet.h"
 #include "results/month_sheet_model.h"
 #include "results/import_schedule_dialog.h"
+#include "results/results_csv_exchange.h"
+#include "results/writer_stamp.h"
 #include "results/open_gym_dialog.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
@@ -181,8 +184,8 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     });
     connect(ImportButton, &QToolButton::clicked, this, &TResultSheetForm::ImportButtonClick);
     connect(ImportScheduleMenu, &QAction::triggered, this, &TResultSheetForm::ImportButtonClick);
-    // The CSV exchange comes with its own road.
-    for (QAction* a : {ImportExtDataMenu, ExportMenu}) a->setEnabled(false);
+    connect(ExportMenu, &QAction::triggered, this, &TResultSheetForm::ExportMenuClick);
+    connect(ImportExtDataMenu, &QAction::triggered, this, &TResultSheetForm::ImportExtDataMenuClick);
 
     resize(kPanelWidth + 40, kPanelHeight + kToolBarHeight + 60);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -190,6 +193,8 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     }
     ClearGrid();
 }
+
+TResultSheetForm::~TResultSheetForm() = default;
 
 void TResultSheetForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
@@ -332,6 +337,46 @@ void TResultSheetForm::ImportButtonClick() {
     ToDate = month.end;
     Refresh();
     EnableUserAdd(true);
+}
+
+// The settings the file names are kept in: the main window's, or (without
+// one) the sheet's own for the run.
+TRegistory& TResultSheetForm::Settings() {
+    if (MainForm && MainForm->Registory) return *MainForm->Registory;
+    if (!ownSettings_) {
+        ownSettings_ = std::make_unique<TRegistory>();
+        ownSettings_->SetDefault();
+    }
+    return *ownSettings_;
+}
+
+// エクスポート: the sheet's month to a CSV file.
+void TResultSheetForm::ExportMenuClick() {
+    TRegistory& settings = Settings();
+    const QString chosen = lum::chooseFile({lum::FileMode::Save, QStringLiteral("エクスポート"), settings.Export,
+                                            QStringLiteral("CSV|*.csv;*.CSV"), this});
+    if (chosen.isEmpty()) return;
+    settings.Export = lum::withCsvExtension(chosen);
+    lum::ExportResultsCsvFile(lum::requireFacilityDatabase(), {FromDate, ToDate}, settings.Export, this);
+}
+
+// インポート > 外部データ: the results of a CSV file added to the table.
+void TResultSheetForm::ImportExtDataMenuClick() {
+    TRegistory& settings = Settings();
+    const QString chosen = lum::chooseFile({lum::FileMode::Open, QStringLiteral("インポート"), settings.Import,
+                                            QStringLiteral("CSV|*.csv;*.txt"), this});
+    if (chosen.isEmpty()) return;
+    settings.Import = chosen;
+    lum::db::Database& db = lum::requireFacilityDatabase();
+    std::vector<lum::StaffMember> staff;
+    try {
+        staff = lum::RunStaffList(db);
+    } catch (const lum::db::DbError& e) {
+        lum::message(MsgKind::Error, QStringLiteral("*** System : 介護担当者の抽出 error \n") + e.text(), MsgButton::Ok,
+                     this);
+        return;
+    }
+    lum::ImportResultsCsvFile(db, chosen, staff, lum::RunWriterStamp(), this);
 }
 
 // The entry opens over the sheet and blocks it; what it changed shows once it closes.

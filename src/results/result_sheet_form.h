@@ -4,7 +4,8 @@
 // opens the per-client entry for the client and month; 利用者追加 opens it for
 // a client chosen in the client search. Both open it modally and refresh the
 // sheet when it closes. The month is chosen in TOpenGYMDialog. インポート
-// copies bookings into results (TImportScheduleDialog).
+// copies bookings into results (TImportScheduleDialog); エクスポート and
+// 外部データ exchange the month's results as a CSV file.
 #include "common/datetime.h"
 #include "common/kubun.h"
 
@@ -15,6 +16,9 @@ class MonthSheetModel;
 }
 
 #include <array>
+#include <memory>
+
+class TRegistory;
 
 class QAction;
 class QLabel;
@@ -29,6 +33,7 @@ public:
     static constexpr int kToolBarHeight = 48;
 
     explicit TResultSheetForm(QWidget* parent = nullptr);
+    ~TResultSheetForm() override;
 
     // The month [FromDate, ToDate); both empty until a month is chosen.
     lum::TDateTime FromDate;
@@ -62,6 +67,10 @@ public:
     void UserAddButtonClick();
     // インポート / インポート > スケジュール: the copy of bookings.
     void ImportButtonClick();
+    // エクスポート and インポート > 外部データ: the month's results as a CSV
+    // file and back (the file names are kept in TRegistory Export and Import).
+    void ExportMenuClick();
+    void ImportExtDataMenuClick();
     // The labels and the client rows of [FromDate, ToDate).
     void Refresh();
     // Opens the per-client entry for the client of a grid row (the double click).
@@ -81,7 +90,10 @@ private:
     void EnableUserAdd(bool on);
     void CentrePanel();
 
+    TRegistory& Settings();
+
     lum::TKubun Kubun;
+    std::unique_ptr<TRegistory> ownSettings_;
 };
 
 extern TResultSheetForm* ResultSheetForm;

@@ -70,13 +70,34 @@ TEST(TCsv, SplitReplacesTheFormerFields) {
     EXPECT_EQ(csv.Fields, QList<QByteArray>{"c"});
 }
 
-TEST(CsvFile, QuotesEveryValueOrWhereNeeded) {
-    const QStringList values{QStringLiteral("a"), QStringLiteral("b,c"), QStringLiteral("say \"hi\""),
-                             QStringLiteral("x\ny"), QString()};
-    EXPECT_EQ(lum::csvLineText(values, lum::CsvQuoting::EveryValue),
-              QStringLiteral("\"a\",\"b,c\",\"say \"\"hi\"\"\",\"x\ny\",\"\""));
-    EXPECT_EQ(lum::csvLineText(values, lum::CsvQuoting::WhereNeeded),
-              QStringLiteral("a,\"b,c\",\"say \"\"hi\"\"\",\"x\ny\","));
+TEST(CsvFile, TheExtensionBecomesCsv) {
+    const char* rows[][2] = {
+        {"/home/u/results.txt", "/home/u/results.csv"}, {"/home/u/results", "/home/u/results.csv"},
+        {"/home/u/results.CSV", "/home/u/results.csv"}, {"/home/u.v/results", "/home/u.v/results.csv"},
+        {"/home/u/a.b.txt", "/home/u/a.b.csv"},         {"results", "results.csv"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(lum::withCsvExtension(QString::fromUtf8(r[0])), QString::fromUtf8(r[1]));
+}
+
+TEST(CsvLineText, QuotesEveryValueOrOnlyThoseThatNeedIt) {
+    struct Case {
+        QStringList values;
+        lum::CsvQuoting quoting;
+        const char* line;
+    };
+    const Case cases[] = {
+        {{"a", "", "b c"}, lum::CsvQuoting::EveryValue, R"("a","","b c")"},
+        {{"say \"hi\"", "x"}, lum::CsvQuoting::EveryValue, R"("say ""hi""","x")"},
+        {{"a", "1,5", "x"}, lum::CsvQuoting::EveryValue, R"("a","1,5","x")"},
+        {{"a", "", "b c"}, lum::CsvQuoting::WhereNeeded, "a,,b c"},
+        {{"山田,太郎", "x"}, lum::CsvQuoting::WhereNeeded, R"("山田,太郎",x)"},
+        {{"6\"", "x"}, lum::CsvQuoting::WhereNeeded, R"("6""",x)"},
+        {{"two\nlines", "cr\r"}, lum::CsvQuoting::WhereNeeded, "\"two\nlines\",\"cr\r\""},
+        {{}, lum::CsvQuoting::EveryValue, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(lum::csvLineText(c.values, c.quoting), QString::fromUtf8(c.line)) << c.line;
+    }
 }
 
 TEST(CsvFile, WritesCodePage932LinesAndKeepsTheOldFileOnAFailure) {

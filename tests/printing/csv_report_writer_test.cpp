@@ -55,27 +55,6 @@ const QByteArray kOld = QByteArrayLiteral("old contents\r\n");
 const QByteArray kWritten = QByteArrayLiteral("\"\x94\xd4\x8d\x86\",\"\x8e\x81\x96\xbc\"\r\n"
                                               "\"1\",\"\x8e\x52\x93\x63\"\r\n");
 
-TEST(CsvLineText, QuotesEveryValueOrOnlyThoseThatNeedIt) {
-    struct Case {
-        QStringList values;
-        CsvQuoting quoting;
-        const char* line;
-    };
-    const Case cases[] = {
-        {{"a", "", "b c"}, CsvQuoting::EveryValue, R"("a","","b c")"},
-        {{"say \"hi\"", "x"}, CsvQuoting::EveryValue, R"("say ""hi""","x")"},
-        {{"a", "1,5", "x"}, CsvQuoting::EveryValue, R"("a","1,5","x")"},
-        {{"a", "", "b c"}, CsvQuoting::WhereNeeded, "a,,b c"},
-        {{"山田,太郎", "x"}, CsvQuoting::WhereNeeded, R"("山田,太郎",x)"},
-        {{"6\"", "x"}, CsvQuoting::WhereNeeded, R"("6""",x)"},
-        {{"two\nlines", "cr\r"}, CsvQuoting::WhereNeeded, "\"two\nlines\",\"cr\r\""},
-        {{}, CsvQuoting::EveryValue, ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(lum::csvLineText(c.values, c.quoting), QString::fromUtf8(c.line)) << c.line;
-    }
-}
-
 TEST(CsvTarget, SplitsThePathAndForcesTheExtension) {
     QTemporaryDir dir;
     struct Case {

@@ -74,8 +74,11 @@ QString QtDialogs::chooseFile(const FileRequest& request) {
         return QFileDialog::getOpenFileName(parent, request.caption, request.fileName,
                                             qtFileFilter(request.filter));
     case FileMode::Save:
+        // The application asks its own overwrite question (after forcing the
+        // extension), so the dialog asks none.
         return QFileDialog::getSaveFileName(parent, request.caption, request.fileName,
-                                            qtFileFilter(request.filter));
+                                            qtFileFilter(request.filter), nullptr,
+                                            QFileDialog::DontConfirmOverwrite);
     case FileMode::Directory:
         return QFileDialog::getExistingDirectory(parent, request.caption, request.fileName);
     }

@@ -1,0 +1,330 @@
+// The results sheet's CSV exchange on both backends: the export's bytes, its
+// questions and what a failure leaves on disk; the import stored all or
+// nothing, skipping what is already there; two workstations importing one
+// file; a demo month exported and imported back; the sheet's menu roads.
+#include "results/results_csv_exchange.h"
+
+#include "common/cp932.h"
+#include "common/csv_file.h"
+#include "demo_data.h"
+#include "platform/clock.h"
+#include "platform/db/facility_database.h"
+#include "platform/ui/scripted_dialogs.h"
+#include "results/month_sheet_model.h"
+#include "results/result_sheet_form.h"
+#include "results_fixture.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <semaphore>
+#include <thread>
+
+namespace {
+
+using lum::CureResult;
+using lum::MsgButton;
+using lum::MsgKind;
+using lum::TDateTime;
+namespace text = lum::exchange_text;
+
+const lum::WriterStamp kStamp{QStringLiteral("101"), QStringLiteral("佐藤　理学"),
+                              TDateTime::fromYmdHms(2024, 6, 3, 8, 15, 42)};
+
+QByteArray readAll(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& file, const QByteArray& bytes) {
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class ResultsCsvExchange : public lum::test::ResultsDatabaseTest {
+protected:
+    void SetUp() override {
+        ResultsDatabaseTest::SetUp();
+        if (IsSkipped() || HasFatalFailure()) return;
+        file_ = dir_.filePath(QStringLiteral("results.csv"));
+    }
+    lum::DateRange may() { return lum::monthRange(2024, 5); }
+    // Two results of May and one of June.
+    void twoRows() {
+        TPerson a = lum::test::makeClient(QStringLiteral("山田　花子"), 2, 9);
+        a.Kana = QStringLiteral("ﾔﾏﾀﾞ ﾊﾅｺ");
+        a.Ninchi_KBN = 2;  // Ⅱa
+        a = registered(a);
+        TPerson b = registered(lum::test::makeClient(QStringLiteral("川口　一"), 0, 0));
+        CureResult r = lum::test::resultOn(a, TDateTime::fromYmd(2024, 5, 7));
+        r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 10, 30);
+        r.RMinute = 40;
+        r.Comment = QStringLiteral("歩行訓練～階段");
+        r.StuffCode = 3;
+        r.StuffName = QStringLiteral("佐藤　理学");
+        store().insert(r);
+        CureResult s = lum::test::resultOn(b, TDateTime::fromYmd(2024, 5, 2));
+        s.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 9, 0);
+        store().insert(s);
+        store().insert(lum::test::resultOn(b, TDateTime::fromYmd(2024, 6, 2)));
+        a_ = a;
+        b_ = b;
+    }
+    lum::ResultsImportOutcome import(const QByteArray& bytes) {
+        return lum::ImportResultsCsvContent(db(), lum::ReadResultsCsv(bytes, staff_, kStamp));
+    }
+    int count() {
+        QSqlQuery q = db().prepare(QStringLiteral("SELECT COUNT(*) FROM CureResults"));
+        db().exec(q);
+        return q.next() ? q.value(0).toInt() : -1;
+    }
+
+    QTemporaryDir dir_;
+    QString file_;
+    TPerson a_, b_;
+    std::vector<lum::StaffMember> staff_{{3, QStringLiteral("佐藤　理学"), QStringLiteral("佐")}};
+};
+
+TEST_P(ResultsCsvExchange, TheExportWritesTheHeaderAndTheMonthsRowsInCodePage932) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    const QByteArray bytes = readAll(file_);
+    const QString no = [](int n) { return QStringLiteral("%1").arg(n, 8, 10, QChar(u'0')); }(b_.CureNo);
+    const QString noA = QStringLiteral("%1").arg(a_.CureNo, 8, 10, QChar(u'0'));
+    const QString expected =
+        QStringLiteral("\"利用者番号\",\"氏名\",\"カナ氏名\",\"生年月日\",\"性別\",\"自立区分\",\"認知区分\",\"要介護区分\","
+                       "\"入所日\",\"退所日\",\"利用日\",\"開始時間\",\"分\",\"形態\",\"区分\",\"備考\",\"担当者\"\r\n") +
+        QStringLiteral("\"%1\",\"山田　花子\",\"ﾔﾏﾀﾞ ﾊﾅｺ\",\"1935/04/01\",\"女性\",\"J2\",\"Ⅱa\",\"要介護3\",\"2024/03/25\","
+                       "\"1899/12/30\",\"2024/05/07\",\"10:30\",\"40\",\"通所リハビリ\",\"9\",\"歩行訓練～階段\",\"佐藤　理学\"\r\n")
+            .arg(noA) +
+        QStringLiteral("\"%1\",\"川口　一\",\"ﾃｽﾄ ﾀﾛｳ\",\"1935/04/01\",\"女性\",\"J2\",\"Ⅱb\",\"要介護3\",\"2024/03/25\","
+                       "\"1899/12/30\",\"2024/05/02\",\"09:00\",\"0\",\"入所\",\"0\",\"\",\"\"\r\n")
+            .arg(no);
+    EXPECT_EQ(lum::cp932::decode(bytes).toStdString(), expected.toStdString());
+    EXPECT_EQ(bytes, *lum::cp932::encode(expected));
+    EXPECT_TRUE(bytes.contains("\"\x87\x55\x61\"")) << "Ⅱa";
+    EXPECT_TRUE(bytes.contains("\xd4\xcf\xc0\xde")) << "ﾔﾏﾀﾞ, one byte each";
+    EXPECT_TRUE(bytes.contains("\x81\x60")) << "～";
+    EXPECT_EQ(bytes.count("\r\n"), 3);
+    EXPECT_EQ(bytes.count("\n"), 3);
+}
+
+TEST_P(ResultsCsvExchange, AnEmptyMonthWritesNoFileAndOnlyYesOverwrites) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Warning, text::NoData, MsgButton::Yes);
+    EXPECT_FALSE(lum::ExportResultsCsvFile(db(), lum::monthRange(2024, 4), file_));
+    EXPECT_FALSE(QFile::exists(file_));
+
+    writeAll(file_, "old\r\n");
+    d.expect(MsgKind::Warning, text::Overwrite, MsgButton::No);
+    EXPECT_FALSE(lum::ExportResultsCsvFile(db(), may(), file_));
+    EXPECT_EQ(readAll(file_), QByteArray("old\r\n"));
+    d.expect(MsgKind::Warning, text::Overwrite, MsgButton::Yes).expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    EXPECT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    EXPECT_EQ(readAll(file_).count("\r\n"), 3);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+TEST_P(ResultsCsvExchange, ALineThatCannotBeWrittenKeepsTheOldFile) {
+    twoRows();
+    store().insert(lum::test::resultOn(registered(lum::test::makeClient(QStringLiteral("𠮷田　一"), 0, 0)),
+                                       TDateTime::fromYmd(2024, 5, 9)));
+    writeAll(file_, "old\r\n");
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Warning, text::Overwrite, MsgButton::Yes)
+        .expect(MsgKind::Error, QStringLiteral("書き出しでエラーが発生しました。\nCSVファイルに書けない文字「𠮷」があります（4行目）。"),
+                MsgButton::Yes);
+    EXPECT_FALSE(lum::ExportResultsCsvFile(db(), may(), file_));
+    EXPECT_EQ(readAll(file_), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("results.csv")});
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+TEST_P(ResultsCsvExchange, TheImportStoresEveryLineOrNoneAndAddsAFileOnce) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    const QByteArray exported = readAll(file_);
+
+    // Its own rows are already there: nothing is added.
+    lum::ResultsImportOutcome again = import(exported);
+    EXPECT_TRUE(again.stored);
+    EXPECT_EQ(again.added, 0);
+    EXPECT_EQ(again.skipped, 2);
+    EXPECT_EQ(lum::ImportedText(again), QStringLiteral("インポートしました。\n追加：0件　スキップ：2件"));
+
+    db().execute(QStringLiteral("DELETE FROM CureResults"));
+    // A bad third line: the two before it are not stored either.
+    lum::ResultsImportOutcome refused = import(exported + "\"x\"\r\n");
+    EXPECT_FALSE(refused.stored);
+    EXPECT_EQ(refused.failure, QStringLiteral("インポートファイルの項目が一致しません。\n4行目"));
+    EXPECT_EQ(count(), 0);
+
+    // A line twice in the file is stored once.
+    const QByteArray lastLine = exported.mid(exported.lastIndexOf("\r\n", exported.size() - 3) + 2);
+    lum::ResultsImportOutcome stored = import(exported + lastLine);
+    EXPECT_TRUE(stored.stored);
+    EXPECT_EQ(stored.added, 2);
+    EXPECT_EQ(stored.skipped, 1);
+    EXPECT_EQ(count(), 2);
+
+    // A database failure halfway stores nothing.
+    db().execute(QStringLiteral("DELETE FROM CureResults"));
+    if (isSqlite()) {
+        db().execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON CureResults WHEN NEW.CureNo = %1 "
+                                    "BEGIN SELECT RAISE(ABORT, 'refused'); END")
+                         .arg(a_.CureNo));
+    } else {
+        db().execute(QStringLiteral("CREATE FUNCTION refuse() RETURNS trigger AS $$ BEGIN IF NEW.CureNo = %1 THEN "
+                                    "RAISE EXCEPTION 'refused'; END IF; RETURN NEW; END $$ LANGUAGE plpgsql")
+                         .arg(a_.CureNo));
+        db().execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON CureResults FOR EACH ROW EXECUTE FUNCTION refuse()"));
+    }
+    lum::ResultsImportOutcome failed = import(exported);
+    EXPECT_FALSE(failed.stored);
+    EXPECT_TRUE(failed.failure.startsWith(text::AppendFailed + u'\n')) << failed.failure.toStdString();
+    EXPECT_EQ(count(), 0);
+    EXPECT_FALSE(db().inTransaction());
+}
+
+TEST_P(ResultsCsvExchange, TheFileRoadShowsEachOutcome) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Error, text::NoImportFile, MsgButton::Yes);
+    EXPECT_FALSE(lum::ImportResultsCsvFile(db(), dir_.filePath(QStringLiteral("none.csv")), staff_, kStamp));
+    QByteArray bad = *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvHeader(), lum::CsvQuoting::EveryValue));
+    writeAll(file_, bad + "\r\n\"1\"\r\n");
+    d.expect(MsgKind::Error, QStringLiteral("インポートファイルの項目が一致しません。\n2行目"), MsgButton::Yes);
+    EXPECT_FALSE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+    d.expect(MsgKind::Warning, text::Overwrite, MsgButton::Yes);
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    d.expect(MsgKind::Information, QStringLiteral("インポートしました。\n追加：0件　スキップ：2件"), MsgButton::Ok);
+    EXPECT_TRUE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+// Two workstations import one file at once: the first holds its import open
+// while the second starts; the second waits for it and then finds every line
+// stored.
+TEST_P(ResultsCsvExchange, TwoWorkstationsImportingOneFileAddItOnce) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    const lum::ResultsCsvContent content = lum::ReadResultsCsv(readAll(file_), staff_, kStamp);
+    db().execute(QStringLiteral("DELETE FROM CureResults"));
+    std::binary_semaphore firstImported(0);
+    lum::ResultsImportOutcome first, second;
+    std::thread a([&] {
+        auto connection = scratch().open();
+        lum::db::Transaction held(*connection);
+        first = lum::ImportResultsCsvContent(*connection, content);
+        firstImported.release();
+        std::this_thread::sleep_for(std::chrono::milliseconds(500));
+        held.commit();
+    });
+    std::thread b([&] {
+        auto connection = scratch().open();
+        firstImported.acquire();
+        second = lum::ImportResultsCsvContent(*connection, content);
+    });
+    a.join();
+    b.join();
+    EXPECT_EQ(first.added, 2);
+    EXPECT_TRUE(second.stored) << second.failure.toStdString();
+    EXPECT_EQ(second.added, 0);
+    EXPECT_EQ(second.skipped, 2);
+    EXPECT_EQ(count(), 2);
+}
+
+// A demo month exported, imported into an empty table and compared column
+// by exchanged column; imported again, it adds nothing.
+TEST_P(ResultsCsvExchange, ADemoMonthComesBackThroughTheFile) {
+    lum::setup::writeDemoData(db(), QDate(2024, 7, 10));
+    const lum::DateRange june = lum::monthRange(2024, 6);
+    const std::vector<CureResult> before = store().periodRows(june);
+    ASSERT_GT(before.size(), 500u);
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), june, file_));
+    db().execute(QStringLiteral("DELETE FROM CureResults"));
+
+    const std::vector<lum::StaffMember> staff = lum::ReadStaffList(db());
+    const lum::ResultsCsvContent content = lum::ReadResultsCsv(readAll(file_), staff, kStamp);
+    ASSERT_FALSE(content.refusal) << content.refusal->text().toStdString();
+    const lum::ResultsImportOutcome outcome = lum::ImportResultsCsvContent(db(), content);
+    ASSERT_TRUE(outcome.stored) << outcome.failure.toStdString();
+    EXPECT_EQ(outcome.added, static_cast<int>(before.size()));
+    const std::vector<CureResult> after = store().periodRows(june);
+    ASSERT_EQ(after.size(), before.size());
+    int cutRemarks = 0;
+    for (size_t i = 0; i < before.size(); ++i) {
+        const CureResult& x = before[i];
+        const CureResult& y = after[i];
+        const auto columns = [](const CureResult& r) {
+            return std::make_tuple(r.CureNo, r.Name, r.Kana, r.Birth, r.Sex, r.Jiritsu_KBN, r.Ninchi_KBN,
+                                   r.YOUKAIGO_KBN, r.NYUSHOBI_YMD, r.TAISHOBI_YMD, r.CureDate,
+                                   r.RStartTime.time().toString(QStringLiteral("HH:mm")), r.RMinute, r.RihaType,
+                                   r.KubunCode, lum::cp932::leftBytes(r.Comment, 20), r.StuffCode, r.StuffName,
+                                   r.StuffKigo, r.Flags);
+        };
+        EXPECT_EQ(columns(y), columns(x)) << "row " << i;
+        EXPECT_EQ(y.ReserveNo, -1);
+        EXPECT_EQ(y.LoginCD, QStringLiteral("101"));
+        if (x.Comment != y.Comment) ++cutRemarks;
+    }
+    EXPECT_GT(cutRemarks, 0) << "the demo has remarks longer than 20 bytes";
+
+    const lum::ResultsImportOutcome again = lum::ImportResultsCsvContent(db(), content);
+    EXPECT_TRUE(again.stored);
+    EXPECT_EQ(again.added, 0);
+    EXPECT_EQ(again.skipped, static_cast<int>(before.size()));
+}
+
+TEST_P(ResultsCsvExchange, TheSheetsMenuKeepsTheFileNamesAndForcesTheExtension) {
+    twoRows();
+    lum::ScopedFacilityDatabase scope(db());
+    lum::FixedClock clock(QDateTime(QDate(2024, 5, 20), QTime(9, 0)));
+    db().execute(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (3, '佐藤　理学', '佐')"));
+    TResultSheetForm sheet;
+    sheet.show();
+    sheet.FromDate = may().begin;
+    sheet.ToDate = may().end;
+    lum::ScriptedDialogs d;
+    d.expectFile(lum::FileMode::Save, dir_.filePath(QStringLiteral("五月.txt")))
+        .expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    sheet.ExportMenu->trigger();
+    const QString written = dir_.filePath(QStringLiteral("五月.csv"));
+    EXPECT_TRUE(QFile::exists(written));
+    EXPECT_EQ(d.fileRequests().last().filter, QStringLiteral("CSV|*.csv;*.CSV"));
+
+    // Cancelled: nothing.
+    d.expectFile(lum::FileMode::Save, QString());
+    sheet.ExportMenu->trigger();
+
+    d.expectFile(lum::FileMode::Open, written)
+        .expect(MsgKind::Information, QStringLiteral("インポートしました。\n追加：0件　スキップ：2件"), MsgButton::Ok);
+    sheet.ImportExtDataMenu->trigger();
+    EXPECT_EQ(d.fileRequests().last().filter, QStringLiteral("CSV|*.csv;*.txt"));
+    // The names chosen are offered next time.
+    d.expectFile(lum::FileMode::Save, QString()).expectFile(lum::FileMode::Open, QString());
+    sheet.ExportMenu->trigger();
+    sheet.ImportExtDataMenu->trigger();
+    EXPECT_EQ(d.fileRequests()[3].fileName, written);
+    EXPECT_EQ(d.fileRequests()[4].fileName, written);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+LUM_INSTANTIATE_DATABASE_TESTS(ResultsCsvExchange);
+
+}  // namespace

@@ -1,0 +1,221 @@
+// The ResultsCsv format without a database: the values the export writes,
+// and the reader with each refusal (message and line), the header, blank
+// lines, empty degrees and staff, quotes, bad bytes and the values of the
+// import road.
+#include "results/results_csv.h"
+
+#include "common/cp932.h"
+#include "common/csv_file.h"
+#include "results_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using lum::CureResult;
+using lum::ResultsCsvRefusal;
+using lum::TDateTime;
+
+const std::vector<lum::StaffMember> kStaff{{3, QStringLiteral("佐藤　理学"), QStringLiteral("佐")},
+                                           {5, QStringLiteral("鈴木　作業"), QStringLiteral("鈴")},
+                                           {7, QStringLiteral("佐藤　理学"), QStringLiteral("理")}};
+const lum::WriterStamp kStamp{QStringLiteral("101"), QStringLiteral("佐藤　理学"),
+                              TDateTime::fromYmdHms(2024, 6, 3, 8, 15, 42)};
+
+QStringList goodValues() {
+    return {QStringLiteral("00000012"), QStringLiteral("山田 太郎"), QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ"),
+            QStringLiteral("1940/03/05"), QStringLiteral("男性"), QStringLiteral("A1"), QStringLiteral("Ⅱa"),
+            QStringLiteral("要介護2"), QStringLiteral("2024/04/01"), QStringLiteral("1899/12/30"),
+            QStringLiteral("2024/05/07"), QStringLiteral("10:30"), QStringLiteral("40"),
+            QStringLiteral("通所リハビリ"), QStringLiteral("9"), QStringLiteral("歩行訓練"),
+            QStringLiteral("佐藤　理学")};
+}
+
+QByteArray lineOf(const QStringList& values) {
+    return *lum::cp932::encode(lum::csvLineText(values, lum::CsvQuoting::EveryValue));
+}
+
+QByteArray fileOf(const std::vector<QByteArray>& lines) {
+    QByteArray bytes;
+    for (const QByteArray& l : lines) bytes += l + "\r\n";
+    return bytes;
+}
+
+lum::ResultsCsvContent read(const QByteArray& bytes) { return lum::ReadResultsCsv(bytes, kStaff, kStamp); }
+
+std::optional<ResultsCsvRefusal> refusalOf(int field, const QString& value) {
+    QStringList values = goodValues();
+    values[field] = value;
+    return read(fileOf({lineOf(lum::ResultsCsvHeader()), lineOf(values)})).refusal;
+}
+
+TEST(ResultsCsvReader, EachFieldRefusesWithItsMessageAndLine) {
+    const QString day = QStringLiteral("\n2024/05/07");
+    struct Row { int field; QString value; QString message; };
+    const Row rows[] = {
+        {0, QStringLiteral("12x"), QStringLiteral("治療番号の変換に失敗しました。\n12x")},
+        {0, QStringLiteral("0x1F"), QStringLiteral("治療番号の変換に失敗しました。\n0x1F")},
+        {1, QString(19, QChar(u'山')), QStringLiteral("氏名の変換に失敗しました。\nサイズエラー")},   // 38 bytes
+        {1, QString(21, QChar(u'ｱ')), QStringLiteral("氏名の変換に失敗しました。\nサイズエラー")},    // 21 characters
+        {2, QString(21, QChar(u'ｱ')), QStringLiteral("かな氏名の変換に失敗しました。\nサイズエラー")},
+        {3, QStringLiteral("1940/02/30"), QStringLiteral("利用日の変換に失敗しました。") + day},
+        {4, QStringLiteral("不明"), QStringLiteral("性別の変換に失敗しました。")},
+        {5, QStringLiteral("X1"), QStringLiteral("自立区分の変換に失敗しました。")},
+        {6, QStringLiteral("Ⅴ"), QStringLiteral("自立区分の変換に失敗しました。")},
+        {7, QStringLiteral("要介護6"), QStringLiteral("自立区分の変換に失敗しました。")},
+        {8, QStringLiteral("2024/13/01"), QStringLiteral("入所日の変換に失敗しました。") + day},
+        {9, QStringLiteral("未定"), QStringLiteral("退所日の変換に失敗しました。") + day},
+        {10, QStringLiteral("2024/05/32"), QStringLiteral("利用日の変換に失敗しました。\n2024/05/32")},
+        {11, QStringLiteral("25:00"), QStringLiteral("利用日の変換に失敗しました。") + day},
+        {12, QStringLiteral("4.5"), QStringLiteral("利用日の変換に失敗しました。") + day},
+        {12, QStringLiteral("-5"), QStringLiteral("利用日の変換に失敗しました。") + day},  // a negative 分
+        {13, QStringLiteral("外来"), QStringLiteral("リハビリ形態の変換に失敗しました。")},
+        {14, QStringLiteral("x"), QStringLiteral("区分の変換に失敗しました。") + day},
+        {14, QStringLiteral("16"), QStringLiteral("区分コードにエラーがあります。") + day},
+        {14, QStringLiteral("-1"), QStringLiteral("区分コードにエラーがあります。") + day},
+        {15, QString(11, QChar(u'訓')), QStringLiteral("コメントの変換に失敗しました。\nサイズエラー")},  // 22 bytes
+        {16, QStringLiteral(" 田中 "), QStringLiteral("未登録スタッフエラーです。\n田中")},
+    };
+    for (const Row& r : rows) {
+        const auto refusal = refusalOf(r.field, r.value);
+        ASSERT_TRUE(refusal) << r.field << " " << r.value.toStdString();
+        EXPECT_EQ(*refusal, (ResultsCsvRefusal{2, r.message})) << r.field << " " << r.value.toStdString();
+    }
+    EXPECT_EQ((ResultsCsvRefusal{2, QStringLiteral("性別の変換に失敗しました。")}).text(),
+              QStringLiteral("性別の変換に失敗しました。\n2行目"));
+}
+
+TEST(ResultsCsvReader, TheLimitsThemselvesPass) {
+    struct Row { int field; QString value; };
+    const Row rows[] = {
+        {1, QString(18, QChar(u'山'))},  // 36 bytes, 18 characters
+        {1, QString(20, QChar(u'ｱ'))},   // 20 bytes, 20 characters
+        {2, QString(20, QChar(u'ｱ'))},
+        {15, QString(10, QChar(u'訓'))},  // 20 bytes
+        {12, QStringLiteral("0")},
+        {14, QStringLiteral("15")},
+        {14, QStringLiteral(" 0 ")},
+        {4, QStringLiteral("女性から男性へ")},
+        {13, QStringLiteral("訪問")},
+        {3, QStringLiteral("1940/3/5 12:00")},
+        {11, QStringLiteral("2024/05/07 10:30:59")},
+    };
+    for (const Row& r : rows) EXPECT_FALSE(refusalOf(r.field, r.value)) << r.field << " " << r.value.toStdString();
+}
+
+TEST(ResultsCsvReader, ALineWithoutSeventeenFieldsOrWithBadBytesIsRefused) {
+    const QByteArray good = lineOf(goodValues());
+    const QString fieldCount = QStringLiteral("インポートファイルの項目が一致しません。");
+    EXPECT_EQ(read(fileOf({good, good + ",\"x\""})).refusal, (ResultsCsvRefusal{2, fieldCount}));  // 18 fields
+    EXPECT_EQ(read(fileOf({good + ","})).refusal, (ResultsCsvRefusal{1, fieldCount}));          // a trailing comma
+    EXPECT_EQ(read(fileOf({good.left(good.lastIndexOf(','))})).refusal, (ResultsCsvRefusal{1, fieldCount}));
+    // A byte that is no code page 932 character in the name.
+    QByteArray bad = good;
+    bad.replace(*lum::cp932::encode(QStringLiteral("山田")), QByteArray("\x80\xff", 2));
+    EXPECT_EQ(read(fileOf({good, bad})).refusal,
+              (ResultsCsvRefusal{2, QStringLiteral("文字コードの変換に失敗しました。")}));
+    // A UTF-8 file.
+    EXPECT_EQ(read(fileOf({lum::csvLineText(goodValues(), lum::CsvQuoting::EveryValue).toUtf8()})).refusal,
+              (ResultsCsvRefusal{1, QStringLiteral("文字コードの変換に失敗しました。")}));
+}
+
+TEST(ResultsCsvReader, TheHeaderAndBlankLinesArePassedOver) {
+    const QByteArray good = lineOf(goodValues());
+    const QByteArray header = lineOf(lum::ResultsCsvHeader());
+    lum::ResultsCsvContent c = read(fileOf({header, good, "", good}) + "\r\n  \r\n");
+    EXPECT_FALSE(c.refusal);
+    EXPECT_EQ(c.lines, (std::vector<int>{2, 4}));
+    // LF and CR line ends; no line end at the end.
+    c = read(header + "\n" + good + "\r" + good);
+    EXPECT_FALSE(c.refusal);
+    EXPECT_EQ(c.lines, (std::vector<int>{2, 3}));
+    // Only the first line may be the header.
+    c = read(fileOf({good, header}));
+    ASSERT_TRUE(c.refusal);
+    EXPECT_EQ(c.refusal->line, 2);
+    EXPECT_EQ(c.refusal->message, QStringLiteral("治療番号の変換に失敗しました。\n利用者番号"));
+    EXPECT_TRUE(read(QByteArray()).rows.empty());
+    EXPECT_TRUE(read(fileOf({header})).rows.empty());
+}
+
+TEST(ResultsCsvReader, ALineGivesTheRowOfTheImportRoad) {
+    QStringList values = goodValues();
+    values[1] = QStringLiteral("山田 \"太郎\"");  // quotes doubled in the file
+    values[5] = QString();                          // degrees and staff may be empty
+    values[16] = QString();
+    const lum::ResultsCsvContent c = read(fileOf({lineOf(values)}));
+    ASSERT_FALSE(c.refusal) << c.refusal->text().toStdString();
+    ASSERT_EQ(c.rows.size(), 1u);
+    CureResult expected;
+    expected.CureDate = TDateTime::fromYmd(2024, 5, 7);
+    expected.ReserveNo = -1;
+    expected.CureNo = 12;
+    expected.StuffCode = -1;
+    expected.StuffName = QStringLiteral("");
+    expected.StuffKigo = QStringLiteral("");
+    expected.PStartTime = TDateTime::fromYmdHms(1899, 12, 30, 8, 15, 42);  // the time part of now
+    expected.PMinute = 0;
+    expected.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 10, 30);
+    expected.RMinute = 40;
+    expected.Comment = QStringLiteral("歩行訓練");
+    expected.RihaType = 2;
+    expected.KubunCode = 9;
+    expected.Flags = lum::CategoryFlagsOf(2, 9);
+    expected.KubunDate = kStamp.Now;
+    expected.Name = QStringLiteral("山田 \"太郎\"");
+    expected.Kana = QStringLiteral("ﾔﾏﾀﾞ ﾀﾛｳ");
+    expected.Sex = 0;
+    expected.Birth = TDateTime::fromYmd(1940, 3, 5);
+    expected.ROOM_NO = QStringLiteral("");
+    expected.Jiritsu_KBN = -1;
+    expected.Ninchi_KBN = 2;
+    expected.YOUKAIGO_KBN = 3;
+    expected.HP_TAISHO_YMD = TDateTime();  // no hospital discharge date
+    expected.NYUSHOBI_YMD = TDateTime::fromYmd(2024, 4, 1);
+    expected.TAISHOBI_YMD = TDateTime();  // 1899/12/30 reads as none
+    expected.LoginCD = QStringLiteral("101");
+    expected.LoginName = QStringLiteral("佐藤　理学");
+    expected.UpdateDate = kStamp.Now;
+    EXPECT_EQ(c.rows[0], expected);
+    EXPECT_EQ(lum::test::flagsOf(c.rows[0]), QStringLiteral("---- ---- T--T --"));
+
+    // A staff name is trimmed and found first by code; a comma inside quotes stays.
+    values[16] = QStringLiteral(" 佐藤　理学 ");
+    values[15] = QStringLiteral("歩行,立位");
+    const lum::ResultsCsvContent d = read(fileOf({lineOf(values)}));
+    ASSERT_EQ(d.rows.size(), 1u);
+    EXPECT_EQ(d.rows[0].StuffCode, 3);
+    EXPECT_EQ(d.rows[0].StuffKigo, QStringLiteral("佐"));
+    EXPECT_EQ(d.rows[0].Comment, QStringLiteral("歩行,立位"));
+}
+
+TEST(ResultsCsvValues, WriteWhatReadsBack) {
+    const TPerson client = lum::test::makeClient(QStringLiteral("山田\r\n\"花子\""), 2, 5);
+    CureResult row = lum::test::resultOn(client, TDateTime::fromYmd(2024, 5, 7));
+    row.CureNo = 12;
+    row.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 9, 5, 30);
+    row.RMinute = 40;
+    row.Comment = QStringLiteral("a") + QString(10, QChar(u'訓'));  // 21 bytes
+    row.StuffName = QStringLiteral("佐藤　理学");
+    row.Jiritsu_KBN = -1;  // outside its table: empty
+    const QStringList values = lum::ResultsCsvValues(row);
+    ASSERT_EQ(values.size(), lum::ResultsCsvFieldCount);
+    EXPECT_EQ(values[0], QStringLiteral("00000012"));
+    EXPECT_EQ(values[1], QStringLiteral("山田  \"花子\"")) << "CR and LF become blanks";
+    EXPECT_EQ(values[3], QStringLiteral("1935/04/01"));
+    EXPECT_EQ(values[4], QStringLiteral("女性"));
+    EXPECT_EQ(values[5], QString());
+    EXPECT_EQ(values[6], QStringLiteral("Ⅱb"));
+    EXPECT_EQ(values[9], QStringLiteral("1899/12/30"));
+    EXPECT_EQ(values[11], QStringLiteral("09:05"));
+    EXPECT_EQ(values[13], QStringLiteral("通所リハビリ"));
+    EXPECT_EQ(values[15], QStringLiteral("a") + QString(9, QChar(u'訓'))) << "cut on a character boundary";
+
+    const lum::ResultsCsvContent back = read(fileOf({lineOf(values)}));
+    ASSERT_FALSE(back.refusal) << back.refusal->text().toStdString();
+    EXPECT_EQ(back.rows[0].Name, values[1]);
+    EXPECT_EQ(back.rows[0].Jiritsu_KBN, -1);
+    EXPECT_EQ(back.rows[0].RStartTime, TDateTime::fromYmdHms(1899, 12, 30, 9, 5));
+}
+
+}  // namespace
