@@ -258,7 +258,10 @@ void TImportScheduleDialog::ImportBtnClick() {
     StatBar->setValue(0);
     const lum::CopyOutcome outcome =
         lum::CopyBookingsToResults(lum::requireFacilityDatabase(), selected, copyMode, staff_, lum::RunWriterStamp(),
-                                   [this](int n) { StatBar->setValue(n); });
+                                   [this](int n) {
+                                       StatBar->setValue(n);
+                                       StatBar->repaint();  // drawn now; no input is taken during the copy
+                                   });
     if (!outcome.done) {
         lum::message(MsgKind::Error, outcome.message, MsgButton::Ok, this);
         done(QDialog::Rejected);
