@@ -111,8 +111,8 @@ void TDocumentForm::BuildCommands() {
     connect(PrintToolButton, &QPushButton::clicked, this, &TDocumentForm::PrintClick);
     connect(PrintMenu, &QAction::triggered, this, &TDocumentForm::PrintClick);
     connect(DeleteMenu, &QAction::triggered, this, &TDocumentForm::DeleteClick);
-    connect(CloaeToolButton, &QPushButton::clicked, this, &QWidget::close);
-    connect(N9, &QAction::triggered, this, &QWidget::close);
+    connect(CloaeToolButton, &QPushButton::clicked, this, &TDocumentForm::CloseClick);
+    connect(N9, &QAction::triggered, this, &TDocumentForm::CloseClick);
 }
 
 bool TDocumentForm::IsModified() const {
@@ -186,6 +186,16 @@ void TDocumentForm::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     if (PaperMenuForm) PaperMenuForm->show();
+}
+
+void TDocumentForm::CloseClick() {
+    // The member's own question first; the window's close asks its own after it.
+    const QString& question = kind_.messages.closeQuestion;
+    if (!question.isEmpty() && IsModified() &&
+        lum::message(MsgKind::Information, question, MsgButton::Yes | MsgButton::No, this) != MsgButton::Yes) {
+        return;
+    }
+    close();
 }
 
 void TDocumentForm::NewClick() {

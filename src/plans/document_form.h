@@ -53,6 +53,8 @@ public:
     void SaveClick();
     void DeleteClick();
     void PrintClick();
+    // The close command: the member's close question when modified, then close().
+    void CloseClick();
 
     virtual bool IsModified() const;
     virtual void ResetModified();
