@@ -10,6 +10,9 @@
 #include "plans/cure_plan_form.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
+#include "plans/text_form.h"
+#include "plans/urin_plan_form.h"
+#include "plans/urin_pract_form.h"
 #include "widgets/comment_form.h"
 #include "clients/user_search_form.h"
 #include "results/daily_medical_record_form.h"
@@ -46,6 +49,8 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetPractPlanForm>("TGetPractPlanForm", GetPractPlanForm),
         createStep<TUserSearchForm>("TUserSearchForm", UserSearchForm),
         createStep<TSystemMenuForm>("TSystemMenuForm", SystemMenuForm),
+        createStep<TURinPractForm>("TURinPractForm", URinPractForm),
+        createStep<TURinPlanForm>("TURinPlanForm", URinPlanForm),
         createStep<TGetUrinPractForm>("TGetUrinPractForm", GetUrinPractForm),
         createStep<TGetConfForm>("TGetConfForm", GetConfForm),
         createStep<TGetEstimateForm>("TGetEstimateForm", GetEstimateForm),
@@ -56,6 +61,7 @@ std::vector<StartupStep> startupWindows() {
         testStartupFlagStep(),
         createStep<TStuffScheduleForm>("TStuffScheduleForm", StuffScheduleForm),
         createStep<TPersonMedicalRecordForm>("TPersonMedicalRecordForm", PersonMedicalRecordForm),
+        createStep<TTextForm>("TTextForm", TextForm),
         createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
         createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),
         createStep<TStuffAllChangeForm>("TStuffAllChangeForm", StuffAllChangeForm),

@@ -1,0 +1,117 @@
+#pragma once
+// The preventive-care plan window "リハビリテーション実施計画書（予防）": one
+// plan of one client and evaluation date, on the document road, stored as
+// the YobouData record of UrinYobou. The sheet is laid out like the printed
+// form.
+#include "plans/document_form.h"
+#include "plans/urin_pract_record.h"
+
+#include <array>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class TSheetScrollBox;
+
+class TURinPractForm : public TDocumentForm {
+    Q_OBJECT
+public:
+    static constexpr lum::DocumentId KindId = lum::DocumentId::UrinPract;
+
+    explicit TURinPractForm(QWidget* parent = nullptr);
+
+    // The plan on screen and its evaluation date (the row's UrinDay).
+    lum::TUrinPract Pract;
+    lum::TDateTime HyoukaDate;
+
+    bool CollectRecord() override;
+    // A fresh record: evaluation date now, no maker, no occupation.
+    void InitRecord();
+
+    // Controls (object names as the design's).
+    TSheetScrollBox* ScrollBox1;
+    QWidget* MainPanel;
+    QLineEdit* HyoukaDayEdit;
+    QComboBox* MakeBox;
+    QComboBox* OccupBox;
+    QLabel* KaigoKubunLabel;
+    QLabel* ShimeiLabel;
+    QLabel* SeibetsuLabel;
+    QLabel* SeinenLabel;
+    QLabel* ToshiLabel;
+    QPlainTextEdit* ShindanMemo;
+    QPlainTextEdit* KiouMemo;
+    QLineEdit* GripR;
+    QLineEdit* GripL;
+    QLineEdit* LegR;
+    QLineEdit* LegL;
+    QLineEdit* TUG1;
+    QLineEdit* TUG2;
+    QLineEdit* Stand30;
+    QLineEdit* StandNum;
+    QLineEdit* Walk1;
+    QLineEdit* Walk2;
+    QComboBox* GoodsBox;
+    QLineEdit* HDSEdit;
+    QPlainTextEdit* ItamiMemo;
+    QPlainTextEdit* SelfMemo;
+    QPlainTextEdit* AttentMemo;
+    QPlainTextEdit* ShortMemo;
+    QPlainTextEdit* AllMemo;
+    // KeitaiCheck, BaioCheck, SerabCheck, LegPCheck, HotBCheck, MycroCheck,
+    // LowCheck, MedMCheck, ADLCheck, NINCheck, ETCCheck: the stored order.
+    std::array<QCheckBox*, 11> ProgrammeChecks;
+    QLineEdit* ETCEdit;
+    QPlainTextEdit* HyoukaMemo;
+    QLineEdit* Num1;
+    QLineEdit* Num2;
+    QLineEdit* Num3;
+    QLineEdit* Funn;
+    QComboBox* Fuka;
+    QComboBox* FukaHow;
+    QLabel* ShisetsuLbl;
+    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
+
+protected:
+    void ClearDocument() override;
+    void TakeHeader(const TPerson& person) override;
+    void ShowHeader() override;
+    void ShowRecord() override;
+    QWidget* WorkArea() const override;
+    QWidget* DateField() const override;
+    void FillLists() override;
+    QByteArray RecordBytes() const override;
+    bool LoadRecord(const QByteArray& bytes) override;
+    lum::TDateTime RecordDate() const override { return HyoukaDate; }
+    bool OpenDocument(TGetDocumentForm& dialog) override;
+    bool SaveDocument() override;
+    void GetValue(const QString& name, lum::ExprValue& value) override;
+    void EnableDocumentCommands(bool on) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // A typed entry of the record: its control, its field and its limit, in
+    // the order the checks run.
+    struct Entry {
+        QWidget* control;
+        QString lum::TUrinPract::*field;
+        int limit;
+        QString overLimit;
+    };
+    void BuildSheet();
+    void WireChanges();
+    void EditList(QComboBox* box, int code);
+    void FillList(QComboBox* box, int code);
+    void PickPhrases(int code);
+    void EditSonota();
+    bool refuse(const QString& text, QWidget* focus);
+
+    std::vector<Entry> entries_;
+    std::vector<std::pair<QWidget*, int>> phraseMemos_;  // memo viewport, list code
+    bool loading_ = false;
+};
+
+extern TURinPractForm* URinPractForm;
