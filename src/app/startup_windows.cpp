@@ -23,6 +23,7 @@
 #include "results/result_sheet_form.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
+#include "schedule/open_cure_dialog.h"
 #include "schedule/person_property_form.h"
 #include "schedule/schedule_data.h"
 #include "schedule/schedule_menu_form.h"
@@ -55,6 +56,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetConfForm>("TGetConfForm", GetConfForm),
         createStep<TGetEstimateForm>("TGetEstimateForm", GetEstimateForm),
         createStep<TGetBeforeConfForm>("TGetBeforeConfForm", GetBeforeConfForm),
+        createStep<TOpenCureDialog>("TOpenCureDialog", OpenCureDialog),
         createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
         createStep<TGetCurePlanForm>("TGetCurePlanForm", GetCurePlanForm),
         createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),

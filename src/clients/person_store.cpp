@@ -163,6 +163,29 @@ std::vector<TPerson> PersonStore::byTypeAndCategories(int rihaType, int kubunMas
                   {{QStringLiteral(":type"), rihaType}, {QStringLiteral(":mask"), kubunMask}});
 }
 
+std::vector<TPerson> PersonStore::monthClients(TDateTime monthStart, int rihaType, int kubunMask) const {
+    const DateRange month = monthRange(monthStart);
+    QString sql = QStringLiteral("SELECT ") + selectColumns() + QStringLiteral(", ") +
+                  weeklyColumns().join(QStringLiteral(", ")) +
+                  QStringLiteral(" FROM Person WHERE NYUSHOBI_YMD < :next"
+                                 " AND (TAISHOBI_YMD = :zero OR TAISHOBI_YMD >= :start)");
+    const bool oneType = rihaType != AllRihaTypes;
+    if (oneType) sql += QStringLiteral(" AND RihaType = :type AND (KubunCode & :mask) > 0");
+    sql += QStringLiteral(" ORDER BY CureNo");
+    QSqlQuery q = db_.prepare(sql);
+    db::bindDate(q, QStringLiteral(":next"), month.end);
+    db::bindDate(q, QStringLiteral(":zero"), TDateTime());
+    db::bindDate(q, QStringLiteral(":start"), month.begin);
+    if (oneType) {
+        q.bindValue(QStringLiteral(":type"), rihaType);
+        q.bindValue(QStringLiteral(":mask"), kubunMask);
+    }
+    db_.exec(q);
+    std::vector<TPerson> rows;
+    while (q.next()) rows.push_back(readRow(q, true));
+    return rows;
+}
+
 std::vector<TPerson> PersonStore::sortedBy(int gridColumn, bool ascending) const {
     const QString column = gridColumns().value(gridColumn, QStringLiteral("CureNo"));
     return select({}, column + (ascending ? QStringLiteral(" ASC") : QStringLiteral(" DESC")) + QStringLiteral(", CureNo"),
@@ -211,6 +234,21 @@ void PersonStore::update(const TPerson& p) const {
                               QStringLiteral(" WHERE CureNo = :CureNo"));
     bindData(q, p);
     q.bindValue(QStringLiteral(":CureNo"), p.CureNo);
+    db_.execTouching(q);
+}
+
+void PersonStore::updateWeekRequests(int cureNo, const std::array<TDateTime, WeekDays>& reserve,
+                                     const std::array<int, WeekDays>& funn) const {
+    QStringList sets;
+    for (const QString& c : weeklyColumns()) sets << c + QStringLiteral(" = :") + c;
+    QSqlQuery q = db_.prepare(QStringLiteral("UPDATE Person SET ") + sets.join(QStringLiteral(", ")) +
+                              QStringLiteral(" WHERE CureNo = :CureNo"));
+    for (int day = 0; day < WeekDays; ++day) {
+        const QString suffix = QStringLiteral("%1").arg(day + 1, 2, 10, QChar(u'0'));
+        db::bindDate(q, QStringLiteral(":Reserve") + suffix, reserve[static_cast<size_t>(day)]);
+        q.bindValue(QStringLiteral(":Funn") + suffix, funn[static_cast<size_t>(day)]);
+    }
+    q.bindValue(QStringLiteral(":CureNo"), cureNo);
     db_.execTouching(q);
 }
 

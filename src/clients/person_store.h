@@ -32,6 +32,14 @@ public:
     // categories of the mask (KubunCode & mask > 0), discharged ones too;
     // ordered by CureNo. A mask of 0 gives none.
     std::vector<TPerson> byTypeAndCategories(int rihaType, int kubunMask) const;
+    // The clients of a month (the weekly requests and the booking summary):
+    // admitted before the next month's first day and either not discharged
+    // (the empty date) or discharged on or after the month's first day. A
+    // type 0..3 also asks for that type and at least one category of the
+    // mask (a mask of 0 gives none); AllRihaTypes asks for neither. Whole
+    // rows with the weekly requests, ordered by CureNo.
+    static constexpr int AllRihaTypes = 4;
+    std::vector<TPerson> monthClients(TDateTime monthStart, int rihaType, int kubunMask) const;
     // Every row ordered by one of gridColumns() (index 0..8).
     std::vector<TPerson> sortedBy(int gridColumn, bool ascending) const;
 
@@ -48,6 +56,10 @@ public:
     // Writes every column but CureNo and the weekly requests; throws
     // db::NoRowTouched when the row is gone.
     void update(const TPerson& person) const;
+    // Writes the seven weekly requests (Reserve01..07, Funn01..07, Monday
+    // first) of the client; throws db::NoRowTouched when the row is gone.
+    void updateWeekRequests(int cureNo, const std::array<TDateTime, WeekDays>& reserve,
+                            const std::array<int, WeekDays>& funn) const;
     // Deletes the row; throws db::NoRowTouched when it is gone.
     void remove(int cureNo) const;
 
