@@ -47,8 +47,8 @@ qsizetype storedLength(QStringView text) { return cp932::byteLength(toStoredLine
 
 bool isStorable(QStringView text, QString* unmappable) { return cp932::canEncode(text, unmappable); }
 
-QByteArray encodeText(QStringView text, qsizetype maxBytes) {
-    const QString stored = toStoredLineBreaks(text);
+QByteArray encodeText(QStringView text, qsizetype maxBytes, LineBreaks breaks) {
+    const QString stored = breaks == LineBreaks::CrLf ? toStoredLineBreaks(text) : text.toString();
     QString bad;
     std::optional<QByteArray> bytes = cp932::encode(stored, &bad);
     if (!bytes) {
@@ -86,9 +86,9 @@ void Writer::dateTime(qsizetype offset, TDateTime value) {
 
 void Writer::flag(qsizetype offset, bool value) { *at(offset, 1) = value ? 1 : 0; }
 
-void Writer::shortString(qsizetype offset, int capacity, QStringView text) {
+void Writer::shortString(qsizetype offset, int capacity, QStringView text, LineBreaks breaks) {
     char* p = at(offset, capacity + 1);
-    const QByteArray b = encodeText(text, std::min(capacity, 255));
+    const QByteArray b = encodeText(text, std::min(capacity, 255), breaks);
     p[0] = static_cast<char>(static_cast<unsigned char>(b.size()));
     std::memcpy(p + 1, b.constData(), static_cast<size_t>(b.size()));
 }

@@ -32,6 +32,10 @@ qsizetype storedLength(QStringView text);
 // one that has none is put in *unmappable.
 bool isStorable(QStringView text, QString* unmappable = nullptr);
 
+// How a text's line breaks are stored: CR LF (memos), or as the bare line
+// feed "\n" is (the level cells of the practice plan, "AB", LF, "C").
+enum class LineBreaks { CrLf, BareLf };
+
 // Writes fields into a zero-filled record of a fixed size. A write that would
 // pass the record's end throws std::out_of_range (a codec's own mistake); a
 // text longer than its field is cut on a character boundary, and a character
@@ -43,7 +47,7 @@ public:
     void int32(qsizetype offset, qint32 value);
     void dateTime(qsizetype offset, TDateTime value);
     void flag(qsizetype offset, bool value);
-    void shortString(qsizetype offset, int capacity, QStringView text);
+    void shortString(qsizetype offset, int capacity, QStringView text, LineBreaks breaks = LineBreaks::CrLf);
     void zeroText(qsizetype offset, int area, QStringView text);
 
     const QByteArray& bytes() const { return bytes_; }
@@ -72,6 +76,6 @@ private:
 
 // The stored bytes of a text, cut to maxBytes on a character boundary (a
 // CR LF is never cut in two).
-QByteArray encodeText(QStringView text, qsizetype maxBytes);
+QByteArray encodeText(QStringView text, qsizetype maxBytes, LineBreaks breaks = LineBreaks::CrLf);
 
 }  // namespace lum::record

@@ -1,0 +1,86 @@
+#include "plans/practice_plan_values.h"
+
+#include "common/code_tables.h"
+#include "plans/urin_plan_values.h"
+
+namespace lum {
+namespace {
+
+const QString kBlank = QStringLiteral(" ");
+
+// "Goods0" … "Spacial1": the row's column of one table, or blank.
+std::optional<ExprValue> rowValue(const TPracticePlan& plan, std::optional<int> row, QStringView column) {
+    if (!row) return ExprValue(kBlank);
+    const TPracticeRow& r = plan.row(*row);
+    if (column == u"Goods") return ExprValue(r.Goods);
+    if (column == u"Kaigo") return ExprValue(r.Kaigo);
+    if (column == u"Time") return ExprValue(r.Time);
+    return ExprValue(specialMark(r.Special));
+}
+
+// "ABC" + table digit + column digit (1 … 5); every other name beginning
+// with "ABC" is one blank.
+ExprValue levelCell(const PracticePlanPrint& print, const QString& name) {
+    if (name.size() != 5) return ExprValue(kBlank);
+    const QChar table = name[3], column = name[4];
+    if ((table != u'0' && table != u'1') || column < u'1' || column > u'5') return ExprValue(kBlank);
+    const std::optional<int> row =
+        table == u'0' ? practiceFirstTableRow(print.firstRecord) : practiceSecondTableRow(print.secondRecord);
+    if (!row) return ExprValue(kBlank);
+    return ExprValue(print.plan.row(*row).ABC[size_t(column.unicode() - u'1')]);
+}
+
+}  // namespace
+
+QString specialMark(int value) {
+    switch (value) {
+    case 1:
+        return QStringLiteral("○");
+    case 2:
+        return QStringLiteral("◎");
+    default:
+        return kBlank;
+    }
+}
+
+std::optional<int> practiceFirstTableRow(int record) {
+    if (record >= 0 && record <= 3) return record;
+    if (record >= 5 && record <= 13) return record - 1;
+    return std::nullopt;
+}
+
+std::optional<int> practiceSecondTableRow(int record) {
+    if (record >= 0 && record < SecondTableRows) return SecondTableFirstRow + record;
+    return std::nullopt;
+}
+
+std::optional<ExprValue> practicePlanValue(const PracticePlanPrint& print, const QString& name) {
+    const TPracticePlan& p = print.plan;
+    if (name.startsWith(u"ABC")) return levelCell(print, name);
+    for (const QStringView column : {u"Goods", u"Kaigo", u"Time", u"Spacial"}) {
+        if (name.size() == column.size() + 1 && name.startsWith(column)) {
+            if (name.back() == u'0') return rowValue(p, practiceFirstTableRow(print.firstRecord), column);
+            if (name.back() == u'1') return rowValue(p, practiceSecondTableRow(print.secondRecord), column);
+        }
+    }
+    for (const PracticeTextField& f : practiceTextFields())
+        if (name == QLatin1String(f.variable)) return ExprValue(p.*f.member);
+    for (const PracticeFlagField& f : practiceFlagFields())
+        if (name == QLatin1String(f.variable)) return ExprValue(p.*f.member);
+    if (name == u"HDSR") return ExprValue(p.HDSR >= 1 ? QString::number(p.HDSR) : kBlank);
+    if (name == u"Kaigodo") return ExprValue(YoukaigoNames.at(p.Kaigodo));
+    if (name == u"Old") return ExprValue(QString::number(p.Old));
+    if (name == u"Birth") return ExprValue(eraTextOrBlank(p.Birth));
+    if (name == u"Sex") return ExprValue(SexNames.at(p.Sex));
+    if (name == u"PractDay") return ExprValue(eraTextOrBlank(p.PlanDate));
+    for (int s = 0; s < PracticeTeamSlots; ++s) {
+        if (name == QStringLiteral("TeamBox%1").arg(s + 1)) {
+            const int code = p.Team[size_t(s)];
+            if (code == -1) return ExprValue(kBlank);
+            return ExprValue(print.stuffName ? print.stuffName(code) : QString());
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace lum
