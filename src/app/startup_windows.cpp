@@ -32,6 +32,8 @@
 #include "schedule/stuff_schedule_form.h"
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
+#include "schedule/user_book_form.h"
+#include "schedule/user_schedule_form.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
 #include "printing/print_toukei_form.h"
@@ -57,6 +59,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetEstimateForm>("TGetEstimateForm", GetEstimateForm),
         createStep<TGetBeforeConfForm>("TGetBeforeConfForm", GetBeforeConfForm),
         createStep<TOpenCureDialog>("TOpenCureDialog", OpenCureDialog),
+        createStep<TUserBookForm>("TUserBookForm", UserBookForm),
         createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
         createStep<TGetCurePlanForm>("TGetCurePlanForm", GetCurePlanForm),
         createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),
@@ -64,6 +67,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TPersonMedicalRecordForm>("TPersonMedicalRecordForm", PersonMedicalRecordForm),
         createStep<TTextForm>("TTextForm", TextForm),
         createStep<TStuffScheduleForm>("TStuffScheduleForm", StuffScheduleForm),
+        createStep<TUserScheduleForm>("TUserScheduleForm", UserScheduleForm),
         createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
         createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),
         createStep<TStuffAllChangeForm>("TStuffAllChangeForm", StuffAllChangeForm),

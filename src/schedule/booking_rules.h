@@ -45,6 +45,26 @@ inline const QString FrameAppendFailed = QStringLiteral("時間割表の枠取�
 QString clientOverlap(const QString& clientName, const QString& staffName, TDateTime start, int minutes);
 }  // namespace booking_text
 
+// The messages of the client month schedule's own rules.
+namespace request_text {
+inline const QString Booked = QStringLiteral("予約済みです。");
+inline const QString NoRoom = QStringLiteral("予約できません。(時限に空きがありません)");
+inline const QString StaffCheckFailed = QStringLiteral("System Error 担当者の確認に失敗しました。");
+inline const QString FrameError = QStringLiteral("*** System Error 時限エラー");
+inline const QString BeginFailed = QStringLiteral("*** System Error サーバーの登録開始に失敗しました。");
+inline const QString InsertFailed = QStringLiteral("*** System Error スケジュールの登録に失敗しました。");
+inline const QString NotFound = QStringLiteral("*** System Error 時間枠が見つかりません。");
+inline const QString EraseOnChart = QStringLiteral("介護担当者作業表で消去してください。");
+inline const QString EraseFailed = QStringLiteral("*** System Error 時間枠の消去に失敗しました。");
+inline const QString ItemNotFound = QStringLiteral("*** System Error 予定確認に失敗しました。");
+inline const QString ChangeCancelled = QStringLiteral("変更要求を取り消しました。");
+inline const QString GroupOnChart = QStringLiteral("集団スタッフの変更は、介護担当者作業表で行ってください。");
+inline const QString StaffBusy = QStringLiteral("スタッフに空きがありません。");
+inline const QString KeyRecordError = QStringLiteral("*** System Error : TimeTable KeyRecord error ");
+// The comment of a booking made from a weekly request.
+inline const QString WeeklyComment = QStringLiteral("週間希望");
+}  // namespace request_text
+
 // Staff code -> name; empty for a code not in the staff list.
 using StaffNameLookup = std::function<QString(int staffCode)>;
 
@@ -98,6 +118,15 @@ struct StaffChangeOutcome {
     TIMETABLE_ITEM frame;  // the list item after the change
 };
 
+// What the client month schedule's operations give back: the item after
+// the change (its index in the list) and the messages to show.
+struct RequestOutcome {
+    bool done = false;  // booked, erased or re-staffed
+    Notices notices;
+    int itemIndex = -1;
+    TREQUEST_ITEM item;
+};
+
 class BookingRules {
 public:
     BookingRules(db::Database& db, StaffNameLookup staffName);
@@ -130,6 +159,24 @@ public:
     // "担当者変更" with the staff change dialog's values; the bookings move with the frame.
     StaffChangeOutcome TantouChangeMenuClick(TTimeTable& frames, const QString& labelName,
                                              const StaffChangeValues& values) const;
+
+    // ---- the client month schedule (items of a TRequestTable)
+    // A staff member dropped on the item of the label: an unbooked request
+    // of the client is booked with that staff member, into the staff
+    // member's booked frame of the same start and minutes when it has room,
+    // else into a new frame of capacity 1; a booked frame of the staff
+    // member overlapping the request otherwise refuses. Frame and booking
+    // are written in one transaction, after the client-overlap test.
+    RequestOutcome RequestDragDrop(TRequestTable& items, const QString& labelName, int cureNo, int staffCode) const;
+    // "消去": a booked individual frame of the client goes with its
+    // bookings, only while it still has capacity 1 and no other client's
+    // booking; a request not yet booked only leaves the list. The list
+    // changes after commit (itemIndex is the index the item had).
+    RequestOutcome EraseRequest(TRequestTable& items, const QString& labelName, int cureNo) const;
+    // "担当者変更" to staffCode: the booked individual frame of the item
+    // moves to that staff member when it is still as listed and no frame
+    // of the staff member that day overlaps it.
+    RequestOutcome ChangeRequestStaff(TRequestTable& items, const QString& labelName, int staffCode) const;
 
 private:
     db::Database& db_;

@@ -71,6 +71,33 @@ std::vector<ClientFrameBooking> BookingStore::clientBookingsOnDay(int cureNo, TD
     return rows;
 }
 
+std::vector<ClientMonthBooking> BookingStore::clientMonthBookings(int cureNo, TDateTime monthStart) const {
+    const DateRange month = monthRange(monthStart);
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "SELECT Schedule.ScheduleNo, Schedule.WorkingNo, Schedule.CureNo, TimeTable.ReserveDay, "
+        "TimeTable.StuffCode, TimeTable.StartTime, TimeTable.WorkingMin, TimeTable.Capacity, KaigoStuff.StuffName "
+        "FROM (Schedule INNER JOIN TimeTable ON Schedule.WorkingNo = TimeTable.ReserveNo) "
+        "LEFT JOIN KaigoStuff ON TimeTable.StuffCode = KaigoStuff.CD "
+        "WHERE Schedule.CureNo = :client AND TimeTable.ReserveDay >= :from AND TimeTable.ReserveDay < :to "
+        "ORDER BY TimeTable.ReserveDay, TimeTable.StartTime, Schedule.ScheduleNo"));
+    q.bindValue(QStringLiteral(":client"), cureNo);
+    db::bindDate(q, QStringLiteral(":from"), month.begin);
+    db::bindDate(q, QStringLiteral(":to"), month.end);
+    db_.exec(q);
+    std::vector<ClientMonthBooking> rows;
+    while (q.next()) {
+        rows.push_back({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), db::readDate(q.value(3)),
+                        q.value(4).toInt(), db::readDate(q.value(5)), q.value(6).toInt(), q.value(7).toInt(),
+                        q.value(8).isNull() ? QString() : q.value(8).toString()});
+    }
+    return rows;
+}
+
+int BookingStore::countOtherClients(int workingNo, int cureNo) const {
+    return scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE WorkingNo = :frame AND CureNo <> :client"),
+                  {{QStringLiteral(":frame"), workingNo}, {QStringLiteral(":client"), cureNo}});
+}
+
 std::vector<BookingListRow> BookingStore::listRows(int workingNo) const {
     QSqlQuery q = db_.prepare(QStringLiteral(
         "SELECT Schedule.ScheduleNo, Schedule.WorkingNo, Person.CureNo, Person.Name, Person.Sex, Person.Birth, "

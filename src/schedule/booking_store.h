@@ -48,6 +48,21 @@ struct FrameBookingSummary {
 // By WorkingNo; frames without bookings are absent.
 using FrameBookingSummaries = std::map<int, FrameBookingSummary>;
 
+// A client's booking of a month with its frame and the staff member's name
+// (the rows of the client month schedule; empty name for a staff member no
+// longer listed).
+struct ClientMonthBooking {
+    int ScheduleNo = 0;
+    int WorkingNo = 0;
+    int CureNo = 0;
+    TDateTime ReserveDay;
+    int StuffCode = 0;
+    TDateTime StartTime;
+    int WorkingMin = 0;
+    int Capacity = 0;
+    QString StuffName;
+};
+
 // A booking as the frame bookings dialog lists it (ScheduleDispQuery).
 struct BookingListRow {
     int ScheduleNo = 0;
@@ -80,6 +95,12 @@ public:
     // The client's bookings in frames of that day, in start order.
     std::vector<ClientFrameBooking> clientBookingsOnDay(int cureNo, TDateTime day) const;
     std::vector<BookingListRow> listRows(int workingNo) const;
+    // The client's bookings in frames of the month of monthStart (its days
+    // from the first to the next month's first, that one excluded), in the
+    // order ReserveDay, StartTime; every staff code, listed or not.
+    std::vector<ClientMonthBooking> clientMonthBookings(int cureNo, TDateTime monthStart) const;
+    // The frame's Schedule rows of clients other than cureNo, with or without a client row.
+    int countOtherClients(int workingNo, int cureNo) const;
     // The booking summaries of every frame a board shows, each in one
     // statement however many frames there are: one staff member's frames
     // from firstDay to lastDay (both included), or every frame of one day.

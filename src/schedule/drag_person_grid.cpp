@@ -5,10 +5,15 @@
 #include <QApplication>
 #include <QDrag>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QMouseEvent>
 
-DragPersonGrid::DragPersonGrid(QWidget* parent) : QTableView(parent) {
-    setObjectName(QStringLiteral("DragPersonDBGrid"));
+DragPersonGrid::DragPersonGrid(QWidget* parent)
+    : DragPersonGrid(parent, QStringLiteral("DragPersonDBGrid"), lum::ClientDragMimeType) {}
+
+DragPersonGrid::DragPersonGrid(QWidget* parent, const QString& objectName, const QString& mimeType)
+    : QTableView(parent), mimeType_(mimeType) {
+    setObjectName(objectName);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -64,7 +69,9 @@ void DragPersonGrid::mouseReleaseEvent(QMouseEvent* event) {
 // where there is none, as on the offscreen platform).
 void DragPersonGrid::startClientDrag() {
     auto* drag = new QDrag(this);
-    drag->setMimeData(lum::clientDragMimeData(armedCureNo_));
+    auto* mime = new QMimeData;
+    mime->setData(mimeType_, lum::encodeClientDrag(armedCureNo_));
+    drag->setMimeData(mime);
     drag->exec(Qt::CopyAction);
     emit dragEnded();
 }

@@ -6,12 +6,16 @@
 // While armed a press does not move the selection, so the row shown chosen
 // is the one dragged; a press released without moving is a plain click.
 // The end of a drag is reported (dragEnded); the board disarms then.
+// The client month schedule drags a staff member from a grid of the same
+// kind (DragStuffDBGrid, staff_drag.h): the grid is told its name and the
+// MIME type its drag carries, and arms with the staff code.
 #include <QTableView>
 
 class DragPersonGrid : public QTableView {
     Q_OBJECT
 public:
     explicit DragPersonGrid(QWidget* parent = nullptr);
+    DragPersonGrid(QWidget* parent, const QString& objectName, const QString& mimeType);
 
     // Arms the drag of a client; the next press-and-move drags it.
     void arm(int cureNo);
@@ -33,6 +37,7 @@ protected:
 private:
     void startClientDrag();
 
+    QString mimeType_;
     int armedCureNo_ = 0;
     bool pressPending_ = false;  // armed, pressed, not yet moved far enough
     QPoint pressPos_;

@@ -7,7 +7,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-FrameLabel::FrameLabel(const QString& name, FrameLabelHost& host, QWidget* column) : QLabel(column), host_(host) {
+FrameLabel::FrameLabel(const QString& name, FrameLabelHost& host, QWidget* column, const QString& acceptedType)
+    : QLabel(column), host_(host), acceptedType_(acceptedType.isEmpty() ? lum::ClientDragMimeType : acceptedType) {
     setObjectName(name);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setAutoFillBackground(true);  // not transparent: the frame's colour
@@ -24,9 +25,11 @@ void FrameLabel::mouseReleaseEvent(QMouseEvent* event) {
     host_.DispLabelMouseUp(this, event->button(), event->globalPosition().toPoint());
 }
 
-// Only a client from a board's client list.
+bool FrameLabel::Accepts(const QMimeData* mime) const { return mime && mime->hasFormat(acceptedType_); }
+
+// Only the board's own kind of drag.
 void FrameLabel::dragEnterEvent(QDragEnterEvent* event) {
-    if (lum::isClientDrag(event->mimeData())) {
+    if (Accepts(event->mimeData())) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -34,7 +37,7 @@ void FrameLabel::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void FrameLabel::dragMoveEvent(QDragMoveEvent* event) {
-    if (lum::isClientDrag(event->mimeData())) {
+    if (Accepts(event->mimeData())) {
         event->acceptProposedAction();
     } else {
         event->ignore();
@@ -42,14 +45,14 @@ void FrameLabel::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void FrameLabel::dropEvent(QDropEvent* event) {
-    if (!lum::isClientDrag(event->mimeData())) {
+    if (!Accepts(event->mimeData())) {
         event->ignore();
         return;
     }
     event->acceptProposedAction();
     // Handled once the drag has ended: its messages must not open inside the
     // platform's drag loop.
-    const QByteArray payload = event->mimeData()->data(lum::ClientDragMimeType);
+    const QByteArray payload = event->mimeData()->data(acceptedType_);
     QMetaObject::invokeMethod(
         this, [this, payload] { host_.LabelDragDrop(this, payload); }, Qt::QueuedConnection);
 }

@@ -7,6 +7,7 @@
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
+#include "schedule/board_chart.h"
 #include "schedule/board_layout.h"
 #include "schedule/booking_rules.h"
 #include "schedule/client_drag.h"
@@ -60,48 +61,7 @@ Dialog& dialog(Dialog*& global, QWidget* owner) {
     return *global;
 }
 
-void setBackground(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-// A column of the chart: white (or its weekend colour) with a faint line at
-// each hour, so a frame's time can be read off its place.
-class ColumnPanel : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setPen(QColor(0xD8, 0xD8, 0xD8));
-        for (int h = 1; h < board::Hours; ++h) painter.drawLine(0, h * board::HourHeight, width(), h * board::HourHeight);
-        painter.setPen(QColor(0xB0, 0xB0, 0xB0));
-        painter.drawLine(width() - 1, 0, width() - 1, height());
-    }
-};
-
-// Hands every wheel turn over one window to a function, before any control
-// of the window sees it.
-class WheelFilter : public QObject {
-public:
-    WheelFilter(QWidget* window, std::function<bool(QWidget*, QWheelEvent*)> onWheel)
-        : QObject(window), window_(window), onWheel_(std::move(onWheel)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Wheel) return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || widget->window() != window_) return false;
-        return onWheel_(widget, static_cast<QWheelEvent*>(event));
-    }
-
-private:
-    QWidget* window_;
-    std::function<bool(QWidget*, QWheelEvent*)> onWheel_;
-};
+using lum::board::setBackground;
 
 QLabel* panelLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -131,7 +91,7 @@ TScheduleBoardForm::TScheduleBoardForm(const Names& names, QWidget* parent)
     }
     statusPanels_[0]->setMinimumWidth(200);
 
-    wheelFilter_ = new WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
+    wheelFilter_ = new board::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
         // The client list scrolls itself; elsewhere the wheel steps the chart.
         if (over == DragPersonDBGrid || DragPersonDBGrid->isAncestorOf(over)) return false;
         FormMouseWheel(event->angleDelta().y());
@@ -221,58 +181,15 @@ void TScheduleBoardForm::BuildClientList() {
 }
 
 void TScheduleBoardForm::BuildChart(const Names& names) {
-    ChartArea = new QWidget(this);
-    ChartArea->setObjectName(QStringLiteral("ChartArea"));
-
-    headerClip_ = new QWidget(ChartArea);
-    HeaderPanel = new QWidget(headerClip_);
-    HeaderPanel->setObjectName(QString::fromLatin1(names.headerPanel));
-    HeaderPanel->setGeometry(0, 0, board::ChartWidth, board::HeaderHeight);
-    HeaderPanel->setFont(lum::uiFont(9));
-    for (int i = 0; i < board::Columns; ++i) {
-        auto* header = new QLabel(HeaderPanel);
-        header->setObjectName(QString::fromLatin1(names.headerPrefix) + QString::number(i));
-        header->setGeometry(i * board::ColumnWidth, 0, board::ColumnWidth - 1, board::HeaderHeight);
-        header->setAlignment(Qt::AlignCenter);
-        setBackground(header, board::Aqua);
-        header->installEventFilter(this);
-        Headers[static_cast<size_t>(i)] = header;
-    }
-
-    rulerClip_ = new QWidget(ChartArea);
-    TimePanel = new QWidget(rulerClip_);
-    TimePanel->setObjectName(QStringLiteral("TimePanel"));
-    TimePanel->setGeometry(0, 0, board::RulerWidth, board::ChartHeight);
-    setBackground(TimePanel, board::Aqua);
-    for (int h = 0; h < board::Hours; ++h) {
-        auto* cell = new QLabel(QStringLiteral("%1:00").arg(board::FirstHour + h), TimePanel);
-        cell->setGeometry(0, h * board::HourHeight, board::RulerWidth, board::HourHeight);
-        cell->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-        cell->setFrameShape(QFrame::Box);
-    }
-
-    chartClip_ = new QWidget(ChartArea);
-    SchedulePanel = new QWidget(chartClip_);
-    SchedulePanel->setObjectName(QStringLiteral("SchedulePanel"));
-    SchedulePanel->setGeometry(0, 0, board::ChartWidth + 1, board::ChartHeight);
-    SchedulePanel->setFont(lum::uiFont(9));
-    for (int i = 0; i < board::Columns; ++i) {
-        auto* column = new ColumnPanel(SchedulePanel);
-        column->setObjectName(QStringLiteral("P%1").arg(i));
-        column->setGeometry(1 + board::ColumnWidth * i, 0, board::ColumnWidth - 1, board::ChartHeight);
-        setBackground(column, board::White);
-        column->installEventFilter(this);
-        Columns[static_cast<size_t>(i)] = column;
-    }
-
-    DayScrollBar = new QScrollBar(Qt::Horizontal, ChartArea);
-    DayScrollBar->setObjectName(QStringLiteral("DayScrollBar"));
-    DayScrollBar->setRange(0, board::Columns - 1);
-    DayScrollBar->setPageStep(1);
-    TimeScrollBar = new QScrollBar(Qt::Vertical, ChartArea);
-    TimeScrollBar->setObjectName(QStringLiteral("TimeScrollBar"));
-    TimeScrollBar->setRange(0, board::Hours - 1);
-    TimeScrollBar->setPageStep(1);
+    chart_ = board::buildBoardChart(this, names.headerPanel, names.headerPrefix, this);
+    ChartArea = chart_.Area;
+    HeaderPanel = chart_.HeaderPanel;
+    Headers = chart_.Headers;
+    TimePanel = chart_.TimePanel;
+    SchedulePanel = chart_.SchedulePanel;
+    Columns = chart_.Columns;
+    DayScrollBar = chart_.DayScrollBar;
+    TimeScrollBar = chart_.TimeScrollBar;
     connect(DayScrollBar, &QScrollBar::valueChanged, this, &TScheduleBoardForm::DayScrollBarScroll);
     connect(TimeScrollBar, &QScrollBar::valueChanged, this, &TScheduleBoardForm::TimeScrollBarScroll);
 }
@@ -324,17 +241,7 @@ void TScheduleBoardForm::LayOut() {
     StatusBar1->setGeometry(0, h - status, w, status);
     UserPanel->setGeometry(w - userWidth, top, userWidth, h - top - status);
     ChartArea->setGeometry(0, top, w - userWidth, h - top - status);
-
-    const int bar = DayScrollBar->sizeHint().height();
-    const int cw = ChartArea->width();
-    const int ch = ChartArea->height();
-    const int innerW = std::max(0, cw - board::RulerWidth - bar);
-    const int innerH = std::max(0, ch - board::HeaderHeight - bar);
-    headerClip_->setGeometry(board::RulerWidth, 0, innerW, board::HeaderHeight);
-    rulerClip_->setGeometry(0, board::HeaderHeight, board::RulerWidth, innerH);
-    chartClip_->setGeometry(board::RulerWidth, board::HeaderHeight, innerW, innerH);
-    DayScrollBar->setGeometry(board::RulerWidth, board::HeaderHeight + innerH, innerW, bar);
-    TimeScrollBar->setGeometry(board::RulerWidth + innerW, board::HeaderHeight, bar, innerH);
+    chart_.LayOut();
 }
 
 void TScheduleBoardForm::resizeEvent(QResizeEvent* event) {
@@ -360,14 +267,7 @@ void TScheduleBoardForm::SetStatusText(int panel, const QString& text) {
     if (panel == 0 || panel == 1) statusPanels_[panel]->setText(text);
 }
 
-int TScheduleBoardForm::ColumnOf(const QWidget* column) {
-    if (!column) return -1;
-    const QString name = column->objectName();
-    if (!name.startsWith(u'P')) return -1;
-    bool ok = false;
-    const int n = name.mid(1).toInt(&ok);
-    return ok && n >= 0 && n < board::Columns ? n : -1;
-}
+int TScheduleBoardForm::ColumnOf(const QWidget* column) const { return chart_.ColumnOf(column); }
 
 QLabel* TScheduleBoardForm::FrameLabelNamed(const QString& name) const {
     for (QWidget* column : Columns) {
@@ -395,12 +295,7 @@ void TScheduleBoardForm::DestroyLabels() {
     }
 }
 
-void TScheduleBoardForm::ResetColumns() {
-    for (int i = 0; i < board::Columns; ++i) {
-        setBackground(Headers[static_cast<size_t>(i)], board::Aqua);
-        setBackground(Columns[static_cast<size_t>(i)], board::White);
-    }
-}
+void TScheduleBoardForm::ResetColumns() { chart_.ResetColumns(); }
 
 // ---- frame labels -----------------------------------------------------------
 
@@ -701,14 +596,12 @@ void TScheduleBoardForm::TantouChangeMenuClick(QLabel* label) {
 // ---- scrolling ------------------------------------------------------------------------
 
 void TScheduleBoardForm::DayScrollBarScroll(int position) {
-    SchedulePanel->move(-board::ColumnWidth * position, SchedulePanel->y());
-    HeaderPanel->move(-board::ColumnWidth * position, 0);
+    chart_.ScrollDays(position);
     Axis = ScrollAxis::Days;
 }
 
 void TScheduleBoardForm::TimeScrollBarScroll(int position) {
-    SchedulePanel->move(SchedulePanel->x(), -board::HourHeight * position);
-    TimePanel->move(0, -board::HourHeight * position);
+    chart_.ScrollTimes(position);
     Axis = ScrollAxis::Times;
 }
 

@@ -24,6 +24,7 @@
 // statements. Messages go through lum::message after each write has ended.
 #include "common/datetime.h"
 #include "clients/person.h"
+#include "schedule/board_chart.h"
 #include "schedule/booking_store.h"
 #include "schedule/frame_clipboard.h"
 #include "schedule/frame_label.h"
@@ -190,16 +191,14 @@ private:
     void DestroyLabels();
     void ResetColumns();
     // The column of a panel named "P" + 0..30; -1 otherwise.
-    static int ColumnOf(const QWidget* column);
+    int ColumnOf(const QWidget* column) const;
     // The listed frame of a label; nothing (after "System Error 予約確認に失敗しました。") when none.
     std::optional<TIMETABLE_ITEM> ListedFrame(const QLabel* label);
     // Shows the notices of an operation, in order.
     void ShowNotices(const lum::Notices& notices);
 
     QHBoxLayout* topBar_ = nullptr;
-    QWidget* headerClip_ = nullptr;
-    QWidget* rulerClip_ = nullptr;
-    QWidget* chartClip_ = nullptr;
+    lum::board::BoardChart chart_;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QObject* wheelFilter_ = nullptr;
     bool displayed_ = false;

@@ -147,6 +147,76 @@ TEST_P(BookingRaceTest, TwoWorkstationsMakeOverlappingNewFramesForOneStaffMember
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable")), 1);
 }
 
+// ---- the client month schedule
+
+// A weekly request of a client on day 20 at 10:00 for 40 minutes, or a
+// booked item of the client month schedule standing for a frame.
+TREQUEST_ITEM requestItem(bool booked = false, const TIMETABLE_ITEM& frame = {}) {
+    TREQUEST_ITEM item;
+    item.Flag = booked;
+    item.PNo = 19;
+    item.LName = QStringLiteral("L0");
+    item.ResNo = booked ? frame.ResNo : -1;
+    item.RegistDay = TDateTime::fromYmd(2024, 2, 20);
+    item.Stf = booked ? frame.Stf : -1;
+    item.StartTime = booked ? frame.StartTime : lum::test::hm("10:00");
+    item.Fnn = booked ? frame.Fnn : 40;
+    item.Cap = booked ? frame.Cap : 1;
+    return item;
+}
+
+Work dropRequest(int cureNo, int staff) {
+    return [cureNo, staff](lum::db::Database& d) {
+        TRequestTable items;
+        items.Add(requestItem());
+        return lum::BookingRules(d, lum::test::staffNameOf).RequestDragDrop(items, QStringLiteral("L0"), cureNo, staff).notices;
+    };
+}
+
+TEST_P(BookingRaceTest, TwoClientsRequestsOnOneStaffMemberAndTimeWithoutAFrame) {
+    const int x = addClient(QStringLiteral("甲")), y = addClient(QStringLiteral("乙"));
+    race(dropRequest(x, 1), dropRequest(y, 1));
+    EXPECT_TRUE(firstNotices_.empty());
+    EXPECT_EQ(secondNotices_, Notices{lum::errorNotice(text::Full)});
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Schedule")), 1);
+}
+
+TEST_P(BookingRaceTest, TheSameRequestDroppedTwice) {
+    const int x = addClient(QStringLiteral("甲"));
+    race(dropRequest(x, 1), dropRequest(x, 1));
+    EXPECT_EQ(secondNotices_, Notices{lum::errorNotice(text::Full)});
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable")), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Schedule")), 1);
+}
+
+TEST_P(BookingRaceTest, AnEraseRacingACapacityRaiseAndAnotherBookingDeletesNothing) {
+    const int x = addClient(QStringLiteral("甲")), y = addClient(QStringLiteral("乙"));
+    const TIMETABLE_ITEM frame = addFrame(day(20), 1, "10:00", 40, 1);
+    book(frame, x);
+    // The other workstation makes the frame a group and books another client into it.
+    const Work raiseAndBook = [frame, y](lum::db::Database& d) {
+        TTimeTable list;
+        list.Add(frame);
+        const lum::BookingRules rules(d, lum::test::staffNameOf);
+        Notices notices = rules.BoxUpdateClick(list, frame.LName, {frame.StartTime, frame.Fnn, 2}).notices;
+        const Notices more = rules.LabelDragDrop(list, frame.LName, y).notices;
+        notices.insert(notices.end(), more.begin(), more.end());
+        return notices;
+    };
+    const Work erase = [frame, x](lum::db::Database& d) {
+        TRequestTable items;
+        items.Add(requestItem(true, frame));
+        return lum::BookingRules(d, lum::test::staffNameOf).EraseRequest(items, QStringLiteral("L0"), x).notices;
+    };
+    race(raiseAndBook, erase);
+    EXPECT_TRUE(firstNotices_.empty());
+    EXPECT_EQ(secondNotices_,
+              Notices{(lum::Notice{lum::MsgKind::Warning, lum::request_text::EraseOnChart, lum::MsgButton::Ok})});
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM TimeTable")), 1);
+    EXPECT_EQ(bookingsOf(frame.ResNo), 2);
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(BookingRaceTest);
 
 }  // namespace

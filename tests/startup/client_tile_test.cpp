@@ -18,6 +18,7 @@
 #include "results/results_menu_form.h"
 #include "schedule/schedule_menu_form.h"
 #include "schedule/stuff_schedule_form.h"
+#include "schedule/user_book_form.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -124,7 +125,8 @@ TEST_P(ClientTileTest, TheScheduleTileOpensTheMenuAndTheMenuTheStaffChart) {
     EXPECT_EQ(ScheduleMenuForm->StuffWeekBookBtn->geometry(), QRect(72, 32, 169, 65));
     EXPECT_EQ(ScheduleMenuForm->Button10->geometry(), QRect(72, 368, 377, 56));
     EXPECT_TRUE(ScheduleMenuForm->StuffWeekBookBtn->isEnabled());
-    for (QPushButton* notYet : {ScheduleMenuForm->UserWeekBookBtn, ScheduleMenuForm->Button2, ScheduleMenuForm->Button1,
+    EXPECT_TRUE(ScheduleMenuForm->UserWeekBookBtn->isEnabled());
+    for (QPushButton* notYet : {ScheduleMenuForm->Button2, ScheduleMenuForm->Button1,
                                 ScheduleMenuForm->AttendButton, ScheduleMenuForm->UserAttend,
                                 ScheduleMenuForm->DayAttend}) {
         EXPECT_FALSE(notYet->isEnabled()) << notYet->objectName().toStdString() << ": its window is not built yet";
@@ -136,6 +138,14 @@ TEST_P(ClientTileTest, TheScheduleTileOpensTheMenuAndTheMenuTheStaffChart) {
     EXPECT_EQ(StuffScheduleForm->windowTitle(), QStringLiteral("介護担当者作業表"));
     EXPECT_EQ(StuffScheduleForm->StuffBox->count(), 3) << "the data module's staff list";
     StuffScheduleForm->close();
+    EXPECT_TRUE(ScheduleMenuForm->isVisible());
+
+    ScheduleMenuForm->UserWeekBookBtn->click();
+    ASSERT_TRUE(UserBookForm->isVisible());
+    EXPECT_FALSE(ScheduleMenuForm->isVisible());
+    EXPECT_EQ(UserBookForm->windowTitle(), QStringLiteral("利用者予約希望"));
+    EXPECT_FALSE(UserBookForm->SaveButton->isEnabled());
+    UserBookForm->ToolButton4->click();
     EXPECT_TRUE(ScheduleMenuForm->isVisible());
 
     ScheduleMenuForm->Button10->click();

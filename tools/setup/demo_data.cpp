@@ -273,11 +273,14 @@ void closeTherapistFrames(std::vector<Frame>& frames, QDate day) {
 
 // One booking per client and day: the group session for some of those in the
 // group category, else an individual frame, at the requested time when there is one.
+// leaveRequests: the clients asking for that weekday are not booked, so the
+// client month schedule has requests waiting for a staff member.
 void bookDay(DemoRandom& rnd, std::vector<Frame>& frames, const std::vector<Client>& clients, QDate day,
-             bool fillFirstGroup = false) {
+             bool fillFirstGroup = false, bool leaveRequests = false) {
     if (frames.empty()) return;
     std::vector<const Client*> coming;
     for (const Client& c : clients) {
+        if (leaveRequests && c.requestStart[day.dayOfWeek() - 1] > 0) continue;
         if (c.comesOn(day) && (c.rihaType >= 2 || rnd.chance(75))) coming.push_back(&c);
     }
     rnd.shuffle(coming);
@@ -410,7 +413,9 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
         for (QDate d = monthStart; d < monthStart.addMonths(2); d = d.addDays(1)) {
             std::vector<Frame> frames = framesOf(d);
             closeTherapistFrames(frames, d);
-            bookDay(rnd, frames, clients, d, true);
+            // The last days of this month are left to the weekly requests.
+            const bool leaveRequests = d.month() == monthStart.month() && d.day() >= 22;
+            bookDay(rnd, frames, clients, d, true, leaveRequests);
             for (Frame& f : frames) {
                 bindDate(frameInsert, QStringLiteral(":d"), TDateTime::fromDate(f.day));
                 frameInsert.bindValue(QStringLiteral(":s"), f.staff);

@@ -134,6 +134,16 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
         "(SELECT COUNT(*) FROM Schedule s WHERE s.WorkingNo = t.ReserveNo) %1 Capacity");
     EXPECT_EQ(count(groups.arg(QStringLiteral("="))), days);
     EXPECT_EQ(count(groups.arg(QStringLiteral("<"))), days);
+    // Weekly requests, booked through the month but for its last days, which
+    // wait in the client month schedule.
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Person WHERE Funn01 > 0 OR Funn02 > 0 OR Funn03 > 0 OR "
+                                   "Funn04 > 0 OR Funn05 > 0 OR Funn06 > 0 OR Funn07 > 0")),
+              5);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Comment = '週間希望'")), 20);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Schedule s JOIN TimeTable t ON t.ReserveNo = s.WorkingNo "
+                                   "WHERE s.Comment = '週間希望' AND t.ReserveDay >= ? AND t.ReserveDay < ?"),
+                    {lum::db::sqlDate(lum::TDateTime::fromYmd(2026, 12, 22)), lum::db::sqlDate(january.begin)}),
+              0);
     // The booking phrases, and bookings that use them.
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'Schd' AND CommentCode = 0")), 7);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE Comment IN "
