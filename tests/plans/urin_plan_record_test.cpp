@@ -168,8 +168,9 @@ TEST(UrinPlanRecord, DamagedFieldsNeverReadPastThemselves) {
     const QString a24 = QString(24, QChar(u'あ'));
     // 50 bytes: "あ" x 24, "A", then a lead byte whose trail is past the field.
     const QByteArray across = QByteArray::fromHex("32") + *lum::cp932::encode(a24 + "A") + QByteArray::fromHex("82");
+    const QByteArray acrossHex = across.toHex();  // kept alive while the cases point into it
     const Case cases[] = {
-        {"a double-byte character across the capacity", 0, across.toHex().constData(),
+        {"a double-byte character across the capacity", 0, acrossHex.constData(),
          [](const TUrinPlan& p) { return p.Shimei; }, a24 + "A"},
         {"length 200 in a 51-byte field", 0, "c8 41424344", [](const TUrinPlan& p) { return p.Shimei.left(4); },
          QStringLiteral("ABCD")},
