@@ -198,7 +198,12 @@ TUserBookForm::TUserBookForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (int d = 0; d < 7; ++d) chain << StartTime[static_cast<size_t>(d)];
     for (int d = 0; d < 7; ++d) chain << Funn[static_cast<size_t>(d)];
     chain << DBGrid1 << OpenButton << SaveButton << ReserveButton << ToolButton4;
-    for (QToolButton* b : {OpenButton, SaveButton, ReserveButton, ToolButton4}) b->setFocusPolicy(Qt::TabFocus);
+    for (QToolButton* b : {OpenButton, SaveButton, ReserveButton, ToolButton4}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        lum::onEnterReleased(b, [b] {
+            if (b->isEnabled()) b->click();
+        });
+    }
     lum::setTabChain(chain);
     lum::keepCentred(*MainPanel);
 

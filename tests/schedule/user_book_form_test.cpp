@@ -231,6 +231,44 @@ TEST_P(UserBookTest, AClientGoneMeanwhileIsNeverReportedSaved) {
     EXPECT_FALSE(db().inTransaction());
 }
 
+TEST_P(UserBookTest, ASaveThatCannotWriteStopsWithItsMessage) {
+    openMonth();
+    clickRow(1);
+    if (isSqlite()) {
+        // No write transaction can begin on a connection that may only read.
+        db().execute(QStringLiteral("PRAGMA query_only = ON"));
+        dialogs_.expect(MsgKind::Error, QStringLiteral("*** SystemError : DB Trans Start error 0"), MsgButton::Abort);
+    } else {
+        // The transaction begins; the update is refused and rolled back.
+        db().execute(QStringLiteral("SET default_transaction_read_only = on"));
+        dialogs_.expect(MsgKind::Error, QStringLiteral("*** System Error 要望テーブルデータエラー"), MsgButton::Ok);
+    }
+    form_->SaveButton->click();
+    EXPECT_FALSE(db().inTransaction());
+    db().execute(isSqlite() ? QStringLiteral("PRAGMA query_only = OFF")
+                            : QStringLiteral("SET default_transaction_read_only = off"));
+    EXPECT_EQ(store().find(b_)->Funn[1], 40);
+    EXPECT_TRUE(dialogs_.allDone()) << dialogs_.report().toStdString();
+}
+
+TEST_P(UserBookTest, TheKeysAloneTakeARowAndSave) {
+    openMonth();
+    form_->activateWindow();
+    form_->DBGrid1->setFocus();
+    form_->DBGrid1->setCurrentIndex(form_->UserSrchQuery->index(0, 0));
+    QTest::keyClick(form_->DBGrid1, Qt::Key_Down);
+    EXPECT_EQ(form_->ShownCureNo, b_);
+    EXPECT_EQ(form_->StartTime[1]->text(), QStringLiteral("10:00"));
+    form_->Funn[1]->setFocus();
+    form_->Funn[1]->selectAll();
+    QTest::keyClicks(form_->Funn[1], QStringLiteral("20"));
+    form_->SaveButton->setFocus();
+    dialogs_.expect(MsgKind::Information, QStringLiteral("治療番号 : %1を保存しました").arg(b_), MsgButton::Ok);
+    QTest::keyClick(form_->SaveButton, Qt::Key_Return);
+    EXPECT_TRUE(dialogs_.allDone()) << dialogs_.report().toStdString();
+    EXPECT_EQ(store().find(b_)->Funn[1], 20);
+}
+
 TEST_P(UserBookTest, AnotherMonthClearsTheClientShown) {
     openMonth();
     clickRow(1);
