@@ -13,11 +13,16 @@ constexpr Row kRows[KanaRowCount] = {
     {u"ハ", u"ﾊﾋﾌﾍﾎ"}, {u"マ", u"ﾏﾐﾑﾒﾓ"}, {u"ヤ", u"ﾔﾕﾖ"},   {u"ラ", u"ﾗﾘﾙﾚﾛ"}, {u"ワ", u"ﾜ"},
 };
 
+constexpr const char* kButtonNames[KanaRowCount] = {"ABtn", "KBtn", "SBtn", "TBtn", "NBtn",
+                                                    "HBtn", "MBtn", "YBtn", "RBtn", "WBtn"};
+
 bool validRow(int row) { return row >= 0 && row < KanaRowCount; }
 
 }  // namespace
 
 QString kanaRowCaption(int row) { return validRow(row) ? QString::fromUtf16(kRows[row].caption) : QString(); }
+
+QString kanaRowButtonName(int row) { return validRow(row) ? QString::fromLatin1(kButtonNames[row]) : QString(); }
 
 QStringList kanaRowLetters(int row) {
     QStringList letters;

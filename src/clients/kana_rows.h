@@ -14,6 +14,8 @@ inline constexpr int KanaRowCount = 10;
 
 // The button caption of a row (0 ア .. 9 ワ); empty outside 0..9.
 QString kanaRowCaption(int row);
+// The object name of the row's button in every list ("ABtn" .. "WBtn").
+QString kanaRowButtonName(int row);
 // The half-width letters a kana name of the row begins with; empty outside 0..9.
 QStringList kanaRowLetters(int row);
 // Whether the kana name belongs to the row.

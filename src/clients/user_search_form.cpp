@@ -55,8 +55,6 @@ namespace {
 
 const char* const kTitles[9] = {"利用者番号", "氏名", "カナ氏名", "性別", "生年月日",
                                 "住所",       "入所(開始)日", "形態", "Tavelund番号"};
-const char* const kRowButtonNames[10] = {"ABtn", "KBtn", "SBtn", "TBtn", "NBtn",
-                                         "HBtn", "MBtn", "YBtn", "RBtn", "WBtn"};
 const int kColumnWidths[9] = {84, 140, 140, 48, 150, 200, 150, 110, 110};
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
@@ -141,7 +139,7 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
     rowButtons->setSpacing(4);
     for (int row = 0; row < lum::KanaRowCount; ++row) {
         QPushButton* button =
-            lum::makeButton(QString::fromLatin1(lum::kRowButtonNames[row]), lum::kanaRowCaption(row), this);
+            lum::makeButton(lum::kanaRowButtonName(row), lum::kanaRowCaption(row), this);
         button->setFixedSize(44, 34);
         connect(button, &QPushButton::clicked, this, [this, row] { KanaRowSearch(row); });
         rowButtons->addWidget(button);
