@@ -10,6 +10,7 @@
 #include "plans/cure_plan_form.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
+#include "plans/print_outstanding_form.h"
 #include "plans/text_form.h"
 #include "plans/urin_plan_form.h"
 #include "plans/urin_pract_form.h"
@@ -93,6 +94,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TAccessUserForm>("TAccessUserForm", AccessUserForm),
         createStep<TPrintMenuForm>("TPrintMenuForm", PrintMenuForm),
         createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
+        createStep<TPrintOutstandingForm>("TPrintOutstandingForm", PrintOutstandingForm),
         createStep<TPrintToukeiForm>("TPrintToukeiForm", PrintToukeiForm),
     };
 }

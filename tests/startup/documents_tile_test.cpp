@@ -10,6 +10,7 @@
 #include "app/startup_windows.h"
 #include "plans/cure_plan_form.h"
 #include "plans/paper_menu_form.h"
+#include "plans/print_outstanding_form.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -55,6 +56,13 @@ TEST_P(DocumentsTileTest, TheMenuOpensTheTreatmentPlan) {
     EXPECT_FALSE(PaperMenuForm->isVisible());
     EXPECT_FALSE(CurePlanForm->CurePlanPanel->isVisible());
     CurePlanForm->CloaeToolButton->click();
+    EXPECT_TRUE(PaperMenuForm->isVisible());
+    PaperMenuForm->Button5->click();
+    ASSERT_NE(PrintOutstandingForm, nullptr);
+    EXPECT_TRUE(PrintOutstandingForm->isVisible());
+    EXPECT_FALSE(PaperMenuForm->isVisible());
+    EXPECT_FALSE(PrintOutstandingForm->PrintBtn->isEnabled());
+    PrintOutstandingForm->ReturnButton->click();
     EXPECT_TRUE(PaperMenuForm->isVisible());
     PaperMenuForm->ReturnButton->click();
     EXPECT_TRUE(MainForm->isVisible());
