@@ -89,7 +89,7 @@ TOpenCureDialog::TOpenCureDialog(QWidget* parent)
     connect(binding_, &lum::KeyEditBinding::accepted, this, &TOpenCureDialog::DateEditEnter);
     connect(binding_, &lum::KeyEditBinding::rejected, this, &TOpenCureDialog::DateEditEnter);
     connect(UpDown1, &lum::HorizontalUpDown::stepped, this, &TOpenCureDialog::UpDown1Click);
-    connect(RihaTypeBox, &QComboBox::activated, this, &TOpenCureDialog::RihaTypeBoxChange);
+    connect(RihaTypeBox, &QComboBox::currentIndexChanged, this, &TOpenCureDialog::RihaTypeBoxChange);
     connect(OpenButton, &QPushButton::clicked, this, &TOpenCureDialog::OpenButtonClick);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

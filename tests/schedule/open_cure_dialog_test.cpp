@@ -65,6 +65,14 @@ TEST_F(OpenCureDialogTest, EachTypeShowsItsBoxes) {
     EXPECT_EQ(dialog_.NinchiBox->text(), QStringLiteral("認知症"));
 }
 
+TEST_F(OpenCureDialogTest, ATypeChosenWithTheKeysShowsItsBoxes) {
+    dialog_.RihaTypeBox->setFocus();
+    QTest::keyClick(dialog_.RihaTypeBox, Qt::Key_Down);
+    QTest::keyClick(dialog_.RihaTypeBox, Qt::Key_Down);
+    EXPECT_EQ(dialog_.RihaTypeBox->currentIndex(), 1);
+    EXPECT_EQ(shown(), (std::vector<bool>{true, true, true, true}));
+}
+
 TEST_F(OpenCureDialogTest, OpenNeedsATypeAndAMonth) {
     dialogs_.expect(MsgKind::Error, QStringLiteral("リハビリ形態が不明です。"), MsgButton::Abort);
     dialog_.OpenButton->click();
