@@ -8,6 +8,7 @@
 #include "clients/tavelund_form.h"
 #include "clients/user_regist_form.h"
 #include "plans/cure_plan_form.h"
+#include "plans/life_estimate_form.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
 #include "plans/print_outstanding_form.h"
@@ -63,6 +64,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TUserBookForm>("TUserBookForm", UserBookForm),
         createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
         createStep<TGetCurePlanForm>("TGetCurePlanForm", GetCurePlanForm),
+        createStep<TLifeEstimateForm>("TLifeEstimateForm", LifeEstimateForm),
         createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),
         testStartupFlagStep(),
         createStep<TPersonMedicalRecordForm>("TPersonMedicalRecordForm", PersonMedicalRecordForm),

@@ -78,10 +78,10 @@ std::optional<BlobDocumentStore::Loaded> openBlobDocumentByNumber(db::Database& 
     }
 }
 
-bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day, QWidget* parent) {
-    const BlobDocumentStore store(db, kind);
+bool deleteStoredDocument(const DocumentKind& kind, const std::function<bool()>& exists,
+                          const std::function<void()>& remove, QWidget* parent) {
     try {
-        if (!store.exists(cureNo, day)) {
+        if (!exists()) {
             errorBox(deleteNotFound(kind), parent);
             return false;
         }
@@ -94,7 +94,7 @@ bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, 
         return false;
     }
     try {
-        store.remove(cureNo, day);
+        remove();
     } catch (const db::NoRowTouched&) {
         // Deleted by another workstation after the question.
         errorBox(deleteNotFound(kind), parent);
@@ -107,6 +107,12 @@ bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, 
         return false;
     }
     return true;
+}
+
+bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day, QWidget* parent) {
+    const BlobDocumentStore store(db, kind);
+    return deleteStoredDocument(
+        kind, [&] { return store.exists(cureNo, day); }, [&] { store.remove(cureNo, day); }, parent);
 }
 
 }  // namespace lum

@@ -8,6 +8,8 @@
 // overwritten unasked (the member's save-failure message instead).
 #include "plans/blob_document_store.h"
 
+#include <functional>
+
 class QWidget;
 
 namespace lum {
@@ -22,6 +24,13 @@ std::optional<BlobDocumentStore::Loaded> openBlobDocument(db::Database& db, cons
                                                           TDateTime day, QWidget* parent = nullptr);
 std::optional<BlobDocumentStore::Loaded> openBlobDocumentByNumber(db::Database& db, const DocumentKind& kind,
                                                                   int practNo, QWidget* parent = nullptr);
+
+// The delete road of every stored document with the member's messages: not
+// found (also when another workstation deleted it after the question), the
+// delete question, the table that cannot be read, a failed delete. True when
+// the document was deleted.
+bool deleteStoredDocument(const DocumentKind& kind, const std::function<bool()>& exists,
+                          const std::function<void()>& remove, QWidget* parent = nullptr);
 
 // True when the document was deleted; asks the member's delete question.
 bool deleteBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day,

@@ -140,9 +140,13 @@ std::vector<DocumentKind> makeKinds() {
                           QStringLiteral("Estimate.frf"),
                           dayDialog("TGetEstimateForm", QStringLiteral("Sakuseibi"),
                                     QString()),
-                          {QString(), QString(), QString(), QString(), QStringLiteral("System DB Open Error"), QString(),
-                           QStringLiteral("System DB Read Error:機能評価表のデータが見つかりません。"), QString(),
-                           QStringLiteral("この機能評価表のデータを消去しますか？"), QString(), QString(), QString()}};
+                          {QStringLiteral("で登録しました。"), QString(), QStringLiteral("登録に失敗しました。"), QString(),
+                           QStringLiteral("System DB Open Error"), QStringLiteral("System DB Read Error:計画"),
+                           QStringLiteral("System DB Read Error:計画のデータが見つかりません。"), QString(),
+                           QStringLiteral("この機能評価表のデータを消去しますか？"),
+                           QStringLiteral("System DB Error:機能評価表の消去に失敗しました。"),
+                           QStringLiteral("System DB Error:機能評価表"),
+                           QStringLiteral("System DB Read Error:機能評価表のデータが見つかりません。")}};
     estimate.printCollect = PrintCollect::None;
     k.push_back(estimate);
     return k;

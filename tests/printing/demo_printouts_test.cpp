@@ -5,12 +5,21 @@
 #include "demo_data.h"
 #include "common/text_helpers.h"
 #include "print_fixture.h"
+#include "plans/life_estimate_form.h"
+#include "plans/open_document_dialog.h"
+#include "plans/print_outstanding_form.h"
+#include "platform/ui/scripted_dialogs.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_toukei_form.h"
 #include "widgets/up_down.h"
 #include "report/engine/tfr_report.h"
 
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QSqlRecord>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -56,6 +65,57 @@ TEST_P(DemoPrintoutsTest, TheClientListPrintsEveryClient) {
         at = text.indexOf(lum::CureNoText(n), at);
         ASSERT_GE(at, 0) << "client " << n;
     }
+}
+
+TEST_P(DemoPrintoutsTest, TheClientsWithoutPlansOfTheKaRowPrintOnlyThoseRows) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintOutstandingForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1.Ui = &ui;
+    form.show();
+    form.PlanBtn->click();
+    const int all = form.List->rowCount();
+    ASSERT_GT(all, 5);
+    form.List->KanaButtons[1]->click();  // カ
+    const int shown = form.List->rowCount();
+    ASSERT_GT(shown, 0);
+    ASSERT_LT(shown, all);
+    form.PrintBtn->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    const QString text = pdfOf(form.frReport1.EMFPages, "OutStandingList");
+    EXPECT_TRUE(text.contains(QStringLiteral("計画書未登録者リスト")));
+    for (int r = 0; r < shown; ++r) {
+        const QSqlRecord row = form.List->row(r);
+        EXPECT_TRUE(text.contains(lum::outstandingCureNoText(row.value(QStringLiteral("CureNo")))));
+    }
+    EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("\\b000000\\d\\d\\b"))), shown);
+}
+
+TEST_P(DemoPrintoutsTest, TheEvaluationAtTheMaximumPrintsItsThirteenCircles) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TLifeEstimateForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1.Ui = &ui;
+    form.show();
+    lum::ScriptedDialogs d;
+    d.expectModal(QStringLiteral("TGetEstimateForm"), [](QDialog& dialog) {
+        auto& open = static_cast<TGetDocumentForm&>(dialog);
+        open.CureNoEdit->setText(QStringLiteral("2"));
+        open.ConFirmButton->click();
+        if (open.result() != QDialog::Accepted) open.DecideButtonClick();
+        return open.result();
+    });
+    form.OpenToolButton->click();
+    ASSERT_TRUE(d.allDone()) << d.report().toStdString();
+    ASSERT_EQ(form.TotalLabel->text(), QStringLiteral("19"));
+    form.PrintToolButton->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    const QString text = pdfOf(form.frReport1.EMFPages, "Estimate");
+    EXPECT_TRUE(text.contains(QStringLiteral("日常生活機能評価表")));
+    EXPECT_EQ(text.count(QStringLiteral("○")), 13);
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("19\\s*点"))));
+    form.ResetModified();
+    delete GetEstimateForm;
 }
 
 TEST_P(DemoPrintoutsTest, TheStatisticsPrintTheThreeMonthsBeforeThisOne) {

@@ -2,6 +2,7 @@
 
 #include "clients/person_store.h"
 #include "demo_urin_plans.h"
+#include "demo_estimates.h"
 #include "demo_plans.h"
 
 #include "common/code_tables.h"
@@ -467,6 +468,9 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
 
         // Treatment plans with their body charts, and the plan window's phrases.
         summary.plans = writeDemoPlans(db, PersonStore(db).all(), today, QStringLiteral("デモ　職員"));
+
+        // Daily-life function evaluations.
+        summary.estimates = writeDemoEstimates(db, PersonStore(db).all(), today);
     });
     return summary;
 }

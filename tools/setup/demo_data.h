@@ -25,6 +25,7 @@ struct DemoSummary {
     int urinPlans = 0;        // リハビリテーション計画書
     int preventivePlans = 0;  // リハビリテーション実施計画書（予防）
     int plans = 0;
+    int estimates = 0;  // 日常生活機能評価表
 };
 
 // Writes the set in one transaction into a migrated database that holds no

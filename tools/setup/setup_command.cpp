@@ -201,7 +201,7 @@ int demoCommand(const Options& o, QTextStream& out) {
     const DemoSummary s = writeDemoData(*db, today);
     out << QStringLiteral("デモデータを作りました: 職員 %1 名、利用者 %2 名、時間枠 %3、予約 %4、治療実績 %5 件、"
                           "リハビリテーション計画書 %6 件、実施計画書（予防） %7 件、"
-                          "治療計画書 %8 件。\n")
+                          "治療計画書 %8 件、日常生活機能評価表 %9 件。\n")
                .arg(s.staff)
                .arg(s.clients)
                .arg(s.frames)
@@ -209,7 +209,8 @@ int demoCommand(const Options& o, QTextStream& out) {
                .arg(s.results)
                .arg(s.urinPlans)
                .arg(s.preventivePlans)
-               .arg(s.plans);
+               .arg(s.plans)
+               .arg(s.estimates);
     out << QStringLiteral("デモのログイン: ユーザー名 %1 / パスワード %2\n").arg(kDemoLoginCode, kDemoPassword);
     return Ok;
 }

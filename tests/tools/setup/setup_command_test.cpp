@@ -202,6 +202,19 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE Parts = 3")), 0);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE Parts < 3")), 20);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'CurePlan'")), 40);
+
+    // Daily-life function evaluations: one at the maximum, one client twice
+    // with items unanswered; the unshown columns 0.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Estimate")), 15);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Estimate WHERE Yukaue + UdeAge + Negaeri + Okiagari + "
+                                   "ZaiHoji + Ijyou + Idou + Kouku + Shokuji + Ifuku + Omoiyari + Shinryo + Kikenn = 19")),
+              1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Estimate WHERE Kikenn = -1")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Estimate WHERE Old <> 0 OR Kaigodo <> 0 OR RihaStuff <> 0")), 0);
+    // Some clients stay without a treatment plan for the list of clients without plans.
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Person LEFT JOIN RihaPlan ON Person.CureNo = RihaPlan.CureNo "
+                                   "WHERE RihaPlan.PlanRegistDay IS NULL")),
+              5);
 }
 
 TEST_P(SetupTool, DemoRefusesADatabaseWithDataAndLeavesItAsItWas) {
