@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDateEdit>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -146,6 +147,20 @@ TEST_P(LifeEstimateFormTest, ClickSequencesGiveScoresTheTotalAndThePrintedNames)
             }
         }
     }
+    // From the keyboard: Tab reaches the options after the date, Space and
+    // Enter ring the focused one.
+    f().ResetModified();
+    newEstimate(client_);
+    f().DateEdit->setFocus();
+    QTest::keyClick(f().DateEdit, Qt::Key_Tab);
+    EXPECT_TRUE(option(0, 0)->hasFocus());
+    QTest::keyClick(option(0, 0), Qt::Key_Tab);
+    ASSERT_TRUE(option(0, 1)->hasFocus());
+    QTest::keyClick(option(0, 1), Qt::Key_Space);
+    EXPECT_EQ(f().Estimate.Scores[0], 1);
+    QTest::keyClick(option(0, 1), Qt::Key_Return);
+    EXPECT_EQ(f().Estimate.Scores[0], -1);
+    EXPECT_EQ(f().TotalLabel->text(), QStringLiteral("0"));
     // The seven items without a 2-point option show the diagonal there.
     for (int i : {0, 1, 3, 6, 7, 11, 12}) {
         EXPECT_TRUE(f().findChild<QLabel*>(QStringLiteral("H%1T2Image").arg(i))) << i;
@@ -208,6 +223,12 @@ TEST_P(LifeEstimateFormTest, SaveTakesTheDateAsTypedWithOrWithoutEnter) {
     save(TDateTime::fromYmd(2024, 2, 12));
     EXPECT_EQ(stored(TDateTime::fromYmd(2024, 2, 12))->Scores[1], 1);
     EXPECT_EQ(stored(TDateTime::fromYmd(2024, 2, 10))->Scores[1], 0);
+    // A date picked: the edit shows it and Save writes under it.
+    f().RegistDatePicker->setDate(QDate(2024, 2, 14));
+    EXPECT_EQ(f().DateEdit->text(), QStringLiteral("令和06年02月14日"));
+    EXPECT_EQ(f().Estimate.Sakuseibi.value(), TDateTime::fromYmd(2024, 2, 14).value());
+    EXPECT_TRUE(f().DocChanged);
+    save(TDateTime::fromYmd(2024, 2, 14));
     // A text that is no date: its message, nothing saved, still modified.
     f().DateEdit->setText(QStringLiteral("令和06年02月30日"));
     click(1, 1);
@@ -217,7 +238,7 @@ TEST_P(LifeEstimateFormTest, SaveTakesTheDateAsTypedWithOrWithoutEnter) {
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
     EXPECT_TRUE(f().IsModified());
     EXPECT_TRUE(f().DateEdit->hasFocus());
-    EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), 2);
+    EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), 3);
 }
 
 TEST_P(LifeEstimateFormTest, ARefusedSaveLeavesTheEvaluationChangedAndClosingAsks) {

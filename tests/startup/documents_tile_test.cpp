@@ -9,6 +9,7 @@
 #include "app/startup.h"
 #include "app/startup_windows.h"
 #include "plans/cure_plan_form.h"
+#include "plans/life_estimate_form.h"
 #include "plans/paper_menu_form.h"
 #include "plans/print_outstanding_form.h"
 
@@ -56,6 +57,12 @@ TEST_P(DocumentsTileTest, TheMenuOpensTheTreatmentPlan) {
     EXPECT_FALSE(PaperMenuForm->isVisible());
     EXPECT_FALSE(CurePlanForm->CurePlanPanel->isVisible());
     CurePlanForm->CloaeToolButton->click();
+    EXPECT_TRUE(PaperMenuForm->isVisible());
+    PaperMenuForm->Button6->click();
+    ASSERT_NE(LifeEstimateForm, nullptr);
+    EXPECT_TRUE(LifeEstimateForm->isVisible());
+    EXPECT_FALSE(LifeEstimateForm->SaveToolButton->isEnabled());
+    LifeEstimateForm->CloaeToolButton->click();
     EXPECT_TRUE(PaperMenuForm->isVisible());
     PaperMenuForm->Button5->click();
     ASSERT_NE(PrintOutstandingForm, nullptr);
