@@ -78,7 +78,7 @@ public:
 QPushButton* listButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter presses it while it has the focus
     return button;
 }
 
@@ -95,6 +95,7 @@ KanaRowPrintList::KanaRowPrintList(QWidget* parent, QVector<KanaRowListColumn> c
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setShowGrid(true);
     DBGrid1->setWordWrap(false);
+    DBGrid1->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it
     DBGrid1->verticalHeader()->hide();
     DBGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     DBGrid1->verticalHeader()->setDefaultSectionSize(20);

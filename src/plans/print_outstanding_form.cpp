@@ -206,6 +206,9 @@ void TPrintOutstandingForm::showEvent(QShowEvent* event) {
     if (MainForm && MainForm->Registory) lum::applyWindowState(*this, MainForm->Registory->WinState);
     EnableListButtons(false);
     PrintBtn->setEnabled(false);
+    // It takes the menu's place, keyboard included.
+    activateWindow();
+    PlanBtn->setFocus();
 }
 
 void TPrintOutstandingForm::closeEvent(QCloseEvent* event) {

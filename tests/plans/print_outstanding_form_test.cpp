@@ -8,6 +8,7 @@
 #include "platform/ui/scripted_dialogs.h"
 #include "support/report_pdf.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHeaderView>
@@ -172,6 +173,24 @@ TEST_P(PrintOutstandingFormTest, PrintsTheRowsTheFilterLetsThrough) {
         EXPECT_TRUE(text.contains(s)) << s.toStdString();
     EXPECT_FALSE(text.contains(QStringLiteral("佐藤三郎")));
     EXPECT_FALSE(text.contains(QStringLiteral("明治")));
+}
+
+TEST_P(PrintOutstandingFormTest, TheKeysAloneListNarrowAndPrint) {
+    f().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+    ASSERT_TRUE(button("PlanBtn")->hasFocus());
+    QTest::keyClick(button("PlanBtn"), Qt::Key_Return);
+    ASSERT_EQ(listed().size(), 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // 実施計画書表示
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // the grid
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // ア
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // カ
+    ASSERT_EQ(QApplication::focusWidget(), button("KBtn"));
+    QTest::keyClick(button("KBtn"), Qt::Key_Return);
+    EXPECT_EQ(listed(), (QVector<int>{gamou1_, gamou2_, kimura_}));
+    button("PrintBtn")->setFocus();
+    QTest::keyClick(button("PrintBtn"), Qt::Key_Return);
+    EXPECT_EQ(f().frReport1.EMFPages.Count(), 1);
 }
 
 TEST_P(PrintOutstandingFormTest, AnEmptyListLeavesTheButtonsOffSilentlyAndAFailureSaysSo) {
