@@ -26,6 +26,8 @@
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
 #include "schedule/open_cure_dialog.h"
+#include "schedule/attend_schedule_form.h"
+#include "schedule/day_attend_form.h"
 #include "schedule/person_property_form.h"
 #include "schedule/schedule_data.h"
 #include "schedule/schedule_menu_form.h"
@@ -34,6 +36,8 @@
 #include "schedule/stuff_schedule_form.h"
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
+#include "schedule/user_attend_form.h"
+#include "schedule/user_sheet_form.h"
 #include "schedule/user_book_form.h"
 #include "schedule/user_schedule_form.h"
 #include "printing/print_all_user_form.h"
@@ -62,6 +66,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetBeforeConfForm>("TGetBeforeConfForm", GetBeforeConfForm),
         createStep<TOpenCureDialog>("TOpenCureDialog", OpenCureDialog),
         createStep<TUserBookForm>("TUserBookForm", UserBookForm),
+        createStep<TUserSheetForm>("TUserSheetForm", UserSheetForm),
         createStep<TOpenGYMDialog>("TOpenGYMDialog", OpenGYMDialog),
         createStep<TGetCurePlanForm>("TGetCurePlanForm", GetCurePlanForm),
         createStep<TLifeEstimateForm>("TLifeEstimateForm", LifeEstimateForm),
@@ -85,6 +90,9 @@ std::vector<StartupStep> startupWindows() {
         createStep<TStuffSelectForm>("TStuffSelectForm", StuffSelectForm),
         progressStep(2, QStringLiteral("スケジュールの準備ができました。")),
         createStep<TCommentForm>("TCommentForm", CommentForm),
+        createStep<TDayAttendForm>("TDayAttendForm", DayAttendForm),
+        createStep<TUserAttendForm>("TUserAttendForm", UserAttendForm),
+        createStep<TAttendScheduleForm>("TAttendScheduleForm", AttendScheduleForm),
         createStep<TStringsForm>("TStringsForm", StringsForm),
         createStep<TImportScheduleDialog>("TImportScheduleDialog", ImportScheduleDialog),
         progressStep(3, QStringLiteral("印刷の準備ができました。")),

@@ -1,5 +1,7 @@
 #include "plans/document_form.h"
 
+#include "app/app_folder.h"
+
 #include "app/main_form.h"
 #include "app/registory.h"
 #include "clients/person_store.h"
@@ -30,13 +32,6 @@ using lum::MsgKind;
 void abortBox(const QString& text, QWidget* parent) { lum::message(MsgKind::Error, text, MsgButton::Abort, parent); }
 
 }  // namespace
-
-namespace lum {
-QString applicationFolder() {
-    if (MainForm && !MainForm->AppDir.isEmpty()) return MainForm->AppDir;
-    return QCoreApplication::applicationDirPath();
-}
-}  // namespace lum
 
 TDocumentForm::TDocumentForm(lum::DocumentId id, QWidget* parent) : QMainWindow(parent), kind_(lum::documentKind(id)) {
     setWindowTitle(kind_.caption);

@@ -141,8 +141,3 @@ private:
     std::vector<QLineEdit*> edits_;
     std::vector<QPlainTextEdit*> memos_;
 };
-
-namespace lum {
-// The folder of the report templates: the application's.
-QString applicationFolder();
-}  // namespace lum

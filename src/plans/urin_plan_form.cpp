@@ -7,7 +7,7 @@
 #include "common/input_limits.h"
 #include "plans/entry_checks.h"
 #include "plans/marker_pair.h"
-#include "plans/phrase_picking.h"
+#include "widgets/phrase_picking.h"
 #include "plans/sheet_builder.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_plan_values.h"

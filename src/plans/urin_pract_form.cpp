@@ -6,7 +6,7 @@
 #include "common/era_text.h"
 #include "common/input_limits.h"
 #include "plans/entry_checks.h"
-#include "plans/phrase_picking.h"
+#include "widgets/phrase_picking.h"
 #include "plans/sheet_builder.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/text_form.h"

@@ -1,5 +1,6 @@
 #include "printing/print_window.h"
 
+#include "app/app_folder.h"
 #include "app/main_form.h"
 #include "app/main_module.h"
 #include "app/registory.h"
@@ -57,11 +58,7 @@ void returnToPrintMenu() {
     if (PrintMenuForm) PrintMenuForm->show();
 }
 
-QString printTemplatePath(const QString& fileName) {
-    const QString folder = MainForm && !MainForm->AppDir.isEmpty() ? MainForm->AppDir
-                                                                    : QCoreApplication::applicationDirPath();
-    return reportTemplatePath(folder, fileName);
-}
+QString printTemplatePath(const QString& fileName) { return applicationTemplatePath(fileName); }
 
 TRegistory* printSettings() { return MainForm ? MainForm->Registory.get() : nullptr; }
 

@@ -1,5 +1,7 @@
 #include "results/medical_record_form.h"
 
+#include "app/app_folder.h"
+
 #include "app/main_form.h"
 #include "app/registory.h"
 #include "platform/clock.h"
@@ -175,11 +177,7 @@ TMedicalRecordForm::TMedicalRecordForm(const char* objectName, const QString& ca
     PrintButton->setEnabled(false);
 }
 
-QString TMedicalRecordForm::TemplatePath(const QString& fileName) {
-    const QString folder =
-        MainForm && !MainForm->AppDir.isEmpty() ? MainForm->AppDir : QCoreApplication::applicationDirPath();
-    return lum::reportTemplatePath(folder, fileName);
-}
+QString TMedicalRecordForm::TemplatePath(const QString& fileName) { return lum::applicationTemplatePath(fileName); }
 
 TMedicalRecordForm::~TMedicalRecordForm() { Components.remove(frUserDataset1.Name); }
 

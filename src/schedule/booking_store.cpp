@@ -93,6 +93,65 @@ std::vector<ClientMonthBooking> BookingStore::clientMonthBookings(int cureNo, TD
     return rows;
 }
 
+std::vector<AttendRow> BookingStore::attendRows(const AttendCriteria& criteria) const {
+    // A staff member since removed from the staff table keeps the bookings
+    // in the lists, with an empty name.
+    QString sql = QStringLiteral(
+        "SELECT Schedule.ScheduleNo, Schedule.WorkingNo, Person.RihaType, TimeTable.ReserveDay, TimeTable.StuffCode, "
+        "Person.NYUSHOBI_YMD, Person.KubunCode, TimeTable.StartTime, TimeTable.WorkingMin, TimeTable.Capacity, "
+        "Person.CureNo, Person.Name, Person.Sex, Person.Birth, KaigoStuff.StuffName "
+        "FROM ((Schedule INNER JOIN TimeTable ON Schedule.WorkingNo = TimeTable.ReserveNo) "
+        "INNER JOIN Person ON Schedule.CureNo = Person.CureNo) "
+        "LEFT JOIN KaigoStuff ON TimeTable.StuffCode = KaigoStuff.CD "
+        "WHERE TimeTable.ReserveDay >= :from AND TimeTable.ReserveDay < :to");
+    if (criteria.StuffCode >= 0) sql += QStringLiteral(" AND TimeTable.StuffCode = :staff");
+    if (criteria.CureNo >= 0) sql += QStringLiteral(" AND Person.CureNo = :client");
+    sql += QStringLiteral(" ORDER BY TimeTable.ReserveDay, TimeTable.StuffCode, TimeTable.StartTime, Schedule.ScheduleNo");
+    QSqlQuery q = db_.prepare(sql);
+    db::bindDate(q, QStringLiteral(":from"), criteria.Days.begin);
+    db::bindDate(q, QStringLiteral(":to"), criteria.Days.end);
+    if (criteria.StuffCode >= 0) q.bindValue(QStringLiteral(":staff"), criteria.StuffCode);
+    if (criteria.CureNo >= 0) q.bindValue(QStringLiteral(":client"), criteria.CureNo);
+    db_.exec(q);
+    std::vector<AttendRow> rows;
+    while (q.next()) {
+        AttendRow r;
+        r.ScheduleNo = q.value(0).toInt();
+        r.WorkingNo = q.value(1).toInt();
+        r.RihaType = q.value(2).isNull() ? -1 : q.value(2).toInt();
+        r.ReserveDay = db::readDate(q.value(3));
+        r.StuffCode = q.value(4).toInt();
+        r.NYUSHOBI_YMD = db::readDate(q.value(5));
+        r.KubunCode = q.value(6).isNull() ? -1 : q.value(6).toInt();
+        r.HasStartTime = !q.value(7).isNull();
+        r.StartTime = db::readDate(q.value(7));
+        r.WorkingMin = q.value(8).toInt();
+        r.Capacity = q.value(9).toInt();
+        r.CureNo = q.value(10).toInt();
+        r.Name = q.value(11).toString();
+        r.Sex = q.value(12).toInt();
+        r.Birth = db::readDate(q.value(13));
+        r.StuffName = q.value(14).isNull() ? QString() : q.value(14).toString();
+        rows.push_back(std::move(r));
+    }
+    return rows;
+}
+
+std::vector<ClientBookingDay> BookingStore::clientBookingDays(const DateRange& days) const {
+    QSqlQuery q = db_.prepare(QStringLiteral(
+        "SELECT Person.CureNo, TimeTable.ReserveDay "
+        "FROM (Schedule INNER JOIN TimeTable ON Schedule.WorkingNo = TimeTable.ReserveNo) "
+        "INNER JOIN Person ON Schedule.CureNo = Person.CureNo "
+        "WHERE TimeTable.ReserveDay >= :from AND TimeTable.ReserveDay < :to "
+        "ORDER BY Person.CureNo, TimeTable.ReserveDay"));
+    db::bindDate(q, QStringLiteral(":from"), days.begin);
+    db::bindDate(q, QStringLiteral(":to"), days.end);
+    db_.exec(q);
+    std::vector<ClientBookingDay> rows;
+    while (q.next()) rows.push_back({q.value(0).toInt(), db::readDate(q.value(1))});
+    return rows;
+}
+
 int BookingStore::countOtherClients(int workingNo, int cureNo) const {
     return scalar(db_, QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE WorkingNo = :frame AND CureNo <> :client"),
                   {{QStringLiteral(":frame"), workingNo}, {QStringLiteral(":client"), cureNo}});

@@ -79,6 +79,42 @@ struct BookingListRow {
     TDateTime CreateDate;
 };
 
+// A booking as the booking lists show and print it: the frame, the client
+// and the staff member's name (empty when the staff member is no longer
+// listed).
+struct AttendRow {
+    int ScheduleNo = 0;
+    int WorkingNo = 0;
+    int RihaType = -1;
+    TDateTime ReserveDay;
+    int StuffCode = 0;
+    TDateTime NYUSHOBI_YMD;
+    int KubunCode = 0;
+    bool HasStartTime = false;
+    TDateTime StartTime;
+    int WorkingMin = 0;
+    int Capacity = 0;
+    int CureNo = 0;
+    QString Name;
+    int Sex = 0;
+    TDateTime Birth;
+    QString StuffName;
+};
+
+// Which bookings a list holds: those of one staff member or of one client
+// (the other left at -1) in frames of the days [first, end).
+struct AttendCriteria {
+    int StuffCode = -1;
+    int CureNo = -1;
+    DateRange Days;
+};
+
+// One booking's client and day (the booking summary's marks).
+struct ClientBookingDay {
+    int CureNo = 0;
+    TDateTime ReserveDay;
+};
+
 // The longest booking comment the table holds, in characters.
 inline constexpr int BookingCommentLength = 255;
 
@@ -95,6 +131,11 @@ public:
     // The client's bookings in frames of that day, in start order.
     std::vector<ClientFrameBooking> clientBookingsOnDay(int cureNo, TDateTime day) const;
     std::vector<BookingListRow> listRows(int workingNo) const;
+    // The bookings of a list, in the order day, staff code, start time.
+    std::vector<AttendRow> attendRows(const AttendCriteria& criteria) const;
+    // Every booking of a client that exists in frames of the days, in the
+    // order client, day: the whole month of the summary in one statement.
+    std::vector<ClientBookingDay> clientBookingDays(const DateRange& days) const;
     // The client's bookings in frames of the month of monthStart (its days
     // from the first to the next month's first, that one excluded), in the
     // order ReserveDay, StartTime; every staff code, listed or not.

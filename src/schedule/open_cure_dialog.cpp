@@ -173,3 +173,15 @@ void TOpenCureDialog::OpenButtonClick() {
     UseMonth = *month;
     accept();
 }
+
+namespace lum {
+
+TOpenCureDialog& openCureDialog() {
+    if (!OpenCureDialog) {
+        OpenCureDialog = new TOpenCureDialog;
+        QObject::connect(OpenCureDialog, &QObject::destroyed, [] { OpenCureDialog = nullptr; });
+    }
+    return *OpenCureDialog;
+}
+
+}  // namespace lum

@@ -61,3 +61,10 @@ private:
 };
 
 extern TOpenCureDialog* OpenCureDialog;
+
+namespace lum {
+// The dialog of the run (OpenCureDialog), created on first use when the
+// start-up list has not made one; the weekly requests and the booking
+// summary share it.
+TOpenCureDialog& openCureDialog();
+}  // namespace lum

@@ -51,14 +51,6 @@ QString timeText(TDateTime time) {
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QChar(u'0')); }
 
-TOpenCureDialog& openDialog() {
-    if (!OpenCureDialog) {
-        OpenCureDialog = new TOpenCureDialog;
-        QObject::connect(OpenCureDialog, &QObject::destroyed, [] { OpenCureDialog = nullptr; });
-    }
-    return *OpenCureDialog;
-}
-
 TUserScheduleForm& scheduleForm() {
     if (!UserScheduleForm) {
         UserScheduleForm = new TUserScheduleForm;
@@ -265,7 +257,7 @@ void TUserBookForm::ClearClient() {
 }
 
 void TUserBookForm::OpenButtonClick() {
-    TOpenCureDialog& dialog = openDialog();
+    TOpenCureDialog& dialog = lum::openCureDialog();
     if (lum::runModal(dialog) != QDialog::Accepted) return;
     MonthStart = lum::FirstDayOfMonth(dialog.UseMonth);
     const QDate next = MonthStart.date().addMonths(1);

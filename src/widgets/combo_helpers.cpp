@@ -3,15 +3,18 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace lum {
 namespace {
 
 class DoubleClickFilter : public QObject {
 public:
-    DoubleClickFilter(QComboBox* box, std::function<void()> action) : QObject(box), action_(std::move(action)) {
-        box->installEventFilter(this);
-        if (box->lineEdit()) box->lineEdit()->installEventFilter(this);
+    DoubleClickFilter(QObject* owner, std::initializer_list<QObject*> watched, std::function<void()> action)
+        : QObject(owner), action_(std::move(action)) {
+        for (QObject* w : watched) {
+            if (w) w->installEventFilter(this);
+        }
     }
 
 protected:
@@ -38,6 +41,12 @@ void fillComboBox(QComboBox* box, const QStringList& items) {
     box->blockSignals(blocked);
 }
 
-void onDoubleClick(QComboBox* box, std::function<void()> action) { new DoubleClickFilter(box, std::move(action)); }
+void onDoubleClick(QComboBox* box, std::function<void()> action) {
+    new DoubleClickFilter(box, {box, box->lineEdit()}, std::move(action));
+}
+
+void onDoubleClick(QPlainTextEdit* memo, std::function<void()> action) {
+    new DoubleClickFilter(memo, {memo->viewport()}, std::move(action));
+}
 
 }  // namespace lum

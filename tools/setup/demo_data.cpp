@@ -306,6 +306,26 @@ void bookDay(DemoRandom& rnd, std::vector<Frame>& frames, const std::vector<Clie
     }
 }
 
+// A few clients come twice a day: two of the day's clients booked in one
+// frame of one staff member get a second frame of another, free and clear of
+// the first, so the booking lists and the summary show two bookings a day.
+void bookSecondVisits(std::vector<Frame>& frames) {
+    int added = 0;
+    for (Frame& first : frames) {
+        if (added == 2) return;
+        if (first.capacity != 1 || first.booked.size() != 1) continue;
+        const Client* client = first.booked.front();
+        for (Frame& second : frames) {
+            const bool clear = second.start >= first.start + first.minutes || first.start >= second.start + second.minutes;
+            if (second.capacity == 1 && second.booked.empty() && second.staff != first.staff && clear) {
+                second.booked.push_back(client);
+                ++added;
+                break;
+            }
+        }
+    }
+}
+
 const Staff& staffOf(int code) {
     for (const Staff& s : kStaff) {
         if (s.code == code) return s;
@@ -417,6 +437,7 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             // The last days of this month are left to the weekly requests.
             const bool leaveRequests = d.month() == monthStart.month() && d.day() >= 22;
             bookDay(rnd, frames, clients, d, true, leaveRequests);
+            bookSecondVisits(frames);
             for (Frame& f : frames) {
                 bindDate(frameInsert, QStringLiteral(":d"), TDateTime::fromDate(f.day));
                 frameInsert.bindValue(QStringLiteral(":s"), f.staff);

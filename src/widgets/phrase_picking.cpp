@@ -1,4 +1,4 @@
-#include "plans/phrase_picking.h"
+#include "widgets/phrase_picking.h"
 
 #include "platform/ui/dialogs.h"
 #include "widgets/comment_form.h"
