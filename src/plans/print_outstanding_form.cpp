@@ -1,5 +1,6 @@
 #include "plans/print_outstanding_form.h"
 
+#include "app/app_folder.h"
 #include "app/main_form.h"
 #include "app/registory.h"
 #include "common/code_tables.h"
