@@ -16,7 +16,11 @@
 #include "results/person_medical_record_form.h"
 #include "results/result_sheet_form.h"
 #include "results/results_menu_form.h"
+#include "schedule/attend_schedule_form.h"
+#include "schedule/day_attend_form.h"
 #include "schedule/schedule_menu_form.h"
+#include "schedule/user_attend_form.h"
+#include "schedule/user_sheet_form.h"
 #include "schedule/stuff_schedule_form.h"
 #include "schedule/user_book_form.h"
 
@@ -126,10 +130,19 @@ TEST_P(ClientTileTest, TheScheduleTileOpensTheMenuAndTheMenuTheStaffChart) {
     EXPECT_EQ(ScheduleMenuForm->Button10->geometry(), QRect(72, 368, 377, 56));
     EXPECT_TRUE(ScheduleMenuForm->StuffWeekBookBtn->isEnabled());
     EXPECT_TRUE(ScheduleMenuForm->UserWeekBookBtn->isEnabled());
-    for (QPushButton* notYet : {ScheduleMenuForm->Button2, ScheduleMenuForm->Button1,
-                                ScheduleMenuForm->AttendButton, ScheduleMenuForm->UserAttend,
-                                ScheduleMenuForm->DayAttend}) {
-        EXPECT_FALSE(notYet->isEnabled()) << notYet->objectName().toStdString() << ": its window is not built yet";
+    EXPECT_FALSE(ScheduleMenuForm->Button2->isEnabled()) << "the day board is not built yet";
+    // The summary and the three booking lists each take the menu's place.
+    const std::pair<QPushButton*, QWidget*> shown[] = {{ScheduleMenuForm->Button1, UserSheetForm},
+                                                       {ScheduleMenuForm->AttendButton, AttendScheduleForm},
+                                                       {ScheduleMenuForm->UserAttend, UserAttendForm},
+                                                       {ScheduleMenuForm->DayAttend, DayAttendForm}};
+    for (const auto& [button, window] : shown) {
+        ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+        button->click();
+        ASSERT_TRUE(window && window->isVisible()) << button->objectName().toStdString();
+        EXPECT_FALSE(ScheduleMenuForm->isVisible());
+        window->close();
+        EXPECT_TRUE(ScheduleMenuForm->isVisible());
     }
 
     ScheduleMenuForm->StuffWeekBookBtn->click();
