@@ -67,6 +67,7 @@ TAttendListForm::TAttendListForm(const char* objectName, const QString& caption,
     CountLabel->setMinimumWidth(60);
     CountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     CountLabel->setFrameShape(QFrame::StyledPanel);
+    CountLabel->setFixedHeight(26);
     PrintButton = new QPushButton(printCaption, MainPanel);
     PrintButton->setObjectName(QStringLiteral("PrintButton"));
     ReturnButton = new QPushButton(QStringLiteral("戻　る"), MainPanel);

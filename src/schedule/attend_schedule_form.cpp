@@ -50,6 +50,7 @@ TAttendScheduleForm::TAttendScheduleForm(QWidget* parent)
     YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
     YearMonthLabel->setMinimumWidth(120);
     YearMonthLabel->setFrameShape(QFrame::StyledPanel);
+    YearMonthLabel->setFixedHeight(26);
     Hizuke = new lum::HorizontalUpDown(MainPanel);
     Hizuke->setObjectName(QStringLiteral("Hizuke"));
     for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);

@@ -42,10 +42,12 @@ TDayAttendForm::TDayAttendForm(QWidget* parent)
     YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
     YearMonthLabel->setMinimumWidth(150);
     YearMonthLabel->setFrameShape(QFrame::StyledPanel);
+    YearMonthLabel->setFixedHeight(26);
     WeekLabel = new QLabel(MainPanel);
     WeekLabel->setObjectName(QStringLiteral("WeekLabel"));
     WeekLabel->setMinimumWidth(60);
     WeekLabel->setFrameShape(QFrame::StyledPanel);
+    WeekLabel->setFixedHeight(26);
     Hizuke = new lum::HorizontalUpDown(MainPanel);
     Hizuke->setObjectName(QStringLiteral("Hizuke"));
     for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);

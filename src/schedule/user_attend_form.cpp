@@ -48,6 +48,7 @@ TUserAttendForm::TUserAttendForm(QWidget* parent)
     YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
     YearMonthLabel->setMinimumWidth(120);
     YearMonthLabel->setFrameShape(QFrame::StyledPanel);
+    YearMonthLabel->setFixedHeight(26);
     Hizuke = new lum::HorizontalUpDown(MainPanel);
     Hizuke->setObjectName(QStringLiteral("Hizuke"));
     for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
@@ -63,6 +64,7 @@ TUserAttendForm::TUserAttendForm(QWidget* parent)
         auto* l = new QLabel(MainPanel);
         l->setObjectName(QString::fromLatin1(name));
         l->setMinimumWidth(width);
+        l->setFixedHeight(24);
         l->setFrameShape(QFrame::StyledPanel);
         return l;
     };

@@ -15,11 +15,13 @@
 #include <QCloseEvent>
 #include <algorithm>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
 #include <QMenuBar>
+#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -126,6 +128,9 @@ TUserSheetForm::TUserSheetForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(legend);
     MainPanel->setFixedSize(StrGrid->width(), 44 + StrGrid->height() + legend->sizeHint().height());
     resize(MainPanel->width() + 40, kBand + MainPanel->height() + 30);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
 
     connect(OpenButton, &QToolButton::clicked, this, &TUserSheetForm::OpenButtonClick);
     connect(OpenMenu, &QAction::triggered, this, &TUserSheetForm::OpenButtonClick);
