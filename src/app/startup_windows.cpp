@@ -25,6 +25,7 @@
 #include "results/result_sheet_form.h"
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
+#include "schedule/day_schedule_form.h"
 #include "schedule/open_cure_dialog.h"
 #include "schedule/attend_schedule_form.h"
 #include "schedule/day_attend_form.h"
@@ -75,6 +76,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TPersonMedicalRecordForm>("TPersonMedicalRecordForm", PersonMedicalRecordForm),
         createStep<TTextForm>("TTextForm", TextForm),
         createStep<TStuffScheduleForm>("TStuffScheduleForm", StuffScheduleForm),
+        createStep<TDayScheduleForm>("TDayScheduleForm", DayScheduleForm),
         createStep<TUserScheduleForm>("TUserScheduleForm", UserScheduleForm),
         createStep<TStuffChangeForm>("TStuffChangeForm", StuffChangeForm),
         createStep<TTimeTableForm>("TTimeTableForm", TimeTableForm),

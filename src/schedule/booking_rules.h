@@ -18,6 +18,7 @@
 #include <QString>
 
 #include <functional>
+#include <vector>
 
 namespace lum {
 
@@ -41,6 +42,15 @@ inline const QString KeyRecordError = QStringLiteral("SystemError : TimeTable Ke
 inline const QString FrameOpenFailed =
     QStringLiteral("時間割表のオープンで失敗しました。\n他の人が使用している可能性があります。");
 inline const QString FrameAppendFailed = QStringLiteral("時間割表の枠取りに失敗しました。");
+// The clipboard's pastes and the day board's staff columns.
+inline const QString TimeOverlapSkipped = QStringLiteral("時間が重複しています。\nこの時限枠を無視します。");
+inline const QString PasteBeforeAdmission = QStringLiteral("入所(開始)日より前の日付けで予約はできません。");
+inline const QString PasteBeforePlanDay = QStringLiteral("計画日より前の日付けで予約はできません。");
+inline const QString PasteAfterDischarge = QStringLiteral("退所(終了)日より後の日付けで予約はできません。");
+inline const QString StaffUnknown = QStringLiteral("*** System Error スタッフを特定できません。");
+inline const QString StaffConfirmFailed = QStringLiteral("*** System Error 担当者確認に失敗しました。");
+// A refused pasted booking: "CureNo  Name 様\n" + the rule's text.
+QString refusedClient(int cureNo, const QString& name, const QString& text);
 // "スケジュールが重なっています。\n利用者 NAME\n担当者 STAFF\nhh:mm->minutes"
 QString clientOverlap(const QString& clientName, const QString& staffName, TDateTime start, int minutes);
 }  // namespace booking_text
@@ -118,6 +128,32 @@ struct StaffChangeOutcome {
     TIMETABLE_ITEM frame;  // the list item after the change
 };
 
+// A paste of the frame clipboard: one frame into a column, or the frames of a
+// day (staff work chart) or staff column (day board) onto a header.
+enum class PasteKind { Frame, Day, StaffColumn };
+
+struct PasteRequest {
+    PasteKind kind = PasteKind::Frame;
+    std::vector<TIMETABLE_ITEM> sources;  // the frames copied, in list order
+    int column = 0;                       // the new frames' column,
+    int staffCode = 0;                    // staff member
+    TDateTime day;                        // and day
+    bool withBookings = false;            // their bookings copied too
+    int firstLabel = 0;                   // the new labels are "L" + firstLabel, + 1, ...
+};
+
+struct PastedFrame {
+    TIMETABLE_ITEM frame;  // as stored, with its new ReserveNo
+    int copied = 0;        // the bookings copied into it
+    QString caption;
+};
+
+struct PasteOutcome {
+    bool committed = false;
+    Notices notices;                  // in the order they arose
+    std::vector<PastedFrame> pasted;  // what was written (when committed)
+};
+
 // What the client month schedule's operations give back: the item after
 // the change (its index in the list) and the messages to show.
 struct RequestOutcome {
@@ -159,6 +195,23 @@ public:
     // "担当者変更" with the staff change dialog's values; the bookings move with the frame.
     StaffChangeOutcome TantouChangeMenuClick(TTimeTable& frames, const QString& labelName,
                                              const StaffChangeValues& values) const;
+
+    // ---- the frame clipboard and the day board's bulk change
+    // Pastes the request's source frames as new frames in one schedule write
+    // transaction: all are written, or none when a write fails. A source
+    // overlapping a frame of the target column in the list or a stored frame
+    // of the target staff member's day is refused (a frame paste then writes
+    // nothing, a day or column paste skips it). With bookings, each booked
+    // client of a source frame is checked against the new frame (admission,
+    // discharge, capacity, membership, client overlap); a refused client is
+    // skipped with refusedClient()'s message. The list gains the new frames
+    // after commit.
+    PasteOutcome PasteFrames(TTimeTable& frames, const PasteRequest& request) const;
+    // Moves every listed frame of staff member fromStaff (in list order) to
+    // toStaff, each checked against toStaff's stored frames of its day and
+    // rewritten in its own transaction; a refused or failed frame keeps its
+    // staff member. The notices of all frames, in order.
+    Notices ChangeStaffOfFrames(TTimeTable& frames, int fromStaff, int toStaff) const;
 
     // ---- the client month schedule (items of a TRequestTable)
     // A staff member dropped on the item of the label: an unbooked request

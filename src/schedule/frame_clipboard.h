@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct FrameClipboard {
     bool HasClip = false;
     int ClipKind = 0;         // 0 one frame; 1 a day (staff chart) or a staff column (day board)
@@ -15,4 +17,11 @@ struct FrameClipboard {
     TIMETABLE_ITEM ClipFrame;  // ClipKind 0: the frame copied
 
     void Clear() { *this = FrameClipboard(); }
+    // What a frame copy leaves in the status bar: "05/06 09:30 時間枠コピー"
+    // (or "… 全てコピー" with its bookings).
+    static QString FrameCopyText(const TIMETABLE_ITEM& frame, bool withBookings);
 };
+
+// The column a header names: "Day" or "Stuff" followed by 0..30 (at most
+// two digits); nothing otherwise.
+std::optional<int> HeaderColumn(const QString& headerName, const QString& prefix);

@@ -72,7 +72,7 @@ QLabel* panelLabel(const QString& text, QWidget* parent) {
 }  // namespace
 
 TScheduleBoardForm::TScheduleBoardForm(const Names& names, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : QWidget(parent, Qt::Window), headerPrefix_(QString::fromLatin1(names.headerPrefix)) {
     setObjectName(QString::fromLatin1(names.objectName));
     setWindowTitle(QString::fromUtf8(names.caption));
     setFont(lum::uiFont(10));
@@ -203,11 +203,8 @@ void TScheduleBoardForm::BuildMenus() {
         if (handler) connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(MenuLabel); });
         return action;
     };
-    // The clipboard items come with the frame clipboard.
-    TimeCopyMenu = labelItem("TimeCopyMenu", QStringLiteral("時間枠コピー"), nullptr);
-    AllCopyMenu = labelItem("AllCopyMenu", QStringLiteral("全てコピー"), nullptr);
-    TimeCopyMenu->setEnabled(false);
-    AllCopyMenu->setEnabled(false);
+    TimeCopyMenu = labelItem("TimeCopyMenu", QStringLiteral("時間枠コピー"), &TScheduleBoardForm::TimeCopyMenuClick);
+    AllCopyMenu = labelItem("AllCopyMenu", QStringLiteral("全てコピー"), &TScheduleBoardForm::AllCopyMenuClick);
     LabelPopupMenu->addSeparator();
     AllEraseMenu = labelItem("AllEraseMenu", QStringLiteral("全て消去"), &TScheduleBoardForm::AllEraseMenuClick);
     LabelPopupMenu->addSeparator();
@@ -226,6 +223,7 @@ void TScheduleBoardForm::BuildMenus() {
     PasteTimeMenu = PanelPopupMenu->addAction(QStringLiteral("貼り付け"));
     PasteTimeMenu->setObjectName(QStringLiteral("PasteTimeMenu"));
     PasteTimeMenu->setEnabled(false);
+    connect(PasteTimeMenu, &QAction::triggered, this, [this] { PasteTimeMenuClick(MenuColumn); });
 
     EditPopupMenu = new QMenu(this);
     EditPopupMenu->setObjectName(QStringLiteral("EditPopupMenu"));
@@ -354,6 +352,10 @@ void TScheduleBoardForm::closeEvent(QCloseEvent* event) {
 
 void TScheduleBoardForm::DispButtonClick() {
     if (!CanDisplay()) return;
+    if (!KeepsClipOnDisplay()) {
+        Clip.Clear();
+        SetStatusText(1, {});
+    }
     FirstDay = lum::TDateTime::fromDate(RVDate->date());
     // Read first: an empty chart after a failed read would invite frames made twice.
     lum::FrameBookingSummaries booked;
@@ -473,6 +475,7 @@ void TScheduleBoardForm::DispLabelMouseUp(FrameLabel* label, Qt::MouseButton, QP
 
 void TScheduleBoardForm::SchdulePanelMouseUp(QWidget* column, QPoint globalPos) {
     MenuColumn = column;
+    PasteTimeMenu->setEnabled(Clip.HasClip && Clip.ClipKind == 0);
     PanelPopupMenu->popup(globalPos);
 }
 
@@ -591,6 +594,86 @@ void TScheduleBoardForm::TantouChangeMenuClick(QLabel* label) {
         ClearButtonClick();
         DispButtonClick();
     }
+}
+
+// ---- the frame clipboard ----------------------------------------------------------------
+
+void TScheduleBoardForm::TimeCopyMenuClick(QLabel* label) {
+    const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
+    if (!listed) return;
+    Clip.HasClip = true;
+    Clip.ClipKind = 0;
+    Clip.WithBookings = false;
+    Clip.ClipSource = label->objectName();
+    Clip.ClipFrame = *listed;
+    SetStatusText(1, FrameClipboard::FrameCopyText(*listed, false));
+}
+
+void TScheduleBoardForm::AllCopyMenuClick(QLabel* label) {
+    const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
+    if (!listed) return;
+    Clip.HasClip = true;
+    Clip.ClipKind = 0;
+    Clip.WithBookings = true;
+    Clip.ClipSource = label->objectName();
+    Clip.ClipFrame = *listed;
+    SetStatusText(1, FrameClipboard::FrameCopyText(*listed, true));
+}
+
+void TScheduleBoardForm::CopyColumn(const QLabel* header, bool withBookings, const QString& statusText) {
+    if (!header || !HeaderColumn(header->objectName(), HeaderPrefix())) return;
+    Clip.HasClip = true;
+    Clip.ClipKind = 1;
+    Clip.WithBookings = withBookings;
+    Clip.ClipSource = header->objectName();
+    Clip.ClipFrame = {};
+    SetStatusText(1, header->text() + statusText);
+}
+
+void TScheduleBoardForm::PasteTimeMenuClick(QWidget* columnPanel) {
+    const int column = ColumnOf(columnPanel);
+    if (column < 0 || !Clip.HasClip || Clip.ClipKind != 0) return;
+    const TIMETABLE_ITEM& source = Clip.ClipFrame;
+    if (lum::BookingRules::CheckFrameOverlap(lum::scheduleData().Frames, column, source.Fnn, -1, source.StartTime)) {
+        lum::message(lum::MsgKind::Error, lum::booking_text::TimeOverlap, lum::MsgButton::Ok, this);
+        return;
+    }
+    const int staff = StaffOfColumn(column);
+    if (staff < 0) return;
+    lum::PasteRequest request;
+    request.kind = lum::PasteKind::Frame;
+    request.sources = {source};
+    request.column = column;
+    request.staffCode = staff;
+    request.day = DayOfColumn(column);
+    request.withBookings = Clip.WithBookings;
+    request.firstLabel = LabelCount;
+    ApplyPaste(Rules().PasteFrames(lum::scheduleData().Frames, request));
+}
+
+void TScheduleBoardForm::PasteColumn(lum::PasteKind kind, int source, int target, int staffCode, lum::TDateTime day) {
+    lum::PasteRequest request;
+    request.kind = kind;
+    const TTimeTable& frames = lum::scheduleData().Frames;
+    for (int i = 0; i < frames.Count(); ++i) {
+        if (frames.GetItem(i).PNo == source) request.sources.push_back(frames.GetItem(i));
+    }
+    request.column = target;
+    request.staffCode = staffCode;
+    request.day = day;
+    request.withBookings = Clip.WithBookings;
+    request.firstLabel = LabelCount;
+    ApplyPaste(Rules().PasteFrames(lum::scheduleData().Frames, request));
+}
+
+void TScheduleBoardForm::ApplyPaste(const lum::PasteOutcome& outcome) {
+    if (outcome.committed) {
+        for (const lum::PastedFrame& made : outcome.pasted) {
+            CreateFrameLabel(made.frame, made.caption);
+            ++LabelCount;
+        }
+    }
+    ShowNotices(outcome.notices);
 }
 
 // ---- scrolling ------------------------------------------------------------------------

@@ -25,6 +25,7 @@
 #include "common/datetime.h"
 #include "clients/person.h"
 #include "schedule/board_chart.h"
+#include "schedule/booking_rules.h"
 #include "schedule/booking_store.h"
 #include "schedule/frame_clipboard.h"
 #include "schedule/frame_label.h"
@@ -49,10 +50,6 @@ class QMenu;
 class QPushButton;
 class QScrollBar;
 class QStatusBar;
-
-namespace lum {
-class BookingRules;
-}
 
 class TScheduleBoardForm : public QWidget, public FrameLabelHost {
     Q_OBJECT
@@ -90,7 +87,7 @@ public:
     QStatusBar* StatusBar1;
     QMenu* LabelPopupMenu;
     QAction* TimeCopyMenu;       // 時間枠コピー
-    QAction* AllCopyMenu;        // 全てコピー
+    QAction* AllCopyMenu;        // 全てコピー (the staff work chart only; nullptr on the day board)
     QAction* AllEraseMenu;       // 全て消去
     QAction* BoxUpdateMenu;      // 時間枠の変更
     QAction* ReserveUpdateMenu;  // 予約詳細
@@ -142,6 +139,11 @@ public:
     void BoxUpdateClick(QLabel* label);
     void ReserveUpdateMenuClick(QLabel* label);
     void TantouChangeMenuClick(QLabel* label);
+    // The frame clipboard: a frame copied without or with its bookings, and
+    // pasted into a column.
+    void TimeCopyMenuClick(QLabel* label);
+    void AllCopyMenuClick(QLabel* label);
+    void PasteTimeMenuClick(QWidget* column);
 
     // ---- the routines
     FrameLabel* CreateFrameLabel(const TIMETABLE_ITEM& frame, const QString& caption);
@@ -172,6 +174,19 @@ protected:
     virtual lum::TDateTime DayOfColumn(int column) const = 0;
     // Hides or enables the header menu's items before it opens.
     virtual void EditPopupMenuPopup() {}
+    // Whether the clipboard survives a display (the day board empties it).
+    virtual bool KeepsClipOnDisplay() const { return true; }
+
+    // The prefix of the header names ("Day", "Stuff").
+    const QString& HeaderPrefix() const { return headerPrefix_; }
+    // Records a copy of a day or staff column (the header's) in the clipboard.
+    void CopyColumn(const QLabel* header, bool withBookings, const QString& statusText);
+    // Pastes the listed frames of column source (those present now) as new
+    // frames of column target for the staff member and day, and shows the
+    // outcome: labels of the new frames, then the messages in order.
+    void PasteColumn(lum::PasteKind kind, int source, int target, int staffCode, lum::TDateTime day);
+    // Labels for what a paste committed, then its messages.
+    void ApplyPaste(const lum::PasteOutcome& outcome);
 
     lum::BookingRules Rules() const;
     lum::db::Database& Db() const;
@@ -202,4 +217,5 @@ private:
     QLabel* statusPanels_[2] = {nullptr, nullptr};
     QObject* wheelFilter_ = nullptr;
     bool displayed_ = false;
+    QString headerPrefix_;
 };

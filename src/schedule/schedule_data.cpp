@@ -25,13 +25,11 @@ lum::db::Database& TScheduleData::database() const {
     return database_ ? *database_ : lum::requireFacilityDatabase();
 }
 
-bool TScheduleData::Load(const std::vector<lum::FrameRow>& rows, lum::TDateTime firstDay) {
+void TScheduleData::Load(const std::vector<lum::FrameRow>& rows, const std::function<int(const lum::FrameRow&)>& column) {
     Frames.Clear();
-    const int first = firstDay.dayNumber();
     for (size_t i = 0; i < rows.size(); ++i) {
-        Frames.Add(lum::frameItemOf(rows[i], rows[i].ReserveDay.dayNumber() - first, QStringLiteral("L%1").arg(i)));
+        Frames.Add(lum::frameItemOf(rows[i], column(rows[i]), QStringLiteral("L%1").arg(i)));
     }
-    return true;
 }
 
 bool TScheduleData::LoadStaffFrames(int staffCode, lum::TDateTime firstDay, lum::TDateTime lastDay) {
@@ -41,7 +39,9 @@ bool TScheduleData::LoadStaffFrames(int staffCode, lum::TDateTime firstDay, lum:
     } catch (const lum::db::DbError&) {
         return false;
     }
-    return Load(rows, firstDay);
+    const int first = firstDay.dayNumber();
+    Load(rows, [first](const lum::FrameRow& row) { return row.ReserveDay.dayNumber() - first; });
+    return true;
 }
 
 bool TScheduleData::LoadDayFrames(lum::TDateTime day) {
@@ -51,7 +51,10 @@ bool TScheduleData::LoadDayFrames(lum::TDateTime day) {
     } catch (const lum::db::DbError&) {
         return false;
     }
-    return Load(rows, day);
+    // No column until the day board gives one: a frame of a staff member it
+    // does not show must never count as column 0's.
+    Load(rows, [](const lum::FrameRow&) { return -1; });
+    return true;
 }
 
 int TScheduleData::AppendFrame(TIMETABLE_ITEM item) {

@@ -10,6 +10,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class TScheduleData : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +22,8 @@ public:
     // included): PNo = days from firstDay, LName = "L" + index. False (the
     // list as it was) when they could not be read.
     bool LoadStaffFrames(int staffCode, lum::TDateTime firstDay, lum::TDateTime lastDay);
-    // Every frame of one day, PNo 0 (the day board sets the columns).
+    // Every frame of one day, PNo -1 (no column; the day board sets the
+    // columns of the frames it shows).
     bool LoadDayFrames(lum::TDateTime day);
     // Inserts a frame from the item and adds the item, with its new number,
     // to the list; returns that ReserveNo, or -1 when nothing was inserted:
@@ -51,7 +54,7 @@ public:
     lum::db::Database& database() const;
 
 private:
-    bool Load(const std::vector<lum::FrameRow>& rows, lum::TDateTime firstDay);
+    void Load(const std::vector<lum::FrameRow>& rows, const std::function<int(const lum::FrameRow&)>& column);
     lum::db::Database* database_ = nullptr;
 };
 

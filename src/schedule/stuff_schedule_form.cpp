@@ -41,16 +41,34 @@ TStuffScheduleForm::TStuffScheduleForm(QWidget* parent) : TScheduleBoardForm(kNa
     connect(StuffBox, &QComboBox::activated, this, [this] { StuffBoxChange(); });
     QWidget::setTabOrder(StuffBox, RVDate);  // the staff box first, as it reads
 
-    // The day copies come with the frame clipboard.
     CopyDaysBoxFromPanelMenu = EditPopupMenu->addAction(QStringLiteral("当日時間枠コピー"));
     CopyDaysBoxFromPanelMenu->setObjectName(QStringLiteral("CopyDaysBoxFromPanelMenu"));
     CopyDaysAllFromPanelMenu = EditPopupMenu->addAction(QStringLiteral("当日全てコピー"));
     CopyDaysAllFromPanelMenu->setObjectName(QStringLiteral("CopyDaysAllFromPanelMenu"));
     PasteDaysToPanelMenu = EditPopupMenu->addAction(QStringLiteral("貼り付け"));
     PasteDaysToPanelMenu->setObjectName(QStringLiteral("PasteDaysToPanelMenu"));
-    for (QAction* item : {CopyDaysBoxFromPanelMenu, CopyDaysAllFromPanelMenu, PasteDaysToPanelMenu}) {
-        item->setEnabled(false);
-    }
+    PasteDaysToPanelMenu->setEnabled(false);
+    connect(CopyDaysBoxFromPanelMenu, &QAction::triggered, this, [this] { CopyDaysBoxFromPanelMenuClick(MenuHeader); });
+    connect(CopyDaysAllFromPanelMenu, &QAction::triggered, this, [this] { CopyDaysAllFromPanelMenuClick(MenuHeader); });
+    connect(PasteDaysToPanelMenu, &QAction::triggered, this, [this] { PasteDaysToPanelMenuClick(MenuHeader); });
+}
+
+void TStuffScheduleForm::EditPopupMenuPopup() { PasteDaysToPanelMenu->setEnabled(Clip.HasClip && Clip.ClipKind == 1); }
+
+void TStuffScheduleForm::CopyDaysBoxFromPanelMenuClick(QLabel* header) {
+    CopyColumn(header, false, QStringLiteral(" 日付の枠コピー"));
+}
+
+void TStuffScheduleForm::CopyDaysAllFromPanelMenuClick(QLabel* header) {
+    CopyColumn(header, true, QStringLiteral(" 日付けの全てコピー"));
+}
+
+void TStuffScheduleForm::PasteDaysToPanelMenuClick(QLabel* header) {
+    if (!header || !Clip.HasClip || Clip.ClipKind != 1) return;
+    const std::optional<int> source = HeaderColumn(Clip.ClipSource, HeaderPrefix());
+    const std::optional<int> target = HeaderColumn(header->objectName(), HeaderPrefix());
+    if (!source || !target) return;
+    PasteColumn(lum::PasteKind::Day, *source, *target, lum::chosenStaffCode(StuffBox), Days(*target));
 }
 
 void TStuffScheduleForm::StuffBoxChange() { DispButton->setEnabled(true); }

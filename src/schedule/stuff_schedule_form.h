@@ -23,6 +23,11 @@ public:
     lum::TDateTime Days(int i) const { return FirstDay.addDays(i); }
 
     void StuffBoxChange();
+    // The day header menu: a day's frames copied without or with their
+    // bookings, and pasted onto another day.
+    void CopyDaysBoxFromPanelMenuClick(QLabel* header);
+    void CopyDaysAllFromPanelMenuClick(QLabel* header);
+    void PasteDaysToPanelMenuClick(QLabel* header);
 
 protected:
     bool CanDisplay() override;
@@ -32,6 +37,7 @@ protected:
     void ResetInputs() override;
     int StaffOfColumn(int column) override;
     lum::TDateTime DayOfColumn(int column) const override;
+    void EditPopupMenuPopup() override;
 };
 
 extern TStuffScheduleForm* StuffScheduleForm;

@@ -217,6 +217,34 @@ TEST_P(BookingRaceTest, AnEraseRacingACapacityRaiseAndAnotherBookingDeletesNothi
     EXPECT_EQ(bookingsOf(frame.ResNo), 2);
 }
 
+TEST_P(BookingRaceTest, APasteWithBookingsAndADropOfTheSameClientAtAnOverlappingTime) {
+    const int x = addClient(QStringLiteral("甲"));
+    const TIMETABLE_ITEM source = addFrame(day(19), 1, "09:00", 30, 1);
+    book(source, x);
+    const TIMETABLE_ITEM ofB = addFrame(day(20), 2, "09:15", 30, 1);
+    const Work paste = [source](lum::db::Database& d) {
+        TTimeTable list;
+        lum::PasteRequest request;
+        request.sources = {source};
+        request.column = 1;
+        request.staffCode = 1;
+        request.day = day(20);
+        request.withBookings = true;
+        return lum::BookingRules(d, lum::test::staffNameOf).PasteFrames(list, request).notices;
+    };
+    for (bool pasteFirst : {true, false}) {
+        SCOPED_TRACE(pasteFirst);
+        pasteFirst ? race(paste, drop(ofB, x)) : race(drop(ofB, x), paste);
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Schedule WHERE CureNo = ?"), {x}), 2)
+            << "the source booking and one of the two, never both";
+        EXPECT_TRUE(firstNotices_.empty());
+        EXPECT_FALSE(secondNotices_.empty()) << "the second is refused";
+        // Again from the start.
+        db().execute(QStringLiteral("DELETE FROM Schedule WHERE WorkingNo <> %1").arg(source.ResNo));
+        db().execute(QStringLiteral("DELETE FROM TimeTable WHERE ReserveNo NOT IN (%1, %2)").arg(source.ResNo).arg(ofB.ResNo));
+    }
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(BookingRaceTest);
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_P(ScheduleDataTest, LoadsAStaffRangeWithColumnsZeroToThirtyInDayAndTimeOrde
     ASSERT_TRUE(data_.LoadDayFrames(first.addDays(3)));
     ASSERT_EQ(data_.FrameCount(), 2) << "every staff member of the day";
     EXPECT_EQ(data_.GetFrame(1).Stf, 6);
-    EXPECT_EQ(data_.GetFrame(1).PNo, 0);
+    EXPECT_EQ(data_.GetFrame(1).PNo, -1) << "no column until the day board gives one";
     EXPECT_TRUE(data_.SetFramePNo(QStringLiteral("L1"), 4));
     EXPECT_EQ(data_.GetFrame(data_.IndexOfFrame(QStringLiteral("L1"))).PNo, 4);
 }
