@@ -18,6 +18,7 @@
 #include "results/results_menu_form.h"
 #include "schedule/attend_schedule_form.h"
 #include "schedule/day_attend_form.h"
+#include "schedule/day_schedule_form.h"
 #include "schedule/schedule_menu_form.h"
 #include "schedule/user_attend_form.h"
 #include "schedule/user_sheet_form.h"
@@ -130,9 +131,9 @@ TEST_P(ClientTileTest, TheScheduleTileOpensTheMenuAndTheMenuTheStaffChart) {
     EXPECT_EQ(ScheduleMenuForm->Button10->geometry(), QRect(72, 368, 377, 56));
     EXPECT_TRUE(ScheduleMenuForm->StuffWeekBookBtn->isEnabled());
     EXPECT_TRUE(ScheduleMenuForm->UserWeekBookBtn->isEnabled());
-    EXPECT_FALSE(ScheduleMenuForm->Button2->isEnabled()) << "the day board is not built yet";
-    // The summary and the three booking lists each take the menu's place.
-    const std::pair<QPushButton*, QWidget*> shown[] = {{ScheduleMenuForm->Button1, UserSheetForm},
+    // The day board, the summary and the three booking lists each take the menu's place.
+    const std::pair<QPushButton*, QWidget*> shown[] = {{ScheduleMenuForm->Button2, DayScheduleForm},
+                                                       {ScheduleMenuForm->Button1, UserSheetForm},
                                                        {ScheduleMenuForm->AttendButton, AttendScheduleForm},
                                                        {ScheduleMenuForm->UserAttend, UserAttendForm},
                                                        {ScheduleMenuForm->DayAttend, DayAttendForm}};
