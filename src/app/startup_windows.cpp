@@ -43,6 +43,8 @@
 #include "schedule/user_schedule_form.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_keitai_form.h"
+#include "printing/print_schedule_type_form.h"
 #include "printing/print_toukei_form.h"
 
 namespace lum {
@@ -108,6 +110,8 @@ std::vector<StartupStep> startupWindows() {
         createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
         createStep<TPrintOutstandingForm>("TPrintOutstandingForm", PrintOutstandingForm),
         createStep<TPrintToukeiForm>("TPrintToukeiForm", PrintToukeiForm),
+        createStep<TPrintScheduleTypeForm>("TPrintScheduleTypeForm", PrintScheduleTypeForm),
+        createStep<TPrintKeitaiForm>("TPrintKeitaiForm", PrintKeitaiForm),
     };
 }
 

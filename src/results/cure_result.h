@@ -66,6 +66,21 @@ struct CureResultEntry {
     TDateTime UpdateDate;
 };
 
+// What the two month printouts by type (results per type, month grid) read
+// of a result.
+struct MonthTypeResult {
+    qint64 ResultNo = 0;
+    TDateTime CureDate;
+    int CureNo = 0;
+    QString Name;
+    QString Kana;
+    int RihaType = 0;
+    TDateTime NYUSHOBI_YMD;
+    QString StuffKigo;
+    TDateTime RStartTime;
+    int RMinute = 0;
+};
+
 // Copies the client's registration columns into the row: KubunDate, Name,
 // Kana, Sex, Birth, ROOM_NO, Jiritsu_KBN, Ninchi_KBN, YOUKAIGO_KBN,
 // HP_TAISHO_YMD, NYUSHOBI_YMD, TAISHOBI_YMD, and with takeCategories also

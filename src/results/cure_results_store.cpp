@@ -3,6 +3,8 @@
 #include "common/db/sql_date.h"
 
 #include <QMetaType>
+#include <algorithm>
+#include <tuple>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -397,6 +399,58 @@ std::vector<CureResultEntry> CureResultsStore::periodEntries(DateRange period) c
     while (q.next()) {
         rows.push_back({readDate(q.value(0)), q.value(1).toInt(), q.value(2).toString(), q.value(3).toString(),
                         q.value(4).toInt(), q.value(5).toInt(), q.value(6).toString(), readDate(q.value(7))});
+    }
+    return rows;
+}
+
+std::vector<MonthTypeResult> CureResultsStore::monthTypeResults(DateRange period, MonthTypeOrder order,
+                                                                std::optional<int> rihaType,
+                                                                std::optional<int> stuffCode) const {
+    QString sql = QStringLiteral("SELECT ResultNo, %1, CureNo, Name, Kana, RihaType, %2, StuffKigo, %3, RMinute "
+                                 "FROM CureResults WHERE %4")
+                      .arg(db::selectDate(db_.backend(), QStringLiteral("CureDate")),
+                           db::selectDate(db_.backend(), QStringLiteral("NYUSHOBI_YMD")),
+                           db::selectDate(db_.backend(), QStringLiteral("RStartTime")), kPeriod);
+    if (rihaType) sql += QStringLiteral(" AND RihaType = :type");
+    if (stuffCode) sql += QStringLiteral(" AND StuffCode = :staff");
+    QSqlQuery q = db_.prepare(sql);
+    bindPeriod(q, period);
+    if (rihaType) q.bindValue(QStringLiteral(":type"), *rihaType);
+    if (stuffCode) q.bindValue(QStringLiteral(":staff"), *stuffCode);
+    q.setForwardOnly(true);
+    db_.exec(q);
+    std::vector<MonthTypeResult> rows;
+    while (q.next()) {
+        MonthTypeResult& r = rows.emplace_back();
+        r.ResultNo = q.value(0).toLongLong();
+        r.CureDate = readDate(q.value(1));
+        r.CureNo = q.value(2).toInt();
+        r.Name = q.value(3).toString();
+        r.Kana = q.value(4).toString();
+        r.RihaType = q.value(5).toInt();
+        r.NYUSHOBI_YMD = readDate(q.value(6));
+        r.StuffKigo = q.value(7).toString();
+        r.RStartTime = readDate(q.value(8));
+        r.RMinute = q.value(9).toInt();
+    }
+    // Sorted here rather than by the database: a CureDate with a time of day
+    // still sorts by its calendar day, a start time by its time of day
+    // whatever date it carries, and the kana by code point on both backends.
+    const auto within = [](const MonthTypeResult& r) {
+        return std::make_tuple(r.CureDate.dayNumber(), r.RStartTime.msecsOfDay(), r.ResultNo);
+    };
+    if (order == MonthTypeOrder::ByClientAndType) {
+        std::sort(rows.begin(), rows.end(), [&](const MonthTypeResult& a, const MonthTypeResult& b) {
+            return std::tuple_cat(std::make_tuple(a.CureNo, a.RihaType), within(a)) <
+                   std::tuple_cat(std::make_tuple(b.CureNo, b.RihaType), within(b));
+        });
+    } else {
+        std::sort(rows.begin(), rows.end(), [&](const MonthTypeResult& a, const MonthTypeResult& b) {
+            const int kana = QString::compare(a.Kana.trimmed(), b.Kana.trimmed(), Qt::CaseSensitive);
+            if (kana != 0) return kana < 0;
+            return std::tuple_cat(std::make_tuple(a.CureNo), within(a)) <
+                   std::tuple_cat(std::make_tuple(b.CureNo), within(b));
+        });
     }
     return rows;
 }

@@ -133,6 +133,20 @@ public:
     // What a month's CSV file lists, in CureDate, ResultNo order (OpenMonthRowsQuery).
     std::vector<CureResultEntry> periodEntries(DateRange period) const;
 
+    // ---- the month printouts by type
+    enum class MonthTypeOrder {
+        ByClientAndType,  // CureNo, RihaType (results per type)
+        ByKanaAndClient,  // Kana, CureNo (month grid)
+    };
+    // The results of a period, of one type and one staff member when given
+    // (PrintKeitaiQuery, PrintScheduleTypeQuery). Ordered by the two keys,
+    // then by calendar day, and within a day by the time of day of
+    // RStartTime, then ResultNo, so "the day's first result" is the earliest
+    // one on every backend.
+    std::vector<MonthTypeResult> monthTypeResults(DateRange period, MonthTypeOrder order,
+                                                  std::optional<int> rihaType = std::nullopt,
+                                                  std::optional<int> stuffCode = std::nullopt) const;
+
     // Every column in table order, for statements that read whole rows.
     static const QStringList& columns();
     // Reads a whole row from a query whose columns are columns(), in order.
