@@ -10,6 +10,8 @@
 #include "plans/print_outstanding_form.h"
 #include "platform/ui/scripted_dialogs.h"
 #include "printing/print_all_user_form.h"
+#include "printing/print_keitai_form.h"
+#include "printing/print_schedule_type_form.h"
 #include "printing/print_toukei_form.h"
 #include "widgets/up_down.h"
 #include "report/engine/tfr_report.h"
@@ -20,9 +22,12 @@
 #include <QSqlRecord>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
+
+#include <set>
 
 namespace {
 
@@ -155,6 +160,57 @@ TEST_P(DemoPrintoutsTest, TheStatisticsPrintTheThreeMonthsBeforeThisOne) {
     }
     EXPECT_EQ(rowsFound, 14);
     form.close();
+}
+
+// May 2002 (31 days): this month's bookings before the 20th, copied into
+// results; both month printouts through their windows.
+TEST_P(DemoPrintoutsTest, TheMonthPrintoutsByTypeShowThirtyOneDaysMarksTotalsAndTheLegend) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    lum::HeadlessReportUi ui;
+    const QRegularExpression days(QStringLiteral("\\b1\\s+2\\s+3\\s.*\\b29\\s+30\\s+31\\b"));
+    const QRegularExpression weekdays(QStringLiteral("水\\s+木\\s+金\\s+土\\s+日\\s+月\\s+火\\s+水"));  // 1 May 2002 was a Wednesday
+    const QRegularExpression legend(QStringLiteral("佐\\s*佐藤\\s*健一.*高\\s*高橋\\s*由美"));
+
+    TPrintKeitaiForm keitai;
+    keitai.frReport1->Ui = &ui;
+    keitai.show();
+    keitai.PrintButton->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    const lum::KeitaiTable& t = keitai.Report.Table;
+    ASSERT_GT(t.Rows.size(), 40u);
+    EXPECT_EQ(t.DayCounts[19], 0) << "nothing from today on";
+    EXPECT_GT(t.TotalCount, 300);
+    std::set<int> types;
+    for (const lum::KeitaiRow& row : t.Rows) types.insert(row.RihaType);
+    EXPECT_EQ(types.size(), 4u);
+    ASSERT_GE(keitai.frReport1->EMFPages.Count(), 2);
+    const QString k = pdfOf(keitai.frReport1->EMFPages, "PrintKeitai");
+    EXPECT_TRUE(k.contains(QStringLiteral("形態別実績一覧表")));
+    EXPECT_TRUE(k.contains(QStringLiteral("平成14年05月度")));
+    EXPECT_EQ(k.count(days), keitai.frReport1->EMFPages.Count()) << "the day headings on every page";
+    EXPECT_TRUE(k.contains(weekdays));
+    EXPECT_TRUE(k.contains(legend));
+    EXPECT_TRUE(k.contains(QRegularExpression(QStringLiteral("\\b%1\\s+%2\\b").arg(t.TotalCount).arg(t.TotalMinutes))));
+    EXPECT_TRUE(k.contains(t.Rows.front().Label.left(8)));
+    keitai.close();
+
+    TPrintScheduleTypeForm grid;
+    grid.frReport1->Ui = &ui;
+    grid.show();
+    grid.ComboBox1->setCurrentIndex(2);  // 通所リハビリ
+    grid.PrintButton->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    const lum::ScheduleTypeGrid& g = grid.Report.Grid;
+    ASSERT_GT(g.Rows.size(), 5u);
+    for (const lum::GridRow& row : g.Rows) EXPECT_EQ(row[1], QStringLiteral("通所リハビリ"));
+    const QString text = pdfOf(grid.frReport1->EMFPages, "PrintScheduleType");
+    EXPECT_TRUE(text.contains(QStringLiteral("月別リハビリ形態別実施一覧")));
+    EXPECT_TRUE(text.contains(days));
+    EXPECT_TRUE(text.contains(weekdays));
+    EXPECT_TRUE(text.contains(legend));
+    for (const lum::GridRow& row : g.Rows) EXPECT_TRUE(text.contains(row[0].left(8))) << row[0].toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("合\\s*計[^\\n]*\\b%1\\n").arg(g.TotalCount))));
+    grid.close();
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(DemoPrintoutsTest);

@@ -346,12 +346,17 @@ class ResultWriter {
 public:
     explicit ResultWriter(db::Database& db) : store_(db) {}
 
-    // A result entered by hand for a slot of the day (no frame behind it).
+    // A result entered by hand for a slot of the day (no frame behind it),
+    // or, for a stored frame, the result copied from its booking.
     void write(DemoRandom& rnd, const Frame& slot, const Client& c) {
         const Staff& s = staffOf(slot.staff);
         CureResult r;
         r.CureDate = TDateTime::fromDate(slot.day);
-        r.ReserveNo = -1;
+        r.ReserveNo = static_cast<int>(slot.reserveNo);
+        if (slot.reserveNo >= 0) {
+            r.LoginCD = kDemoLoginCode;
+            r.LoginName = QString::fromUtf16(staffOf(kDemoLoginCode.toInt()).name);
+        }
         r.CureNo = static_cast<int>(c.cureNo);
         r.StuffCode = s.code;
         r.StuffName = QString::fromUtf16(s.name);
@@ -431,6 +436,11 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             phrases.append(QStringLiteral("Schd"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
         }
         DemoRandom bookingNotes(kSeed + 23);
+        // The days of this month before today: the bookings copied into
+        // results (from a generator of their own, so the other demo values
+        // stay as they were).
+        ResultWriter copiedResults(db);
+        DemoRandom copied(kSeed + 31);
         for (QDate d = monthStart; d < monthStart.addMonths(2); d = d.addDays(1)) {
             std::vector<Frame> frames = framesOf(d);
             closeTherapistFrames(frames, d);
@@ -459,6 +469,7 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
                     bindDate(bookingInsert, QStringLiteral(":t"), onDay(monthStart.addDays(-3), 17 * 60));
                     db.exec(bookingInsert);
                     ++summary.bookings;
+                    if (d < today && d.month() == monthStart.month()) copiedResults.write(copied, f, *c);
                 }
             }
         }
@@ -477,7 +488,7 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
                 for (const Client* c : slot.booked) results.write(rnd, slot, *c);
             }
         }
-        summary.results = results.count();
+        summary.results = results.count() + copiedResults.count();
 
         // Rehabilitation and preventive-care plans, made by the therapists.
         std::vector<int> therapists;

@@ -3,8 +3,9 @@
 // clients of all four rehabilitation types, the time frames and bookings of
 // the current month and the next (each therapist closes one frame on one
 // weekday; every working day has a full group session and one with room;
-// some bookings carry a phrase of the "Schd" list) and the treatment results
-// of the three months before it.
+// some bookings carry a phrase of the "Schd" list), the treatment results
+// of the three months before it, and this month's bookings before today
+// copied into results.
 // Everything comes from a fixed seed, so the same day gives the same data.
 #include "platform/db/database.h"
 

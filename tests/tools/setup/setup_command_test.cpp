@@ -181,11 +181,29 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
                                    "JOIN Person p ON p.CureNo = s.CureNo WHERE t.ReserveDay < p.NYUSHOBI_YMD")),
               0);
 
-    // Three months of results (each of them, for the statistics), their flags
+    // Three months of results (each of them, for the statistics) and this
+    // month's bookings before today copied into results, their flags
     // following type and categories.
-    const lum::DateRange autumn{lum::TDateTime::fromYmd(2026, 9, 1), december.begin};
+    const lum::DateRange results{lum::TDateTime::fromYmd(2026, 9, 1), lum::TDateTime::fromYmd(2026, 12, 10)};
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CureResults WHERE CureDate < ? OR CureDate >= ?"),
-                    {lum::db::sqlDate(autumn.begin), lum::db::sqlDate(autumn.end)}),
+                    {lum::db::sqlDate(results.begin), lum::db::sqlDate(results.end)}),
+              0);
+    // This month's and last month's results cover the four types, each
+    // result with its staff member's mark; this month's are the copies of
+    // their bookings.
+    for (const lum::DateRange& m : {lum::monthRange(2026, 11), december}) {
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(DISTINCT RihaType) FROM CureResults WHERE CureDate >= ? AND "
+                                       "CureDate < ?"),
+                        {lum::db::sqlDate(m.begin), lum::db::sqlDate(m.end)}),
+                  4);
+    }
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CureResults WHERE StuffKigo IS NULL OR StuffKigo = ''")), 0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM CureResults r JOIN Schedule s ON s.WorkingNo = r.ReserveNo "
+                                   "AND s.CureNo = r.CureNo WHERE r.CureDate >= ?"),
+                    {lum::db::sqlDate(december.begin)}),
+              100);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CureResults WHERE CureDate >= ? AND ReserveNo < 0"),
+                    {lum::db::sqlDate(december.begin)}),
               0);
     for (int month : {9, 10, 11}) {
         const lum::DateRange m = lum::monthRange(2026, month);
