@@ -15,6 +15,7 @@ std::optional<ExprValue> rowValue(const TPracticePlan& plan, std::optional<int> 
     if (column == u"Goods") return ExprValue(r.Goods);
     if (column == u"Kaigo") return ExprValue(r.Kaigo);
     if (column == u"Time") return ExprValue(r.Time);
+    if (column == u"Item") return ExprValue(practiceRowItem(*row));
     return ExprValue(specialMark(r.Special));
 }
 
@@ -57,7 +58,7 @@ std::optional<int> practiceSecondTableRow(int record) {
 std::optional<ExprValue> practicePlanValue(const PracticePlanPrint& print, const QString& name) {
     const TPracticePlan& p = print.plan;
     if (name.startsWith(u"ABC")) return levelCell(print, name);
-    for (const QStringView column : {u"Goods", u"Kaigo", u"Time", u"Spacial"}) {
+    for (const QStringView column : {u"Goods", u"Kaigo", u"Time", u"Spacial", u"Item"}) {
         if (name.size() == column.size() + 1 && name.startsWith(column)) {
             if (name.back() == u'0') return rowValue(p, practiceFirstTableRow(print.firstRecord), column);
             if (name.back() == u'1') return rowValue(p, practiceSecondTableRow(print.secondRecord), column);

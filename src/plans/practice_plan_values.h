@@ -4,7 +4,9 @@
 // (frUserDataset1, 15 records: the first table with a blank line after its
 // fourth row and after its last; frUserDataset2, 8 records: the second
 // table). The practice plan window and the bulk printout of practice plans
-// both answer their value event with it.
+// both answer their value event with it. Besides the window's names, "Item0"
+// and "Item1" give the item name of the row each source stands at (" " on the
+// blank lines), for the template's first column.
 #include "plans/practice_plan_record.h"
 #include "report/expr/expr_value.h"
 

@@ -59,6 +59,9 @@ TEST(PracticePlanValues, TableCellsFollowTheRecordsOfTheTwoSources) {
         {14, 0, "Goods0", " "},    {0, 0, "ABC11", "r20c0"},  {0, 0, "Spacial1", "◎"},    {0, 0, "Goods1", "g20"},
         {0, 7, "ABC15", "r27c4"},  {0, 7, "Time1", "t27"},    {0, 7, "Kaigo1", "k27"},    {0, 7, "Spacial1", " "},
         {0, 8, "ABC11", " "},      {3, 0, "Spacial0", " "},
+        // The item names of the rows, blank on the blank lines.
+        {0, 0, "Item0", "トイレへの移動"}, {3, 0, "Item0", "屋外移動"}, {4, 0, "Item0", " "},
+        {5, 0, "Item0", "食事"},   {13, 0, "Item0", "外出"},  {14, 0, "Item0", " "},  {0, 7, "Item1", "摂食・嚥下"},
         // Names with no cell of their own are one blank.
         {0, 0, "ABC00", " "},      {0, 0, "ABC06", " "},      {0, 0, "ABC19", " "},       {0, 0, "ABC21", " "},
         {0, 0, "ABC0x", " "},      {0, 0, "ABC", " "},        {0, 0, "ABC011", " "},
