@@ -78,13 +78,22 @@ protected:
             if (std::optional<ExprValue> v = lum::practicePlanValue(print, name)) value = *v;
         };
     }
-    // The texts of the objects of that name on a page, top to bottom.
-    std::vector<QString> column(int page, const QString& name) {
+    // The texts printed by the template object of that name on a page, top
+    // to bottom (prepared objects keep their template's left edge and width).
+    // table: 0 or 1 for a column of the tables, which share their columns
+    // (the first table's lines come first); -1 for any other object.
+    std::vector<QString> column(int page, const QString& name, int table = -1) {
+        const lum::TfrView* tpl = report_.FindObject(name);
+        EXPECT_TRUE(tpl) << name.toStdString();
+        if (!tpl) return {};
         std::multimap<int, QString> byTop;
         for (const auto& v : report_.EMFPages.GetPage(page).objects())
-            if (v->Name == name) byTop.emplace(v->Top, v->Memo.join(u'\n'));
+            if (v->Left == tpl->Left && v->Width == tpl->Width && v->Height == tpl->Height && v->Typ == tpl->Typ)
+                byTop.emplace(v->Top, v->Memo.join(u'\n'));
         std::vector<QString> out;
         for (const auto& [top, text] : byTop) out.push_back(text);
+        if (table == 0 && out.size() > 15) out.resize(15);
+        if (table == 1 && out.size() > 8) out.erase(out.begin(), out.end() - 8);
         return out;
     }
     QStringList pageText(int page) {
@@ -109,9 +118,9 @@ TEST_F(PracticePlanTemplate, OnePlanPrintsOnTwoPagesWithBothTablesLineByLine) {
     ASSERT_EQ(report_.EMFPages.Count(), 2);
 
     // The first table: rows 0-3, a blank line, rows 4-12, a blank line.
-    const std::vector<QString> items = column(0, QStringLiteral("Item0"));
-    const std::vector<QString> goods = column(0, QStringLiteral("Goods0"));
-    const std::vector<QString> times = column(0, QStringLiteral("Time0"));
+    const std::vector<QString> items = column(0, QStringLiteral("Item0"), 0);
+    const std::vector<QString> goods = column(0, QStringLiteral("Goods0"), 0);
+    const std::vector<QString> times = column(0, QStringLiteral("Time0"), 0);
     ASSERT_EQ(items.size(), 15u);
     ASSERT_EQ(goods.size(), 15u);
     const int rowOfRecord[15] = {0, 1, 2, 3, -1, 4, 5, 6, 7, 8, 9, 10, 11, 12, -1};
@@ -122,17 +131,19 @@ TEST_F(PracticePlanTemplate, OnePlanPrintsOnTwoPagesWithBothTablesLineByLine) {
         EXPECT_EQ(times[size_t(rec)], row < 0 ? QStringLiteral(" ") : QStringLiteral(" %1ヵ月").arg(row)) << rec;
     }
     // The second table: rows 20-27; a level cell keeps its two lines.
-    const std::vector<QString> kaigo = column(0, QStringLiteral("Kaigo1"));
+    const std::vector<QString> kaigo = column(0, QStringLiteral("Kaigo1"), 1);
     ASSERT_EQ(kaigo.size(), 8u);
     EXPECT_EQ(kaigo.front(), QStringLiteral("介護20"));
     EXPECT_EQ(kaigo.back(), QStringLiteral("介護27"));
-    const std::vector<QString> cells = column(0, QStringLiteral("ABC12"));
+    const std::vector<QString> cells = column(0, QStringLiteral("ABC12"), 1);
     ASSERT_EQ(cells.size(), 8u);
     EXPECT_EQ(cells.front(), QStringLiteral("AB\nC"));
-    EXPECT_EQ(column(0, QStringLiteral("Spacial1")).back(), QStringLiteral("○"));
+    EXPECT_EQ(column(0, QStringLiteral("Spacial1"), 1).back(), QStringLiteral("○"));
     // The table memos once each, below their tables.
-    EXPECT_EQ(column(0, QStringLiteral("PTOTST0")), std::vector<QString>{QStringLiteral("歩行訓練")});
-    EXPECT_EQ(column(0, QStringLiteral("Jitchi1")), std::vector<QString>{QStringLiteral("右肩に注意")});
+    const std::vector<QString> ptotst = column(0, QStringLiteral("PTOTST0"));
+    const std::vector<QString> jitchi = column(0, QStringLiteral("Jitchi1"));
+    EXPECT_EQ(ptotst, (std::vector<QString>{QStringLiteral("歩行訓練"), QString()}));
+    EXPECT_EQ(jitchi, (std::vector<QString>{QString(), QStringLiteral("右肩に注意")}));
     const QStringList first = pageText(0);
     EXPECT_TRUE(first.contains(QStringLiteral(" 山田　花子 様")));
     EXPECT_TRUE(first.contains(QStringLiteral("ＨＤＳ－Ｒ　21　点")));
@@ -160,8 +171,8 @@ TEST_F(PracticePlanTemplate, ABulkRunPrintsEachPlanOnItsOwnTwoPages) {
         const QString name = QStringLiteral(" %1 様").arg(plans[size_t(k)].UserName);
         EXPECT_TRUE(pageText(2 * k).contains(name)) << k;
         EXPECT_TRUE(pageText(2 * k + 1).contains(name)) << k;
-        EXPECT_EQ(column(2 * k, QStringLiteral("Goods0")).size(), 15u) << k;
-        EXPECT_EQ(column(2 * k, QStringLiteral("Goods1")).size(), 8u) << k;
+        EXPECT_EQ(column(2 * k, QStringLiteral("Goods0"), 0).size(), 15u) << k;
+        EXPECT_EQ(column(2 * k, QStringLiteral("Goods1"), 1).size(), 8u) << k;
     }
 }
 
