@@ -43,6 +43,7 @@
 #include "schedule/user_schedule_form.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_riha_form.h"
 #include "printing/print_keitai_form.h"
 #include "printing/print_schedule_type_form.h"
 #include "printing/print_toukei_form.h"
@@ -108,6 +109,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TAccessUserForm>("TAccessUserForm", AccessUserForm),
         createStep<TPrintMenuForm>("TPrintMenuForm", PrintMenuForm),
         createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
+        createStep<TPrintRihaForm>("TPrintRihaForm", PrintRihaForm),
         createStep<TPrintOutstandingForm>("TPrintOutstandingForm", PrintOutstandingForm),
         createStep<TPrintToukeiForm>("TPrintToukeiForm", PrintToukeiForm),
         createStep<TPrintScheduleTypeForm>("TPrintScheduleTypeForm", PrintScheduleTypeForm),

@@ -131,12 +131,14 @@ void KanaRowPrintList::load(QSqlQuery& query) {
 
 void KanaRowPrintList::setRows(QVector<QSqlRecord> rows) {
     rows_ = std::move(rows);
+    only_ = nullptr;
     loaded_ = true;
     refill();
 }
 
 void KanaRowPrintList::clear() {
     rows_.clear();
+    only_ = nullptr;
     loaded_ = false;
     refill();
 }
@@ -148,10 +150,18 @@ void KanaRowPrintList::EnableListButtons(bool on) {
 
 void KanaRowPrintList::ApplyKanaFilter(int row) {
     kanaRow_ = (row >= 0 && row < KanaRowCount) ? row : -1;
+    only_ = nullptr;
+    refill();
+}
+
+void KanaRowPrintList::ShowOnly(std::function<bool(const QSqlRecord&)> keep) {
+    kanaRow_ = -1;
+    only_ = std::move(keep);
     refill();
 }
 
 bool KanaRowPrintList::passes(const QSqlRecord& record) const {
+    if (only_) return only_(record);
     return kanaRow_ < 0 || isInKanaRow(record.value(options_.kanaField).toString(), kanaRow_);
 }
 

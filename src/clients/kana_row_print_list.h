@@ -71,6 +71,9 @@ public:
     void ApplyKanaFilter(int row);
     void ShowAll() { ApplyKanaFilter(-1); }
     int kanaRow() const { return kanaRow_; }
+    // Narrows the list to the rows `keep` lets through, in place of the kana
+    // filter, until a kana-row or show-all button or the next load.
+    void ShowOnly(std::function<bool(const QSqlRecord&)> keep);
     // Whether the filter in force lets the row through.
     bool passes(const QSqlRecord& record) const;
     // passes() as a function, for a report data set's row filter.
@@ -99,6 +102,7 @@ private:
     QVector<QSqlRecord> rows_;
     bool loaded_ = false;
     int kanaRow_ = -1;
+    std::function<bool(const QSqlRecord&)> only_;
     KanaRowListModel* model_;
 };
 

@@ -15,7 +15,6 @@
 #include "plans/sheet_scroll_box.h"
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
-#include "report/objects/picture_view.h"
 #include "widgets/combo_helpers.h"
 #include "widgets/comment_form.h"
 #include "widgets/era_date_field.h"
@@ -846,10 +845,5 @@ void TCurePlanForm::GetValue(const QString& name, lum::ExprValue& value) {
 }
 
 void TCurePlanForm::EnterRect(QStringList& memo, lum::TfrView* view) {
-    const QString first = memo.value(0);
-    if (first == lum::PictureMarker) {
-        if (auto* picture = dynamic_cast<lum::TfrPictureView*>(view)) picture->setImage(chartImage_);
-        return;
-    }
-    if (std::optional<QString> text = lum::curePlanMemo(Plan, first)) memo = text->split(u'\n');
+    lum::enterCurePlanObject(Plan, chartImage_, memo, view);
 }

@@ -2,6 +2,7 @@
 
 #include "common/code_tables.h"
 #include "common/kubun.h"
+#include "report/objects/picture_view.h"
 
 #include <QHash>
 
@@ -95,6 +96,15 @@ std::optional<QString> curePlanMemo(const TPlan& plan, const QString& firstLine)
     if (firstLine == u"[DrMemo]") return plan.Body.DrMemo;
     if (firstLine == u"[Sonota]") return plan.Body.Sonota;
     return std::nullopt;
+}
+
+void enterCurePlanObject(const TPlan& plan, const QImage& chart, QStringList& memo, TfrView* view) {
+    const QString first = memo.value(0);
+    if (first == PictureMarker) {
+        if (auto* picture = dynamic_cast<TfrPictureView*>(view)) picture->setImage(chart);
+        return;
+    }
+    if (std::optional<QString> text = curePlanMemo(plan, first)) memo = text->split(u'\n');
 }
 
 }  // namespace lum

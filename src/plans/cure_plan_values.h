@@ -9,10 +9,13 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace lum {
+
+class TfrView;
 
 // The plan's end by default: the start's day three months later (cut to the
 // month's length), minus one day.
@@ -28,5 +31,10 @@ std::optional<QString> curePlanMemo(const TPlan& plan, const QString& firstLine)
 
 // The first line that marks the object receiving the body chart.
 inline const QString PictureMarker = QStringLiteral("[Picture]");
+
+// The plan's part of an object about to be placed on a page: a picture object
+// marked "[Picture]" gets the chart, a memo marker the plan's text; any other
+// object is left as it is.
+void enterCurePlanObject(const TPlan& plan, const QImage& chart, QStringList& memo, TfrView* view);
 
 }  // namespace lum

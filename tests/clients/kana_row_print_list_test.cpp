@@ -82,6 +82,22 @@ TEST_F(KanaRowPrintListTest, KanaRowsNarrowTheRowsReadAndShowAllRestores) {
     EXPECT_FALSE(list->isLoaded());
 }
 
+TEST_F(KanaRowPrintListTest, ShowOnlyNarrowsUntilAButtonOrTheNextLoad) {
+    list->ApplyKanaFilter(1);
+    list->ShowOnly([](const QSqlRecord& r) { return r.value(0).toInt() == 3; });
+    EXPECT_EQ(shown(), (QVector<int>{3}));  // in place of the kana filter
+    EXPECT_EQ(list->kanaRow(), -1);
+    EXPECT_FALSE(list->rowFilter()(client(2, QStringLiteral("ｶﾞﾓｳ"))));
+    window.findChild<QPushButton*>(QStringLiteral("AllDispBtn"))->click();
+    EXPECT_EQ(shown(), (QVector<int>{1, 2, 3, 4, 5, 6, 7}));
+    list->ShowOnly([](const QSqlRecord& r) { return r.value(0).toInt() == 3; });
+    window.findChild<QPushButton*>(QStringLiteral("KBtn"))->click();
+    EXPECT_EQ(shown(), (QVector<int>{2, 4}));
+    list->ShowOnly([](const QSqlRecord& r) { return r.value(0).toInt() == 3; });
+    list->setRows({client(8, QStringLiteral("ｺﾊﾞﾔｼ")), client(3, QStringLiteral("ｻﾄｳ"))});
+    EXPECT_EQ(shown(), (QVector<int>{8, 3}));
+}
+
 TEST_F(KanaRowPrintListTest, ButtonsAreNamedAndSwitchedTogether) {
     const char* names[] = {"ABtn", "KBtn", "SBtn", "TBtn", "NBtn", "HBtn", "MBtn", "YBtn", "RBtn", "WBtn", "AllDispBtn"};
     list->EnableListButtons(false);

@@ -11,16 +11,19 @@
 #include "platform/ui/scripted_dialogs.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_keitai_form.h"
+#include "printing/print_riha_form.h"
 #include "printing/print_schedule_type_form.h"
 #include "printing/print_toukei_form.h"
 #include "widgets/up_down.h"
 #include "report/engine/tfr_report.h"
 
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
 #include <QSqlRecord>
 #include <QPushButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QComboBox>
 #include <QRadioButton>
@@ -94,6 +97,36 @@ TEST_P(DemoPrintoutsTest, TheClientsWithoutPlansOfTheKaRowPrintOnlyThoseRows) {
         EXPECT_TRUE(text.contains(lum::outstandingCureNoText(row.value(QStringLiteral("CureNo")))));
     }
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("\\b000000\\d\\d\\b"))), shown);
+}
+
+TEST_P(DemoPrintoutsTest, TheTreatmentPlansChosenPrintOneAfterTheOther) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintRihaForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1.Ui = &ui;
+    form.show();
+    form.AllBtn->click();
+    const int all = form.List->rowCount();
+    form.NewBtn->click();
+    ASSERT_GT(all, form.List->rowCount());  // the first client's plan of three months before
+    ASSERT_GE(form.List->rowCount(), 3);
+    QStringList names;
+    for (int r = 0; r < 3; ++r) {
+        form.List->DBGrid1->selectionModel()->select(form.List->DBGrid1->model()->index(r, 0),
+                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        names << form.List->row(r).value(QStringLiteral("Name")).toString();
+    }
+    form.PrintBtn->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    ASSERT_EQ(form.frReport1.EMFPages.Count(), 3);
+    const QString text = lum::test::withoutBlanks(pdfOf(form.frReport1.EMFPages, "CurePlan"));
+    EXPECT_EQ(text.count(QStringLiteral("リハビリ治療計画書")), 3);
+    qsizetype at = 0;
+    for (const QString& name : names) {
+        at = text.indexOf(lum::test::withoutBlanks(name), at);
+        EXPECT_GE(at, 0) << name.toStdString();
+    }
+    EXPECT_TRUE(text.contains(QStringLiteral("介護老人保健施設ルモリンド苑")));
 }
 
 TEST_P(DemoPrintoutsTest, TheEvaluationAtTheMaximumPrintsItsThirteenCircles) {

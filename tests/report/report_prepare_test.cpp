@@ -91,6 +91,43 @@ TEST_F(ReportPrepare, CancellingASinglePassShowsThePagesMadeSoFar) {
     EXPECT_EQ(progress.captions.last(), QStringLiteral("Report preparing - 利用者一覧"));
 }
 
+TEST_F(ReportPrepare, ACancelInAMultipleReportStopsAfterTheRecordInHandWhenAsked) {
+    // Two template pages a record, three records; Cancel while the second
+    // record's first page is reported.
+    TfrUserDataset records(QStringLiteral("frUserDataset9"));
+    records.RangeEnd = reCount;
+    records.RangeEndCount = 3;
+    report.Dataset = &records;
+    report.ReportType = rtMultiple;
+    addBand(page(), btReportTitle, 0, 20);
+    addMemo(page(), 0, 0, 100, 16, QStringLiteral("A[PAGE#]"));
+    TfrPage& second = report.Pages().Add();
+    addBand(second, btReportTitle, 0, 20);
+    addMemo(second, 0, 0, 100, 16, QStringLiteral("B[PAGE#]"));
+    const auto firstTexts = [&] {
+        QStringList out;
+        for (int pg = 0; pg < report.EMFPages.Count(); ++pg) out.append(texts(report, pg).value(0));
+        return out;
+    };
+    struct Case {
+        bool finishRecord;
+        QStringList pages;
+    };
+    for (const Case& c : {Case{false, {"A1", "B2", "A3"}}, Case{true, {"A1", "B2", "A3", "B4"}}}) {
+        SCOPED_TRACE(c.finishRecord);
+        report.FinishRecordOnCancel = c.finishRecord;
+        progress.labels.clear();
+        progress.cancelAtLabel = 7;  // "Processing page:  3", after the second record's first page
+        report.PrepareAndShow();
+        EXPECT_EQ(firstTexts(), c.pages) << progress.labels.join(u'|').toStdString();
+        EXPECT_FALSE(progress.isVisible());
+    }
+    // Without a Cancel every record prints whole.
+    progress.cancelAtLabel = 0;
+    report.Prepare();
+    EXPECT_EQ(report.EMFPages.Count(), 6);
+}
+
 TEST_F(ReportPrepare, AFailingExpressionInAnObjectIsACalculationError) {
     addBand(page(), btMasterData, 0, 20, QStringLiteral("3"));
     addMemo(page(), 0, 0, 100, 16, QStringLiteral("[Nothing]"));

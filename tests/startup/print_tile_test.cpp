@@ -6,6 +6,7 @@
 #include "app/menu_tile.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_riha_form.h"
 
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -43,6 +44,33 @@ TEST_P(PrintTileTest, TheTileOpensTheMenuAndTheMenuItsBuiltPrintouts) {
     PrintMenuForm->ReturnButton->click();
     EXPECT_FALSE(PrintMenuForm->isVisible());
     EXPECT_TRUE(MainForm->isVisible());
+}
+
+TEST_P(PrintTileTest, ThePlanPrintoutsTakeTheMenusPlaceAndGiveItBack) {
+    lum::ScriptedDialogs d;
+    ASSERT_TRUE(startLoggedIn(d));
+    emit MainForm->PrintBtn->clicked();
+    struct Case {
+        QPushButton* menuButton;
+        QWidget* window;
+        QPushButton* back;
+        QString caption;
+    };
+    ASSERT_NE(PrintRihaForm, nullptr);
+    const Case cases[] = {
+        {PrintMenuForm->Button3, PrintRihaForm, PrintRihaForm->ReturnButton, QStringLiteral("リハビリ治療計画書（印刷）")},
+        {PrintMenuForm->Button3, PrintRihaForm, PrintRihaForm->ReturnButton2, QStringLiteral("リハビリ治療計画書（印刷）")},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(c.menuButton->isEnabled()) << c.caption.toStdString();
+        c.menuButton->click();
+        EXPECT_TRUE(c.window->isVisible());
+        EXPECT_FALSE(PrintMenuForm->isVisible());
+        EXPECT_EQ(c.window->windowTitle(), c.caption);
+        c.back->click();
+        EXPECT_FALSE(c.window->isVisible());
+        EXPECT_TRUE(PrintMenuForm->isVisible());
+    }
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(PrintTileTest);

@@ -134,13 +134,17 @@ bool TfrReport::Prepare() {
 bool TfrReport::DoPrepare() {
     EngineContext& e = engine();
     Terminated = false;
+    cancelAtRecordEnd_ = false;
     Append = AppendFooter = false;
     e.FirstPass = false;
     FinalPass = true;
     e.PageNo = 0;
     EMFPages.Clear();
     const bool window = !OnProgress && ShowProgress;
-    progress().OnCancel = [this] { Terminated = true; };
+    progress().OnCancel = [this] {
+        if (FinishRecordOnCancel && Dataset && ReportType == rtMultiple) cancelAtRecordEnd_ = true;
+        else Terminated = true;
+    };
     // Nothing raised while the pages are formed escapes the progress job: it is
     // kept, the window closed, and raised again once the job is over.
     const auto job = [this] {
@@ -272,6 +276,7 @@ void TfrReport::BuildPages() {
             if (Terminated) break;
         }
         ShowProgressPage(e.PageNo);
+        if (cancelAtRecordEnd_) Terminated = true;
         if (multi) Dataset->Next();
         if (Terminated || !multi || Dataset->IsEof()) break;
     }

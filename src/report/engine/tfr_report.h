@@ -64,6 +64,10 @@ public:
     TfrDataset* Dataset = nullptr;
     TfrReportType ReportType = rtSimple;
     bool ShowProgress = true;
+    // rtMultiple: a Cancel lets the pages of the record in hand be finished
+    // before the build stops, so no record is printed in part (bulk printouts
+    // of one document per record). Otherwise a Cancel stops every loop at once.
+    bool FinishRecordOnCancel = false;
     bool ModalPreview = true;
     int PreviewButtons = kAllPreviewButtons;
     TfrPreviewZoom InitialZoom = pzDefault;
@@ -214,6 +218,7 @@ private:
     TfrPageRun* currentRun_ = nullptr;
     QString firstCaption_;
     bool secondPass_ = false;
+    bool cancelAtRecordEnd_ = false;  // a Cancel waiting for the record in hand
     bool firstPassCancelled_ = false;
     std::exception_ptr jobError_;
     std::unique_ptr<HeadlessProgress> ownProgress_;

@@ -1,0 +1,200 @@
+#include "printing/plan_print_list_form.h"
+
+#include "common/db/sql_date.h"
+#include "common/kubun.h"
+#include "platform/clock.h"
+#include "platform/db/facility_database.h"
+#include "platform/ui/dialogs.h"
+#include "printing/print_window.h"
+#include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace lum {
+
+TDateTime recentPlansFrom(QDate today) {
+    const QDate back = today.addMonths(-3);
+    return TDateTime::fromDate(QDate(back.year(), back.month(), 1).addDays(1));
+}
+
+QString kubunLongText(const QVariant& kubunCode) {
+    TKubun kubun;
+    kubun.SetCode(kubunCode.toInt());
+    return kubun.LongText();
+}
+
+}  // namespace lum
+
+namespace {
+
+const QString kListFailed = QStringLiteral("System Error\n表示に失敗しました。");
+const QString kNothingChosen = QStringLiteral("選択データがありません。");
+
+QLabel* stepLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(lum::uiFont(10));
+    return label;
+}
+
+}  // namespace
+
+TPlanPrintListForm::TPlanPrintListForm(const Layout& layout, QWidget* parent)
+    : QWidget(parent, Qt::Window), Components(layout.objectName) {
+    MainPanel = lum::setUpPrintWindow(*this, layout.objectName, layout.caption, layout.panel);
+    auto* title = lum::printWindowTitle(layout.title, MainPanel);
+
+    NewBtn = lum::printWindowButton("NewBtn", QStringLiteral("最新"), MainPanel);
+    NewBtn->setToolTip(QStringLiteral("３ヶ月以内の利用者"));
+    AllBtn = lum::printWindowButton("AllBtn", QStringLiteral("全て"), MainPanel);
+    AllBtn->setToolTip(QStringLiteral("全ての利用者"));
+
+    lum::KanaRowListOptions options;
+    options.selectionButtons = true;
+    options.titles = true;
+    List = new lum::KanaRowPrintList(MainPanel, layout.columns, options);
+    List->setObjectName(QStringLiteral("KanaRowList"));
+    List->DBGrid1->setFont(lum::uiFont(9));
+    int width = 4;
+    for (const lum::KanaRowListColumn& c : layout.columns) width += c.width;
+    List->DBGrid1->setMinimumWidth(width);
+
+    PrintBtn = lum::printWindowButton("PrintBtn", QStringLiteral("印刷"), MainPanel);
+    ReturnButton = lum::printWindowButton("ReturnButton", QStringLiteral("戻る"), MainPanel);
+
+    auto* steps = new QVBoxLayout;
+    steps->setSpacing(6);
+    auto* step1 = new QHBoxLayout;
+    step1->addWidget(stepLabel(QStringLiteral("手順１．誰の計画書を印刷するのか？"), MainPanel));
+    step1->addWidget(stepLabel(QStringLiteral("指定して下さい。"), MainPanel));
+    step1->addStretch(1);
+    steps->addLayout(step1);
+    auto* fill = new QHBoxLayout;
+    fill->addWidget(stepLabel(QStringLiteral("<<<<<　画面表示 >>>>>"), MainPanel));
+    fill->addWidget(NewBtn);
+    fill->addWidget(AllBtn);
+    fill->addStretch(1);
+    steps->addLayout(fill);
+    steps->addWidget(List->DBGrid1, 1);
+    auto* rows = new QHBoxLayout;
+    rows->setSpacing(4);
+    for (QPushButton* b : List->KanaButtons) {
+        b->setFixedSize(40, 30);
+        rows->addWidget(b);
+    }
+    List->AllDispBtn->setFixedSize(80, 30);
+    rows->addWidget(List->AllDispBtn);
+    rows->addStretch(1);
+    steps->addLayout(rows);
+    auto* selection = new QHBoxLayout;
+    selection->addWidget(stepLabel(QStringLiteral("<<<<<　一括選択 >>>>>"), MainPanel));
+    for (QPushButton* b : {List->AllSelectBtn, List->EraseBtn}) {
+        b->setMinimumSize(96, 30);
+        selection->addWidget(b);
+    }
+    selection->addStretch(1);
+    steps->addLayout(selection);
+    auto* print = new QHBoxLayout;
+    print->addWidget(stepLabel(QStringLiteral("手順２.印刷実行して下さい。"), MainPanel));
+    print->addStretch(1);
+    print->addWidget(PrintBtn);
+    print->addWidget(ReturnButton);
+    steps->addLayout(print);
+
+    SideColumn = new QVBoxLayout;
+    SideColumn->setSpacing(6);
+    auto* body = new QHBoxLayout;
+    body->setSpacing(16);
+    body->addLayout(steps, 1);
+    body->addLayout(SideColumn);
+    auto* outer = new QVBoxLayout(MainPanel);
+    outer->setContentsMargins(16, 10, 16, 12);
+    outer->setSpacing(8);
+    outer->addWidget(title, 0, Qt::AlignHCenter);
+    outer->addLayout(body, 1);
+
+    QList<QWidget*> chain = {NewBtn, AllBtn, List->DBGrid1};
+    for (QPushButton* b : List->KanaButtons) chain << b;
+    chain << List->AllDispBtn << List->AllSelectBtn << List->EraseBtn << PrintBtn << ReturnButton;
+    lum::setTabChain(chain);
+
+    frReport1.Title = layout.caption;
+    // A Cancel lets the plan in hand print whole.
+    frReport1.FinishRecordOnCancel = true;
+
+    connect(NewBtn, &QPushButton::clicked, this, &TPlanPrintListForm::NewBtnClick);
+    connect(AllBtn, &QPushButton::clicked, this, &TPlanPrintListForm::AllBtnClick);
+    connect(PrintBtn, &QPushButton::clicked, this, &TPlanPrintListForm::PrintBtnClick);
+    connect(ReturnButton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+TPlanPrintListForm::~TPlanPrintListForm() = default;
+
+void TPlanPrintListForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (event->spontaneous()) return;
+    lum::enterFromPrintMenu(*this);
+    List->clear();
+    EnableListButtons(false);
+    for (QPushButton* b : {List->AllSelectBtn, List->EraseBtn, PrintBtn}) b->setEnabled(false);
+    NewBtn->setFocus();
+}
+
+void TPlanPrintListForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    List->clear();
+    lum::returnToPrintMenu();
+}
+
+void TPlanPrintListForm::NewBtnClick() { FillList(true); }
+
+void TPlanPrintListForm::AllBtnClick() {
+    List->ShowAll();
+    FillList(false);
+}
+
+void TPlanPrintListForm::FillList(bool recent) {
+    List->clear();
+    try {
+        lum::db::Database& db = lum::requireFacilityDatabase();
+        QSqlQuery query = db.prepare(ListSql(recent));
+        if (recent) lum::db::bindDate(query, QStringLiteral(":from"), lum::recentPlansFrom(lum::today()));
+        db.exec(query);
+        List->load(query);
+    } catch (const std::exception&) {
+        List->clear();
+        lum::message(lum::MsgKind::Information, kListFailed, lum::MsgButton::Ok, this);
+        return;
+    }
+    // An empty list leaves the buttons as they were.
+    if (List->loadedCount() == 0) return;
+    EnableListButtons(true);
+    for (QPushButton* b : {List->AllSelectBtn, List->EraseBtn, PrintBtn}) b->setEnabled(true);
+}
+
+QString TPlanPrintListForm::NoListMessage() const { return kNothingChosen; }
+
+void TPlanPrintListForm::PrintBtnClick() {
+    if (!List->isLoaded()) {
+        lum::message(lum::MsgKind::Information, NoListMessage(), lum::MsgButton::Ok, this);
+        return;
+    }
+    const QVector<QSqlRecord> rows = List->selectedRows();
+    if (rows.isEmpty()) {
+        lum::message(lum::MsgKind::Information, kNothingChosen, lum::MsgButton::Ok, this);
+        return;
+    }
+    PrintRows(rows);
+}
+
+bool TPlanPrintListForm::RunReport(const QString& templateName) {
+    if (!frReport1.LoadTemplateFromFile(lum::printTemplatePath(templateName))) return false;
+    frReport1.PrepareAndShow();
+    return true;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// What the bulk printouts of treatment plans and practice plans share: a list
+// of the clients' plans read on request (最新: those begun in the last three
+// months, 全て: every one), narrowed by the kana rows, several plans chosen
+// (全選択 / 全取消) and printed one document per plan under the engine's
+// progress window, a Cancel stopping after the plan in hand. A member adds
+// its query, its columns and its print.
+#include "clients/kana_row_print_list.h"
+#include "common/datetime.h"
+#include "report/data/report_components.h"
+#include "report/engine/tfr_report.h"
+
+#include <QDate>
+#include <QSize>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace lum {
+
+// 最新 lists plans begun after the first day of the month three months before
+// today: the first moment it takes is the day after that one (a plan of that
+// day itself is left out, whatever its time of day).
+TDateTime recentPlansFrom(QDate today);
+
+// The list's texts: the category bits' long text.
+QString kubunLongText(const QVariant& kubunCode);
+
+}  // namespace lum
+
+class TPlanPrintListForm : public QWidget {
+    Q_OBJECT
+public:
+    ~TPlanPrintListForm() override;
+
+    QWidget* MainPanel;
+    QPushButton* NewBtn;  // 最新
+    QPushButton* AllBtn;  // 全て
+    lum::KanaRowPrintList* List;  // DBGrid1, ABtn .. WBtn, AllDispBtn, AllSelectBtn, EraseBtn
+    QPushButton* PrintBtn;
+    QPushButton* ReturnButton;
+
+    lum::ReportComponents Components;
+    lum::TfrReport frReport1{&Components};
+
+    void NewBtnClick();
+    void AllBtnClick();
+    void PrintBtnClick();
+    // The kana-row buttons and 全て表示 together.
+    void EnableListButtons(bool on) { List->EnableListButtons(on); }
+
+protected:
+    struct Layout {
+        QString objectName;
+        QString caption;
+        QString title;
+        QVector<lum::KanaRowListColumn> columns;
+        QSize panel;
+    };
+    TPlanPrintListForm(const Layout& layout, QWidget* parent);
+
+    // The list's statement; `recent`: only plans from :from on (bound by the
+    // caller with recentPlansFrom).
+    virtual QString ListSql(bool recent) const = 0;
+    // Prints the chosen rows, in list order (at least one).
+    virtual void PrintRows(const QVector<QSqlRecord>& rows) = 0;
+    // What 印刷 says when there is no list to print from.
+    virtual QString NoListMessage() const;
+
+    // The column right of the steps, empty unless a member fills it.
+    QVBoxLayout* SideColumn;
+    // Prepares and shows the report under its progress window; false when the
+    // template could not be read.
+    bool RunReport(const QString& templateName);
+
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FillList(bool recent);
+};
