@@ -299,6 +299,20 @@ TEST_P(PrintRihaFormTest, CancelStopsAfterThePlanInHandAndShowsThePagesMade) {
     EXPECT_FALSE(f().List->isLoaded());
 }
 
+TEST(RecentPlans, StartTheDayAfterTheFirstOfTheMonthThreeMonthsBack) {
+    struct Case {
+        QDate today;
+        QDate from;
+    };
+    const Case cases[] = {{{2002, 5, 20}, {2002, 2, 2}},
+                          {{2002, 5, 31}, {2002, 2, 2}},
+                          {{2002, 5, 1}, {2002, 2, 2}},
+                          {{2002, 1, 31}, {2001, 10, 2}},
+                          {{2004, 3, 15}, {2003, 12, 2}}};
+    for (const Case& c : cases)
+        EXPECT_EQ(lum::recentPlansFrom(c.today), TDateTime::fromDate(c.from)) << c.today.toString().toStdString();
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(PrintRihaFormTest);
 
 }  // namespace
