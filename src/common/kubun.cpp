@@ -55,4 +55,10 @@ void TRihaKubun::SetRihaType(int type) {
     }
 }
 
+QString KubunLongText(int mask) {
+    TKubun kubun;
+    kubun.SetCode(mask);
+    return kubun.LongText();
+}
+
 }  // namespace lum

@@ -26,6 +26,9 @@ public:
     QString LongText() const;
 };
 
+// The long text of a stored mask, as lists and printouts show it.
+QString KubunLongText(int mask);
+
 // A rehabilitation type with the inputs that type offers.
 class TRihaKubun : public TKubun {
 public:

@@ -56,11 +56,7 @@ QString outstandingAdmissionText(const QVariant& stored) {
 
 QString outstandingTypeText(const QVariant& rihaType) { return RihaTypeNames.at(rihaType.toInt()); }
 
-QString outstandingKubunText(const QVariant& kubunCode) {
-    TKubun kubun;
-    kubun.SetCode(kubunCode.toInt());
-    return kubun.LongText();
-}
+QString outstandingKubunText(const QVariant& kubunCode) { return KubunLongText(kubunCode.toInt()); }
 
 }  // namespace lum
 

@@ -1,7 +1,6 @@
 #include "printing/plan_print_list_form.h"
 
 #include "common/db/sql_date.h"
-#include "common/kubun.h"
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
@@ -22,12 +21,6 @@ namespace lum {
 TDateTime recentPlansFrom(QDate today) {
     const QDate back = today.addMonths(-3);
     return TDateTime::fromDate(QDate(back.year(), back.month(), 1).addDays(1));
-}
-
-QString kubunLongText(const QVariant& kubunCode) {
-    TKubun kubun;
-    kubun.SetCode(kubunCode.toInt());
-    return kubun.LongText();
 }
 
 }  // namespace lum

@@ -25,9 +25,6 @@ namespace lum {
 // day itself is left out, whatever its time of day).
 TDateTime recentPlansFrom(QDate today);
 
-// The list's texts: the category bits' long text.
-QString kubunLongText(const QVariant& kubunCode);
-
 }  // namespace lum
 
 class TPlanPrintListForm : public QWidget {

@@ -3,6 +3,7 @@
 #include "common/code_tables.h"
 #include "common/db/sql_date.h"
 #include "common/era_text.h"
+#include "common/kubun.h"
 #include "common/text_helpers.h"
 #include "plans/body_chart.h"
 #include "plans/cure_plan_values.h"
@@ -30,7 +31,7 @@ QVector<lum::KanaRowListColumn> listColumns() {
         }
     };
     const auto type = [](const QSqlRecord& r) { return lum::RihaTypeNames.at(r.value(QStringLiteral("RihaType")).toInt()); };
-    const auto kubun = [](const QSqlRecord& r) { return lum::kubunLongText(r.value(QStringLiteral("KubunCode"))); };
+    const auto kubun = [](const QSqlRecord& r) { return lum::KubunLongText(r.value(QStringLiteral("KubunCode")).toInt()); };
     return {
         {QStringLiteral("CureNo"), 80, QStringLiteral("利用者番号"), cureNo},
         {QStringLiteral("Name"), 130, QStringLiteral("氏名"), {}},

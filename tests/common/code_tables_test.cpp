@@ -68,6 +68,7 @@ TEST(TKubun, EveryMask) {
         k.SetCode(r.mask);  // clears what was set before
         EXPECT_EQ(k.GetCode(), r.code) << r.mask;
         EXPECT_EQ(k.LongText(), QString::fromUtf8(r.longText)) << r.mask;
+        EXPECT_EQ(lum::KubunLongText(r.mask), QString::fromUtf8(r.longText)) << r.mask;
     }
     TKubun k;
     k.SetCode(15);
