@@ -43,6 +43,7 @@
 #include "schedule/user_schedule_form.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_pract_form.h"
 #include "printing/print_riha_form.h"
 #include "printing/print_keitai_form.h"
 #include "printing/print_schedule_type_form.h"
@@ -110,6 +111,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TPrintMenuForm>("TPrintMenuForm", PrintMenuForm),
         createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
         createStep<TPrintRihaForm>("TPrintRihaForm", PrintRihaForm),
+        createStep<TPrintPractForm>("TPrintPractForm", PrintPractForm),
         createStep<TPrintOutstandingForm>("TPrintOutstandingForm", PrintOutstandingForm),
         createStep<TPrintToukeiForm>("TPrintToukeiForm", PrintToukeiForm),
         createStep<TPrintScheduleTypeForm>("TPrintScheduleTypeForm", PrintScheduleTypeForm),

@@ -6,6 +6,7 @@
 #include "app/menu_tile.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_pract_form.h"
 #include "printing/print_riha_form.h"
 
 #include <QPushButton>
@@ -57,9 +58,11 @@ TEST_P(PrintTileTest, ThePlanPrintoutsTakeTheMenusPlaceAndGiveItBack) {
         QString caption;
     };
     ASSERT_NE(PrintRihaForm, nullptr);
+    ASSERT_NE(PrintPractForm, nullptr);
     const Case cases[] = {
         {PrintMenuForm->Button3, PrintRihaForm, PrintRihaForm->ReturnButton, QStringLiteral("リハビリ治療計画書（印刷）")},
         {PrintMenuForm->Button3, PrintRihaForm, PrintRihaForm->ReturnButton2, QStringLiteral("リハビリ治療計画書（印刷）")},
+        {PrintMenuForm->Button2, PrintPractForm, PrintPractForm->ReturnButton, QStringLiteral("リハビリ実施計画書（印刷）")},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(c.menuButton->isEnabled()) << c.caption.toStdString();
