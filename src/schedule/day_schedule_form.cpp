@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -97,6 +98,8 @@ void TDayScheduleForm::FormResize() {
     const int width = BoardWidth(staffCount());
     HeaderPanel->resize(width, HeaderPanel->height());
     SchedulePanel->resize(width, SchedulePanel->height());
+    // The bar stops at the last staff column: past it lies nothing but blank board.
+    DayScrollBar->setMaximum(std::max(0, width / lum::board::ColumnWidth - 1));
 }
 
 void TDayScheduleForm::resizeEvent(QResizeEvent* event) {

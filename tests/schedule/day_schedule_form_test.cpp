@@ -22,12 +22,17 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -135,6 +140,7 @@ TEST_P(DayBoardTest, FortyStaffAtOffsetTenShowStaffElevenToFortyAndLeaveOthersOu
     EXPECT_EQ(header(30)->text(), QStringLiteral("S31"));
     EXPECT_EQ(form_->HeaderPanel->width(), 3720);
     EXPECT_EQ(form_->SchedulePanel->width(), 3720);
+    EXPECT_EQ(form_->DayScrollBar->maximum(), 30);
 
     shift(1);
     EXPECT_EQ(form_->StartStuffNo->text(), QStringLiteral("11人目～"));
@@ -184,6 +190,7 @@ TEST_P(DayBoardTest, TwelveStaffMakeAFourteenHundredFortyPixelBoardAndNoOffset) 
     EXPECT_FALSE(form_->StuffNameShift->isEnabled());
     form_->resize(form_->width() + 200, form_->height());
     EXPECT_EQ(form_->HeaderPanel->width(), 1440) << "set again on resize";
+    EXPECT_EQ(form_->DayScrollBar->maximum(), 11) << "scrolling stops at the last staff column";
     display(day(20));
     EXPECT_EQ(header(11)->text(), QStringLiteral("S12"));
     EXPECT_EQ(header(12)->text(), QString());
@@ -232,6 +239,68 @@ TEST_P(DayBoardTest, ACopyMadeBeforeANewDisplayCannotBePasted) {
     form_->PasteTimeMenuClick(column(1));
     EXPECT_EQ(frames(), 1);
     EXPECT_FALSE(form_->findChild<QAction*>(QStringLiteral("AllCopyMenu"))) << "no copy with bookings here";
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+TEST_P(DayBoardTest, EachCopyOffersOnlyItsOwnPasteAndAFramePasteGoesToTheColumnsStaffMember) {
+    lum::ScriptedDialogs d;
+    module_.StuffNames[2] = module_.StuffNames[1];  // S2 twice: codes 102 and 103
+    const TIMETABLE_ITEM group = addFrame(day(20), code(1), "09:30", 60, 4);
+    book(group, addClient(QStringLiteral("平　一郎")));
+    const int other = addFrame(day(20), code(1), "13:00", 30, 1).ResNo;
+    show();
+    display(day(20));
+    // Whether the column and the header menus would offer 貼り付け now.
+    const auto pastesOffered = [&] {
+        form_->SchdulePanelMouseUp(column(1), QPoint(5, 5));
+        form_->PanelPopupMenu->hide();
+        form_->HeaderMouseUp(header(1), QPoint(5, 5));
+        form_->EditPopupMenu->hide();
+        return std::make_pair(form_->PasteTimeMenu->isEnabled(), form_->PasteBoxesToPanelMenu->isEnabled());
+    };
+    EXPECT_EQ(pastesOffered(), std::make_pair(false, false)) << "nothing copied";
+    const struct Case {
+        const char* copy;
+        std::function<void()> run;
+        int kind;
+        QString source;
+        QString status;
+    } cases[] = {
+        {"時間枠コピー", [&] { form_->TimeCopyMenuClick(labelOf(group.ResNo)); }, 0, labelOf(group.ResNo)->objectName(),
+         QStringLiteral("02/20 09:30 時間枠コピー")},
+        {"全ての枠コピー", [&] { form_->CopyStuffBoxFromPanelMenuClick(header(0)); }, 1, QStringLiteral("Stuff0"),
+         QStringLiteral("S1 枠コピー")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.copy);
+        c.run();
+        EXPECT_TRUE(form_->Clip.HasClip);
+        EXPECT_EQ(form_->Clip.ClipKind, c.kind);
+        EXPECT_FALSE(form_->Clip.WithBookings) << "the day board never copies bookings";
+        EXPECT_EQ(form_->Clip.ClipSource, c.source);
+        EXPECT_EQ(form_->StatusText(1), c.status);
+        EXPECT_EQ(pastesOffered(), std::make_pair(c.kind == 0, c.kind == 1));
+    }
+
+    // The frame, pasted into the column of the second staff member named S2, is hers, without its booking.
+    form_->TimeCopyMenuClick(labelOf(group.ResNo));
+    form_->PasteTimeMenuClick(column(2));
+    EXPECT_EQ(framesOf(code(3)), 1);
+    EXPECT_EQ(framesOf(code(2)), 0);
+    const std::vector<lum::FrameRow> pasted = lum::FrameStore(db()).staffDayFrames(code(3), day(20));
+    ASSERT_EQ(pasted.size(), 1u);
+    EXPECT_EQ(bookingsOf(pasted[0].ReserveNo), 0);
+    ASSERT_NE(labelOf(pasted[0].ReserveNo), nullptr);
+    EXPECT_EQ(labelOf(pasted[0].ReserveNo)->parentWidget(), column(2));
+    EXPECT_EQ(labelOf(pasted[0].ReserveNo)->text(), QStringLiteral("09.30 -> 60分\n予約 0 名\n "));
+
+    // 全て消去 of another frame empties the clipboard: neither paste is offered.
+    form_->AllEraseMenuClick(labelOf(other));
+    EXPECT_FALSE(form_->Clip.HasClip);
+    EXPECT_EQ(form_->StatusText(1), QString());
+    EXPECT_EQ(pastesOffered(), std::make_pair(false, false));
+    form_->PasteTimeMenuClick(column(1));
+    EXPECT_EQ(framesOf(code(2)), 0) << "nothing to paste";
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
 }
 
