@@ -197,9 +197,9 @@ std::vector<CureResult> CureResultsStore::periodRows(DateRange period) const {
     return rows;
 }
 
-std::vector<ResultSlot> CureResultsStore::uncopiedSlots(DateRange period) const {
+std::vector<ResultSlot> CureResultsStore::storedSlots(DateRange period) const {
     QSqlQuery q = db_.prepare(QStringLiteral("SELECT CureNo, CureDate, StuffCode, RihaType, RStartTime FROM CureResults "
-                                             "WHERE %1 AND ReserveNo = -1")
+                                             "WHERE %1")
                                   .arg(kPeriod));
     bindPeriod(q, period);
     q.setForwardOnly(true);

@@ -102,8 +102,9 @@ public:
     // ---- the CSV exchange
     // Whole rows of a period in CureNo, CureDate, ResultNo order (ExportQuery).
     std::vector<CureResult> periodRows(DateRange period) const;
-    // The results of a period entered by hand or imported (ReserveNo -1).
-    std::vector<ResultSlot> uncopiedSlots(DateRange period) const;
+    // The slots (client, day, staff member, type, start) of every result of a
+    // period, copied from a booking, entered by hand or imported.
+    std::vector<ResultSlot> storedSlots(DateRange period) const;
 
     // ---- edits of existing rows
     // Writes the changed columns of one row; NoRowTouched when it is gone.

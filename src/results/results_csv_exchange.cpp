@@ -101,7 +101,7 @@ ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const Resul
                 content.rows.begin(), content.rows.end(),
                 [](const CureResult& a, const CureResult& b) { return a.CureDate < b.CureDate; });
             const DateRange days{first->CureDate.dateOnly(), last->CureDate.dateOnly().addDays(1)};
-            for (const ResultSlot& s : store.uncopiedSlots(days)) {
+            for (const ResultSlot& s : store.storedSlots(days)) {
                 seen.insert(keyOf(s.CureNo, s.CureDate, s.StuffCode, s.RihaType, s.RStartTime));
             }
         }

@@ -54,8 +54,10 @@ struct ResultsImportOutcome {
 };
 
 // Stores the rows of a file's content in one transaction: rows matching a
-// stored result (ReserveNo -1) or an earlier row are skipped. A refused
-// content stores nothing and gives its refusal's text.
+// stored result (same client, day, staff member, type and start minute, be it
+// copied from a booking, entered by hand or imported) or an earlier row are
+// skipped, so a month exported and read back adds nothing. A refused content
+// stores nothing and gives its refusal's text.
 ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const ResultsCsvContent& content);
 
 // The text of the end message: "インポートしました。" with the counts.

@@ -196,6 +196,30 @@ TEST_P(ResultsCsvExchange, TheImportStoresEveryLineOrNoneAndAddsAFileOnce) {
     EXPECT_FALSE(db().inTransaction());
 }
 
+TEST_P(ResultsCsvExchange, ResultsCopiedFromBookingsAreAlreadyStoredWhenTheirExportIsReadBack) {
+    twoRows();
+    CureResult copied = lum::test::resultOn(a_, TDateTime::fromYmd(2024, 5, 20));
+    copied.ReserveNo = 7;  // copied from the booking of frame 7
+    copied.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 14, 0);
+    copied.StuffCode = 3;
+    copied.StuffName = QStringLiteral("佐藤　理学");
+    store().insert(copied);
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    const lum::ResultsImportOutcome back = import(readAll(file_));
+    EXPECT_TRUE(back.stored) << back.failure.toStdString();
+    EXPECT_EQ(back.added, 0);
+    EXPECT_EQ(back.skipped, 3);
+    EXPECT_EQ(count(), 4);
+
+    // The same treatment at another start minute is another result.
+    db().execute(QStringLiteral("UPDATE CureResults SET RStartTime = '1899-12-30 14:10:00' WHERE ReserveNo = 7"));
+    const lum::ResultsImportOutcome moved = import(readAll(file_));
+    EXPECT_EQ(moved.added, 1);
+    EXPECT_EQ(count(), 5);
+}
+
 TEST_P(ResultsCsvExchange, TheFileRoadShowsEachOutcome) {
     twoRows();
     lum::ScriptedDialogs d;
