@@ -100,12 +100,13 @@ QStringList writtenColumns(bool withComment) {
     return all;
 }
 
-QString insertSql() {
+QString insertSql(bool returningKey = true) {
     const QStringList all = writtenColumns(true);
     QStringList placeholders;
     for (const QString& c : all) placeholders << u':' + c;
-    return QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2) RETURNING ResultNo")
-        .arg(all.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")));
+    return QStringLiteral("INSERT INTO CureResults (%1) VALUES (%2)%3")
+        .arg(all.join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")),
+             returningKey ? QStringLiteral(" RETURNING ResultNo") : QString());
 }
 
 // Binds the row to the placeholders ":<column>" of writtenColumns(withComment).
@@ -155,10 +156,11 @@ qint64 CureResultsStore::insert(const CureResult& r) const {
 
 void CureResultsStore::insertAll(const std::vector<CureResult>& rows) const {
     db::inTransaction(db_, [&] {
-        QSqlQuery q = db_.prepare(insertSql());
+        // No key wanted back: a row read per insert would cost the batch dearly.
+        QSqlQuery q = db_.prepare(insertSql(false));
         for (const CureResult& r : rows) {
             bindWholeRow(q, r, true);
-            db_.execReturningKey(q);
+            db_.exec(q);
         }
     });
 }
