@@ -14,7 +14,10 @@
 #include "support/qt_printers.h"
 #include "support/report_pdf.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QTemporaryDir>
+#include <QWidget>
 
 #include <memory>
 
@@ -57,6 +60,14 @@ protected:
     // Where a test keeps the PDF it looked at: $LUMORIND_PRINT_OUT when set
     // (to keep the files), else a temporary folder.
     QString outputFile(const QString& name) const { return out_.file(name); }
+    // With $LUMORIND_SHOTS naming a folder, a picture of the window there.
+    static void shot(QWidget& window, const QString& name) {
+        const QString folder = qEnvironmentVariable("LUMORIND_SHOTS");
+        if (folder.isEmpty()) return;
+        QDir().mkpath(folder);
+        QCoreApplication::processEvents();
+        window.grab().save(folder + u'/' + name + QStringLiteral(".png"));
+    }
 
     FixedClock clock_{QDateTime(QDate(2002, 5, 20), QTime(10, 30))};
 

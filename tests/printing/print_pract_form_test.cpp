@@ -134,6 +134,8 @@ TEST_P(PrintPractFormTest, ThePlansAreListedByKanaThenDateAndRecentGoesByCalenda
     EXPECT_EQ(cell(1, 3), QStringLiteral("2002/03/04"));
     EXPECT_EQ(cell(1, 4), QStringLiteral("入所"));
     EXPECT_EQ(cell(0, 3), QStringLiteral("2002/02/02"));
+    f().List->DBGrid1->selectRow(1);
+    shot(f(), QStringLiteral("print-pract"));
     // A kana row chosen before 最新 stays; 全て clears it.
     button("YBtn")->click();
     button("NewBtn")->click();

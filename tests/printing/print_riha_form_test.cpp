@@ -14,8 +14,6 @@
 #include "print_fixture.h"
 #include "report/objects/picture_view.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -91,14 +89,6 @@ protected:
     }
 
     TPrintRihaForm& f() { return *form_; }
-    // With $LUMORIND_SHOTS naming a folder, a picture of the window there.
-    void shot(const QString& name) {
-        const QString folder = qEnvironmentVariable("LUMORIND_SHOTS");
-        if (folder.isEmpty()) return;
-        QDir().mkpath(folder);
-        QCoreApplication::processEvents();
-        f().grab().save(folder + u'/' + name + QStringLiteral(".png"));
-    }
     QPushButton* button(const char* name) { return f().findChild<QPushButton*>(QString::fromLatin1(name)); }
     QVector<int> listed() const {
         QVector<int> n;
@@ -194,7 +184,7 @@ TEST_P(PrintRihaFormTest, RecentAndAllListThePlansInKanaOrder) {
     EXPECT_EQ(cell(1, 3), QStringLiteral("短期入所"));
     EXPECT_EQ(cell(0, 4), QStringLiteral("認知症 "));
     f().List->DBGrid1->selectRow(2);
-    shot(QStringLiteral("print-riha"));
+    shot(f(), QStringLiteral("print-riha"));
 }
 
 TEST_P(PrintRihaFormTest, AKanaRowChosenBeforeRecentStaysAndAllClearsIt) {
