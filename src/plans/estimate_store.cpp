@@ -105,7 +105,8 @@ EstimateStore::SaveResult EstimateStore::save(const TLifeEstimate& e) const {
                                       .arg(columns().join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")),
                                            excluded.join(QStringLiteral(", "))));
         bindRow(q);
-        db_.exec(q);
+        // A trigger may drop the row without an error: never report it saved.
+        db_.execTouching(q);
         return SaveResult::Inserted;
     });
 }

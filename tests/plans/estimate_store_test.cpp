@@ -112,6 +112,21 @@ TEST_P(EstimateStoreTest, TwoWorkstationsSavingOneClientAndDayLeaveOneRowOfOneSa
     EXPECT_EQ(EstimateStore(db()).load(7, day)->Scores, maximum);
 }
 
+TEST_P(EstimateStoreTest, AnInsertThatStoresNoRowIsNeverASave) {
+    // A trigger that drops the row silently, without an error.
+    if (isSqlite()) {
+        db().execute(QStringLiteral("CREATE TRIGGER SkipEstimate BEFORE INSERT ON Estimate BEGIN SELECT RAISE(IGNORE); END"));
+    } else {
+        db().execute(QStringLiteral("CREATE FUNCTION skip_estimate() RETURNS trigger AS $$ BEGIN RETURN NULL; END $$ "
+                                    "LANGUAGE plpgsql"));
+        db().execute(QStringLiteral("CREATE TRIGGER SkipEstimate BEFORE INSERT ON Estimate FOR EACH ROW "
+                                    "EXECUTE FUNCTION skip_estimate()"));
+    }
+    EXPECT_THROW(EstimateStore(db()).save(sample(7, day, mixed)), lum::db::NoRowTouched);
+    EXPECT_EQ(count(), 0);
+    EXPECT_FALSE(db().inTransaction());
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(EstimateStoreTest);
 
 }  // namespace

@@ -16,6 +16,8 @@
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/scripted_dialogs.h"
+#include "report/engine/tfr_report.h"
+#include "report/objects/memo_view.h"
 #include "support/report_pdf.h"
 #include "widgets/comment_form.h"
 #include "widgets/horizontal_up_down.h"
@@ -28,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRect>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -144,6 +147,27 @@ TEST(AttendTexts, PrintValues) {
               QStringLiteral("鈴木　一郎"));
     EXPECT_EQ(text(attend::ClientListValue(QStringLiteral("Shimei"), nullptr, heading, client)),
               QStringLiteral("山田 花子"));
+}
+
+// No two boxes of a printout overlap: a line printed into a neighbouring box
+// is crossed by that box's frame.
+TEST(AttendTemplates, NoTwoMemosOverlap) {
+    for (const char* file : {"AttendSchedule.frf", "UserAttend.frf", "DayAttend.frf"}) {
+        SCOPED_TRACE(file);
+        lum::TfrReport report;
+        ASSERT_TRUE(report.LoadTemplateFromFile(QStringLiteral(LUMORIND_TEMPLATE_DIR "/") + QString::fromLatin1(file)));
+        std::vector<const lum::TfrView*> memos;
+        for (const auto& v : report.Template.Pages[0].Objects)
+            if (dynamic_cast<const lum::TfrMemoView*>(v.get())) memos.push_back(v.get());
+        ASSERT_GT(memos.size(), 10u);
+        for (size_t i = 0; i < memos.size(); ++i) {
+            const QRect a(memos[i]->Left, memos[i]->Top, memos[i]->Width, memos[i]->Height);
+            for (size_t j = i + 1; j < memos.size(); ++j) {
+                const QRect b(memos[j]->Left, memos[j]->Top, memos[j]->Width, memos[j]->Height);
+                EXPECT_FALSE(a.intersects(b)) << memos[i]->Name.toStdString() << " " << memos[j]->Name.toStdString();
+            }
+        }
+    }
 }
 
 // February 2024 with "today" the 5th: staff member A (code 1) has bookings

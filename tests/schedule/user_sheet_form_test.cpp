@@ -33,6 +33,13 @@ TEST(BookingSummary, HeaderOfFebruaryAndTheRowsOfItsBookings) {
         EXPECT_TRUE(header.Days[d].isEmpty()) << d + 1;
         EXPECT_TRUE(header.Weekdays[d].isEmpty()) << d + 1;
     }
+    // A February of 28 days leaves the 29th to the 31st blank.
+    const lum::SummaryHeader february = lum::BuildSummaryHeader(TDateTime::fromYmd(2023, 2, 1));
+    EXPECT_EQ(february.Days[27], QStringLiteral("28"));
+    for (size_t d : {28u, 29u, 30u}) {
+        EXPECT_TRUE(february.Days[d].isEmpty()) << d + 1;
+        EXPECT_TRUE(february.Weekdays[d].isEmpty()) << d + 1;
+    }
     EXPECT_TRUE(header.Sunday[3]);  // the 4th
     EXPECT_EQ(header.Weekdays[3], QStringLiteral("日"));
     EXPECT_FALSE(header.Sunday[4]);
