@@ -7,6 +7,7 @@
 #include "clients/linked_user_form.h"
 #include "clients/tavelund_form.h"
 #include "clients/user_regist_form.h"
+#include "plans/conference_form.h"
 #include "plans/cure_plan_form.h"
 #include "plans/life_estimate_form.h"
 #include "plans/open_document_dialog.h"
@@ -67,6 +68,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TURinPlanForm>("TURinPlanForm", URinPlanForm),
         createStep<TGetUrinPractForm>("TGetUrinPractForm", GetUrinPractForm),
         createStep<TGetConfForm>("TGetConfForm", GetConfForm),
+        createStep<TConferenceForm>("TConferenceForm", ConferenceForm),
         createStep<TGetEstimateForm>("TGetEstimateForm", GetEstimateForm),
         createStep<TGetBeforeConfForm>("TGetBeforeConfForm", GetBeforeConfForm),
         createStep<TOpenCureDialog>("TOpenCureDialog", OpenCureDialog),

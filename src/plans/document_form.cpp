@@ -36,6 +36,8 @@ void abortBox(const QString& text, QWidget* parent) { lum::message(MsgKind::Erro
 TDocumentForm::TDocumentForm(lum::DocumentId id, QWidget* parent) : QMainWindow(parent), kind_(lum::documentKind(id)) {
     setWindowTitle(kind_.caption);
     setFont(lum::uiFont(10));
+    // Shown from the menu as a modal window: the rest of the application waits.
+    if (kind_.shownModally) setWindowModality(Qt::ApplicationModal);
     BuildCommands();
     frUserDataset1.RangeEnd = lum::reCount;
     frUserDataset1.RangeEndCount = 1;

@@ -1,0 +1,108 @@
+#pragma once
+// The conference record window "リハビリテーションカンファレンス": one
+// rehabilitation conference of one client and date, on the document road,
+// stored as the ConferData record of Conference. New keeps the body of the
+// document last shown under the new client's header.
+#include "plans/document_form.h"
+#include "plans/conference_record.h"
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class TMarkerPair;
+class TSheetScrollBox;
+
+namespace lum {
+class KeyEditBinding;
+}
+
+class TConferenceForm : public TDocumentForm {
+    Q_OBJECT
+public:
+    static constexpr lum::DocumentId KindId = lum::DocumentId::Conference;
+
+    explicit TConferenceForm(QWidget* parent = nullptr);
+
+    // The record on screen and its conference date (the row's PractDay).
+    lum::TConference Conf;
+    lum::TDateTime ConfDate;
+
+    bool CollectRecord() override;
+    // Each takes a valid date into the record, or shows its message and
+    // focuses the edit.
+    bool CheckHizukeDate();
+    bool CheckFromDate();
+    bool CheckToDate();
+
+    // The blank text of the three date edits.
+    static const QString BlankDate;
+
+    // Controls (object names as the design's).
+    TSheetScrollBox* ScrollBox1;
+    QWidget* CanfPanel;
+    QLineEdit* Hizuke;
+    QLabel* Shimai;
+    QLabel* Seibetsu;
+    QLabel* NenreiLabel;
+    QLabel* Youkaigo;
+    QLineEdit* FromDate;
+    QLineEdit* ToDate;
+    QPlainTextEdit* Hyouka;
+    TMarkerPair* TargetPair;  // MokuAri / MokuNasi, markers TargetAri / TargetNasi
+    TMarkerPair* KangoPair;   // KanKaiAri / KankaiNasi, markers KangoAri / KangoNasi
+    TMarkerPair* RihaPair;    // RihabiriAri / RihabiriNasi, markers RahaAri / RahaNasi
+    QPlainTextEdit* target;
+    QPlainTextEdit* DeadLine;
+    QPlainTextEdit* KanKaigo;
+    QPlainTextEdit* RihaProgram;
+    QComboBox* DRCombo;
+    QComboBox* CareCombo;
+    QComboBox* EiyouComb;
+    QComboBox* KangoCombo;
+    QComboBox* RihaCombo;
+    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
+
+protected:
+    void ClearDocument() override;
+    void TakeHeader(const TPerson& person) override;
+    void ShowHeader() override;
+    void ShowRecord() override;
+    QWidget* WorkArea() const override;
+    QWidget* DateField() const override;
+    void FillLists() override;
+    QByteArray RecordBytes() const override;
+    bool LoadRecord(const QByteArray& bytes) override;
+    lum::TDateTime RecordDate() const override { return ConfDate; }
+    bool OpenDocument(TGetDocumentForm& dialog) override;
+    bool SaveDocument() override;
+    void GetValue(const QString& name, lum::ExprValue& value) override;
+    void EnableDocumentCommands(bool on) override;
+
+private:
+    struct Row {
+        TMarkerPair* pair;
+        QPlainTextEdit* memo;  // enabled while the row is 有
+    };
+    void BuildSheet();
+    void WireChanges();
+    void ShowRow(const Row& row, bool changed);
+    void ShowAge();
+    void ShowPeriodDate(QLineEdit* edit, lum::TDateTime date);
+    bool CheckDate(QLineEdit* edit, const QString& error, lum::TDateTime& into);
+    // The staff code of an attendee box: -1 without a member chosen from the list.
+    int AttendeeCode(QComboBox* box) const;
+    void ShowAttendee(QComboBox* box, int code);
+    bool refuse(const QString& text, QWidget* focus);
+
+    std::array<Row, 3> rows_{};
+    std::array<QComboBox*, 5> attendees_{};
+    lum::KeyEditBinding* hizukeKeys_ = nullptr;
+    lum::KeyEditBinding* fromKeys_ = nullptr;
+    lum::KeyEditBinding* toKeys_ = nullptr;
+    bool loading_ = false;
+};
+
+extern TConferenceForm* ConferenceForm;

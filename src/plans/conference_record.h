@@ -1,0 +1,104 @@
+#pragma once
+// The conference record TConference: the 5232 bytes of Conference.ConferData.
+// The client number and the conference date (実施日) are the row's CureNo and
+// PractDay, not part of the record.
+#include "clients/person.h"
+#include "common/datetime.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <span>
+
+namespace lum {
+
+inline constexpr int ConferenceSize = 5232;
+
+// Field names are the printout's variable names.
+struct TConference {
+    QString Shimei;  // client name, at most 50 bytes stored
+    int Sex = 0;
+    TDateTime Birth;
+    int Old = 0;        // age in whole years at the conference date
+    int Kaigodo = -1;   // care level, index into YoukaigoNames
+    TDateTime FromDay;  // the period under review
+    TDateTime ToDay;
+    QString Hyouka;  // 評価及び経過
+    bool Target = false;  // 目標 変更 有
+    QString Mokuhyou;     // 目標
+    QString Toutatsu;     // 到達時期
+    bool KankaiAriNasi = false;  // 看介護 アプローチ 変更 有
+    QString KanKaigo;
+    bool RihabiAriNasi = false;  // リハビリ プログラム 変更 有
+    QString Rihabi;              // the programme text
+    // Attendees: KaigoStuff codes, -1 none.
+    int Dr = -1;
+    int Care = -1;
+    int Eiyou = -1;
+    int KanKai = -1;
+    int Rihabiri = -1;
+
+    bool operator==(const TConference&) const = default;
+};
+
+// The header of a new conference of the client on that date: name (cut to
+// its field), sex, birth, the age at that date, care level, and the period
+// from and to that date. The body of `body` is kept.
+TConference withNewHeader(TConference body, const TPerson& client, TDateTime day);
+
+// Exactly 5232 bytes; zeros in reserved bytes and after each text. A text
+// longer than its field is cut on a character boundary.
+QByteArray encodeConference(const TConference& conference);
+// Reads the first 5232 bytes; nothing when fewer are given.
+std::optional<TConference> decodeConference(QByteArrayView bytes);
+
+// The texts of the record: where each is stored and the name the printout
+// asks for. Short strings have a length byte and width - 1 text bytes; the
+// evaluation is zero-terminated in its width.
+struct ConferenceTextField {
+    QString TConference::*member;
+    int offset;
+    int width;
+    bool zeroTerminated;
+    const char* variable;
+};
+std::span<const ConferenceTextField> conferenceTextFields();
+
+// The three 変更 flags, each before its row's texts.
+struct ConferenceFlagField {
+    bool TConference::*member;
+    int offset;
+    const char* variable;
+};
+std::span<const ConferenceFlagField> conferenceFlagFields();
+
+// The five attendees in stored order, from 5212.
+struct ConferenceAttendeeField {
+    int TConference::*member;
+    int offset;
+    const char* variable;
+};
+std::span<const ConferenceAttendeeField> conferenceAttendeeFields();
+
+namespace conference_layout {
+inline constexpr int Shimei = 0;
+inline constexpr int Sex = 52;
+inline constexpr int Birth = 56;
+inline constexpr int Old = 64;
+inline constexpr int Kaigodo = 68;
+inline constexpr int FromDay = 72;
+inline constexpr int ToDay = 80;
+inline constexpr int Hyouka = 88;
+inline constexpr int Attendees = 5212;
+}  // namespace conference_layout
+
+// What the window accepts, in stored bytes (CR LF counting 2).
+namespace conference_limits {
+inline constexpr int Hyouka = 4094;
+inline constexpr int RowMemo = 254;
+}  // namespace conference_limits
+
+}  // namespace lum
