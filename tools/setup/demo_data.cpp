@@ -1,6 +1,7 @@
 #include "demo_data.h"
 
 #include "clients/person_store.h"
+#include "demo_conferences.h"
 #include "demo_urin_plans.h"
 #include "demo_estimates.h"
 #include "demo_plans.h"
@@ -503,6 +504,11 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
 
         // Daily-life function evaluations.
         summary.estimates = writeDemoEstimates(db, PersonStore(db).all(), today);
+
+        // Conference records, the staff members as attendees.
+        std::vector<int> staffCodes;
+        for (const Staff& s : kStaff) staffCodes.push_back(s.code);
+        summary.conferences = writeDemoConferences(db, PersonStore(db).all(), today, staffCodes);
     });
     return summary;
 }

@@ -27,6 +27,7 @@ struct DemoSummary {
     int preventivePlans = 0;  // リハビリテーション実施計画書（予防）
     int plans = 0;
     int estimates = 0;  // 日常生活機能評価表
+    int conferences = 0;  // リハビリテーションカンファレンス
 };
 
 // Writes the set in one transaction into a migrated database that holds no

@@ -211,6 +211,7 @@ int demoCommand(const Options& o, QTextStream& out) {
                .arg(s.preventivePlans)
                .arg(s.plans)
                .arg(s.estimates);
+    out << QStringLiteral("カンファレンス %1 件。\n").arg(s.conferences);
     out << QStringLiteral("デモのログイン: ユーザー名 %1 / パスワード %2\n").arg(kDemoLoginCode, kDemoPassword);
     return Ok;
 }

@@ -230,6 +230,13 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinPlan'")), 10);
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'UrinYobou'")), 30);
 
+    // Conference records: one client with two dates, whole records of
+    // version 30, and the window's phrases.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Conference")), 6);
+    EXPECT_EQ(count(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM Conference GROUP BY CureNo) x")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Conference WHERE DataFormatVersion <> 30")), 0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'Conference'")), 15);
+
     // Treatment plans with marks and overlays for four clients in five, one
     // client with two, six programme lines each, and the plan window's phrases.
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM RihaPlan")), 49);
