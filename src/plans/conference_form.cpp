@@ -37,7 +37,7 @@ namespace Limits = lum::conference_limits;
 const QString kProgram = QStringLiteral("Conference");
 const char* const kTyped = "typedName";  // a name typed into an attendee box, not chosen
 constexpr int kSheetWidth = 760;
-constexpr int kSheetHeight = 1130;
+constexpr int kSheetHeight = 1090;
 constexpr int kLeft = 20;
 constexpr int kWidth = 720;
 

@@ -109,6 +109,7 @@ protected:
         QDir().mkpath(folder);
         QCoreApplication::processEvents();
         f().grab().save(folder + u'/' + name + QStringLiteral(".png"));
+        f().CanfPanel->grab().save(folder + u'/' + name + QStringLiteral("-sheet.png"));
     }
 };
 
