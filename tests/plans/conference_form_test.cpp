@@ -14,8 +14,11 @@
 #include "plans/marker_pair.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
+#include "widgets/comment_form.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -424,6 +427,26 @@ TEST_P(ConferenceFormTest, PrintsTheScreensValuesWithoutSaving) {
     // The whole evaluation, over as many lines as it takes.
     EXPECT_EQ(printed.count(QChar(u'評')), 2047 + 1);  // and its heading
     EXPECT_EQ(stored(client_, kToday), lum::encodeConference(expected()));
+}
+
+TEST_P(ConferenceFormTest, ADoubleClickPutsThePickedPhrasesOnTheClipboard) {
+    newPlan(client_);
+    const QPlainTextEdit* memos[] = {f().Hyouka, f().target, f().DeadLine, f().KanKaigo, f().RihaProgram};
+    for (int code = 0; code < 5; ++code) {
+        lum::ScriptedDialogs d;
+        d.expectModal(QStringLiteral("StringsForm"), [code](QDialog& dialog) {
+            auto& picker = static_cast<TStringsForm&>(dialog);
+            EXPECT_EQ(picker.ProgramName, QStringLiteral("Conference"));
+            EXPECT_EQ(picker.CommentCode, code);
+            picker.TextBox1->setEditText(QStringLiteral("定型文%1").arg(code));
+            picker.TextBox2->setEditText(QStringLiteral("二行目"));
+            return int(QDialog::Accepted);
+        });
+        QTest::mouseDClick(memos[code]->viewport(), Qt::LeftButton);
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("定型文%1\n二行目").arg(code));
+        EXPECT_TRUE(memos[code]->toPlainText().isEmpty());  // pasted only where the user wants
+    }
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(ConferenceFormTest);
