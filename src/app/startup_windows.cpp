@@ -47,6 +47,8 @@
 #include "printing/print_pract_form.h"
 #include "printing/print_riha_form.h"
 #include "printing/print_keitai_form.h"
+#include "printing/print_limit_riha_form.h"
+#include "printing/print_person_result_form.h"
 #include "printing/print_schedule_type_form.h"
 #include "printing/print_toukei_form.h"
 
@@ -114,6 +116,8 @@ std::vector<StartupStep> startupWindows() {
         createStep<TPrintAllUserForm>("TPrintAllUserForm", PrintAllUserForm),
         createStep<TPrintRihaForm>("TPrintRihaForm", PrintRihaForm),
         createStep<TPrintPractForm>("TPrintPractForm", PrintPractForm),
+        createStep<TPrintPersonResultForm>("TPrintPersonResultForm", PrintPersonResultForm),
+        createStep<TPrintLimitRihaForm>("TPrintLimitRihaForm", PrintLimitRihaForm),
         createStep<TPrintOutstandingForm>("TPrintOutstandingForm", PrintOutstandingForm),
         createStep<TPrintToukeiForm>("TPrintToukeiForm", PrintToukeiForm),
         createStep<TPrintScheduleTypeForm>("TPrintScheduleTypeForm", PrintScheduleTypeForm),

@@ -116,12 +116,16 @@ int writeDemoPlans(db::Database& db, const std::vector<TPerson>& clients, QDate 
     }
     const PlanStore store(db);
     int written = 0;
-    // Four clients in five have a plan, begun in the last three months; the
-    // fifth has none, so the records' "no plan" message can be seen too.
+    // Four clients in five have a plan, most begun in the last three months;
+    // one in ten has only a plan of four to five months ago, overdue for
+    // the plan deadlines; the fifth has none, so the records' "no plan"
+    // message can be seen too.
     for (int i = 0; i < static_cast<int>(clients.size()); ++i) {
         if (i % 5 == 4) continue;
         const TPerson& c = clients[static_cast<size_t>(i)];
-        const QDate start = QDate(today.year(), today.month(), 1).addDays(-7 * (i % 12));
+        const QDate monthStart(today.year(), today.month(), 1);
+        const QDate start = i % 10 == 3 ? monthStart.addMonths(-4).addDays(-9 * (i % 4))
+                                        : monthStart.addDays(-7 * (i % 12));
         // The first client also has the plan of three months before.
         for (int earlier = i == 0 ? 3 : 0; earlier >= 0; earlier -= 3) {
             const TDateTime day = TDateTime::fromDate(start.addMonths(-earlier));

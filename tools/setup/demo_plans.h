@@ -1,7 +1,8 @@
 #pragma once
 // The demo's treatment plans: plans with marks, paralysis overlays and six
 // programme lines for four clients in five (one client with an earlier and
-// a current plan), and the "CurePlan" stock phrases the plan window offers.
+// a current plan, one in ten with an overdue plan only), and the "CurePlan"
+// stock phrases the plan window offers.
 #include "clients/person.h"
 #include "platform/db/database.h"
 
