@@ -3,6 +3,7 @@
 // pdftotext. Set LUMORIND_PRINT_OUT to a folder to keep the PDF files and
 // look at them.
 #include "demo_data.h"
+#include "common/db/sql_date.h"
 #include "common/text_helpers.h"
 #include "print_fixture.h"
 #include "plans/life_estimate_form.h"
@@ -12,6 +13,8 @@
 #include "printing/print_all_user_form.h"
 #include "printing/print_keitai_form.h"
 #include "printing/print_riha_form.h"
+#include "printing/print_limit_riha_form.h"
+#include "printing/print_person_result_form.h"
 #include "printing/print_schedule_type_form.h"
 #include "printing/print_toukei_form.h"
 #include "widgets/up_down.h"
@@ -244,6 +247,69 @@ TEST_P(DemoPrintoutsTest, TheMonthPrintoutsByTypeShowThirtyOneDaysMarksTotalsAnd
     for (const lum::GridRow& row : g.Rows) EXPECT_TRUE(text.contains(row[0].left(8))) << row[0].toStdString();
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("合\\s*計[^\\n]*\\b%1\\n").arg(g.TotalCount))));
     grid.close();
+}
+
+// May 2002: every client whose plan covers the month, selected and printed
+// in one run, one page each with its own number, name and 31 day lines.
+TEST_P(DemoPrintoutsTest, TheMonthlyRecordsOfAllPlanHoldersPrintOnePageEach) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintPersonResultForm form;
+    lum::HeadlessReportUi ui;
+    lum::HeadlessProgress progress;
+    form.frReport1.Ui = &ui;
+    form.frReport1.Progress = &progress;
+    form.show();
+    form.DisplayBtn->click();
+    const int listed = form.List->rowCount();
+    ASSERT_GT(listed, 20);
+    form.List->AllSelectBtn->click();
+    shot(form, QStringLiteral("PrintPersonResultForm"));
+    form.PrintBtn->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    ASSERT_EQ(form.frReport1.EMFPages.Count(), listed);
+    const QString text = pdfOf(form.frReport1.EMFPages, "PrintPersonKirokusho");
+    const QStringList pages = text.split(u'\f');
+    const QRegularExpression dayLine(QStringLiteral("(?m)^[ \\t]*\\d{1,2} \\([日月火水木金土]\\)"));
+    for (int p = 0; p < listed; ++p) {
+        const QString page = lum::test::withoutBlanks(pages.value(p));
+        EXPECT_TRUE(page.contains(QStringLiteral("治療番号%1").arg(form.CureNos[static_cast<size_t>(p)]))) << p;
+        EXPECT_TRUE(page.contains(QStringLiteral("平成14年05月")));
+        EXPECT_EQ(pages.value(p).count(dayLine), 31) << p;
+    }
+    EXPECT_EQ(form.List->rowCount(), 0);
+    form.close();
+}
+
+// The demo's overdue plans (one client in ten, four to five months old):
+// listed unless the client has left, and printed with plain numbers.
+TEST_P(DemoPrintoutsTest, ThePlanDeadlinesListTheOverduePlansOfClientsStillInCare) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintLimitRihaForm form;
+    lum::HeadlessReportUi ui;
+    lum::HeadlessProgress progress;
+    form.frReport1.Ui = &ui;
+    form.frReport1.Progress = &progress;
+    form.show();
+    form.PlanBtn->click();
+    const int listed = form.List->rowCount();
+    ASSERT_GE(listed, 3);
+    QStringList names;
+    QList<int> numbers;
+    for (int r = 0; r < listed; ++r) {
+        const QSqlRecord row = form.List->row(r);
+        numbers << row.value(QStringLiteral("CureNo")).toInt();
+        names << lum::test::withoutBlanks(row.value(QStringLiteral("Name")).toString());
+        EXPECT_LT(lum::db::readDate(row.value(QStringLiteral("MaxRegistDay"))).date(), QDate(2002, 2, 20));
+    }
+    shot(form, QStringLiteral("PrintLimitRihaForm"));
+    form.PrintBtn->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    const QString text = lum::test::withoutBlanks(pdfOf(form.frReport1.EMFPages, "PrintLimit"));
+    EXPECT_TRUE(text.contains(QStringLiteral("計画書期限参照")));
+    EXPECT_TRUE(text.contains(QStringLiteral("作成日平成14年05月20日")));
+    for (int r = 0; r < listed; ++r)
+        EXPECT_TRUE(text.contains(QString::number(numbers[r]) + names[r])) << names[r].toStdString();
+    form.close();
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(DemoPrintoutsTest);
