@@ -5,7 +5,9 @@
 #include "app/main_form.h"
 #include "app/menu_tile.h"
 #include "printing/print_all_user_form.h"
+#include "printing/print_limit_riha_form.h"
 #include "printing/print_menu_form.h"
+#include "printing/print_person_result_form.h"
 #include "printing/print_pract_form.h"
 #include "printing/print_riha_form.h"
 
@@ -47,7 +49,7 @@ TEST_P(PrintTileTest, TheTileOpensTheMenuAndTheMenuItsBuiltPrintouts) {
     EXPECT_TRUE(MainForm->isVisible());
 }
 
-TEST_P(PrintTileTest, ThePlanPrintoutsTakeTheMenusPlaceAndGiveItBack) {
+TEST_P(PrintTileTest, ThePlanAndRecordPrintoutsTakeTheMenusPlaceAndGiveItBack) {
     lum::ScriptedDialogs d;
     ASSERT_TRUE(startLoggedIn(d));
     emit MainForm->PrintBtn->clicked();
@@ -59,10 +61,15 @@ TEST_P(PrintTileTest, ThePlanPrintoutsTakeTheMenusPlaceAndGiveItBack) {
     };
     ASSERT_NE(PrintRihaForm, nullptr);
     ASSERT_NE(PrintPractForm, nullptr);
+    ASSERT_NE(PrintPersonResultForm, nullptr);
+    ASSERT_NE(PrintLimitRihaForm, nullptr);
     const Case cases[] = {
         {PrintMenuForm->Button3, PrintRihaForm, PrintRihaForm->ReturnButton, QStringLiteral("リハビリ治療計画書（印刷）")},
         {PrintMenuForm->Button3, PrintRihaForm, PrintRihaForm->ReturnButton2, QStringLiteral("リハビリ治療計画書（印刷）")},
         {PrintMenuForm->Button2, PrintPractForm, PrintPractForm->ReturnButton, QStringLiteral("リハビリ実施計画書（印刷）")},
+        {PrintMenuForm->Button6, PrintPersonResultForm, PrintPersonResultForm->ReturnButton,
+         QStringLiteral("リハビリ実績記録書（印刷）")},
+        {PrintMenuForm->Button9, PrintLimitRihaForm, PrintLimitRihaForm->ReturnButton, QStringLiteral("計画書期限参照（印刷）")},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(c.menuButton->isEnabled()) << c.caption.toStdString();
