@@ -1,15 +1,19 @@
 #include "clients/kana_row_print_list.h"
 
 #include "clients/kana_rows.h"
+#include "widgets/widget_helpers.h"
 
 #include <QAbstractTableModel>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <QVBoxLayout>
 
 namespace lum {
 
@@ -119,6 +123,83 @@ KanaRowPrintList::KanaRowPrintList(QWidget* parent, QVector<KanaRowListColumn> c
 }
 
 KanaRowPrintList::~KanaRowPrintList() = default;
+
+QHBoxLayout* KanaRowPrintList::KanaButtonRow(int showAllWidth) const {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    for (QPushButton* b : KanaButtons) {
+        b->setFixedSize(40, 30);
+        row->addWidget(b);
+    }
+    AllDispBtn->setFixedSize(showAllWidth, 30);
+    row->addWidget(AllDispBtn);
+    row->addStretch(1);
+    return row;
+}
+
+QHBoxLayout* KanaRowPrintList::ColumnHeadings(QWidget* parent, const QFont& font) const {
+    auto* headings = new QHBoxLayout;
+    headings->setSpacing(0);
+    for (const KanaRowListColumn& c : model_->columns()) {
+        auto* h = new QLabel(c.title, parent);
+        h->setFont(font);
+        h->setFixedWidth(c.width);
+        h->setFrameShape(QFrame::Panel);
+        h->setFrameShadow(QFrame::Raised);
+        h->setAlignment(Qt::AlignCenter);
+        headings->addWidget(h);
+    }
+    headings->addStretch(1);
+    return headings;
+}
+
+void KanaRowPrintList::LayOutPanel(QWidget* panel, QWidget* title, QWidget* note,
+                                   const QList<QPushButton*>& listButtons, const QList<QPushButton*>& commands,
+                                   const QFont& font) const {
+    const auto label = [&](const QString& text) {
+        auto* l = new QLabel(text, panel);
+        l->setFont(font);
+        return l;
+    };
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(20, 12, 20, 12);
+    layout->setSpacing(8);
+    layout->addWidget(title);
+    layout->addWidget(note);
+    auto* lists = new QHBoxLayout;
+    lists->addWidget(label(QStringLiteral("<<<<< 画面表示 >>>>>>")));
+    for (QPushButton* b : listButtons) lists->addWidget(b);
+    lists->addStretch(1);
+    layout->addLayout(lists);
+    QFont small = font;
+    small.setPointSize(9);
+    DBGrid1->setFixedWidth(GridWidth());
+    DBGrid1->setFont(small);
+    auto* table = new QVBoxLayout;
+    table->setSpacing(0);
+    table->addLayout(ColumnHeadings(panel, small));
+    table->addWidget(DBGrid1, 1);
+    layout->addLayout(table, 1);
+    layout->addLayout(KanaButtonRow(64));
+    auto* row = new QHBoxLayout;
+    row->addWidget(label(QStringLiteral("手順２．印刷を実行して下さい。")));
+    row->addStretch(1);
+    for (QPushButton* b : commands) row->addWidget(b);
+    layout->addLayout(row);
+
+    QList<QWidget*> chain(listButtons.begin(), listButtons.end());
+    chain << DBGrid1;
+    for (QPushButton* b : KanaButtons) chain << b;
+    chain << AllDispBtn;
+    for (QPushButton* b : commands) chain << b;
+    setTabChain(chain);
+}
+
+int KanaRowPrintList::GridWidth() const {
+    int width = 4;  // the frame
+    for (const KanaRowListColumn& c : model_->columns()) width += c.width;
+    return width;
+}
 
 void KanaRowPrintList::load(QSqlQuery& query) {
     QVector<QSqlRecord> rows;

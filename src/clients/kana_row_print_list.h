@@ -9,6 +9,7 @@
 // with load(); a printout over "the rows the filter lets through" asks
 // passes() of each row (a report data set's row filter), so the list and
 // the printout never disagree.
+#include <QFont>
 #include <QObject>
 #include <QSqlRecord>
 #include <QString>
@@ -17,6 +18,7 @@
 #include <array>
 #include <functional>
 
+class QHBoxLayout;
 class QPushButton;
 class QSqlQuery;
 class QTableView;
@@ -54,6 +56,20 @@ public:
     QPushButton* AllDispBtn;
     QPushButton* AllSelectBtn = nullptr;
     QPushButton* EraseBtn = nullptr;
+
+    // For the window's layout: the ten kana-row buttons (40 x 30) and the
+    // show-all button in one row, and, for a grid without a title row, the
+    // column titles as raised labels of the columns' widths.
+    QHBoxLayout* KanaButtonRow(int showAllWidth) const;
+    QHBoxLayout* ColumnHeadings(QWidget* parent, const QFont& font) const;
+    // The width that shows every column without a scroll bar.
+    int GridWidth() const;
+    // The whole panel of a print window over one list read by list buttons:
+    // the title and the note, the list buttons after "<<<<< 画面表示 >>>>>>",
+    // the grid under its column headings, the kana rows, and
+    // "手順２．印刷を実行して下さい。" with the commands; the Tab order follows.
+    void LayOutPanel(QWidget* panel, QWidget* title, QWidget* note, const QList<QPushButton*>& listButtons,
+                     const QList<QPushButton*>& commands, const QFont& font) const;
 
     // Reads every row of an active query from its first (the kana filter in
     // force still applies); the selection is cleared.

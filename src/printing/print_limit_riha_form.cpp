@@ -57,7 +57,6 @@ TPrintLimitRihaForm::TPrintLimitRihaForm(QWidget* parent) : QWidget(parent, Qt::
     auto* title = lum::printWindowTitle(QStringLiteral("計　画　書　期　限　参　照"), MainPanel);
     title->setAlignment(Qt::AlignCenter);
     auto* note = panelLabel(QStringLiteral("入所中の人で、現在の計画書がない"), MainPanel);
-    auto* step1 = panelLabel(QStringLiteral("<<<<< 画面表示 >>>>>>"), MainPanel);
     PlanBtn = lum::printWindowButton("PlanBtn", QStringLiteral("リハビリ治療計画書表示"), MainPanel);
     PractBtn = lum::printWindowButton("PractBtn", QStringLiteral("リハビリ実施計画書表示"), MainPanel);
     for (QPushButton* b : {PlanBtn, PractBtn}) b->setMinimumWidth(200);
@@ -66,66 +65,10 @@ TPrintLimitRihaForm::TPrintLimitRihaForm(QWidget* parent) : QWidget(parent, Qt::
     options.showAllCaption = QStringLiteral("全て");
     List = new lum::KanaRowPrintList(MainPanel, listColumns(), options);
     List->setObjectName(QStringLiteral("KanaRowList"));
-    int gridWidth = 4;
-    for (const lum::KanaRowListColumn& c : listColumns()) gridWidth += c.width;
-    List->DBGrid1->setFixedWidth(gridWidth);
-    List->DBGrid1->setFont(lum::uiFont(9));
-
-    // The column headings stand over the grid, which has no title row.
-    auto* headings = new QHBoxLayout;
-    headings->setSpacing(0);
-    for (const lum::KanaRowListColumn& c : listColumns()) {
-        auto* h = panelLabel(c.title, MainPanel, 9);
-        h->setFixedWidth(c.width);
-        h->setFrameShape(QFrame::Panel);
-        h->setFrameShadow(QFrame::Raised);
-        h->setAlignment(Qt::AlignCenter);
-        headings->addWidget(h);
-    }
-    headings->addStretch(1);
-
     PrintBtn = lum::printWindowButton("PrintBtn", QStringLiteral("印刷"), MainPanel);
     ReturnButton = lum::printWindowButton("ReturnButton", QStringLiteral("戻る"), MainPanel);
     for (QPushButton* b : {PrintBtn, ReturnButton}) b->setMinimumWidth(120);
-    auto* step2 = panelLabel(QStringLiteral("手順２．印刷を実行して下さい。"), MainPanel);
-
-    auto* layout = new QVBoxLayout(MainPanel);
-    layout->setContentsMargins(20, 12, 20, 12);
-    layout->setSpacing(8);
-    layout->addWidget(title);
-    layout->addWidget(note);
-    auto* lists = new QHBoxLayout;
-    lists->addWidget(step1);
-    lists->addWidget(PlanBtn);
-    lists->addWidget(PractBtn);
-    lists->addStretch(1);
-    layout->addLayout(lists);
-    auto* table = new QVBoxLayout;
-    table->setSpacing(0);
-    table->addLayout(headings);
-    table->addWidget(List->DBGrid1, 1);
-    layout->addLayout(table, 1);
-    auto* rows = new QHBoxLayout;
-    rows->setSpacing(4);
-    for (QPushButton* b : List->KanaButtons) {
-        b->setFixedSize(40, 30);
-        rows->addWidget(b);
-    }
-    List->AllDispBtn->setFixedSize(64, 30);
-    rows->addWidget(List->AllDispBtn);
-    rows->addStretch(1);
-    layout->addLayout(rows);
-    auto* commands = new QHBoxLayout;
-    commands->addWidget(step2);
-    commands->addStretch(1);
-    commands->addWidget(PrintBtn);
-    commands->addWidget(ReturnButton);
-    layout->addLayout(commands);
-
-    QList<QWidget*> chain = {PlanBtn, PractBtn, List->DBGrid1};
-    for (QPushButton* b : List->KanaButtons) chain << b;
-    chain << List->AllDispBtn << PrintBtn << ReturnButton;
-    lum::setTabChain(chain);
+    List->LayOutPanel(MainPanel, title, note, {PlanBtn, PractBtn}, {PrintBtn, ReturnButton}, lum::uiFont(10));
 
     Components.addDataSource(&frDBDataSet1);
     frReport1.Title = kCaption;

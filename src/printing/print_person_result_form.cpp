@@ -104,9 +104,7 @@ TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent
     options.titles = true;
     List = new lum::KanaRowPrintList(MainPanel, listColumns(), options);
     List->setObjectName(QStringLiteral("KanaRowList"));
-    int gridWidth = 4;
-    for (const lum::KanaRowListColumn& c : listColumns()) gridWidth += c.width;
-    List->DBGrid1->setFixedWidth(gridWidth);
+    List->DBGrid1->setFixedWidth(List->GridWidth() + 18);  // and the scroll bar
     List->DBGrid1->setFont(lum::uiFont(9));
 
     PrintBtn = lum::printWindowButton("PrintBtn", QStringLiteral("印刷"), MainPanel);
@@ -119,16 +117,7 @@ TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent
     layout->addWidget(title);
     layout->addLayout(monthRow);
     layout->addWidget(List->DBGrid1, 1);
-    auto* rows = new QHBoxLayout;
-    rows->setSpacing(4);
-    for (QPushButton* b : List->KanaButtons) {
-        b->setFixedSize(40, 30);
-        rows->addWidget(b);
-    }
-    List->AllDispBtn->setFixedSize(80, 30);
-    rows->addWidget(List->AllDispBtn);
-    rows->addStretch(1);
-    layout->addLayout(rows);
+    layout->addLayout(List->KanaButtonRow(80));
     auto* commands = new QHBoxLayout;
     commands->addWidget(hint);
     commands->addStretch(1);
