@@ -143,6 +143,8 @@ TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent
     frReport1.ReportType = lum::rtMultiple;
     frReport1.Dataset = &frUserDataset1;
     frReport1.Title = kCaption;
+    // A Cancel lets the client in hand print whole.
+    frReport1.FinishRecordOnCancel = true;
     frReport1.OnBeginDoc = [this] {
         builtRecord_ = -1;
         runFailed_ = false;

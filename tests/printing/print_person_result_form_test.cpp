@@ -258,14 +258,21 @@ TEST_P(PrintPersonResultFormTest, CancelStopsAfterTheClientInHandAndShowsItsPage
     }
     form_->DisplayBtn->click();
     form_->List->AllSelectBtn->click();
-    // Labels: a page starting, that page done, the client done; Cancel
-    // when the first client's page is done.
-    progress_.cancelAtLabel = 2;
+    // The labels: the window's first, then per client its start, its page
+    // and its end. Cancel as the second client starts: that client still
+    // prints whole, the third not at all.
+    progress_.cancelAtLabel = 5;
     form_->PrintBtn->click();
-    EXPECT_EQ(form_->frReport1.EMFPages.Count(), 1);
+    ASSERT_EQ(form_->frReport1.EMFPages.Count(), 2) << progress_.labels.join(u'|').toStdString();
     EXPECT_EQ(ui_.previews, QStringList{QStringLiteral("Preview - リハビリ実績記録書（印刷）")});
     ASSERT_FALSE(progress_.captions.isEmpty());
     EXPECT_EQ(progress_.captions.first(), QStringLiteral("Report preparing - リハビリ実績記録書（印刷）"));
+    if (lum::test::havePdfToText()) {
+        const QStringList text = pages(QStringLiteral("PrintPersonKirokusho-cancel"));
+        ASSERT_EQ(text.size(), 2);
+        EXPECT_EQ(dayLines(text[1]), 31);
+        EXPECT_TRUE(lum::test::withoutBlanks(text[1]).contains(QStringLiteral("利用者2")));
+    }
     // Without a Cancel all three print.
     progress_.cancelAtLabel = 0;
     form_->DisplayBtn->click();
