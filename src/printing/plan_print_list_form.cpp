@@ -75,16 +75,7 @@ TPlanPrintListForm::TPlanPrintListForm(const Layout& layout, QWidget* parent)
     fill->addStretch(1);
     steps->addLayout(fill);
     steps->addWidget(List->DBGrid1, 1);
-    auto* rows = new QHBoxLayout;
-    rows->setSpacing(4);
-    for (QPushButton* b : List->KanaButtons) {
-        b->setFixedSize(40, 30);
-        rows->addWidget(b);
-    }
-    List->AllDispBtn->setFixedSize(80, 30);
-    rows->addWidget(List->AllDispBtn);
-    rows->addStretch(1);
-    steps->addLayout(rows);
+    steps->addLayout(List->KanaButtonRow(80));
     auto* selection = new QHBoxLayout;
     selection->addWidget(stepLabel(QStringLiteral("<<<<<　一括選択 >>>>>"), MainPanel));
     for (QPushButton* b : {List->AllSelectBtn, List->EraseBtn}) {
