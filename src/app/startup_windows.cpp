@@ -12,6 +12,8 @@
 #include "plans/life_estimate_form.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
+#include "plans/practice_cell_dialogs.h"
+#include "plans/practice_plan_form.h"
 #include "plans/print_outstanding_form.h"
 #include "plans/text_form.h"
 #include "plans/urin_plan_form.h"
@@ -82,6 +84,10 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetUrinPlanForm>("TGetUrinPlanForm", GetUrinPlanForm),
         testStartupFlagStep(),
         createStep<TPersonMedicalRecordForm>("TPersonMedicalRecordForm", PersonMedicalRecordForm),
+        createStep<TABCForm>("TABCForm", ABCForm),
+        createStep<TGoodsForm>("TGoodsForm", GoodsForm),
+        createStep<TKaigoForm>("TKaigoForm", KaigoForm),
+        createStep<TTimeForm>("TTimeForm", TimeForm),
         createStep<TTextForm>("TTextForm", TextForm),
         createStep<TStuffScheduleForm>("TStuffScheduleForm", StuffScheduleForm),
         createStep<TDayScheduleForm>("TDayScheduleForm", DayScheduleForm),
@@ -108,6 +114,7 @@ std::vector<StartupStep> startupWindows() {
         progressStep(3, QStringLiteral("印刷の準備ができました。")),
         createStep<TDailyMedicalRecordForm>("TDailyMedicalRecordForm", DailyMedicalRecordForm),
         createStep<TScheduleMenuForm>("TScheduleMenuForm", ScheduleMenuForm),
+        createStep<TPracticePlanForm>("TPracticePlanForm", PracticePlanForm),
         createStep<TUserRegistForm>("TUserRegistForm", UserRegistForm),
         createStep<TTavelundForm>("TTavelundForm", TavelundForm),
         createStep<TTavelundUserForm>("TTavelundUserForm", TavelundUserForm),

@@ -181,6 +181,14 @@ void TDocumentForm::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // A member whose window asks nothing of its own: every other way of
+    // closing asks the close command's question, so no edit is lost unasked.
+    const QString& question = kind_.messages.closeQuestion;
+    if (!kind_.formCloseAsks && !closeAsked_ && !question.isEmpty() && IsModifiedOnClose() &&
+        lum::message(MsgKind::Information, question, MsgButton::Yes | MsgButton::No, this) != MsgButton::Yes) {
+        event->ignore();
+        return;
+    }
     event->accept();
     if (PaperMenuForm) PaperMenuForm->show();
 }
@@ -188,11 +196,13 @@ void TDocumentForm::closeEvent(QCloseEvent* event) {
 void TDocumentForm::CloseClick() {
     // The member's own question first; the window's close asks its own after it.
     const QString& question = kind_.messages.closeQuestion;
-    if (!question.isEmpty() && IsModified() &&
+    if (!question.isEmpty() && IsModifiedOnClose() &&
         lum::message(MsgKind::Information, question, MsgButton::Yes | MsgButton::No, this) != MsgButton::Yes) {
         return;
     }
+    closeAsked_ = true;
     close();
+    closeAsked_ = false;
 }
 
 void TDocumentForm::NewClick() {
@@ -296,7 +306,7 @@ void TDocumentForm::PrintClick() {
     if (!BeforePrint()) return;
     const QString dir = TemplateDir.isEmpty() ? lum::applicationFolder() : TemplateDir;
     if (!frReport1.LoadTemplateFromFile(QDir(dir).filePath(kind_.templateName))) return;
-    frUserDataset1.RangeEndCount = 1;
+    SetRecordCounts();
     frReport1.PrepareAndShow();
 }
 

@@ -58,6 +58,9 @@ public:
 
     virtual bool IsModified() const;
     virtual void ResetModified();
+    // What the close question asks about (the practice plan also counts its
+    // date edit there).
+    virtual bool IsModifiedOnClose() const { return IsModified(); }
 
     // Tool bar buttons and ファイル menu items (object names of the treatment
     // plan; a member renames them after construction when its own differ).
@@ -116,6 +119,8 @@ protected:
     virtual void EnterRect(QStringList& memo, lum::TfrView* view);
     // Before preparing (the chart bitmap, say); false prints nothing.
     virtual bool BeforePrint() { return true; }
+    // The record counts of the user data sources (one record by default).
+    virtual void SetRecordCounts() { frUserDataset1.RangeEndCount = 1; }
 
     // Enables the commands that need a document.
     virtual void EnableDocumentCommands(bool on);
@@ -138,6 +143,7 @@ private:
     TGetDocumentForm& PreparedDialog(int mode);
 
     const lum::DocumentKind& kind_;
+    bool closeAsked_ = false;  // the close command asked its question already
     std::vector<QLineEdit*> edits_;
     std::vector<QPlainTextEdit*> memos_;
 };

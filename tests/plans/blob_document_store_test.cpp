@@ -1,8 +1,8 @@
 // The storage rule of the five blob documents, each case on every table and
 // both backends: save, the overwrite question (いいえ keeps the row), rows
 // found by calendar day and written by their own key, format versions other
-// than 30 and short blobs refused, delete, and a document saved meanwhile by
-// another workstation.
+// than 30 and short blobs refused, delete, and a document saved or deleted
+// meanwhile by another workstation.
 #include "plans/blob_document_road.h"
 
 #include "common/db/sql_date.h"
@@ -168,6 +168,31 @@ TEST_P(BlobStoreTest, ADocumentSavedMeanwhileElsewhereIsNeverOverwrittenUnasked)
         // ... and this one's write is refused inside its transaction.
         EXPECT_EQ(here.save(6, day, record(kind, 'h'), false), BlobDocumentStore::SaveResult::Refused);
         EXPECT_EQ(storedBlob(kind, 6), record(kind, 'o'));
+        EXPECT_FALSE(db().inTransaction());
+    }
+}
+
+TEST_P(BlobStoreTest, ADocumentDeletedElsewhereWhileThisOneSavesIsSavedWhole) {
+    const TDateTime day = TDateTime::fromYmd(2024, 7, 8);
+    for (DocumentId id : lum::blobDocuments()) {
+        const DocumentKind& kind = lum::documentKind(id);
+        SCOPED_TRACE(kind.table.toStdString());
+        auto other = scratch().open();
+        const BlobDocumentStore here(db(), kind);
+        const BlobDocumentStore there(*other, kind);
+        there.save(7, day, record(kind, 'o'), false);
+        // This workstation was asked and agreed to overwrite ...
+        ASSERT_TRUE(here.exists(7, day));
+        // ... the other deletes the document meanwhile ...
+        there.remove(7, day);
+        // ... and this save stores its record whole, as one row.
+        EXPECT_EQ(here.save(7, day, record(kind, 'h'), true), BlobDocumentStore::SaveResult::Inserted);
+        EXPECT_EQ(storedBlob(kind, 7), record(kind, 'h'));
+        EXPECT_EQ(rows(kind), 1);
+        // Deleting a document already deleted elsewhere touches nothing.
+        there.remove(7, day);
+        EXPECT_THROW(here.remove(7, day), lum::db::NoRowTouched);
+        EXPECT_EQ(rows(kind), 0);
         EXPECT_FALSE(db().inTransaction());
     }
 }

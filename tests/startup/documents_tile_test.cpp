@@ -5,15 +5,19 @@
 #include "app/app_windows.h"
 #include "app/facility_fixture.h"
 #include "app/main_form.h"
+#include "app/main_module.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
 #include "app/startup_windows.h"
 #include "plans/cure_plan_form.h"
 #include "plans/life_estimate_form.h"
 #include "plans/paper_menu_form.h"
+#include "plans/practice_plan_form.h"
 #include "plans/print_outstanding_form.h"
 
+#include <QComboBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -43,7 +47,8 @@ TEST_P(DocumentsTileTest, TheMenuOpensTheTreatmentPlan) {
     EXPECT_EQ(PaperMenuForm->Button3->text(), QStringLiteral("リハビリテーション\n実施計画書"));
     EXPECT_TRUE(PaperMenuForm->BitBtn1->isEnabled());
     // Windows not in this build keep their buttons off.
-    for (QPushButton* b : {PaperMenuForm->BitBtn2, PaperMenuForm->Button1, PaperMenuForm->Button5}) {
+    EXPECT_TRUE(PaperMenuForm->BitBtn2->isEnabled());
+    for (QPushButton* b : {PaperMenuForm->Button1, PaperMenuForm->Button5}) {
         EXPECT_EQ(b->isEnabled(), windows_.find(b->property("windowClass").toString()) != nullptr)
             << b->objectName().toStdString();
     }
@@ -57,6 +62,16 @@ TEST_P(DocumentsTileTest, TheMenuOpensTheTreatmentPlan) {
     EXPECT_FALSE(PaperMenuForm->isVisible());
     EXPECT_FALSE(CurePlanForm->CurePlanPanel->isVisible());
     CurePlanForm->CloaeToolButton->click();
+    EXPECT_TRUE(PaperMenuForm->isVisible());
+    PaperMenuForm->BitBtn2->click();
+    ASSERT_NE(PracticePlanForm, nullptr);
+    EXPECT_TRUE(PracticePlanForm->isVisible());
+    EXPECT_TRUE(PracticePlanForm->isModal());
+    EXPECT_FALSE(PaperMenuForm->isVisible());
+    EXPECT_FALSE(PracticePlanForm->PageControl1->isVisible());
+    EXPECT_FALSE(PracticePlanForm->SaveButton->isEnabled());
+    EXPECT_EQ(PracticePlanForm->TeamBoxes[0]->count(), MainModule->StuffCount + 1);
+    PracticePlanForm->ToolButton11->click();
     EXPECT_TRUE(PaperMenuForm->isVisible());
     PaperMenuForm->Button6->click();
     ASSERT_NE(LifeEstimateForm, nullptr);

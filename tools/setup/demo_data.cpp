@@ -5,6 +5,7 @@
 #include "demo_urin_plans.h"
 #include "demo_estimates.h"
 #include "demo_plans.h"
+#include "demo_practice_plans.h"
 
 #include "common/code_tables.h"
 #include "common/datetime.h"
@@ -509,6 +510,9 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
         std::vector<int> staffCodes;
         for (const Staff& s : kStaff) staffCodes.push_back(s.code);
         summary.conferences = writeDemoConferences(db, PersonStore(db).all(), today, staffCodes);
+
+        // Practice plans, their teams from the staff, and their phrases.
+        summary.practicePlans = writeDemoPracticePlans(db, PersonStore(db).all(), today, staffCodes);
     });
     return summary;
 }

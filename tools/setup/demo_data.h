@@ -28,6 +28,7 @@ struct DemoSummary {
     int plans = 0;
     int estimates = 0;  // 日常生活機能評価表
     int conferences = 0;  // リハビリテーションカンファレンス
+    int practicePlans = 0;  // リハビリテーション実施計画書
 };
 
 // Writes the set in one transaction into a migrated database that holds no

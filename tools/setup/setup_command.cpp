@@ -212,6 +212,7 @@ int demoCommand(const Options& o, QTextStream& out) {
                .arg(s.plans)
                .arg(s.estimates);
     out << QStringLiteral("カンファレンス %1 件。\n").arg(s.conferences);
+    out << QStringLiteral("実施計画書 %1 件。\n").arg(s.practicePlans);
     out << QStringLiteral("デモのログイン: ユーザー名 %1 / パスワード %2\n").arg(kDemoLoginCode, kDemoPassword);
     return Ok;
 }

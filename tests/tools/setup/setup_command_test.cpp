@@ -3,6 +3,7 @@
 #include "app/dbseting.h"
 #include "common/db/sql_date.h"
 #include "demo_data.h"
+#include "plans/practice_plan_record.h"
 #include "platform/settings/settings_key.h"
 #include "results/month_record_report.h"
 #include "support/database_fixture.h"
@@ -258,6 +259,27 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
               1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Estimate WHERE Kikenn = -1")), 2);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Estimate WHERE Old <> 0 OR Kaigodo <> 0 OR RihaStuff <> 0")), 0);
+    // Practice plans: six clients, one with two dates, whole records that read
+    // back with both tables and a team; the phrases of the window and its dialogs.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Practice")), 7);
+    EXPECT_EQ(count(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM Practice GROUP BY CureNo) x")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM Practice WHERE DataFormatVersion <> 30")), 0);
+    {
+        QSqlQuery q = db().prepare(QStringLiteral("SELECT PracticeData FROM Practice ORDER BY PractNo"));
+        db().exec(q);
+        while (q.next()) {
+            const std::optional<lum::TPracticePlan> plan = lum::decodePracticePlan(q.value(0).toByteArray());
+            ASSERT_TRUE(plan);
+            EXPECT_FALSE(plan->UserName.isEmpty());
+            EXPECT_NE(plan->Table0[0].ABC, (std::array<QString, 5>{}));
+            EXPECT_FALSE(plan->Table1[6].Goods.isEmpty());
+            EXPECT_NE(plan->Team[1], -1);
+            EXPECT_EQ(lum::encodePracticePlan(*plan), q.value(0).toByteArray().left(lum::PracticePlanSize));
+        }
+    }
+    for (const char* program : {"PracticePlan", "Goods", "Kaigo"})
+        EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = ?"), {QString::fromLatin1(program)}), 5)
+            << program;
     // Some clients stay without a treatment plan for the list of clients without plans.
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Person LEFT JOIN RihaPlan ON Person.CureNo = RihaPlan.CureNo "
                                    "WHERE RihaPlan.PlanRegistDay IS NULL")),
