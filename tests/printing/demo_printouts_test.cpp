@@ -6,8 +6,11 @@
 #include "common/db/sql_date.h"
 #include "common/text_helpers.h"
 #include "print_fixture.h"
+#include "support/report_pdf.h"
 #include "plans/life_estimate_form.h"
 #include "plans/open_document_dialog.h"
+#include "plans/practice_plan_form.h"
+#include "app/staff_list.h"
 #include "plans/print_outstanding_form.h"
 #include "platform/ui/scripted_dialogs.h"
 #include "printing/print_all_user_form.h"
@@ -28,6 +31,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QSqlQuery>
@@ -310,6 +314,63 @@ TEST_P(DemoPrintoutsTest, ThePlanDeadlinesListTheOverduePlansOfClientsStillInCar
     for (int r = 0; r < listed; ++r)
         EXPECT_TRUE(text.contains(QString::number(numbers[r]) + names[r])) << names[r].toStdString();
     form.close();
+}
+
+TEST_P(DemoPrintoutsTest, TheLaterPracticePlanOfTheClientWithTwoPrintsThroughItsWindow) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    // The team's names come from the data module's staff list.
+    for (const lum::StaffMember& member : lum::ReadStaffList(db())) {
+        module().StuffCD.push_back(member.code);
+        module().StuffNames << member.name;
+    }
+    module().StuffCount = static_cast<int>(module().StuffCD.size());
+    QSqlQuery q = db().prepare(QStringLiteral("SELECT CureNo FROM Practice GROUP BY CureNo HAVING COUNT(*) = 2"));
+    db().exec(q);
+    ASSERT_TRUE(q.next());
+    const int cureNo = q.value(0).toInt();
+    TPracticePlanForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1.Ui = &ui;
+    form.show();
+    lum::ScriptedDialogs d;
+    d.expectModal(QStringLiteral("TGetPractPlanForm"), [cureNo](QDialog& dialog) {
+        auto& open = static_cast<TGetDocumentForm&>(dialog);
+        open.CureNoEdit->setText(QString::number(cureNo));
+        open.ConFirmButton->click();
+        EXPECT_EQ(open.DBGrid1->rowCount(), 2);
+        open.DBGrid1->setCurrentCell(0, 0);  // the newest
+        open.DecideButtonClick();
+        return open.result();
+    });
+    form.ToolButton2->click();
+    ASSERT_TRUE(d.allDone()) << d.report().toStdString();
+    const lum::TPracticePlan plan = form.Plan;
+    ASSERT_FALSE(plan.Variation.isEmpty()) << "the later plan says what changed";
+    form.PrintButton->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    ASSERT_EQ(form.frReport1.EMFPages.Count(), 2);
+    const QString keep = qEnvironmentVariable("LUMORIND_KEEP_PRINTOUT");
+    QTemporaryDir dir;
+    QString error;
+    EXPECT_TRUE(form.frReport1.SavePreparedToFile(keep.isEmpty() ? dir.filePath("practice.frp") : keep, &error))
+        << error.toStdString();
+
+    const QStringList pages = pdfOf(form.frReport1.EMFPages, "PracticePlan").split(u'\f');
+    ASSERT_GE(pages.size(), 2);
+    const QString first = lum::test::withoutBlanks(pages[0]);
+    const QString second = lum::test::withoutBlanks(pages[1]);
+    auto bare = [](const QString& s) { return lum::test::withoutBlanks(s.section(u'\n', 0, 0)); };
+    for (const QString& s : {bare(plan.UserName), lum::practiceRowItem(0), lum::practiceRowItem(12),
+                             lum::practiceRowItem(20), lum::practiceRowItem(27), bare(plan.Table0[0].Goods),
+                             bare(plan.Table1[6].Goods), bare(plan.PTOTST0), bare(plan.Jitchi1), QStringLiteral("◎")})
+        EXPECT_TRUE(first.contains(s)) << s.toStdString();
+    EXPECT_GE(first.count(u'C'), 21);  // every row has its ability (C) somewhere
+    for (const QString& s : {bare(plan.SelfHope), bare(plan.Variation), bare(plan.Remark),
+                             bare(module().GetStuffName(plan.Team[1])), bare(module().GetStuffName(plan.Team[9]))})
+        EXPECT_TRUE(second.contains(s)) << s.toStdString();
+    EXPECT_FALSE(second.contains(lum::practiceRowItem(0)));
+    form.ResetModified();
+    delete GetPractPlanForm;
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(DemoPrintoutsTest);
