@@ -292,6 +292,28 @@ TEST_P(PracticePlanFormTest, NewFromTheMenuSaveOpenByNumberGivesEveryControlBack
     EXPECT_FALSE(db().inTransaction());
 }
 
+TEST_P(PracticePlanFormTest, ThePlanDateTypedKeyByKeyMovesTheAgeAndTheStoredDay) {
+    newPlan(client_);
+    typeDate(f().PlanDateEdit, QStringLiteral("R060401"));  // the 84th birthday
+    EXPECT_EQ(f().OldLabel->text(), QStringLiteral("84"));
+    EXPECT_FALSE(f().IsModified());
+    EXPECT_TRUE(f().IsModifiedOnClose());
+    // A date that is none: its message, page 1, the edit focused.
+    f().PageControl1->setCurrentIndex(1);
+    ScriptedDialogs bad;
+    bad.expect(MsgKind::Information, QStringLiteral("日付エラーです。"), MsgButton::Ok);
+    typeDate(f().PlanDateEdit, QStringLiteral("R060231"));
+    EXPECT_TRUE(bad.allDone()) << bad.report().toStdString();
+    EXPECT_EQ(f().PageControl1->currentIndex(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), f().PlanDateEdit);
+    typeDate(f().PlanDateEdit, QStringLiteral("R060401"));
+    save();
+    const std::vector<Stored> rows = stored(client_);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].day, TDateTime::fromYmd(2024, 4, 1));
+    EXPECT_EQ(lum::decodePracticePlan(rows[0].blob)->Old, 84);
+}
+
 TEST_P(PracticePlanFormTest, HdsrTakesOneOrTwoAsciiDigits) {
     struct Case {
         const char* text;
@@ -365,7 +387,7 @@ TEST_P(PracticePlanFormTest, TheAbcDialogFillsTheSelectedCellsOrEveryCell) {
     EXPECT_FALSE(lum::abcForm().ABox->isChecked());
 }
 
-TEST_P(PracticePlanFormTest, SpecialCyclesAndTheMouseWheelScrollsThePage) {
+TEST_P(PracticePlanFormTest, SpecialCyclesAndLevelCellsTakeTheKeyboard) {
     newPlan(client_);
     const char* marks[] = {"○", "◎", "　", "○"};
     for (const char* mark : marks) {
@@ -375,6 +397,22 @@ TEST_P(PracticePlanFormTest, SpecialCyclesAndTheMouseWheelScrollsThePage) {
     EXPECT_EQ(f().Plan.row(24).Special, 1);
     EXPECT_TRUE(f().DocChanged);
     EXPECT_EQ(TSheetScrollBox::WheelStep, 32);
+    // From the keyboard: Space selects a focused level cell, Enter opens the dialog.
+    cell(25, 2)->setFocus();
+    QTest::keyClick(cell(25, 2), Qt::Key_Space);
+    EXPECT_TRUE(cell(25, 2)->isSelected());
+    ScriptedDialogs d;
+    d.expectModal(QStringLiteral("ABCForm"), [](QDialog& dialog) {
+        auto& form = static_cast<TABCForm&>(dialog);
+        form.ABox->setChecked(false);
+        form.BBox->setChecked(true);
+        form.CBox->setChecked(false);
+        form.OkButton->click();
+        return form.result();
+    });
+    QTest::keyClick(cell(25, 2), Qt::Key_Return);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_EQ(cell(25, 2)->text(), QStringLiteral("B"));
 }
 
 TEST_P(PracticePlanFormTest, ChecksStopAtTheFirstFaultyFieldOnItsPage) {
