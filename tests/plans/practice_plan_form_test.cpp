@@ -314,6 +314,42 @@ TEST_P(PracticePlanFormTest, ThePlanDateTypedKeyByKeyMovesTheAgeAndTheStoredDay)
     EXPECT_EQ(lum::decodePracticePlan(rows[0].blob)->Old, 84);
 }
 
+TEST_P(PracticePlanFormTest, TwoWorkstationsOnOnePlanTheLaterSaveWinsWhole) {
+    auto other = scratch().open();
+    const lum::BlobDocumentStore there(*other, f().Kind());
+    // The plan stored here, opened, then deleted at the other workstation:
+    // saving here stores it again, whole, without the overwrite question.
+    newPlan(client_);
+    f().Remark->setPlainText(QStringLiteral("ここで保存"));
+    save();
+    openPlan(client_);
+    there.remove(client_, kToday);
+    f().SelfHope->setPlainText(QStringLiteral("編集した"));
+    save();
+    std::vector<Stored> rows = stored(client_);
+    ASSERT_EQ(rows.size(), 1u);
+    const TPracticePlan here = *lum::decodePracticePlan(rows[0].blob);
+    EXPECT_EQ(here.SelfHope, QStringLiteral("編集した"));
+    EXPECT_EQ(here.Remark, QStringLiteral("ここで保存"));
+    // The other workstation overwrites it (its question answered はい): its record whole.
+    TPracticePlan theirs = here;
+    theirs.Remark = QStringLiteral("向こうで保存");
+    EXPECT_EQ(there.save(client_, kToday, lum::encodePracticePlan(theirs), true),
+              lum::BlobDocumentStore::SaveResult::Replaced);
+    rows = stored(client_);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].blob, lum::encodePracticePlan(theirs));
+    // Deleted there after this window opened it: Delete here finds nothing to delete.
+    openPlan(client_);
+    there.remove(client_, kToday);
+    ScriptedDialogs d;
+    d.expect(MsgKind::Confirm, MsgButton::Ok)
+        .expect(MsgKind::Error, QStringLiteral("SystemError : DB Delete Record error 1"), MsgButton::Abort);
+    f().DeleteMenu->trigger();
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_FALSE(db().inTransaction());
+}
+
 TEST_P(PracticePlanFormTest, HdsrTakesOneOrTwoAsciiDigits) {
     struct Case {
         const char* text;
