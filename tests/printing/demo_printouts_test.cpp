@@ -4,6 +4,7 @@
 // look at them.
 #include "demo_data.h"
 #include "common/db/sql_date.h"
+#include "common/era_text.h"
 #include "common/text_helpers.h"
 #include "print_fixture.h"
 #include "support/report_pdf.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/scripted_dialogs.h"
 #include "printing/print_all_user_form.h"
 #include "printing/print_keitai_form.h"
+#include "printing/print_pract_form.h"
 #include "printing/print_riha_form.h"
 #include "printing/print_limit_riha_form.h"
 #include "printing/print_person_result_form.h"
@@ -134,6 +136,37 @@ TEST_P(DemoPrintoutsTest, TheTreatmentPlansChosenPrintOneAfterTheOther) {
         EXPECT_GE(at, 0) << name.toStdString();
     }
     EXPECT_TRUE(text.contains(QStringLiteral("介護老人保健施設ルモリンド苑")));
+}
+
+TEST_P(DemoPrintoutsTest, ThePracticePlansOfAClientPrintInDateOrder) {
+    if (!havePdfToText()) GTEST_SKIP() << "pdftotext is not installed";
+    TPrintPractForm form;
+    lum::HeadlessReportUi ui;
+    form.frReport1.Ui = &ui;
+    form.show();
+    form.AllBtn->click();
+    // The first client listed twice: its plans one after the other, by date.
+    int from = -1;
+    for (int r = 0; r + 1 < form.List->rowCount() && from < 0; ++r)
+        if (form.List->row(r).value(QStringLiteral("CureNo")) == form.List->row(r + 1).value(QStringLiteral("CureNo")))
+            from = r;
+    ASSERT_GE(from, 0) << "the demo has a client with two practice plans";
+    QStringList days;
+    for (int r = from; r < from + 2; ++r) {
+        form.List->DBGrid1->selectionModel()->select(form.List->DBGrid1->model()->index(r, 0),
+                                                     QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        days << lum::DateToEraText(lum::db::readDate(form.List->row(r).value(QStringLiteral("PrcticeDay"))));
+    }
+    const QString name = form.List->row(from).value(QStringLiteral("Name")).toString();
+    form.PrintBtn->click();
+    ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
+    ASSERT_EQ(form.frReport1.EMFPages.Count(), 4);
+    const QString text = lum::test::withoutBlanks(pdfOf(form.frReport1.EMFPages, "PracticePlans"));
+    EXPECT_EQ(text.count(QStringLiteral("リハビリテーション実施計画書（２）")), 2);
+    EXPECT_GE(text.count(lum::test::withoutBlanks(name)), 4);
+    const qsizetype first = text.indexOf(days[0]);
+    EXPECT_GE(first, 0) << days[0].toStdString();
+    EXPECT_GT(text.indexOf(days[1], first + 1), first) << days[1].toStdString();
 }
 
 TEST_P(DemoPrintoutsTest, TheEvaluationAtTheMaximumPrintsItsThirteenCircles) {
