@@ -302,7 +302,7 @@ bool TDocumentForm::DeleteDocument() {
 }
 
 void TDocumentForm::PrintClick() {
-    if (kind_.printCollect != lum::PrintCollect::None && !CollectRecord()) return;
+    if (kind_.printCollect != lum::PrintCollect::None && !CollectForPrint()) return;
     if (!BeforePrint()) return;
     const QString dir = TemplateDir.isEmpty() ? lum::applicationFolder() : TemplateDir;
     if (!frReport1.LoadTemplateFromFile(QDir(dir).filePath(kind_.templateName))) return;

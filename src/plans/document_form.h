@@ -121,6 +121,9 @@ protected:
     virtual bool BeforePrint() { return true; }
     // The record counts of the user data sources (one record by default).
     virtual void SetRecordCounts() { frUserDataset1.RangeEndCount = 1; }
+    // Print's collecting step (members whose kind collects for printing):
+    // CollectRecord unless the member prints from a copy of its own.
+    virtual bool CollectForPrint() { return CollectRecord(); }
 
     // Enables the commands that need a document.
     virtual void EnableDocumentCommands(bool on);

@@ -28,6 +28,9 @@ enum class DocumentKey { PlanNo, PractNo, KeyDay };
 // When Open asks the discard question of New first. Every member asks when
 // anything is modified: Open clears the window, so an unasked Open would
 // lose edits.
+// What Print collects from the screen first: everything (CollectRecord), the
+// entries with their length checks into a print copy of the member's own
+// (CollectForPrint; the held document untouched), or nothing.
 enum class PrintCollect { Full, LengthsOnly, None };
 
 struct GridColumn {

@@ -1,0 +1,127 @@
+#pragma once
+// The start-of-stay conference survey window
+// "開始時リハビリテーションカンフアレンス（調査票参照）": one survey of one client
+// and 実施日, on the document road, stored as the BeforeConferData record of
+// BeforeConfer. The sheet is laid out like the printed form.
+#include "plans/before_conference_record.h"
+#include "plans/document_form.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class TMarker;
+class TSheetScrollBox;
+
+namespace lum {
+class KeyEditBinding;
+}
+
+class TBeforeConferenceForm : public TDocumentForm {
+    Q_OBJECT
+public:
+    static constexpr lum::DocumentId KindId = lum::DocumentId::BeforeConf;
+
+    explicit TBeforeConferenceForm(QWidget* parent = nullptr);
+
+    // The survey held (as opened, saved or collected) and its 実施日 (the
+    // row's ConferenceDay).
+    lum::TBeforeConference Survey;
+    lum::TDateTime PractDay;
+    // What the last Print took from the screen; the held survey stays as it was.
+    lum::TBeforeConference PrintSurvey;
+    lum::TDateTime PrintDay;
+
+    bool CollectRecord() override;
+    // The length checks of CollectRecord, without the date test, into the
+    // print copy: every entry as the screen shows it, the 実施日 from
+    // JishiDay when it is a date, else the one held.
+    bool CheckLengths();
+
+    // The blank text of the 実施日 edit.
+    static const QString BlankDate;
+
+    // Controls (object names as the design's).
+    TSheetScrollBox* ScrollBox1;
+    QWidget* ChosaPanel;
+    QLineEdit* JishiDay;
+    QLabel* NameLabel;
+    QLabel* SexLabel;
+    QLabel* BirthLabel;
+    QLabel* OldLabel;
+    QLabel* KaigoLabel;
+    QPlainTextEdit* Health;
+    QPlainTextEdit* Gatsupai;
+    QPlainTextEdit* SelfHope;
+    QPlainTextEdit* FarmilyHope;
+    // ExerciseBox, SenseBox, BrainBox, KoushukukBox, ArthralgiaBox, SonotaBox,
+    // nintchiBox and their notes Exercise .. nintchi: the stored order.
+    std::array<QCheckBox*, 7> FunctionBoxes;
+    std::array<QPlainTextEdit*, 7> FunctionNotes;
+    QCheckBox* TaishoBox;
+    QLineEdit* TaishyoYotei;
+    QLabel* TaishoMitei;  // "・未定" with its marker, shown while unchecked
+    TMarker* TaishoMiteiShape;
+    QCheckBox* TaishoSakiBox;
+    QLineEdit* TaishyoSaki;
+    QLabel* TaishoSakiMitei;
+    TMarker* TaishoSakiMiteiShape;
+    QCheckBox* Tashisetsu;
+    QLineEdit* Tokuyou;
+    QLineEdit* Rouken;
+    QLineEdit* Ryoyou;
+    QPlainTextEdit* kentou;
+    // DRBox, CareBox, EiyouBox, KangoBox, RihaBox: the stored order.
+    std::array<QComboBox*, 5> AttendeeBoxes;
+    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
+    QAction* ReturnMenu;       // 閉じる
+
+protected:
+    void ClearDocument() override;
+    void TakeHeader(const TPerson& person) override;
+    void ShowHeader() override;
+    void ShowRecord() override;
+    QWidget* WorkArea() const override;
+    QWidget* DateField() const override;
+    void FillLists() override;
+    QByteArray RecordBytes() const override;
+    bool LoadRecord(const QByteArray& bytes) override;
+    lum::TDateTime RecordDate() const override { return PractDay; }
+    bool OpenDocument(TGetDocumentForm& dialog) override;
+    bool SaveDocument() override;
+    bool CollectForPrint() override { return CheckLengths(); }
+    void GetValue(const QString& name, lum::ExprValue& value) override;
+    void EnableDocumentCommands(bool on) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildSheet();
+    void WireChanges();
+    // The enabled states a box sets (a disabled text keeps its contents).
+    void ShowGoal(QCheckBox* box, QLineEdit* text, QLabel* mitei, TMarker* shape);
+    void ShowStates();
+    // The screen's entries into a copy of the held survey with the checks;
+    // nothing after the first refusal (its message shown, its field focused).
+    std::optional<lum::TBeforeConference> Collect();
+    void JishiDayEntered();
+    void PickPhrases(int code);
+    bool refuse(const QString& text, QWidget* focus);
+
+    // Each typed entry with its record field, in the order the checks run.
+    struct Entry {
+        QWidget* control;
+        QString lum::TBeforeConference::*field;
+        int limit;
+    };
+    std::vector<Entry> entries_;
+    std::vector<std::pair<QObject*, int>> phraseTargets_;  // watched widget, phrase code
+    lum::KeyEditBinding* jishiKeys_ = nullptr;
+    bool loading_ = false;
+};
+
+extern TBeforeConferenceForm* BeforeConferenceForm;
