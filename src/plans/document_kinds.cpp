@@ -110,7 +110,8 @@ std::vector<DocumentKind> makeKinds() {
                          QStringLiteral("System DB Read Error:計画データの形式エラーです。"),
                          QStringLiteral("このカンファレンスのデータを消去しますか？"),
                          QStringLiteral("System DB Error:開始時カンファレンスの消去に失敗しました。"),
-                         QStringLiteral("System DB Error:カンファレンス"), QString()}};
+                         QStringLiteral("System DB Error:カンファレンス"),
+                         QStringLiteral("System DB Read Error:開始時カンファレンスのデータが見つかりません。")}};
     before.shownModally = true;
     before.newKeepsBody = true;
     before.printCollect = PrintCollect::LengthsOnly;

@@ -49,6 +49,7 @@ protected:
     static ScriptedDialogs::ModalAction typeNumber(int cureNo, std::optional<TDateTime> day = std::nullopt) {
         return [cureNo, day](QDialog& dialog) {
             auto& d = static_cast<TGetDocumentForm&>(dialog);
+            d.setResult(QDialog::Rejected);  // as running it afresh does: not the last run's result
             d.CureNoEdit->setText(QString::number(cureNo));
             d.ConFirmButton->click();
             if (day && d.result() != QDialog::Accepted) {
