@@ -8,6 +8,7 @@
 #include "clients/tavelund_form.h"
 #include "clients/user_regist_form.h"
 #include "plans/conference_form.h"
+#include "plans/before_conference_form.h"
 #include "plans/cure_plan_form.h"
 #include "plans/life_estimate_form.h"
 #include "plans/open_document_dialog.h"
@@ -73,6 +74,7 @@ std::vector<StartupStep> startupWindows() {
         createStep<TGetUrinPractForm>("TGetUrinPractForm", GetUrinPractForm),
         createStep<TGetConfForm>("TGetConfForm", GetConfForm),
         createStep<TConferenceForm>("TConferenceForm", ConferenceForm),
+        createStep<TBeforeConferenceForm>("TBeforeConferenceForm", BeforeConferenceForm),
         createStep<TGetEstimateForm>("TGetEstimateForm", GetEstimateForm),
         createStep<TGetBeforeConfForm>("TGetBeforeConfForm", GetBeforeConfForm),
         createStep<TOpenCureDialog>("TOpenCureDialog", OpenCureDialog),

@@ -3,6 +3,7 @@
 #include "clients/person_store.h"
 #include "demo_conferences.h"
 #include "demo_urin_plans.h"
+#include "demo_conference_surveys.h"
 #include "demo_estimates.h"
 #include "demo_plans.h"
 #include "demo_practice_plans.h"
@@ -513,6 +514,9 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
 
         // Practice plans, their teams from the staff, and their phrases.
         summary.practicePlans = writeDemoPracticePlans(db, PersonStore(db).all(), today, staffCodes);
+
+        // Start-of-stay conference surveys.
+        summary.surveys = writeDemoConferenceSurveys(db, PersonStore(db).all(), today, therapists);
     });
     return summary;
 }

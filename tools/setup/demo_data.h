@@ -29,6 +29,7 @@ struct DemoSummary {
     int estimates = 0;  // 日常生活機能評価表
     int conferences = 0;  // リハビリテーションカンファレンス
     int practicePlans = 0;  // リハビリテーション実施計画書
+    int surveys = 0;    // 開始時カンファレンス（調査票）
 };
 
 // Writes the set in one transaction into a migrated database that holds no

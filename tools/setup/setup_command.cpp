@@ -213,6 +213,7 @@ int demoCommand(const Options& o, QTextStream& out) {
                .arg(s.estimates);
     out << QStringLiteral("カンファレンス %1 件。\n").arg(s.conferences);
     out << QStringLiteral("実施計画書 %1 件。\n").arg(s.practicePlans);
+    out << QStringLiteral("開始時カンファレンス（調査票） %1 件。\n").arg(s.surveys);
     out << QStringLiteral("デモのログイン: ユーザー名 %1 / パスワード %2\n").arg(kDemoLoginCode, kDemoPassword);
     return Ok;
 }

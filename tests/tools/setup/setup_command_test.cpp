@@ -280,6 +280,12 @@ TEST_P(SetupTool, InitThenDemoGiveADatabaseTheApplicationCanLogInto) {
     for (const char* program : {"PracticePlan", "Goods", "Kaigo"})
         EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = ?"), {QString::fromLatin1(program)}), 5)
             << program;
+    // Start-of-stay conference surveys: one client with two dates, whole
+    // records of version 30, and the survey window's phrases.
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BeforeConfer")), 7);
+    EXPECT_EQ(count(QStringLiteral("SELECT MAX(n) FROM (SELECT COUNT(*) AS n FROM BeforeConfer GROUP BY CureNo) x")), 2);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM BeforeConfer WHERE DataFormatVersion <> 30")), 0);
+    EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Comment WHERE ProgramName = 'BfConfer'")), 30);
     // Some clients stay without a treatment plan for the list of clients without plans.
     EXPECT_GT(count(QStringLiteral("SELECT COUNT(*) FROM Person LEFT JOIN RihaPlan ON Person.CureNo = RihaPlan.CureNo "
                                    "WHERE RihaPlan.PlanRegistDay IS NULL")),
