@@ -16,14 +16,14 @@ TScheduleMenuForm* ScheduleMenuForm = nullptr;
 
 namespace {
 
-struct ButtonSpec {
+struct MenuButton {
     const char* name;
     const char* caption;
     int left, top, width, height;
     const char* windowClass;  // nullptr: closes the menu
 };
 
-constexpr std::array<ButtonSpec, 8> kButtons{{
+constexpr std::array<MenuButton, 8> kButtons{{
     {"StuffWeekBookBtn", "担当者別予約表", 72, 32, 169, 65, "TStuffScheduleForm"},
     {"UserWeekBookBtn", "利用者予約希望", 72, 112, 169, 65, "TUserBookForm"},
     {"Button2", "当日予約表", 72, 192, 169, 65, "TDayScheduleForm"},
@@ -58,13 +58,13 @@ TScheduleMenuForm::TScheduleMenuForm(QWidget* parent)
     buttonFont.setPixelSize(13);
     std::array<QPushButton*, 8> made{};
     for (size_t i = 0; i < kButtons.size(); ++i) {
-        const ButtonSpec& spec = kButtons[i];
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), ScheduleMenuPanel);
-        button->setObjectName(QString::fromLatin1(spec.name));
-        button->setGeometry(spec.left, spec.top, spec.width, spec.height);
+        const MenuButton& entry = kButtons[i];
+        auto* button = new QPushButton(QString::fromUtf8(entry.caption), ScheduleMenuPanel);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setGeometry(entry.left, entry.top, entry.width, entry.height);
         button->setFont(buttonFont);
         button->setAutoDefault(false);
-        const char* windowClass = spec.windowClass;
+        const char* windowClass = entry.windowClass;
         if (windowClass) {
             connect(button, &QPushButton::clicked, this, [this, windowClass] { ShowWindow(windowClass); });
         } else {
