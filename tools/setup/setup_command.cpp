@@ -199,21 +199,22 @@ int demoCommand(const Options& o, QTextStream& out) {
     }
     auto db = openMigrated(o);
     const DemoSummary s = writeDemoData(*db, today);
+    // One line, in the order the documents menu lists them.
     out << QStringLiteral("デモデータを作りました: 職員 %1 名、利用者 %2 名、時間枠 %3、予約 %4、治療実績 %5 件、"
-                          "リハビリテーション計画書 %6 件、実施計画書（予防） %7 件、"
-                          "治療計画書 %8 件、日常生活機能評価表 %9 件。\n")
+                          "治療計画書 %6 件、実施計画書 %7 件、リハビリテーション計画書 %8 件、実施計画書（予防） %9 件、")
                .arg(s.staff)
                .arg(s.clients)
                .arg(s.frames)
                .arg(s.bookings)
                .arg(s.results)
+               .arg(s.plans)
+               .arg(s.practicePlans)
                .arg(s.urinPlans)
                .arg(s.preventivePlans)
-               .arg(s.plans)
+        << QStringLiteral("開始時カンファレンス（調査票） %1 件、カンファレンス %2 件、日常生活機能評価表 %3 件。\n")
+               .arg(s.surveys)
+               .arg(s.conferences)
                .arg(s.estimates);
-    out << QStringLiteral("カンファレンス %1 件。\n").arg(s.conferences);
-    out << QStringLiteral("実施計画書 %1 件。\n").arg(s.practicePlans);
-    out << QStringLiteral("開始時カンファレンス（調査票） %1 件。\n").arg(s.surveys);
     out << QStringLiteral("デモのログイン: ユーザー名 %1 / パスワード %2\n").arg(kDemoLoginCode, kDemoPassword);
     return Ok;
 }
