@@ -27,14 +27,7 @@ TDateTime recentPlansFrom(QDate today) {
 
 namespace {
 
-const QString kListFailed = QStringLiteral("System Error\n表示に失敗しました。");
 const QString kNothingChosen = QStringLiteral("選択データがありません。");
-
-QLabel* stepLabel(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(lum::uiFont(10));
-    return label;
-}
 
 }  // namespace
 
@@ -54,9 +47,7 @@ TPlanPrintListForm::TPlanPrintListForm(const Layout& layout, QWidget* parent)
     List = new lum::KanaRowPrintList(MainPanel, layout.columns, options);
     List->setObjectName(QStringLiteral("KanaRowList"));
     List->DBGrid1->setFont(lum::uiFont(9));
-    int width = 4;
-    for (const lum::KanaRowListColumn& c : layout.columns) width += c.width;
-    List->DBGrid1->setMinimumWidth(width);
+    List->DBGrid1->setMinimumWidth(List->GridWidth());
 
     PrintBtn = lum::printWindowButton("PrintBtn", QStringLiteral("印刷"), MainPanel);
     ReturnButton = lum::printWindowButton("ReturnButton", QStringLiteral("戻る"), MainPanel);
@@ -64,12 +55,12 @@ TPlanPrintListForm::TPlanPrintListForm(const Layout& layout, QWidget* parent)
     auto* steps = new QVBoxLayout;
     steps->setSpacing(6);
     auto* step1 = new QHBoxLayout;
-    step1->addWidget(stepLabel(QStringLiteral("手順１．誰の計画書を印刷するのか？"), MainPanel));
-    step1->addWidget(stepLabel(QStringLiteral("指定して下さい。"), MainPanel));
+    step1->addWidget(lum::printWindowLabel(QStringLiteral("手順１．誰の計画書を印刷するのか？"), MainPanel));
+    step1->addWidget(lum::printWindowLabel(QStringLiteral("指定して下さい。"), MainPanel));
     step1->addStretch(1);
     steps->addLayout(step1);
     auto* fill = new QHBoxLayout;
-    fill->addWidget(stepLabel(QStringLiteral("<<<<<　画面表示 >>>>>"), MainPanel));
+    fill->addWidget(lum::printWindowLabel(QStringLiteral("<<<<<　画面表示 >>>>>"), MainPanel));
     fill->addWidget(NewBtn);
     fill->addWidget(AllBtn);
     fill->addStretch(1);
@@ -77,7 +68,7 @@ TPlanPrintListForm::TPlanPrintListForm(const Layout& layout, QWidget* parent)
     steps->addWidget(List->DBGrid1, 1);
     steps->addLayout(List->KanaButtonRow(80));
     auto* selection = new QHBoxLayout;
-    selection->addWidget(stepLabel(QStringLiteral("<<<<<　一括選択 >>>>>"), MainPanel));
+    selection->addWidget(lum::printWindowLabel(QStringLiteral("<<<<<　一括選択 >>>>>"), MainPanel));
     for (QPushButton* b : {List->AllSelectBtn, List->EraseBtn}) {
         b->setMinimumSize(96, 30);
         selection->addWidget(b);
@@ -85,7 +76,7 @@ TPlanPrintListForm::TPlanPrintListForm(const Layout& layout, QWidget* parent)
     selection->addStretch(1);
     steps->addLayout(selection);
     auto* print = new QHBoxLayout;
-    print->addWidget(stepLabel(QStringLiteral("手順２.印刷実行して下さい。"), MainPanel));
+    print->addWidget(lum::printWindowLabel(QStringLiteral("手順２.印刷実行して下さい。"), MainPanel));
     print->addStretch(1);
     print->addWidget(PrintBtn);
     print->addWidget(ReturnButton);
@@ -153,7 +144,7 @@ void TPlanPrintListForm::FillList(bool recent) {
         List->load(query);
     } catch (const std::exception&) {
         List->clear();
-        lum::message(lum::MsgKind::Information, kListFailed, lum::MsgButton::Ok, this);
+        lum::message(lum::MsgKind::Information, lum::PrintListFailedText, lum::MsgButton::Ok, this);
         return;
     }
     // An empty list leaves the buttons as they were.

@@ -26,7 +26,6 @@ const QString TPrintLimitRihaForm::kTemplateFile = QStringLiteral("PrintLimit.fr
 namespace {
 
 const QString kCaption = QStringLiteral("計画書期限参照（印刷）");
-const QString kListFailed = QStringLiteral("System Error\n表示に失敗しました。");
 
 // The latest plan's day as the list and the printout show it.
 QString latestPlanText(const QVariant& stored) { return lum::outstandingAdmissionText(stored); }
@@ -44,19 +43,13 @@ QVector<lum::KanaRowListColumn> listColumns() {
     };
 }
 
-QLabel* panelLabel(const QString& text, QWidget* parent, int size = 10) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(lum::uiFont(size));
-    return label;
-}
-
 }  // namespace
 
 TPrintLimitRihaForm::TPrintLimitRihaForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     MainPanel = lum::setUpPrintWindow(*this, QStringLiteral("PrintLimitRihaForm"), kCaption, QSize(680, 580));
     auto* title = lum::printWindowTitle(QStringLiteral("計　画　書　期　限　参　照"), MainPanel);
     title->setAlignment(Qt::AlignCenter);
-    auto* note = panelLabel(QStringLiteral("入所中の人で、現在の計画書がない"), MainPanel);
+    auto* note = lum::printWindowLabel(QStringLiteral("入所中の人で、現在の計画書がない"), MainPanel);
     PlanBtn = lum::printWindowButton("PlanBtn", QStringLiteral("リハビリ治療計画書表示"), MainPanel);
     PractBtn = lum::printWindowButton("PractBtn", QStringLiteral("リハビリ実施計画書表示"), MainPanel);
     for (QPushButton* b : {PlanBtn, PractBtn}) b->setMinimumWidth(200);
@@ -125,7 +118,7 @@ void TPrintLimitRihaForm::ShowList(lum::PlanDeadlineKind kind) {
         query->open();
     } catch (const std::exception&) {
         // The list on show, if any, and the buttons stay as they were.
-        lum::message(lum::MsgKind::Information, kListFailed, lum::MsgButton::Ok, this);
+        lum::message(lum::MsgKind::Information, lum::PrintListFailedText, lum::MsgButton::Ok, this);
         return;
     }
     CloseQuery();

@@ -65,12 +65,6 @@ QVector<lum::KanaRowListColumn> listColumns() {
     };
 }
 
-QLabel* panelLabel(const QString& text, QWidget* parent, int size = 10) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(lum::uiFont(size));
-    return label;
-}
-
 }  // namespace
 
 TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -78,7 +72,7 @@ TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent
     auto* title = lum::printWindowTitle(QStringLiteral("リハビリ実績記録書"), MainPanel);
     title->setAlignment(Qt::AlignCenter);
 
-    auto* monthCaption = panelLabel(QStringLiteral("実施年月"), MainPanel, 11);
+    auto* monthCaption = lum::printWindowLabel(QStringLiteral("実施年月"), MainPanel, 11);
     YearMonthLabel = new QLabel(MainPanel);
     YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
     YearMonthLabel->setFont(lum::uiFont(14, QFont::Bold));
@@ -86,7 +80,7 @@ TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent
     YearMonthLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Hizuke = new lum::UpDown(QStringLiteral("Hizuke"), MainPanel);
     DisplayBtn = lum::printWindowButton("DisplayBtn", QStringLiteral("抽出"), MainPanel);
-    CountLabel = panelLabel(QString(), MainPanel, 11);
+    CountLabel = lum::printWindowLabel(QString(), MainPanel, 11);
     CountLabel->setObjectName(QStringLiteral("CountLabel"));
     CountLabel->setMinimumWidth(140);
     auto* monthRow = new QHBoxLayout;
@@ -109,7 +103,7 @@ TPrintPersonResultForm::TPrintPersonResultForm(QWidget* parent) : QWidget(parent
 
     PrintBtn = lum::printWindowButton("PrintBtn", QStringLiteral("印刷"), MainPanel);
     ReturnButton = lum::printWindowButton("ReturnButton", QStringLiteral("戻る"), MainPanel);
-    auto* hint = panelLabel(QStringLiteral("リストから利用者を\n選択し印刷します。"), MainPanel);
+    auto* hint = lum::printWindowLabel(QStringLiteral("リストから利用者を\n選択し印刷します。"), MainPanel);
 
     auto* layout = new QVBoxLayout(MainPanel);
     layout->setContentsMargins(20, 12, 20, 12);
@@ -219,12 +213,13 @@ void TPrintPersonResultForm::DisplayBtnClick() {
     CloseList();
     CountLabel->clear();
     try {
-        QSqlQuery q = lum::SelectPlanPersonQuery(lum::requireFacilityDatabase(), Month);
-        lum::requireFacilityDatabase().exec(q);
+        lum::db::Database& db = lum::requireFacilityDatabase();
+        QSqlQuery q = lum::SelectPlanPersonQuery(db, Month);
+        db.exec(q);
         List->load(q);
     } catch (const std::exception&) {
         List->clear();
-        lum::message(MsgKind::Information, QStringLiteral("System Error\n表示に失敗しました。"), MsgButton::Ok, this);
+        lum::message(MsgKind::Information, lum::PrintListFailedText, MsgButton::Ok, this);
         return;
     }
     if (List->loadedCount() == 0) {

@@ -39,6 +39,14 @@ QLabel* printWindowTitle(const QString& text, QWidget* panel) {
     return title;
 }
 
+QLabel* printWindowLabel(const QString& text, QWidget* panel, int pointSize) {
+    auto* label = new QLabel(text, panel);
+    label->setFont(uiFont(pointSize));
+    return label;
+}
+
+const QString PrintListFailedText = QStringLiteral("System Error\n表示に失敗しました。");
+
 QPushButton* printWindowButton(const char* name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));

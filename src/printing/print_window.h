@@ -19,6 +19,8 @@ namespace lum {
 QWidget* setUpPrintWindow(QWidget& window, const QString& objectName, const QString& caption, QSize panel);
 // The window's name at the panel's top, large and bold.
 QLabel* printWindowTitle(const QString& text, QWidget* panel);
+// A label of the panel in the windows' font (10 points unless said).
+QLabel* printWindowLabel(const QString& text, QWidget* panel, int pointSize = 10);
 // A command button, named; Enter presses it while it has the focus.
 QPushButton* printWindowButton(const char* name, const QString& caption, QWidget* parent);
 
@@ -26,6 +28,9 @@ QPushButton* printWindowButton(const char* name, const QString& caption, QWidget
 void enterFromPrintMenu(QWidget& window);
 // The close handler's common part: the print menu shown again.
 void returnToPrintMenu();
+
+// The message when a list could not be read.
+extern const QString PrintListFailedText;
 
 // The application's folder, '/', the template's file name.
 QString printTemplatePath(const QString& fileName);
