@@ -4,6 +4,7 @@
 #include "common/input_limits.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
+#include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
 
 #include <QHeaderView>
@@ -39,15 +40,6 @@ QPushButton* makeButton(const char* name, const QString& caption, QWidget* paren
     b->setGeometry(at);
     b->setAutoDefault(false);  // Enter in the number runs 確認, never a button
     return b;
-}
-
-template <class T>
-T& lazyDialog(T*& global) {
-    if (!global) {
-        global = new T;
-        QObject::connect(global, &QObject::destroyed, [&global] { global = nullptr; });
-    }
-    return *global;
 }
 
 }  // namespace
@@ -204,15 +196,15 @@ namespace lum {
 
 TGetDocumentForm& openDialogFor(DocumentId id) {
     switch (id) {
-    case DocumentId::CurePlan: return lazyDialog(GetCurePlanForm);
-    case DocumentId::PracticePlan: return lazyDialog(GetPractPlanForm);
-    case DocumentId::UrinPlan: return lazyDialog(GetUrinPlanForm);
-    case DocumentId::UrinPract: return lazyDialog(GetUrinPractForm);
-    case DocumentId::BeforeConf: return lazyDialog(GetBeforeConfForm);
-    case DocumentId::Conference: return lazyDialog(GetConfForm);
+    case DocumentId::CurePlan: return lazyWindow(GetCurePlanForm);
+    case DocumentId::PracticePlan: return lazyWindow(GetPractPlanForm);
+    case DocumentId::UrinPlan: return lazyWindow(GetUrinPlanForm);
+    case DocumentId::UrinPract: return lazyWindow(GetUrinPractForm);
+    case DocumentId::BeforeConf: return lazyWindow(GetBeforeConfForm);
+    case DocumentId::Conference: return lazyWindow(GetConfForm);
     case DocumentId::Estimate: break;
     }
-    return lazyDialog(GetEstimateForm);
+    return lazyWindow(GetEstimateForm);
 }
 
 }  // namespace lum

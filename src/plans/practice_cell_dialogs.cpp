@@ -2,6 +2,7 @@
 
 #include "widgets/combo_helpers.h"
 #include "widgets/comment_form.h"
+#include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
 #include "widgets/widget_helpers.h"
 
@@ -20,21 +21,11 @@ TKaigoForm* KaigoForm = nullptr;
 TTimeForm* TimeForm = nullptr;
 
 namespace lum {
-namespace {
-template <class Form>
-Form& runDialog(Form*& global) {
-    if (!global) {
-        global = new Form;
-        QObject::connect(global, &QObject::destroyed, [&global] { global = nullptr; });
-    }
-    return *global;
-}
-}  // namespace
 
-TABCForm& abcForm() { return runDialog(ABCForm); }
-TGoodsForm& goodsForm() { return runDialog(GoodsForm); }
-TKaigoForm& kaigoForm() { return runDialog(KaigoForm); }
-TTimeForm& timeForm() { return runDialog(TimeForm); }
+TABCForm& abcForm() { return lazyWindow(ABCForm); }
+TGoodsForm& goodsForm() { return lazyWindow(GoodsForm); }
+TKaigoForm& kaigoForm() { return lazyWindow(KaigoForm); }
+TTimeForm& timeForm() { return lazyWindow(TimeForm); }
 }  // namespace lum
 
 namespace {

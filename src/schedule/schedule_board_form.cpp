@@ -20,6 +20,7 @@
 #include "schedule/stuff_change_form.h"
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
+#include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
 #include "widgets/widget_helpers.h"
 
@@ -49,17 +50,6 @@ namespace {
 const QString kDisplayFailed = QStringLiteral("System Error 予約の表示でエラーが発生しました。");
 const QString kFrameMissing = QStringLiteral("*** System Error 時間枠が見つかりません。");
 const QString kClientListFailed = QStringLiteral("System Error リハビリ形態テーブル オープンで失敗しました。");
-
-// The dialogs are made by the start-up list; a board shown without it (a
-// test, a tool) makes its own.
-template <typename Dialog>
-Dialog& dialog(Dialog*& global, QWidget* owner) {
-    if (!global) {
-        global = new Dialog(owner);
-        QObject::connect(global, &QObject::destroyed, [&global] { global = nullptr; });
-    }
-    return *global;
-}
 
 using lum::board::setBackground;
 
@@ -427,7 +417,7 @@ void TScheduleBoardForm::DragPersonDBGridMouseUp(Qt::MouseButton button, Qt::Key
     DragClient = DragPersonQuery->Row(current.row());
     if (button == Qt::LeftButton && modifiers == Qt::ControlModifier) {
         DragPersonDBGrid->disarm();
-        TPersonPropertyForm& form = dialog(PersonPropertyForm, this);
+        TPersonPropertyForm& form = lum::lazyWindow(PersonPropertyForm, this);
         form.CureNo = DragClient.CureNo;
         form.NyushoDate = DragClient.NYUSHOBI_YMD;
         form.TaishoDate = DragClient.TAISHOBI_YMD;
@@ -488,7 +478,7 @@ void TScheduleBoardForm::HeaderMouseUp(QLabel* header, QPoint globalPos) {
 void TScheduleBoardForm::NewBoxMenuClick(QWidget* columnPanel) {
     const int column = ColumnOf(columnPanel);
     if (column < 0) return;
-    TStuffTimeForm& editor = dialog(StuffTimeForm, this);
+    TStuffTimeForm& editor = lum::lazyWindow(StuffTimeForm, this);
     editor.NewFrame = true;
     if (lum::runModal(editor) != QDialog::Accepted) return;
     TTimeTable& frames = lum::scheduleData().Frames;
@@ -541,7 +531,7 @@ void TScheduleBoardForm::BoxUpdateClick(QLabel* label) {
     const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
     if (!listed) return;
     const TIMETABLE_ITEM& frame = *listed;
-    TStuffTimeForm& editor = dialog(StuffTimeForm, this);
+    TStuffTimeForm& editor = lum::lazyWindow(StuffTimeForm, this);
     editor.NewFrame = false;
     editor.StartTime = frame.StartTime;
     editor.Minutes = frame.Fnn;
@@ -558,7 +548,7 @@ void TScheduleBoardForm::ReserveUpdateMenuClick(QLabel* label) {
     if (!listed) return;
     const TIMETABLE_ITEM& frame = *listed;
     if (frame.Cap == 0) return;
-    TTimeTableForm& bookings = dialog(TimeTableForm, this);
+    TTimeTableForm& bookings = lum::lazyWindow(TimeTableForm, this);
     bookings.WorkingNo = frame.ResNo;
     bookings.CancelAllowed = true;
     lum::runModal(bookings);
@@ -580,7 +570,7 @@ void TScheduleBoardForm::TantouChangeMenuClick(QLabel* label) {
     const std::optional<TIMETABLE_ITEM> listed = ListedFrame(label);
     if (!listed) return;
     const TIMETABLE_ITEM& frame = *listed;
-    TStuffChangeForm& change = dialog(StuffChangeForm, this);
+    TStuffChangeForm& change = lum::lazyWindow(StuffChangeForm, this);
     change.WorkDay = frame.RegistDay;
     change.StuffCode = frame.Stf;
     change.StartTime = frame.StartTime;

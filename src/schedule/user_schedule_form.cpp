@@ -18,6 +18,7 @@
 #include "schedule/time_span.h"
 #include "schedule/time_table_form.h"
 #include "schedule/user_book_form.h"
+#include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
 #include "widgets/widget_helpers.h"
 
@@ -50,17 +51,6 @@ const QString kBookingsFailed = QStringLiteral("System Error 予約ＤＢエラ�
 const QString kUndecided = QStringLiteral("担当者未定");
 constexpr int kTopHeight = 64;
 constexpr int kStaffWidth = 210;
-
-// The dialogs are made by the start-up list; shown without it (a test) this
-// window makes its own.
-template <typename Dialog>
-Dialog& dialog(Dialog*& global, QWidget* owner) {
-    if (!global) {
-        global = new Dialog(owner);
-        QObject::connect(global, &QObject::destroyed, [&global] { global = nullptr; });
-    }
-    return *global;
-}
 
 int dayNumber(TDateTime t) { return t.dayNumber(); }
 
@@ -452,7 +442,7 @@ void TUserScheduleForm::ReserveInfoMenuClick(QLabel* label) {
     }
     const TREQUEST_ITEM item = RequestTable.GetItem(i);
     if (item.Cap == 0 || item.ResNo < 0) return;
-    TTimeTableForm& bookings = dialog(TimeTableForm, this);
+    TTimeTableForm& bookings = lum::lazyWindow(TimeTableForm, this);
     bookings.WorkingNo = item.ResNo;
     bookings.CancelAllowed = false;
     lum::runModal(bookings);
@@ -466,7 +456,7 @@ void TUserScheduleForm::StuffChangeMenuClick(QLabel* label, QPoint pickerAt) {
     }
     const TREQUEST_ITEM item = RequestTable.GetItem(i);
     if (!item.Flag) return;
-    TStuffSelectForm& picker = dialog(StuffSelectForm, this);
+    TStuffSelectForm& picker = lum::lazyWindow(StuffSelectForm, this);
     picker.StuffCode = item.Stf;
     picker.move(pickerAt);
     if (lum::runModal(picker) != QDialog::Accepted) return;
