@@ -367,7 +367,7 @@ std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect() {
     for (size_t i = 0; i < 7; ++i) b.*flags[i].member = FunctionBoxes[i]->isChecked();
     for (const Entry& e : entries_) {
         const QString text = controlText(e.control);
-        if (const auto refusal = lum::refuseEntry(text, e.limit, lum::overLimitMessage(e.limit))) {
+        if (const auto refusal = lum::refuseEntry(text, e.limit)) {
             refuse(*refusal, e.control);
             return std::nullopt;
         }

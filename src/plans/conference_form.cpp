@@ -321,7 +321,7 @@ bool TConferenceForm::CollectRecord() {
 
     auto take = [this](QPlainTextEdit* memo, int limit, QString& into) {
         const QString text = memo->toPlainText();
-        if (const std::optional<QString> refusal = lum::refuseEntry(text, limit, lum::overLimitMessage(limit)))
+        if (const std::optional<QString> refusal = lum::refuseEntry(text, limit))
             return refuse(*refusal, memo);
         into = text;
         return true;

@@ -15,5 +15,7 @@ QString unstorableCharacterMessage(const QString& character);
 
 // The message refusing the text, or nothing when it may be stored.
 std::optional<QString> refuseEntry(QStringView text, int maxBytes, const QString& overLimitMessage);
+// The same with the usual over-limit message of maxBytes.
+std::optional<QString> refuseEntry(QStringView text, int maxBytes);
 
 }  // namespace lum

@@ -120,28 +120,26 @@ TPracticePlanForm::TPracticePlanForm(QWidget* parent) : TDocumentForm(KindId, pa
     frReport1.ReportType = lum::rtMultiple;
 
     // The typed texts in the order their checks run, with their limits.
-    const QString over254 = lum::overLimitMessage(254), over38 = lum::overLimitMessage(38),
-                  over98 = lum::overLimitMessage(98), over1000 = lum::overLimitMessage(1000);
-    headEntries_ = {{KenkouMemo, &P::KenkouMemo, 254, over254},
-                    {GapeiMemo, &P::GapeiMemo, 254, over254},
-                    {SeikatsuMemo, &P::SeikatsuMemo, 254, over254}};
-    bodyEntries_ = {{EtcEdit, &P::EtcEdit, 38, over38},           {HomeWorkEdit, &P::HomeWorkEdit, 98, over98},
-                    {SocialEdit, &P::SocialEdit, 98, over98},     {GoOutEdit, &P::GoOutEdit, 98, over98},
-                    {FreeTimeEdit, &P::FreeTimeEdit, 98, over98}, {TaiinEdit, &P::TaiinEdit, 98, over98},
-                    {ExerciseMemo, &P::ExerciseMemo, 98, over98}, {SenseMemo, &P::SenseMemo, 98, over98},
-                    {BrainMemo, &P::BrainMemo, 98, over98},       {KoushukuMemo, &P::KoushukuMemo, 98, over98},
-                    {ArthralgiaMemo, &P::ArthralgiaMemo, 98, over98}, {SonotaMemo, &P::SonotaMemo, 98, over98}};
-    tableMemos0_ = {{PTOTST0, &P::PTOTST0, 1000, over1000},
-                    {Kango0, &P::Kango0, 1000, over1000},
-                    {Jitchi0, &P::Jitchi0, 1000, over1000}};
-    tableMemos1_ = {{PTOTST1, &P::PTOTST1, 1000, over1000},
-                    {Kango1, &P::Kango1, 1000, over1000},
-                    {Jitchi1, &P::Jitchi1, 1000, over1000}};
-    page2Entries_ = {{SelfHope, &P::SelfHope, 1000, over1000},     {FarmilyHope, &P::FarmilyHope, 1000, over1000},
-                     {LifePoint, &P::LifePoint, 1000, over1000},   {RihaTerget, &P::RihaTerget, 1000, over1000},
-                     {SelfDo, &P::SelfDo, 1000, over1000},         {AskFarmily, &P::AskFarmily, 1000, over1000},
-                     {DiseseCare, &P::DiseseCare, 1000, over1000}, {Variation, &P::Variation, 1000, over1000},
-                     {Remark, &P::Remark, 1000, over1000}};
+    headEntries_ = {{KenkouMemo, &P::KenkouMemo, 254},
+                    {GapeiMemo, &P::GapeiMemo, 254},
+                    {SeikatsuMemo, &P::SeikatsuMemo, 254}};
+    bodyEntries_ = {{EtcEdit, &P::EtcEdit, 38},           {HomeWorkEdit, &P::HomeWorkEdit, 98},
+                    {SocialEdit, &P::SocialEdit, 98},     {GoOutEdit, &P::GoOutEdit, 98},
+                    {FreeTimeEdit, &P::FreeTimeEdit, 98}, {TaiinEdit, &P::TaiinEdit, 98},
+                    {ExerciseMemo, &P::ExerciseMemo, 98}, {SenseMemo, &P::SenseMemo, 98},
+                    {BrainMemo, &P::BrainMemo, 98},       {KoushukuMemo, &P::KoushukuMemo, 98},
+                    {ArthralgiaMemo, &P::ArthralgiaMemo, 98}, {SonotaMemo, &P::SonotaMemo, 98}};
+    tableMemos0_ = {{PTOTST0, &P::PTOTST0, 1000},
+                    {Kango0, &P::Kango0, 1000},
+                    {Jitchi0, &P::Jitchi0, 1000}};
+    tableMemos1_ = {{PTOTST1, &P::PTOTST1, 1000},
+                    {Kango1, &P::Kango1, 1000},
+                    {Jitchi1, &P::Jitchi1, 1000}};
+    page2Entries_ = {{SelfHope, &P::SelfHope, 1000},     {FarmilyHope, &P::FarmilyHope, 1000},
+                     {LifePoint, &P::LifePoint, 1000},   {RihaTerget, &P::RihaTerget, 1000},
+                     {SelfDo, &P::SelfDo, 1000},         {AskFarmily, &P::AskFarmily, 1000},
+                     {DiseseCare, &P::DiseseCare, 1000}, {Variation, &P::Variation, 1000},
+                     {Remark, &P::Remark, 1000}};
 
     // What IsModified counts (the plan date edit only for the close question).
     for (const auto* list : {&headEntries_, &bodyEntries_, &tableMemos0_, &tableMemos1_, &page2Entries_}) {
@@ -441,7 +439,7 @@ bool TPracticePlanForm::CheckPlanDate() {
 bool TPracticePlanForm::CollectEntries(const std::vector<Entry>& entries, lum::TPracticePlan& plan) {
     for (const Entry& e : entries) {
         const QString text = ControlText(e.control);
-        if (const auto refusal = lum::refuseEntry(text, e.limit, e.overLimit)) return Refuse(*refusal, e.control);
+        if (const auto refusal = lum::refuseEntry(text, e.limit)) return Refuse(*refusal, e.control);
         plan.*e.field = text;
     }
     return true;
@@ -452,14 +450,13 @@ bool TPracticePlanForm::CollectRow(int number, lum::TPracticePlan& plan) {
     lum::TPracticeRow& r = plan.row(number);
     for (int c = 0; c < lum::PracticeLevelColumns; ++c)
         r.ABC[size_t(c)] = lum::cp932::leftBytes(rc.ABC[size_t(c)]->text(), kCellBytes);
-    const QString memoLimit = lum::overLimitMessage(kRowMemoBytes);
     for (auto [memo, field] : {std::pair{rc.Goods, &lum::TPracticeRow::Goods}, std::pair{rc.Kaigo, &lum::TPracticeRow::Kaigo}}) {
         const QString text = memo->toPlainText();
-        if (const auto refusal = lum::refuseEntry(text, kRowMemoBytes, memoLimit)) return Refuse(*refusal, memo);
+        if (const auto refusal = lum::refuseEntry(text, kRowMemoBytes)) return Refuse(*refusal, memo);
         r.*field = text;
     }
     const QString time = rc.Time->text();
-    if (const auto refusal = lum::refuseEntry(time, kTimeBytes, lum::overLimitMessage(kTimeBytes)))
+    if (const auto refusal = lum::refuseEntry(time, kTimeBytes))
         return Refuse(*refusal, rc.Time);
     r.Time = time;
     return true;

@@ -163,7 +163,6 @@ private:
         QWidget* control;
         QString lum::TPracticePlan::*field;
         int limit;
-        QString overLimit;
     };
     void BuildPage1();
     void BuildPage2();

@@ -353,7 +353,7 @@ bool TURinPlanForm::CollectRecord() {
     plan.Old = lum::AgeInYears(plan.Birth, made);
 
     auto take = [this](QWidget* field, const QString& text, int limit, QString& into) {
-        if (const std::optional<QString> refusal = lum::refuseEntry(text, limit, lum::overLimitMessage(limit)))
+        if (const std::optional<QString> refusal = lum::refuseEntry(text, limit))
             return refuse(*refusal, field);
         into = text;
         return true;

@@ -418,7 +418,7 @@ bool TURinPractForm::CollectRecord() {
     pract.Sakusei = MainModule && maker >= 0 && maker < static_cast<int>(MainModule->StuffCD.size())
                         ? MainModule->StuffCD[maker]
                         : -1;
-    if (const auto refusal = lum::refuseEntry(OccupBox->currentText(), 28, lum::overLimitMessage(28)))
+    if (const auto refusal = lum::refuseEntry(OccupBox->currentText(), 28))
         return refuse(*refusal, OccupBox);
     pract.Shokushu = OccupBox->currentText();
     pract.Old = lum::AgeInYears(pract.Birth, day);
