@@ -64,8 +64,6 @@ QWidget* tabPage(const char* name, QWidget* scrollBox) {
 
 TPracticePlanForm::TPracticePlanForm(QWidget* parent) : TDocumentForm(KindId, parent) {
     setObjectName(QStringLiteral("PracticePlanForm"));
-    // The documents menu shows this window modally.
-    if (Kind().shownModally) setWindowModality(Qt::ApplicationModal);
     ToolButton1 = NewToolButton;
     ToolButton2 = OpenToolButton;
     SaveButton = SaveToolButton;
