@@ -1,6 +1,7 @@
 #include "plans/before_conference_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/calendar_helpers.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
@@ -72,10 +73,8 @@ void setControlText(QWidget* w, const QString& text) {
 // The staff code of the member chosen in the box; -1 when none is chosen or
 // the text typed over the choice names nobody of the list.
 int chosenStaff(const QComboBox* box) {
-    const int index = box->currentIndex();
-    if (!MainModule || index < 0 || index >= static_cast<int>(MainModule->StuffCD.size())) return -1;
-    if (box->currentText() != box->itemText(index)) return -1;
-    return MainModule->StuffCD[static_cast<size_t>(index)];
+    if (box->currentText() != box->itemText(box->currentIndex())) return -1;
+    return lum::chosenStaffCode(box);
 }
 
 }  // namespace
@@ -440,6 +439,6 @@ void TBeforeConferenceForm::EnableDocumentCommands(bool on) {
 
 void TBeforeConferenceForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::BeforeConferencePrint print{PrintSurvey, PrintDay,
-                                          [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); }};
+                                          lum::staffName};
     if (std::optional<lum::ExprValue> v = lum::beforeConferenceValue(print, name)) value = *v;
 }

@@ -1,6 +1,7 @@
 #include "plans/conference_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/calendar_helpers.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
@@ -241,10 +242,7 @@ bool TConferenceForm::CheckToDate() {
 }
 
 int TConferenceForm::AttendeeCode(QComboBox* box) const {
-    const int index = box->currentIndex();
-    if (!MainModule || index < 0 || box->property(kTyped).toBool()) return -1;
-    if (index >= static_cast<int>(MainModule->StuffCD.size())) return -1;
-    return MainModule->StuffCD[static_cast<size_t>(index)];
+    return box->property(kTyped).toBool() ? -1 : lum::chosenStaffCode(box);
 }
 
 void TConferenceForm::ShowAttendee(QComboBox* box, int code) {
@@ -377,6 +375,6 @@ void TConferenceForm::EnableDocumentCommands(bool on) {
 
 void TConferenceForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::ConferencePrint print{Conf, ConfDate,
-                                     [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); }};
+                                     lum::staffName};
     if (std::optional<lum::ExprValue> v = lum::conferenceValue(print, name)) value = *v;
 }

@@ -1,6 +1,7 @@
 #include "plans/practice_plan_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/calendar_helpers.h"
 #include "common/code_tables.h"
 #include "common/cp932.h"
@@ -170,10 +171,7 @@ void TPracticePlanForm::WireChanges() {
     for (int s = 0; s < lum::PracticeTeamSlots; ++s) {
         connect(TeamBoxes[size_t(s)], &QComboBox::activated, this, [this, s](int index) {
             // The first item is "none"; a staff member's code otherwise.
-            const int staff = index - 1;
-            team_[size_t(s)] = MainModule && staff >= 0 && staff < int(MainModule->StuffCD.size())
-                                   ? MainModule->StuffCD[size_t(staff)]
-                                   : -1;
+            team_[size_t(s)] = lum::staffCodeAt(index - 1);
             if (!loading_) DocChanged = true;
         });
     }
@@ -557,6 +555,6 @@ void TPracticePlanForm::SetRecordCounts() {
 
 void TPracticePlanForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::PracticePlanPrint print{Plan, frUserDataset1.RecNo(), frUserDataset2.RecNo(),
-                                       [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); }};
+                                       lum::staffName};
     if (std::optional<lum::ExprValue> v = lum::practicePlanValue(print, name)) value = *v;
 }

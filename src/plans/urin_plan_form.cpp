@@ -1,6 +1,7 @@
 #include "plans/urin_plan_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/calendar_helpers.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
@@ -364,10 +365,7 @@ bool TURinPlanForm::CollectRecord() {
     if (!take(HDS_R_Edit, HDS_R_Edit->text(), lum::urin_plan_limits::HDSR, plan.HDSR)) return false;
     if (!take(TokiMemo, TokiMemo->toPlainText(), lum::urin_plan_limits::Memo, plan.SpacialMemo)) return false;
     if (!take(KinkiMemo, KinkiMemo->toPlainText(), lum::urin_plan_limits::Memo, plan.KinkiMemo)) return false;
-    const int staff = TantouBox->currentIndex();
-    plan.Rihabi = MainModule && staff >= 0 && staff < static_cast<int>(MainModule->StuffCD.size())
-                      ? MainModule->StuffCD[staff]
-                      : -1;
+    plan.Rihabi = lum::chosenStaffCode(TantouBox);
     Plan = plan;
     SakuseiDate = made;
     return true;
@@ -405,6 +403,6 @@ void TURinPlanForm::EnableDocumentCommands(bool on) {
 
 void TURinPlanForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::UrinPlanPrint print{Plan, SakuseiDate, MainModule ? MainModule->FacilityName : QString(),
-                                   [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); }};
+                                   lum::staffName};
     if (std::optional<lum::ExprValue> v = lum::urinPlanValue(print, name)) value = *v;
 }

@@ -1,6 +1,7 @@
 #include "plans/urin_pract_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/calendar_helpers.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
@@ -414,10 +415,7 @@ bool TURinPractForm::CollectRecord() {
     P pract = Pract;
     lum::TDateTime day;
     if (!lum::EraTextToDate(HyoukaDayEdit->text(), day)) return refuse(QStringLiteral("日付エラーです。"), HyoukaDayEdit);
-    const int maker = MakeBox->currentIndex();
-    pract.Sakusei = MainModule && maker >= 0 && maker < static_cast<int>(MainModule->StuffCD.size())
-                        ? MainModule->StuffCD[maker]
-                        : -1;
+    pract.Sakusei = lum::chosenStaffCode(MakeBox);
     if (const auto refusal = lum::refuseEntry(OccupBox->currentText(), 28))
         return refuse(*refusal, OccupBox);
     pract.Shokushu = OccupBox->currentText();
@@ -469,6 +467,6 @@ void TURinPractForm::EnableDocumentCommands(bool on) {
 
 void TURinPractForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::UrinPractPrint print{Pract, HyoukaDate, MainModule ? MainModule->FacilityName : QString(),
-                                    [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); }};
+                                    lum::staffName};
     if (std::optional<lum::ExprValue> v = lum::urinPractValue(print, name)) value = *v;
 }

@@ -1,6 +1,7 @@
 #include "printing/print_pract_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/code_tables.h"
 #include "common/db/sql_date.h"
 #include "common/kubun.h"
@@ -117,8 +118,6 @@ void TPrintPractForm::BeginPage() {
 }
 
 void TPrintPractForm::GetValue(const QString& name, lum::ExprValue& value) {
-    const lum::PracticePlanPrint print{plan_, frUserDataset1.RecNo(), frUserDataset2.RecNo(), [](int code) {
-                                           return MainModule ? MainModule->GetStuffName(code) : QString();
-                                       }};
+    const lum::PracticePlanPrint print{plan_, frUserDataset1.RecNo(), frUserDataset2.RecNo(), lum::staffName};
     if (std::optional<lum::ExprValue> v = lum::practicePlanValue(print, name)) value = *v;
 }

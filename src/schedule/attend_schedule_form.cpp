@@ -1,12 +1,12 @@
 #include "schedule/attend_schedule_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "common/calendar_helpers.h"
 #include "common/era_text.h"
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
 #include "schedule/attend_texts.h"
-#include "schedule/staff_box.h"
 #include "widgets/horizontal_up_down.h"
 #include "widgets/radio_group.h"
 #include "widgets/widget_helpers.h"
@@ -186,7 +186,7 @@ QString TAttendScheduleForm::CellText(const AttendRow& row, int column) const {
 std::optional<lum::ExprValue> TAttendScheduleForm::Value(const QString& name, const AttendRow* row) const {
     const attend::PrintHeading heading{MainModule ? MainModule->FacilityName : QString(), printed_, periodText_};
     return attend::StaffListValue(name, row, heading,
-                                  [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); },
+                                  lum::staffName,
                                   listedStaff_);
 }
 

@@ -1,6 +1,7 @@
 #include "schedule/booking_rules.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "clients/person_store.h"
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
@@ -46,7 +47,7 @@ BookingRules::BookingRules(db::Database& db, StaffNameLookup staffName) : db_(db
 
 BookingRules BookingRules::forRun() {
     return BookingRules(requireFacilityDatabase(),
-                        [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); });
+                        staffName);
 }
 
 bool BookingRules::CheckFrameOverlap(const TTimeTable& frames, int column, int minutes, int excludeIndex,

@@ -1,9 +1,9 @@
 #include "schedule/day_attend_form.h"
 
 #include "app/main_module.h"
+#include "app/staff_box.h"
 #include "platform/clock.h"
 #include "schedule/attend_texts.h"
-#include "schedule/staff_box.h"
 #include "widgets/horizontal_up_down.h"
 #include "widgets/widget_helpers.h"
 

@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "app/main_module.h"
 #include "app/registory.h"
+#include "app/staff_box.h"
 #include "common/code_tables.h"
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
@@ -242,7 +243,7 @@ void TScheduleBoardForm::resizeEvent(QResizeEvent* event) {
 lum::db::Database& TScheduleBoardForm::Db() const { return lum::scheduleData().database(); }
 
 lum::BookingRules TScheduleBoardForm::Rules() const {
-    return lum::BookingRules(Db(), [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); });
+    return lum::BookingRules(Db(), lum::staffName);
 }
 
 void TScheduleBoardForm::ShowNotices(const lum::Notices& notices) { lum::showNotices(notices, this); }

@@ -1,6 +1,6 @@
 #include "schedule/staff_pick_forms.h"
 
-#include "schedule/staff_box.h"
+#include "app/staff_box.h"
 #include "widgets/ui_font.h"
 #include "widgets/widget_helpers.h"
 

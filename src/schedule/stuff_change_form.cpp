@@ -1,8 +1,8 @@
 #include "schedule/stuff_change_form.h"
 
+#include "app/staff_box.h"
 #include "common/era_text.h"
 #include "schedule/frame_input_checks.h"
-#include "schedule/staff_box.h"
 #include "schedule/time_span.h"
 #include "widgets/key_edit_binding.h"
 #include "widgets/ui_font.h"

@@ -1,11 +1,11 @@
 #include "schedule/stuff_schedule_form.h"
 
+#include "app/staff_box.h"
 #include "common/code_tables.h"
 #include "platform/ui/dialogs.h"
 #include "schedule/board_layout.h"
 #include "schedule/booking_store.h"
 #include "schedule/schedule_data.h"
-#include "schedule/staff_box.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 #include "app/main_module.h"
 #include "app/registory.h"
+#include "app/staff_box.h"
 #include "app/staff_list.h"
 #include "common/code_tables.h"
 #include "common/era_text.h"
@@ -209,14 +210,14 @@ void TUserScheduleForm::resizeEvent(QResizeEvent* event) {
 
 lum::BookingRules TUserScheduleForm::Rules() const {
     return lum::BookingRules(lum::requireFacilityDatabase(),
-                             [](int code) { return MainModule ? MainModule->GetStuffName(code) : QString(); });
+                             lum::staffName);
 }
 
 QString TUserScheduleForm::StaffName(int code) const {
     for (int r = 0; r < DragStuffQuery->rowCount(); ++r) {
         if (DragStuffQuery->item(r, 0)->data(Qt::DisplayRole).toInt() == code) return DragStuffQuery->item(r, 1)->text();
     }
-    return MainModule ? MainModule->GetStuffName(code) : QString();
+    return lum::staffName(code);
 }
 
 QString TUserScheduleForm::BuildRequestCaption(const TREQUEST_ITEM& item, const QString& staffName) {

@@ -1,16 +1,22 @@
 #pragma once
-// The staff boxes of the frame dialogs: the data module's staff names, item i
+// The staff boxes of the windows: the data module's staff names, item i
 // standing for staff code TMainModule.StuffCD[i]. Only a chosen item counts.
+#include <QString>
+
 class QComboBox;
 
 namespace lum {
 
 // A drop-down list of the staff names, nothing chosen.
 void fillStaffBox(QComboBox* box);
+// The code of item `index` of the data module's staff list; -1 outside it.
+int staffCodeAt(int index);
 // The chosen staff member's code; -1 when none is chosen.
 int chosenStaffCode(const QComboBox* box);
 // Chooses the staff member with the code; clears the choice when the code is
 // not in the list.
 void chooseStaffCode(QComboBox* box, int code);
+// The staff member's name; empty when the code is unknown or no data module runs.
+QString staffName(int code);
 
 }  // namespace lum
