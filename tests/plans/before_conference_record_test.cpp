@@ -5,6 +5,7 @@
 
 #include "plans/before_conference_values.h"
 #include "report/expr/expr_value.h"
+#include "plans/record_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,6 @@ namespace {
 using lum::BeforeConferenceSize;
 using lum::TBeforeConference;
 using lum::TDateTime;
-
-void put(QByteArray& b, int offset, const char* hex) {
-    const QByteArray bytes = QByteArray::fromHex(hex);
-    b.replace(offset, bytes.size(), bytes);
-}
 
 QByteArray fixture() {
     QByteArray b(BeforeConferenceSize, '\0');

@@ -4,6 +4,7 @@
 // printout's values.
 #include "plans/conference_record.h"
 #include "plans/conference_values.h"
+#include "plans/record_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,6 @@ namespace {
 using lum::ConferenceSize;
 using lum::TConference;
 using lum::TDateTime;
-
-void put(QByteArray& b, int offset, const char* hex) {
-    const QByteArray bytes = QByteArray::fromHex(hex);
-    b.replace(offset, bytes.size(), bytes);
-}
 
 QByteArray fixture() {
     QByteArray b(ConferenceSize, '\0');

@@ -5,6 +5,7 @@
 #include "plans/practice_plan_record.h"
 
 #include "plans/record_fields.h"
+#include "plans/record_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -16,11 +17,6 @@ namespace {
 using lum::PracticePlanSize;
 using lum::TDateTime;
 using lum::TPracticePlan;
-
-void put(QByteArray& b, int offset, const char* hex) {
-    const QByteArray bytes = QByteArray::fromHex(hex);
-    b.replace(offset, bytes.size(), bytes);
-}
 
 QByteArray fixture() {
     QByteArray b(PracticePlanSize, '\0');

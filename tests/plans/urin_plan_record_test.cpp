@@ -5,6 +5,7 @@
 #include "plans/urin_plan_record.h"
 
 #include "common/cp932.h"
+#include "plans/record_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -15,11 +16,6 @@ namespace {
 using lum::TDateTime;
 using lum::TUrinPlan;
 using lum::UrinPlanSize;
-
-void put(QByteArray& b, int offset, const char* hex) {
-    const QByteArray bytes = QByteArray::fromHex(hex);
-    b.replace(offset, bytes.size(), bytes);
-}
 
 // Every field set, at the offsets of the layout table, in code page 932.
 QByteArray fixture() {

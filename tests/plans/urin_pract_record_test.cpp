@@ -6,6 +6,7 @@
 
 #include "common/cp932.h"
 #include "plans/record_fields.h"
+#include "plans/record_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -17,11 +18,6 @@ namespace {
 using lum::TDateTime;
 using lum::TUrinPract;
 using lum::UrinPractSize;
-
-void put(QByteArray& b, int offset, const char* hex) {
-    const QByteArray bytes = QByteArray::fromHex(hex);
-    b.replace(offset, bytes.size(), bytes);
-}
 
 QByteArray fixture() {
     QByteArray b(UrinPractSize, '\0');
