@@ -8,6 +8,7 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
 #include "schedule/schedule_menu_form.h"
+#include "widgets/horizontal_up_down.h"
 #include "widgets/ui_font.h"
 
 #include <QCloseEvent>
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using lum::AttendRow;
@@ -62,12 +64,8 @@ TAttendListForm::TAttendListForm(const char* objectName, const QString& caption,
     ScheduleGrid->setMinimumSize(width + 20, 420);
     ScheduleGrid->setFont(lum::uiFont(10));
 
-    CountLabel = new QLabel(MainPanel);
-    CountLabel->setObjectName(QStringLiteral("CountLabel"));
-    CountLabel->setMinimumWidth(60);
+    CountLabel = BoxLabel("CountLabel", 60);
     CountLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    CountLabel->setFrameShape(QFrame::StyledPanel);
-    CountLabel->setFixedHeight(26);
     PrintButton = new QPushButton(printCaption, MainPanel);
     PrintButton->setObjectName(QStringLiteral("PrintButton"));
     ReturnButton = new QPushButton(QStringLiteral("戻　る"), MainPanel);
@@ -172,4 +170,20 @@ void TAttendListForm::closeEvent(QCloseEvent* event) {
     CloseList();
     event->accept();
     if (ScheduleMenuForm) ScheduleMenuForm->show();
+}
+
+QLabel* TAttendListForm::BoxLabel(const char* objectName, int minWidth, int height) {
+    auto* label = new QLabel(MainPanel);
+    label->setObjectName(QString::fromLatin1(objectName));
+    label->setMinimumWidth(minWidth);
+    label->setFixedHeight(height);
+    label->setFrameShape(QFrame::StyledPanel);
+    return label;
+}
+
+lum::HorizontalUpDown* TAttendListForm::DateArrows() {
+    auto* arrows = new lum::HorizontalUpDown(MainPanel);
+    arrows->setObjectName(QStringLiteral("Hizuke"));
+    for (QToolButton* b : {arrows->previousButton(), arrows->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
+    return arrows;
 }

@@ -19,6 +19,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class QVBoxLayout;
+namespace lum { class HorizontalUpDown; }
 
 class TAttendListForm : public QWidget {
     Q_OBJECT
@@ -52,6 +53,10 @@ protected:
     // The criteria and command rows go above the grid.
     QVBoxLayout* PanelLayout() const { return panelLayout_; }
     QLabel* CaptionLabel(const QString& text);
+    // A framed read-only box (the month, the day's weekday, a client's data).
+    QLabel* BoxLabel(const char* objectName, int minWidth, int height = 26);
+    // The month or day arrows `Hizuke`, each arrow a Tab stop.
+    lum::HorizontalUpDown* DateArrows();
     // Fixes the panel's size once the member has added its controls.
     void FinishLayout();
 

@@ -46,14 +46,8 @@ TAttendScheduleForm::TAttendScheduleForm(QWidget* parent)
                        {QStringLiteral("時間"), 44, true},
                        {QStringLiteral("人数"), 44, true}},
                       QStringLiteral("印刷"), parent) {
-    YearMonthLabel = new QLabel(MainPanel);
-    YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
-    YearMonthLabel->setMinimumWidth(120);
-    YearMonthLabel->setFrameShape(QFrame::StyledPanel);
-    YearMonthLabel->setFixedHeight(26);
-    Hizuke = new lum::HorizontalUpDown(MainPanel);
-    Hizuke->setObjectName(QStringLiteral("Hizuke"));
-    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
+    YearMonthLabel = BoxLabel("YearMonthLabel", 120);
+    Hizuke = DateArrows();
     TantouBox = new QComboBox(MainPanel);
     TantouBox->setObjectName(QStringLiteral("TantouBox"));
     TantouBox->setMinimumWidth(150);

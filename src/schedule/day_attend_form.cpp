@@ -38,19 +38,9 @@ TDayAttendForm::TDayAttendForm(QWidget* parent)
                        {QStringLiteral("時間"), 44, true},
                        {QStringLiteral("人数"), 44, true}},
                       QStringLiteral("印　刷"), parent) {
-    YearMonthLabel = new QLabel(MainPanel);
-    YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
-    YearMonthLabel->setMinimumWidth(150);
-    YearMonthLabel->setFrameShape(QFrame::StyledPanel);
-    YearMonthLabel->setFixedHeight(26);
-    WeekLabel = new QLabel(MainPanel);
-    WeekLabel->setObjectName(QStringLiteral("WeekLabel"));
-    WeekLabel->setMinimumWidth(60);
-    WeekLabel->setFrameShape(QFrame::StyledPanel);
-    WeekLabel->setFixedHeight(26);
-    Hizuke = new lum::HorizontalUpDown(MainPanel);
-    Hizuke->setObjectName(QStringLiteral("Hizuke"));
-    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
+    YearMonthLabel = BoxLabel("YearMonthLabel", 150);
+    WeekLabel = BoxLabel("WeekLabel", 60);
+    Hizuke = DateArrows();
     TantouBox = new QComboBox(MainPanel);
     TantouBox->setObjectName(QStringLiteral("TantouBox"));
     TantouBox->setMinimumWidth(150);

@@ -44,14 +44,8 @@ TUserAttendForm::TUserAttendForm(QWidget* parent)
                        {QStringLiteral("開始"), 50},
                        {QStringLiteral("時間"), 44, true}},
                       QStringLiteral("印　刷"), parent) {
-    YearMonthLabel = new QLabel(MainPanel);
-    YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
-    YearMonthLabel->setMinimumWidth(120);
-    YearMonthLabel->setFrameShape(QFrame::StyledPanel);
-    YearMonthLabel->setFixedHeight(26);
-    Hizuke = new lum::HorizontalUpDown(MainPanel);
-    Hizuke->setObjectName(QStringLiteral("Hizuke"));
-    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
+    YearMonthLabel = BoxLabel("YearMonthLabel", 120);
+    Hizuke = DateArrows();
     UserSearch = new QPushButton(QStringLiteral("検索"), MainPanel);
     UserSearch->setObjectName(QStringLiteral("UserSearch"));
     Display = new QPushButton(QStringLiteral("表示"), MainPanel);
@@ -60,14 +54,7 @@ TUserAttendForm::TUserAttendForm(QWidget* parent)
         b->setAutoDefault(true);
         b->setMinimumSize(90, 30);
     }
-    auto label = [this](const char* name, int width) {
-        auto* l = new QLabel(MainPanel);
-        l->setObjectName(QString::fromLatin1(name));
-        l->setMinimumWidth(width);
-        l->setFixedHeight(24);
-        l->setFrameShape(QFrame::StyledPanel);
-        return l;
-    };
+    auto label = [this](const char* name, int width) { return BoxLabel(name, width, 24); };
     CureNoLabel = label("CureNoLabel", 80);
     NameLabel = label("NameLabel", 140);
     KanaLabel = label("KanaLabel", 140);
