@@ -9,7 +9,7 @@
 #include "app/main_form.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 #include "clients/user_regist_form.h"
 #include "clients/person_store.h"
 #include "results/daily_medical_record_form.h"

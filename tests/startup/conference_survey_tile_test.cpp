@@ -5,7 +5,7 @@
 #include "app/main_form.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 #include "plans/before_conference_form.h"
 #include "plans/paper_menu_form.h"
 #include "plans/sheet_scroll_box.h"

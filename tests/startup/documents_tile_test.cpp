@@ -8,7 +8,7 @@
 #include "app/main_module.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 #include "plans/cure_plan_form.h"
 #include "plans/life_estimate_form.h"
 #include "plans/paper_menu_form.h"

@@ -5,7 +5,7 @@
 #include "app/app_windows.h"
 #include "app/facility_fixture.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 
 class RunningAppTest : public FacilityTest {
 protected:

@@ -5,7 +5,7 @@
 #include "app/main_module.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 #include "app/facility_fixture.h"
 
 #include <gmock/gmock.h>

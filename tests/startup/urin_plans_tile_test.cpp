@@ -6,7 +6,7 @@
 #include "app/main_form.h"
 #include "app/menu_tile.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 #include "plans/paper_menu_form.h"
 #include "plans/text_form.h"
 #include "plans/urin_plan_form.h"

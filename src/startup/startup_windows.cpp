@@ -1,4 +1,4 @@
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 
 #include "app/login_form.h"
 #include "app/main_form.h"

@@ -3,7 +3,7 @@
 #include "app/app_windows.h"
 #include "app/main_form.h"
 #include "app/startup.h"
-#include "app/startup_windows.h"
+#include "startup/startup_windows.h"
 #include "app/terminate_thread.h"
 #include "app/termination_signals.h"
 #include "platform/application.h"
