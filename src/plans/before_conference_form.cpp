@@ -422,20 +422,8 @@ bool TBeforeConferenceForm::OpenDocument(TGetDocumentForm& dialog) {
     return true;
 }
 
-bool TBeforeConferenceForm::SaveDocument() {
-    if (!TDocumentForm::SaveDocument()) return false;
-    DeleteMenu->setEnabled(true);
-    return true;
-}
-
 QWidget* TBeforeConferenceForm::WorkArea() const { return ScrollBox1; }
 QWidget* TBeforeConferenceForm::DateField() const { return JishiDay; }
-
-void TBeforeConferenceForm::EnableDocumentCommands(bool on) {
-    TDocumentForm::EnableDocumentCommands(on);
-    // 消去 only for a survey that is stored: an opened one, or a new one once saved.
-    DeleteMenu->setEnabled(on && StoredDate.has_value());
-}
 
 void TBeforeConferenceForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::BeforeConferencePrint print{PrintSurvey, PrintDay,

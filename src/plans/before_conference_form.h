@@ -93,10 +93,8 @@ protected:
     bool LoadRecord(const QByteArray& bytes) override;
     lum::TDateTime RecordDate() const override { return PractDay; }
     bool OpenDocument(TGetDocumentForm& dialog) override;
-    bool SaveDocument() override;
     bool CollectForPrint() override { return CheckLengths(); }
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    void EnableDocumentCommands(bool on) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

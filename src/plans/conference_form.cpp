@@ -358,20 +358,8 @@ bool TConferenceForm::OpenDocument(TGetDocumentForm& dialog) {
     return true;
 }
 
-bool TConferenceForm::SaveDocument() {
-    if (!TDocumentForm::SaveDocument()) return false;
-    DeleteMenu->setEnabled(true);
-    return true;
-}
-
 QWidget* TConferenceForm::WorkArea() const { return ScrollBox1; }
 QWidget* TConferenceForm::DateField() const { return Hizuke; }
-
-void TConferenceForm::EnableDocumentCommands(bool on) {
-    TDocumentForm::EnableDocumentCommands(on);
-    // 消去 only for a conference that is stored: an opened one, or a new one once saved.
-    DeleteMenu->setEnabled(on && StoredDate.has_value());
-}
 
 void TConferenceForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::ConferencePrint print{Conf, ConfDate,

@@ -77,9 +77,7 @@ protected:
     bool LoadRecord(const QByteArray& bytes) override;
     lum::TDateTime RecordDate() const override { return ConfDate; }
     bool OpenDocument(TGetDocumentForm& dialog) override;
-    bool SaveDocument() override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    void EnableDocumentCommands(bool on) override;
 
 private:
     struct Row {

@@ -8,6 +8,7 @@
 #include "plans/blob_document_road.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
+#include "plans/sheet_scroll_box.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
@@ -22,6 +23,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QToolBar>
 
 namespace {
@@ -137,7 +140,12 @@ void TDocumentForm::EnableDocumentCommands(bool on) {
     PrintToolButton->setEnabled(on);
     SaveMenu->setEnabled(on);
     PrintMenu->setEnabled(on);
-    DeleteMenu->setEnabled(on);
+    EnableDelete(on);
+}
+
+void TDocumentForm::EnableDelete(bool on) {
+    // 消去 acts on a stored document: an opened one, or a new one once saved.
+    DeleteMenu->setEnabled(on && (StoredDate.has_value() || kind_.deleteBeforeStored));
 }
 
 void TDocumentForm::ShowEmpty() {
@@ -150,6 +158,10 @@ void TDocumentForm::ShowEmpty() {
 }
 
 void TDocumentForm::ShowDocument() {
+    // A new or opened document is shown from its top, on its first page,
+    // with the caret in its first field.
+    if (auto* pages = qobject_cast<QTabWidget*>(WorkArea())) pages->setCurrentIndex(0);
+    for (TSheetScrollBox* box : findChildren<TSheetScrollBox*>()) box->verticalScrollBar()->setValue(0);
     WorkArea()->show();
     EnableDocumentCommands(true);
     if (QWidget* field = DateField()) field->setFocus();
@@ -207,13 +219,11 @@ void TDocumentForm::CloseClick() {
 
 void TDocumentForm::NewClick() {
     if (!AskDiscard()) return;
+    TGetDocumentForm& dialog = PreparedDialog(1);
+    // Cancel only ends the command: the document on screen stays as it was.
+    if (lum::runModal(dialog) == QDialog::Rejected) return;
     if (!kind_.newKeepsBody) ShowEmpty();
     WorkArea()->hide();
-    TGetDocumentForm& dialog = PreparedDialog(1);
-    if (lum::runModal(dialog) == QDialog::Rejected) {
-        ShowEmpty();
-        return;
-    }
     std::optional<TPerson> person;
     try {
         person = lum::PersonStore(lum::requireFacilityDatabase()).find(dialog.CureNo);
@@ -269,7 +279,10 @@ bool TDocumentForm::OpenDocument(TGetDocumentForm& dialog) {
 void TDocumentForm::SaveClick() {
     SaveToolButton->setEnabled(false);
     SaveMenu->setEnabled(false);
-    if (CollectRecord() && SaveDocument()) ResetModified();
+    if (CollectRecord() && SaveDocument()) {
+        ResetModified();
+        EnableDelete(true);
+    }
     SaveToolButton->setEnabled(true);
     SaveMenu->setEnabled(true);
 }

@@ -127,6 +127,8 @@ protected:
 
     // Enables the commands that need a document.
     virtual void EnableDocumentCommands(bool on);
+    // 消去 with them, for a stored document only (unless the member says otherwise).
+    void EnableDelete(bool on);
 
     // The edits and memos whose own modified flags count.
     void trackEdit(QLineEdit* edit) { edits_.push_back(edit); }

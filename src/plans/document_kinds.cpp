@@ -16,7 +16,7 @@ OpenDialogSpec dayDialog(const char* className, const QString& dateColumn,
             kPlanPrompt,
             {QStringLiteral("CureNo"), dateColumn},
             dateColumn,
-            {{dateColumn, title.isEmpty() ? dateColumn : title}},
+            {{dateColumn, title}},
             kPlanNotFound};
 }
 
@@ -49,7 +49,7 @@ std::vector<DocumentKind> makeKinds() {
                         QStringLiteral("実施日を選択して下さい。"),
                         {QStringLiteral("PractNo"), QStringLiteral("CureNo"), QStringLiteral("PrcticeDay")},
                         QStringLiteral("PractNo"),
-                        {{QStringLiteral("PrcticeDay"), QStringLiteral("PrcticeDay")}},
+                        {{QStringLiteral("PrcticeDay"), QStringLiteral("実施日")}},
                         QStringLiteral("該当する利用者の実施計画書がありません。\n確認してください。")},
                        {QStringLiteral("実施計画を保存しました。"), QStringLiteral("実施計画書の保存はキャンセルしました。"),
                         QStringLiteral("System DB Error:実施計画の保存に失敗しました。"),
@@ -59,6 +59,7 @@ std::vector<DocumentKind> makeKinds() {
                         QStringLiteral("System DB Read Error:実施計画データの形式エラーです。"), QString(), QString(),
                         QStringLiteral("System DB Error:実施計画"), QString()}};
     pract.shownModally = true;
+    pract.deleteBeforeStored = true;
     pract.formCloseAsks = false;
     k.push_back(pract);
 
@@ -139,8 +140,7 @@ std::vector<DocumentKind> makeKinds() {
     DocumentKind estimate{DocumentId::Estimate, "TLifeEstimateForm", QStringLiteral("日常生活機能評価表"),
                           QStringLiteral("Estimate"), QStringLiteral("Sakuseibi"), QString(), 0, DocumentKey::KeyDay,
                           QStringLiteral("Estimate.frf"),
-                          dayDialog("TGetEstimateForm", QStringLiteral("Sakuseibi"),
-                                    QString()),
+                          dayDialog("TGetEstimateForm", QStringLiteral("Sakuseibi"), QStringLiteral("作成日")),
                           {QStringLiteral("で登録しました。"), QString(), QStringLiteral("登録に失敗しました。"), QString(),
                            QStringLiteral("System DB Open Error"), QStringLiteral("System DB Read Error:計画"),
                            QStringLiteral("System DB Read Error:計画のデータが見つかりません。"), QString(),

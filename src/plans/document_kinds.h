@@ -80,6 +80,7 @@ struct DocumentKind {
     bool shownModally = false;       // opened from the menu by ShowModal
     bool newKeepsBody = false;       // New sets header and dates afresh, keeps the body
     bool newResetsModified = true;   // false: New leaves the modified flags as they are
+    bool deleteBeforeStored = false; // 消去 offered for a new document never saved (it finds no row)
     bool formCloseAsks = true;       // the window's close asks "データ保存の確認\n終了して良いですか?"
     PrintCollect printCollect = PrintCollect::Full;
 };

@@ -301,12 +301,6 @@ bool TLifeEstimateForm::DeleteDocument() {
         Kind(), [&] { return store.exists(cureNo, day); }, [&] { store.remove(cureNo, day); }, this);
 }
 
-void TLifeEstimateForm::EnableDocumentCommands(bool on) {
-    TDocumentForm::EnableDocumentCommands(on);
-    // 消去 only for a stored evaluation: an opened one, or a new one once saved.
-    DeleteMenu->setEnabled(on && StoredDate.has_value());
-}
-
 void TLifeEstimateForm::GetValue(const QString& name, lum::ExprValue& value) {
     if (std::optional<QString> text = lum::estimateValue(Estimate, name)) value = lum::ExprValue(*text);
 }

@@ -59,7 +59,6 @@ protected:
     bool SaveDocument() override;
     bool DeleteDocument() override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    void EnableDocumentCommands(bool on) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -66,6 +66,7 @@ TGetDocumentForm::TGetDocumentForm(lum::DocumentId id, QWidget* parent)
     PromptLabel->setGeometry(16, 104, 300, 22);
     DBGrid1 = new QTableWidget(this);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->installEventFilter(this);
     DBGrid1->setGeometry(16, 130, kWidth - 32, TallHeight - 142);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -110,10 +111,12 @@ void TGetDocumentForm::showEvent(QShowEvent* event) {
 }
 
 bool TGetDocumentForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == CureNoEdit) {
-        // Enter runs 確認 on its release (only one pressed here), never a button.
+    if (watched == CureNoEdit || watched == DBGrid1) {
+        // Enter runs 確認 in the number and 確定 on a row of the list, on its
+        // release (only one pressed there), never a button.
         if (enter_.isRelease(watched, event)) {
-            if (ConFirmButton->isEnabled()) ConFirmButtonClick();
+            if (watched == CureNoEdit && ConFirmButton->isEnabled()) ConFirmButtonClick();
+            if (watched == DBGrid1 && DecideButton->isEnabled()) DecideButtonClick();
             return true;
         }
         if (event->type() == QEvent::KeyPress) {

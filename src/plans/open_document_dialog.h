@@ -4,8 +4,9 @@
 // the client's documents of that member, newest first, and hands back the
 // chosen one's key: PlanNo, PractNo or KeyDay, with CureNo.
 //
-// 確定 takes the key of the grid's current row (arrow keys included), and a
-// table that cannot be read is an open error, not "no documents".
+// 確定 takes the key of the grid's current row (arrow keys included; Enter
+// on the row acts as 確定), and a table that cannot be read is an open error,
+// not "no documents".
 #include "common/datetime.h"
 #include "plans/document_kinds.h"
 #include "plans/document_list.h"

@@ -1,5 +1,7 @@
 #include "plans/sheet_scroll_box.h"
 
+#include "widgets/wheel_filter.h"
+
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -7,16 +9,25 @@ TSheetScrollBox::TSheetScrollBox(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(false);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setFrameShape(QFrame::NoFrame);
+    // The sheet takes every turn before the control under the pointer does.
+    new lum::WheelFilter(this, [this](QWidget*, QWheelEvent* event) {
+        Scroll(*event);
+        return true;
+    });
 }
 
 void TSheetScrollBox::wheelEvent(QWheelEvent* event) {
+    Scroll(*event);
+    event->accept();
+}
+
+void TSheetScrollBox::Scroll(const QWheelEvent& event) {
     // One notch is 120; touch pads send parts of one, which add up.
-    wheelRest_ += event->angleDelta().y();
+    wheelRest_ += event.angleDelta().y();
     const int notches = wheelRest_ / 120;
     wheelRest_ -= notches * 120;
     QScrollBar* bar = verticalScrollBar();
     bar->setValue(bar->value() - notches * WheelStep);
-    event->accept();
 }
 
 void TSheetScrollBox::resizeEvent(QResizeEvent* event) {

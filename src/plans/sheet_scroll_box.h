@@ -1,7 +1,8 @@
 #pragma once
 // The scroll box that carries a document's paper sheet: the mouse wheel moves
-// it 32 pixels a notch wherever the pointer is on the sheet, and a resize
-// centres the sheet horizontally (scrolling back to the top where the
+// it 32 pixels a notch wherever the pointer is on the sheet, over a drop-down,
+// a spin box or a date field too, whose value a notch never changes; and a
+// resize centres the sheet horizontally (scrolling back to the top where the
 // document asks for it).
 #include <QScrollArea>
 
@@ -18,5 +19,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Scroll(const QWheelEvent& event);
+
     int wheelRest_ = 0;  // eighths of a degree not yet a whole notch
 };

@@ -377,12 +377,6 @@ bool TURinPlanForm::OpenDocument(TGetDocumentForm& dialog) {
     return true;
 }
 
-bool TURinPlanForm::SaveDocument() {
-    if (!TDocumentForm::SaveDocument()) return false;
-    DeleteMenu->setEnabled(true);
-    return true;
-}
-
 QByteArray TURinPlanForm::RecordBytes() const { return lum::encodeUrinPlan(Plan); }
 
 bool TURinPlanForm::LoadRecord(const QByteArray& bytes) {
@@ -394,12 +388,6 @@ bool TURinPlanForm::LoadRecord(const QByteArray& bytes) {
 
 QWidget* TURinPlanForm::WorkArea() const { return ScrollBox1; }
 QWidget* TURinPlanForm::DateField() const { return SakuseiDay; }
-
-void TURinPlanForm::EnableDocumentCommands(bool on) {
-    TDocumentForm::EnableDocumentCommands(on);
-    // 消去 only for a plan that is stored: an opened one, or a new one once saved.
-    DeleteMenu->setEnabled(on && StoredDate.has_value());
-}
 
 void TURinPlanForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::UrinPlanPrint print{Plan, SakuseiDate, MainModule ? MainModule->FacilityName : QString(),

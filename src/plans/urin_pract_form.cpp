@@ -450,20 +450,8 @@ bool TURinPractForm::OpenDocument(TGetDocumentForm& dialog) {
     return true;
 }
 
-bool TURinPractForm::SaveDocument() {
-    if (!TDocumentForm::SaveDocument()) return false;
-    DeleteMenu->setEnabled(true);
-    return true;
-}
-
 QWidget* TURinPractForm::WorkArea() const { return ScrollBox1; }
 QWidget* TURinPractForm::DateField() const { return HyoukaDayEdit; }
-
-void TURinPractForm::EnableDocumentCommands(bool on) {
-    TDocumentForm::EnableDocumentCommands(on);
-    // 消去 only for a plan that is stored: an opened one, or a new one once saved.
-    DeleteMenu->setEnabled(on && StoredDate.has_value());
-}
 
 void TURinPractForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::UrinPractPrint print{Pract, HyoukaDate, MainModule ? MainModule->FacilityName : QString(),

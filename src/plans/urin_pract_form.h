@@ -87,9 +87,7 @@ protected:
     bool LoadRecord(const QByteArray& bytes) override;
     lum::TDateTime RecordDate() const override { return HyoukaDate; }
     bool OpenDocument(TGetDocumentForm& dialog) override;
-    bool SaveDocument() override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    void EnableDocumentCommands(bool on) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

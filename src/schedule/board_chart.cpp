@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
-#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -132,16 +131,6 @@ int BoardChart::ColumnOf(const QWidget* column) const {
     bool ok = false;
     const int n = name.mid(1).toInt(&ok);
     return ok && n >= 0 && n < board::Columns ? n : -1;
-}
-
-WheelFilter::WheelFilter(QWidget* window, std::function<bool(QWidget*, QWheelEvent*)> onWheel)
-    : QObject(window), window_(window), onWheel_(std::move(onWheel)) {}
-
-bool WheelFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::Wheel) return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != window_) return false;
-    return onWheel_(widget, static_cast<QWheelEvent*>(event));
 }
 
 }  // namespace lum::board

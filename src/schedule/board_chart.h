@@ -9,11 +9,9 @@
 #include <QObject>
 
 #include <array>
-#include <functional>
 
 class QLabel;
 class QScrollBar;
-class QWheelEvent;
 class QWidget;
 
 namespace lum::board {
@@ -48,20 +46,5 @@ struct BoardChart {
 // Builds the chart in parent; filter (when given) watches the headers and
 // the column panels.
 BoardChart buildBoardChart(QWidget* parent, const char* headerPanelName, const char* headerPrefix, QObject* filter);
-
-// Hands every wheel turn over one window to a function, before any control
-// of the window sees it (installed on the application while the window is
-// shown); the function answers whether it took the turn.
-class WheelFilter : public QObject {
-public:
-    WheelFilter(QWidget* window, std::function<bool(QWidget*, QWheelEvent*)> onWheel);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    QWidget* window_;
-    std::function<bool(QWidget*, QWheelEvent*)> onWheel_;
-};
 
 }  // namespace lum::board

@@ -23,6 +23,7 @@
 #include "schedule/time_table_form.h"
 #include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
+#include "widgets/wheel_filter.h"
 #include "widgets/widget_helpers.h"
 
 #include <QApplication>
@@ -82,7 +83,7 @@ TScheduleBoardForm::TScheduleBoardForm(const Names& names, QWidget* parent)
     }
     statusPanels_[0]->setMinimumWidth(200);
 
-    wheelFilter_ = new board::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
+    wheelFilter_ = new lum::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
         // The client list scrolls itself; elsewhere the wheel steps the chart.
         if (over == DragPersonDBGrid || DragPersonDBGrid->isAncestorOf(over)) return false;
         FormMouseWheel(event->angleDelta().y());
@@ -308,7 +309,6 @@ void TScheduleBoardForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (MainForm && MainForm->Registory) lum::applyWindowState(*this, MainForm->Registory->WinState);
     if (ScheduleMenuForm) ScheduleMenuForm->hide();
-    qApp->installEventFilter(wheelFilter_);  // the wheel, wherever it turns over the window
     ShowChart(false);
     displayed_ = false;
     Axis = ScrollAxis::None;
@@ -332,7 +332,6 @@ void TScheduleBoardForm::showEvent(QShowEvent* event) {
 
 void TScheduleBoardForm::closeEvent(QCloseEvent* event) {
     event->accept();
-    qApp->removeEventFilter(wheelFilter_);
     DragPersonDBGrid->disarm();
     DragPersonQuery->Close();
     DestroyLabels();

@@ -21,6 +21,7 @@
 #include "schedule/user_book_form.h"
 #include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
+#include "widgets/wheel_filter.h"
 #include "widgets/widget_helpers.h"
 
 #include <QAction>
@@ -85,7 +86,7 @@ TUserScheduleForm::TUserScheduleForm(QWidget* parent) : QWidget(parent, Qt::Wind
     statusPanel_->setObjectName(QStringLiteral("StatusPanel0"));
     StatusBar1->addWidget(statusPanel_, 1);
 
-    wheelFilter_ = new board::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
+    wheelFilter_ = new lum::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
         // The staff list scrolls itself; elsewhere the wheel steps the chart.
         if (over == DragStuffDBGrid || DragStuffDBGrid->isAncestorOf(over)) return false;
         FormMouseWheel(event->angleDelta().y());
@@ -270,7 +271,6 @@ void TUserScheduleForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (MainForm && MainForm->Registory) lum::applyWindowState(*this, MainForm->Registory->WinState);
     if (QWidget* opener = Opener ? Opener.data() : UserBookForm) opener->hide();
-    qApp->installEventFilter(wheelFilter_);
     Rebuild();
 }
 
@@ -369,7 +369,6 @@ void TUserScheduleForm::Rebuild() {
 
 void TUserScheduleForm::closeEvent(QCloseEvent* event) {
     event->accept();
-    qApp->removeEventFilter(wheelFilter_);
     DragStuffDBGrid->disarm();
     DragStuffQuery->removeRows(0, DragStuffQuery->rowCount());
     DestroyLabels();

@@ -13,6 +13,7 @@
 #include "platform/ui/scripted_dialogs.h"
 #include "report/objects/picture_view.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -379,13 +381,71 @@ TEST_P(CurePlanFormTest, AFailedOpenLeavesTheWindowEmpty) {
     EXPECT_FALSE(f().DeleteMenu->isEnabled());
 }
 
-TEST_P(CurePlanFormTest, DeleteRightAfterNewRemovesNothing) {
+// In the list of the client's plans, the arrow keys choose a row and Enter
+// opens it, as 確定 does.
+TEST_P(CurePlanFormTest, EnterOnARowOfTheOpenListOpensThatPlan) {
     newPlan(client_);
+    ASSERT_TRUE(save(kSavedFor20240131.arg(client_)));
+    f().ResetModified();
+    newPlan(client_, QStringLiteral("R060301"));
+    ASSERT_TRUE(save(QStringLiteral("利用者番号 = %1\n計画登録日 = 2024/03/01\nで登録しました。").arg(client_)));
+    const int march = f().Plan.PlanNo;
+    f().ResetModified();
+    newPlan(client_, QStringLiteral("R060201"));
+    ASSERT_TRUE(save(QStringLiteral("利用者番号 = %1\n計画登録日 = 2024/02/01\nで登録しました。").arg(client_)));
+    f().ResetModified();
+
     lum::ScriptedDialogs d;
-    d.expect(MsgKind::Error, QStringLiteral("System DB Read Error:治療計画のデータが見つかりません。"), MsgButton::Abort);
-    f().DeleteMenu->trigger();
-    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    d.expectModal(kPlanDialog, [this](QDialog& dialog) {
+        auto& open = static_cast<TGetDocumentForm&>(dialog);
+        open.CureNoEdit->setText(QString::number(client_));
+        QTest::keyClick(open.CureNoEdit, Qt::Key_Return);
+        EXPECT_TRUE(open.DBGrid1->isVisible());
+        open.DBGrid1->setFocus();
+        open.DBGrid1->setCurrentCell(0, 0);             // 2024/03/01, the newest
+        QTest::keyClick(open.DBGrid1, Qt::Key_Down);     // 2024/02/01
+        QTest::keyClick(open.DBGrid1, Qt::Key_Up);       // back to 2024/03/01
+        QTest::keyClick(open.DBGrid1, Qt::Key_Return);
+        return open.result();
+    });
+    f().OpenToolButton->click();
+    ASSERT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_EQ(f().Plan.PlanNo, march);
+    EXPECT_EQ(f().PlanRegistDay->text(), lum::DateToEraText(TDateTime::fromYmd(2024, 3, 1)));
     EXPECT_TRUE(f().CurePlanPanel->isVisible());
+}
+
+// A new plan offers only 保存 and 印刷: 消去 waits until the plan is stored,
+// so it never reports a database error about a plan that does not exist.
+TEST_P(CurePlanFormTest, AfterNewOnlySaveAndPrintAreOffered) {
+    const int stored = [&] {
+        newPlan(client_);
+        EXPECT_TRUE(save(kSavedFor20240131.arg(client_)));
+        return f().Plan.PlanNo;
+    }();
+    f().ResetModified();
+    newPlan(other_);
+    struct State {
+        const char* command;
+        bool enabled;
+    };
+    const State states[] = {{"NewToolButton", true}, {"OpenToolButton", true},  {"SaveToolButton", true},
+                            {"PrintToolButton", true}, {"CloaeToolButton", true}, {"NewMenu", true},
+                            {"OpenMenu", true},        {"SaveMenu", true},        {"PrintMenu", true},
+                            {"DeleteMenu", false},     {"N9", true}};
+    for (const State& s : states) {
+        const QString name = QString::fromLatin1(s.command);
+        const auto* button = f().findChild<QPushButton*>(name);
+        const auto* action = f().findChild<QAction*>(name);
+        ASSERT_TRUE(button || action) << s.command;
+        EXPECT_EQ(button ? button->isEnabled() : action->isEnabled(), s.enabled) << s.command;
+    }
+    f().DeleteMenu->trigger();  // nothing happens, no message
+    EXPECT_TRUE(f().CurePlanPanel->isVisible());
+    EXPECT_EQ(rows(QStringLiteral("SELECT COUNT(*) FROM RihaPlan WHERE PlanNo = %1").arg(stored)), 1);
+    // Once stored, the plan can be deleted.
+    ASSERT_TRUE(save(kSavedFor20240131.arg(other_)));
+    EXPECT_TRUE(f().DeleteMenu->isEnabled());
 }
 
 TEST_P(CurePlanFormTest, APrintoutWithItsChart) {

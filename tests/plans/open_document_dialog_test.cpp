@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <gtest/gtest.h>
 
@@ -159,6 +160,21 @@ TEST_P(OpenDialogTest, ATableThatCannotBeReadIsAnOpenError) {
     dialog.CureNoEdit->setText(QString::number(client_));
     dialog.ConFirmButton->click();
     EXPECT_TRUE(dialog.isVisible());
+}
+
+// Every list names its columns in Japanese.
+TEST(OpenDialogTitles, EveryColumnTitleIsJapanese) {
+    const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    for (lum::DocumentId id : lum::allDocuments()) {
+        TGetDocumentForm dialog(id);
+        const QString name = dialog.objectName();
+        ASSERT_GT(dialog.DBGrid1->columnCount(), 0) << name.toStdString();
+        for (int c = 0; c < dialog.DBGrid1->columnCount(); ++c) {
+            const QString title = dialog.DBGrid1->horizontalHeaderItem(c)->text();
+            EXPECT_FALSE(title.isEmpty()) << name.toStdString();
+            EXPECT_FALSE(title.contains(latin)) << name.toStdString() << ": " << title.toStdString();
+        }
+    }
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(OpenDialogTest);

@@ -1,15 +1,22 @@
 // The paper sheet's small widgets: the 有/無 marker pair holds its choice
 // itself (never read from which marker is visible), answers mouse and keys;
-// the sheet's scroll box moves 32 pixels a notch and centres the sheet.
+// the sheet's scroll box moves 32 pixels a notch, over any control on the
+// sheet too, never changing its value, and centres the sheet.
 #include "plans/marker_pair.h"
 #include "plans/sheet_scroll_box.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 #include <QWheelEvent>
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace {
 
@@ -62,12 +69,14 @@ TEST(MarkerPair, SpaceOrEnterOnAFocusedCaptionChoosesIt) {
     EXPECT_EQ(clicks.count(), 2);
 }
 
-void wheel(TSheetScrollBox& box, int delta) {
+void wheelOver(QWidget* over, int delta) {
     const QPointF at(10, 10);
-    QWheelEvent e(at, box.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+    QWheelEvent e(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
                   Qt::NoScrollPhase, false);
-    QApplication::sendEvent(box.viewport(), &e);
+    QApplication::sendEvent(over, &e);
 }
+
+void wheel(TSheetScrollBox& box, int delta) { wheelOver(box.viewport(), delta); }
 
 TEST(SheetScrollBox, TheWheelMoves32PixelsANotchAndAResizeCentresTheSheet) {
     TSheetScrollBox box;
@@ -100,3 +109,56 @@ TEST(SheetScrollBox, TheWheelMoves32PixelsANotchAndAResizeCentresTheSheet) {
 }
 
 }  // namespace
+
+// Over a drop-down, a spin box or a date field on the sheet the notch scrolls
+// the sheet and leaves the value; outside a sheet the same notch would step it.
+TEST(SheetScrollBox, TheWheelOverAControlScrollsTheSheetAndLeavesTheValue) {
+    auto makeControls = [](QWidget* parent, int top) {
+        auto* combo = new QComboBox(parent);
+        combo->addItems({QStringLiteral("自立"), QStringLiteral("一部介助"), QStringLiteral("介助")});
+        combo->setGeometry(10, top, 120, 26);
+        auto* spin = new QSpinBox(parent);
+        spin->setRange(0, 99);
+        spin->setValue(5);
+        spin->setGeometry(10, top + 40, 80, 26);
+        auto* date = new QDateEdit(QDate(2024, 1, 15), parent);
+        date->setGeometry(10, top + 80, 120, 26);
+        return std::tuple{combo, spin, date};
+    };
+    auto values = [](QComboBox* combo, QSpinBox* spin, QDateEdit* date) {
+        return QStringLiteral("%1 %2 %3").arg(combo->currentIndex()).arg(spin->value()).arg(date->date().toString());
+    };
+    QWidget window;
+    auto* box = new TSheetScrollBox(&window);
+    box->setGeometry(0, 0, 400, 300);
+    auto* sheet = new QWidget;
+    sheet->setFixedSize(380, 2000);
+    auto [combo, spin, date] = makeControls(sheet, 20);
+    box->setWidget(sheet);
+    auto [outCombo, outSpin, outDate] = makeControls(&window, 320);
+    window.resize(400, 440);
+    window.show();
+
+    const QString before = values(combo, spin, date);
+    int expected = 0;
+    for (QWidget* over : std::initializer_list<QWidget*>{combo, spin, date, spin->findChild<QLineEdit*>()}) {
+        wheelOver(over, -120);
+        expected += TSheetScrollBox::WheelStep;
+        EXPECT_EQ(box->verticalScrollBar()->value(), expected) << over->metaObject()->className();
+        EXPECT_EQ(values(combo, spin, date), before);
+    }
+    wheelOver(combo, 240);
+    EXPECT_EQ(box->verticalScrollBar()->value(), expected - 2 * TSheetScrollBox::WheelStep);
+
+    // The same notches outside the sheet change the values: the sheet's rule is what holds them.
+    const QString outside = values(outCombo, outSpin, outDate);
+    for (QWidget* over : std::initializer_list<QWidget*>{outCombo, outSpin, outDate}) wheelOver(over, -120);
+    EXPECT_NE(values(outCombo, outSpin, outDate), outside);
+
+    // Hidden and shown again, the sheet takes the notches again.
+    window.hide();
+    box->verticalScrollBar()->setValue(0);
+    window.show();
+    wheelOver(combo, -120);
+    EXPECT_EQ(box->verticalScrollBar()->value(), TSheetScrollBox::WheelStep);
+}
