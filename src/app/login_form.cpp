@@ -1,6 +1,7 @@
 #include "app/login_form.h"
 
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -11,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 TLoginForm* LoginForm = nullptr;
 
@@ -76,9 +78,8 @@ TLoginForm::TLoginForm(QWidget* parent)
     layout->addWidget(ErrorLabel);
     layout->addLayout(buttons);
 
-    setTabOrder(UserEdit, LogInBtn);
-    setTabOrder(LogInBtn, CancelBtn);
-    setTabOrder(CancelBtn, PassEdit);
+    // The password comes right after the user name, then the two buttons.
+    lum::setTabChain({UserEdit, PassEdit, LogInBtn, CancelBtn});
 }
 
 bool TLoginForm::InputFilled() const { return !UserEdit->text().isEmpty() && !PassEdit->text().isEmpty(); }
@@ -92,9 +93,28 @@ void TLoginForm::showEvent(QShowEvent* event) {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+    TakeKeyboard();
+    // A window manager may map the dialog without giving it the keyboard:
+    // ask again once it is first on screen, so the first keys typed reach the
+    // user name.
+    awaitingExpose_ = true;
+    if (QWindow* window = windowHandle()) window->installEventFilter(this);
+}
+
+void TLoginForm::TakeKeyboard() {
+    raise();
+    activateWindow();
+    if (!focusWidget() || focusWidget() == this) UserEdit->setFocus();
 }
 
 bool TLoginForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle()) {
+        if (event->type() == QEvent::Expose && awaitingExpose_ && windowHandle()->isExposed()) {
+            awaitingExpose_ = false;
+            TakeKeyboard();
+        }
+        return false;
+    }
     // Enter in the user field moves on to the password; in the password
     // field it logs in, as the button does. Only a release whose press the
     // field received counts: the Enter that closes the warning after a wrong

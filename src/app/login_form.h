@@ -29,8 +29,11 @@ protected:
 
 private:
     void LogInBtnClick();
+    // Raises and activates the dialog with the caret in the user name.
+    void TakeKeyboard();
 
     lum::EnterRelease enter_;
+    bool awaitingExpose_ = false;
 };
 
 extern TLoginForm* LoginForm;

@@ -1,7 +1,9 @@
 // The login dialog's own behaviour: the empty-field message, Enter in the
-// user field, the tab order and a fresh dialog on every show.
+// user field, the tab order, the keyboard on show and a fresh dialog on every
+// show.
 #include "app/login_form.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -97,11 +99,40 @@ TEST(TLoginForm, ThePasswordShowsAsStars) {
     EXPECT_EQ(form.PassEdit->displayText(), QStringLiteral("***"));
 }
 
-TEST(TLoginForm, TabOrderIsUserLoginCancelPassword) {
+// Tab goes user name, password, ログイン, キャンセル and round again;
+// Shift+Tab goes back the same way.
+TEST(TLoginForm, TabGoesUserPasswordLoginCancel) {
     TLoginForm form;
-    EXPECT_EQ(form.UserEdit->nextInFocusChain(), form.LogInBtn);
-    EXPECT_EQ(form.LogInBtn->nextInFocusChain(), form.CancelBtn);
-    EXPECT_EQ(form.CancelBtn->nextInFocusChain(), form.PassEdit);
+    form.show();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    struct Step {
+        Qt::Key key;
+        QWidget* to;
+    } const steps[] = {
+        {Qt::Key_Tab, form.PassEdit},      {Qt::Key_Tab, form.LogInBtn},      {Qt::Key_Tab, form.CancelBtn},
+        {Qt::Key_Tab, form.UserEdit},      {Qt::Key_Backtab, form.CancelBtn}, {Qt::Key_Backtab, form.LogInBtn},
+        {Qt::Key_Backtab, form.PassEdit},  {Qt::Key_Backtab, form.UserEdit},
+    };
+    ASSERT_EQ(QApplication::focusWidget(), form.UserEdit);
+    for (const Step& step : steps) {
+        QWidget* from = QApplication::focusWidget();
+        ASSERT_TRUE(from);
+        QTest::keyClick(from, step.key, step.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        EXPECT_EQ(QApplication::focusWidget(), step.to)
+            << from->objectName().toStdString() << " -> " << step.to->objectName().toStdString();
+    }
+}
+
+// The dialog takes the keyboard as soon as it is on screen: the first keys
+// typed reach the user name.
+TEST(TLoginForm, TheFirstKeysTypedReachTheUserName) {
+    TLoginForm form;
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    ASSERT_EQ(QApplication::focusWidget(), form.UserEdit);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("101"));
+    EXPECT_EQ(form.UserEdit->text(), QStringLiteral("101"));
 }
 
 }  // namespace
