@@ -7,6 +7,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
+  qt6-translations-l10n
   unixodbc libsqliteodbc odbc-postgresql
   libssl-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fontconfig

@@ -7,11 +7,14 @@
 #include "app/terminate_thread.h"
 #include "app/termination_signals.h"
 #include "platform/application.h"
+#include "platform/ui/qt_translations.h"
 #include "report_ui/report_windows.h"
 
 int main(int argc, char** argv) {
     lum::Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Lumorind"));
+    // Qt's own dialogs and buttons in Japanese, like every window of ours.
+    lum::installQtTranslations(app);
     // Menus hide the main window while they are shown; only its close ends the run.
     QApplication::setQuitOnLastWindowClosed(false);
     // Armed here only: the main window's close starts it.
