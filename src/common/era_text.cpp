@@ -9,7 +9,8 @@ namespace {
 
 QString twoDigits(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
-// Delphi-style integer reading of a short field: leading blanks, then digits only.
+// A short field of a date text is a number when it holds leading blanks, then
+// at least one digit and nothing else: no sign, no blank after a digit.
 bool readInt(QStringView s, int& value) {
     qsizetype i = 0;
     while (i < s.size() && s[i] == u' ') ++i;

@@ -14,8 +14,8 @@ namespace {
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
-// Two places read as an integer the way the editors always have: a leading
-// blank is allowed, an underscore is not a number.
+// Two places read as an integer: a leading blank is allowed, an underscore is
+// not a number.
 bool readPlaces(QChar first, QChar second, int& value) {
     if (!isDigit(second)) return false;
     if (first == u' ') {

@@ -12,7 +12,7 @@ namespace lum {
 class ByteReader;
 class ByteWriter;
 
-// A colour of the platform's colour type: red in the low byte.
+// A colour as the templates store it: red in the low byte.
 using TColor = qint32;
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;

@@ -1,7 +1,7 @@
 #pragma once
 // The printers of the platform through Qt Print Support (CUPS on Linux), and
 // a PDF file as a printer. Drawing uses the printer's resolution; pages are
-// drawn with the printable area's top-left as origin, as on the platform.
+// drawn with the printable area's top-left as origin.
 #include "report/print/printer_device.h"
 
 #include <QPageLayout>

@@ -70,7 +70,7 @@ void QPainterCanvas::applyPenAndBrush() {
         p_.setBackgroundMode(Qt::TransparentMode);
     } else {
         p_.setBrush(toQColor(brush()));
-        // The gaps of a dashed line show the brush, as on the platform.
+        // The gaps of a dashed line are filled with the brush colour, not left clear.
         p_.setBackground(toQColor(brush()));
         p_.setBackgroundMode(Qt::OpaqueMode);
     }

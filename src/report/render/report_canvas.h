@@ -21,7 +21,7 @@
 
 namespace lum {
 
-// A colour in the platform's colour layout: red in the low byte. 0x1FFFFFFF is
+// A colour as the templates store it: red in the low byte. 0x1FFFFFFF is
 // "none"; values with the top bit set are system colours.
 using CanvasColor = qint32;
 inline constexpr CanvasColor kNoColor = 0x1FFFFFFF;
@@ -57,8 +57,8 @@ public:
     // The characters placed so that the run is exactly `extent` pixels wide.
     virtual void textOutPlaced(int x, int yTop, const QString& text, int extent, const QRect& clip) = 0;
 
-    // Shapes. Lines and rectangles follow the platform's rule that the end
-    // point (the right and bottom edge) is not painted.
+    // Shapes. A line or rectangle leaves its end point (the right and bottom
+    // edge) unpainted, so shapes that meet there do not overlap.
     void setPen(const CanvasPen& pen) { pen_ = pen; }
     const CanvasPen& pen() const { return pen_; }
     // Brush colour for shapes and for the gaps of dashed lines; kNoColor: none.

@@ -18,7 +18,7 @@ struct CanvasFont {
     QString family = QStringLiteral("ＭＳ ゴシック");  // the template's name; mapped when used
     int pixelHeight = 13;                              // em height in pixels (10 pt at 96 ppi)
     quint16 style = 0;
-    qint32 color = 0;     // the platform's colour layout, red in the low byte
+    qint32 color = 0;     // as the templates store it, red in the low byte
     bool rotated = false; // turned 90 degrees counter-clockwise
 
     friend bool operator==(const CanvasFont&, const CanvasFont&) = default;
