@@ -3,43 +3,34 @@
 #include "plans/before_conference_record.h"
 #include "plans/blob_document_store.h"
 #include "plans/document_kinds.h"
-#include "widgets/comment_store.h"
+#include "demo_phrases.h"
 
 namespace lum::setup {
 namespace {
 
-const QString kProgram = QStringLiteral("BfConfer");
+constexpr const char* kProgram = "BfConfer";
 
-struct Phrases {
-    int code;
-    std::vector<const char16_t*> texts;
+const DemoPhraseList kPhrases[] = {
+    {kProgram, 0, {u"血圧・体温安定", u"食欲良好、体重維持", u"微熱が続いている"}},
+    {kProgram, 1, {u"高血圧症：内服でコントロール良好", u"糖尿病：インスリン自己注射", u"心不全：水分制限あり"}},
+    {kProgram, 2, {u"歩いて家に帰りたい", u"一人でトイレに行けるようになりたい", u"畑仕事を続けたい"}},
+    {kProgram, 3, {u"自宅で一緒に暮らしたい", u"転ばないようにしてほしい", u"車椅子への移乗ができるように"}},
+    {kProgram, 4, {u"右片麻痺", u"左下肢筋力低下", u"バランス不良"}},
+    {kProgram, 5, {u"右上下肢のしびれ", u"視力低下"}},
+    {kProgram, 6, {u"注意障害", u"失語（運動性）"}},
+    {kProgram, 7, {u"右肩関節の可動域制限", u"両膝の屈曲拘縮"}},
+    {kProgram, 8, {u"右膝の荷重時痛", u"腰痛"}},
+    {kProgram, 9, {u"嚥下機能の低下", u"難聴（左）"}},
+    {kProgram, 10, {u"短期記憶の低下", u"ＨＤＳ－Ｒ　18点"}},
+    {kProgram, 11, {u"３か月後", u"半年後"}},
+    {kProgram, 12, {u"自宅", u"長男宅", u"グループホーム"}},
+    {kProgram, 13, {u"特別養護老人ホーム　さくら苑"}},
+    {kProgram, 14, {u"介護老人保健施設　みどりの郷"}},
+    {kProgram, 15, {u"療養病院　あおば"}},
+    {kProgram, 16, {u"屋内歩行の自立を目標に個別リハを週３回行う。", u"家族へ介助方法を指導する。", u"退所前訪問を予定する。"}},
 };
 
-const Phrases kPhrases[] = {
-    {0, {u"血圧・体温安定", u"食欲良好、体重維持", u"微熱が続いている"}},
-    {1, {u"高血圧症：内服でコントロール良好", u"糖尿病：インスリン自己注射", u"心不全：水分制限あり"}},
-    {2, {u"歩いて家に帰りたい", u"一人でトイレに行けるようになりたい", u"畑仕事を続けたい"}},
-    {3, {u"自宅で一緒に暮らしたい", u"転ばないようにしてほしい", u"車椅子への移乗ができるように"}},
-    {4, {u"右片麻痺", u"左下肢筋力低下", u"バランス不良"}},
-    {5, {u"右上下肢のしびれ", u"視力低下"}},
-    {6, {u"注意障害", u"失語（運動性）"}},
-    {7, {u"右肩関節の可動域制限", u"両膝の屈曲拘縮"}},
-    {8, {u"右膝の荷重時痛", u"腰痛"}},
-    {9, {u"嚥下機能の低下", u"難聴（左）"}},
-    {10, {u"短期記憶の低下", u"ＨＤＳ－Ｒ　18点"}},
-    {11, {u"３か月後", u"半年後"}},
-    {12, {u"自宅", u"長男宅", u"グループホーム"}},
-    {13, {u"特別養護老人ホーム　さくら苑"}},
-    {14, {u"介護老人保健施設　みどりの郷"}},
-    {15, {u"療養病院　あおば"}},
-    {16, {u"屋内歩行の自立を目標に個別リハを週３回行う。", u"家族へ介助方法を指導する。", u"退所前訪問を予定する。"}},
-};
-
-QString phrase(int code, int index) {
-    for (const Phrases& p : kPhrases)
-        if (p.code == code) return QString::fromUtf16(p.texts[static_cast<size_t>(index) % p.texts.size()]);
-    return {};
-}
+QString phrase(int code, int index) { return demoPhrase(kPhrases, kProgram, code, index); }
 
 // Texts of exactly n stored bytes: full-width for even counts.
 QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
@@ -89,11 +80,7 @@ TBeforeConference surveyAtLimits(TBeforeConference b, int staff) {
 
 int writeDemoConferenceSurveys(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                                const std::vector<int>& staffCodes) {
-    CommentStore comments(db);
-    const TDateTime created = TDateTime::fromDate(today.addMonths(-4));
-    for (const Phrases& p : kPhrases) {
-        for (const char16_t* text : p.texts) comments.append(kProgram, p.code, QString::fromUtf16(text), created);
-    }
+    writeDemoPhrases(db, kPhrases, TDateTime::fromDate(today.addMonths(-4)));
     const BlobDocumentStore store(db, documentKind(DocumentId::BeforeConf));
     auto staff = [&](int i) { return staffCodes.empty() ? -1 : staffCodes[static_cast<size_t>(i) % staffCodes.size()]; };
     const QDate month(today.year(), today.month(), 1);

@@ -3,25 +3,22 @@
 #include "plans/blob_document_store.h"
 #include "plans/conference_record.h"
 #include "plans/document_kinds.h"
-#include "widgets/comment_store.h"
+#include "demo_phrases.h"
 
 namespace lum::setup {
 namespace {
 
 // The window's five phrase lists: 評価及び経過, 目標, 到達時期, 看介護, リハビリ.
-const std::vector<const char16_t*> kPhrases[5] = {
-    {u"歩行は見守りで安定してきている。", u"移乗時のふらつきが減少した。", u"夜間のトイレ動作が自立した。",
-     u"右上肢の可動域が拡大した。"},
-    {u"屋内歩行の自立", u"在宅復帰", u"トイレ動作の自立", u"車椅子への移乗の自立"},
-    {u"1ヶ月", u"3ヶ月", u"6ヶ月", u"次回カンファレンスまで"},
-    {u"移乗時の見守りを継続する。", u"夜間の排泄誘導を行う。", u"水分摂取を促す。"},
-    {u"平行棒内歩行訓練", u"階段昇降訓練", u"ADL訓練（更衣・整容）", u"集団体操への参加"},
+const DemoPhraseList kPhrases[] = {
+    {"Conference", 0, {u"歩行は見守りで安定してきている。", u"移乗時のふらつきが減少した。", u"夜間のトイレ動作が自立した。",
+                        u"右上肢の可動域が拡大した。"}},
+    {"Conference", 1, {u"屋内歩行の自立", u"在宅復帰", u"トイレ動作の自立", u"車椅子への移乗の自立"}},
+    {"Conference", 2, {u"1ヶ月", u"3ヶ月", u"6ヶ月", u"次回カンファレンスまで"}},
+    {"Conference", 3, {u"移乗時の見守りを継続する。", u"夜間の排泄誘導を行う。", u"水分摂取を促す。"}},
+    {"Conference", 4, {u"平行棒内歩行訓練", u"階段昇降訓練", u"ADL訓練（更衣・整容）", u"集団体操への参加"}},
 };
 
-QString phrase(int list, int index) {
-    const auto& texts = kPhrases[list];
-    return QString::fromUtf16(texts[static_cast<size_t>(index) % texts.size()]);
-}
+QString phrase(int list, int index) { return demoPhrase(kPhrases, "Conference", list, index); }
 
 TConference body(TConference c, int variant, const std::vector<int>& staff) {
     c.Hyouka = phrase(0, variant) + QStringLiteral("\n") + phrase(0, variant + 1);
@@ -59,11 +56,7 @@ TConference atLimits(TConference c, const std::vector<int>& staff) {
 
 int writeDemoConferences(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                          const std::vector<int>& staffCodes) {
-    CommentStore comments(db);
-    const TDateTime created = TDateTime::fromDate(today.addMonths(-4));
-    for (int list = 0; list < 5; ++list)
-        for (const char16_t* text : kPhrases[list])
-            comments.append(QStringLiteral("Conference"), list, QString::fromUtf16(text), created);
+    writeDemoPhrases(db, kPhrases, TDateTime::fromDate(today.addMonths(-4)));
 
     const BlobDocumentStore store(db, documentKind(DocumentId::Conference));
     int written = 0;

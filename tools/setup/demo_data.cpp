@@ -16,7 +16,7 @@
 #include "demo_names.h"
 #include "facility_admin.h"
 #include "results/cure_results_store.h"
-#include "widgets/comment_store.h"
+#include "demo_phrases.h"
 
 #include <QSqlQuery>
 
@@ -434,10 +434,7 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             "VALUES (:d, :s, :t, :m, :c) RETURNING ReserveNo"));
         QSqlQuery bookingInsert = db.prepare(QStringLiteral(
             "INSERT INTO Schedule (WorkingNo, CureNo, Comment, CreateDate) VALUES (:w, :c, :k, :t)"));
-        CommentStore phrases(db);
-        for (const char16_t* text : kBookingPhrases) {
-            phrases.append(QStringLiteral("Schd"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
-        }
+        writeDemoPhrases(db, "Schd", 0, kBookingPhrases, TDateTime::fromDate(monthStart));
         DemoRandom bookingNotes(kSeed + 23);
         // The days of this month before today: the bookings copied into
         // results (from a generator of their own, so the other demo values
@@ -477,9 +474,7 @@ DemoSummary writeDemoData(db::Database& db, QDate today) {
             }
         }
 
-        for (const char16_t* text : kResultPhrases) {
-            phrases.append(QStringLiteral("ResultEdit"), 0, QString::fromUtf16(text), TDateTime::fromDate(monthStart));
-        }
+        writeDemoPhrases(db, "ResultEdit", 0, kResultPhrases, TDateTime::fromDate(monthStart));
 
         // The three months before (what the statistics count): the results
         // entered day by day.

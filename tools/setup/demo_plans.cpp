@@ -3,50 +3,40 @@
 #include "plans/body_chart_model.h"
 #include "plans/cure_plan_values.h"
 #include "plans/plan_store.h"
-#include "widgets/comment_store.h"
+#include "demo_phrases.h"
 
 namespace lum::setup {
 namespace {
 
-struct Phrases {
-    int code;
-    std::vector<const char16_t*> texts;
-};
-
-const Phrases kPhrases[] = {
-    {1, {u"肩関節屈曲制限あり", u"膝関節伸展制限あり", u"足関節背屈制限あり"}},
-    {2, {u"随意性低下", u"分離運動困難", u"共同運動パターン"}},
-    {3, {u"下肢筋力低下", u"握力低下", u"体幹筋力低下"}},
-    {4, {u"腰痛あり", u"膝の痛みあり", u"肩の痛みあり"}},
-    {5, {u"眼鏡使用", u"白内障あり"}},
-    {6, {u"補聴器使用", u"大きな声で聞き取り可"}},
-    {7, {u"家族の協力が得られる", u"自宅復帰を希望", u"趣味は園芸"}},
-    {10, {u"簡単な会話は可能", u"喚語困難あり"}},
-    {11, {u"物品の使用に誤りあり", u"左半側空間無視"}},
-    {20, {u"柵につかまれば可能"}},
-    {21, {u"背もたれがあれば保持可能"}},
-    {22, {u"手すりを使用"}},
-    {23, {u"見守りで可能"}},
-    {24, {u"杖歩行", u"歩行器使用", u"車椅子自走"}},
-    {25, {u"ポータブルトイレ使用", u"オムツ使用"}},
-    {26, {u"自助具で自立", u"刻み食"}},
-    {27, {u"機械浴", u"一般浴で見守り"}},
-    {28, {u"上衣は自立", u"下衣は介助"}},
-    {29, {u"筆談で可能", u"ジェスチャーで可能"}},
-    {40, {u"高次脳機能障害の疑いあり", u"むくみあり"}},
-    {50, {u"歩行が不安定", u"立ち上がりに介助が必要", u"活動量の低下", u"転倒の危険"}},
-    {51, {u"屋内杖歩行の自立", u"トイレ動作の自立", u"離床時間の延長", u"転倒予防"}},
-    {52, {u"平行棒内歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練", u"バランス訓練",
+const DemoPhraseList kPhrases[] = {
+    {"CurePlan", 1, {u"肩関節屈曲制限あり", u"膝関節伸展制限あり", u"足関節背屈制限あり"}},
+    {"CurePlan", 2, {u"随意性低下", u"分離運動困難", u"共同運動パターン"}},
+    {"CurePlan", 3, {u"下肢筋力低下", u"握力低下", u"体幹筋力低下"}},
+    {"CurePlan", 4, {u"腰痛あり", u"膝の痛みあり", u"肩の痛みあり"}},
+    {"CurePlan", 5, {u"眼鏡使用", u"白内障あり"}},
+    {"CurePlan", 6, {u"補聴器使用", u"大きな声で聞き取り可"}},
+    {"CurePlan", 7, {u"家族の協力が得られる", u"自宅復帰を希望", u"趣味は園芸"}},
+    {"CurePlan", 10, {u"簡単な会話は可能", u"喚語困難あり"}},
+    {"CurePlan", 11, {u"物品の使用に誤りあり", u"左半側空間無視"}},
+    {"CurePlan", 20, {u"柵につかまれば可能"}},
+    {"CurePlan", 21, {u"背もたれがあれば保持可能"}},
+    {"CurePlan", 22, {u"手すりを使用"}},
+    {"CurePlan", 23, {u"見守りで可能"}},
+    {"CurePlan", 24, {u"杖歩行", u"歩行器使用", u"車椅子自走"}},
+    {"CurePlan", 25, {u"ポータブルトイレ使用", u"オムツ使用"}},
+    {"CurePlan", 26, {u"自助具で自立", u"刻み食"}},
+    {"CurePlan", 27, {u"機械浴", u"一般浴で見守り"}},
+    {"CurePlan", 28, {u"上衣は自立", u"下衣は介助"}},
+    {"CurePlan", 29, {u"筆談で可能", u"ジェスチャーで可能"}},
+    {"CurePlan", 40, {u"高次脳機能障害の疑いあり", u"むくみあり"}},
+    {"CurePlan", 50, {u"歩行が不安定", u"立ち上がりに介助が必要", u"活動量の低下", u"転倒の危険"}},
+    {"CurePlan", 51, {u"屋内杖歩行の自立", u"トイレ動作の自立", u"離床時間の延長", u"転倒予防"}},
+    {"CurePlan", 52, {u"平行棒内歩行訓練", u"立ち上がり訓練", u"関節可動域訓練", u"筋力増強訓練", u"バランス訓練",
           u"ＡＤＬ訓練（トイレ動作）"}},
-    {60, {u"血圧に注意", u"過負荷に注意", u"転倒に注意"}},
+    {"CurePlan", 60, {u"血圧に注意", u"過負荷に注意", u"転倒に注意"}},
 };
 
-QString phrase(int code, int index) {
-    for (const Phrases& p : kPhrases) {
-        if (p.code == code) return QString::fromUtf16(p.texts[static_cast<size_t>(index) % p.texts.size()]);
-    }
-    return {};
-}
+QString phrase(int code, int index) { return demoPhrase(kPhrases, "CurePlan", code, index); }
 
 TPlan planFor(const TPerson& c, TDateTime start, int variant) {
     TPlan p;
@@ -109,11 +99,7 @@ BodyChart chartFor(int variant) {
 }  // namespace
 
 int writeDemoPlans(db::Database& db, const std::vector<TPerson>& clients, QDate today, const QString& creator) {
-    CommentStore comments(db);
-    const TDateTime created = TDateTime::fromDate(today.addMonths(-4));
-    for (const Phrases& p : kPhrases) {
-        for (const char16_t* text : p.texts) comments.append(QStringLiteral("CurePlan"), p.code, QString::fromUtf16(text), created);
-    }
+    writeDemoPhrases(db, kPhrases, TDateTime::fromDate(today.addMonths(-4)));
     const PlanStore store(db);
     int written = 0;
     // Four clients in five have a plan, most begun in the last three months;

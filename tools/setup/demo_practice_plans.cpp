@@ -3,20 +3,14 @@
 #include "plans/blob_document_store.h"
 #include "plans/document_kinds.h"
 #include "plans/practice_plan_record.h"
-#include "widgets/comment_store.h"
+#include "demo_phrases.h"
 
 #include <algorithm>
 
 namespace lum::setup {
 namespace {
 
-struct Phrases {
-    const char* program;
-    int code;
-    std::vector<const char16_t*> texts;
-};
-
-const Phrases kPhrases[] = {
+const DemoPhraseList kPhrases[] = {
     {"Goods", 0, {u"Ｔ字杖", u"四点杖", u"短下肢装具", u"歩行器", u"車椅子", u"手すり", u"ポータブルトイレ", u"シャワーチェア"}},
     {"Kaigo", 0, {u"つたい歩き", u"手すりにつかまる", u"もたれて座る", u"声かけ", u"見守り", u"腰部を支える"}},
     {"PracticePlan", 0, {u"歩行訓練（週3回・20分）", u"起居動作訓練", u"ADL訓練（トイレ動作）", u"トイレ誘導時の見守り",
@@ -43,13 +37,7 @@ const Phrases kPhrases[] = {
     {"PracticePlan", 38, {u"特になし", u"次回評価は3か月後"}},
 };
 
-QString phrase(const char* program, int code, int index) {
-    for (const Phrases& p : kPhrases) {
-        if (p.code == code && qstrcmp(p.program, program) == 0)
-            return QString::fromUtf16(p.texts[static_cast<size_t>(index) % p.texts.size()]);
-    }
-    return {};
-}
+QString phrase(const char* program, int code, int index) { return demoPhrase(kPhrases, program, code, index); }
 
 // The level cells of a row: the goal (A) a column more independent than the
 // ability (C) at first, both in one column once reached.
@@ -126,12 +114,7 @@ TPracticePlan planBody(TPracticePlan p, int variant, bool later, const std::vect
 
 int writeDemoPracticePlans(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                            const std::vector<int>& staffCodes) {
-    CommentStore comments(db);
-    const TDateTime created = TDateTime::fromDate(today.addMonths(-4));
-    for (const Phrases& p : kPhrases) {
-        for (const char16_t* text : p.texts)
-            comments.append(QString::fromLatin1(p.program), p.code, QString::fromUtf16(text), created);
-    }
+    writeDemoPhrases(db, kPhrases, TDateTime::fromDate(today.addMonths(-4)));
     const BlobDocumentStore store(db, documentKind(DocumentId::PracticePlan));
     int written = 0;
     // Clients 20 to 25; the first also has a plan three months before.

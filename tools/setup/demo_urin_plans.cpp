@@ -4,20 +4,14 @@
 #include "plans/document_kinds.h"
 #include "plans/urin_plan_record.h"
 #include "plans/urin_pract_record.h"
-#include "widgets/comment_store.h"
+#include "demo_phrases.h"
 
 #include <QStringList>
 
 namespace lum::setup {
 namespace {
 
-struct Phrases {
-    const char* program;
-    int code;
-    std::vector<const char16_t*> texts;
-};
-
-const Phrases kPhrases[] = {
+const DemoPhraseList kPhrases[] = {
     {"UrinPlan", 1, {u"在宅復帰", u"身体機能の維持・向上", u"介護負担の軽減", u"家族の休息", u"看取り"}},
     {"UrinPlan", 2, {u"転倒歴あり", u"夜間不穏あり", u"義歯使用", u"難聴あり（左）"}},
     {"UrinPlan", 3, {u"血圧180以上で訓練中止", u"右肩の過度な挙上を避ける", u"骨粗鬆症のため過負荷に注意"}},
@@ -35,13 +29,7 @@ const Phrases kPhrases[] = {
     {"UrinYobou", 12, {u"休憩を挟み3セット", u"インターバル"}},
 };
 
-QString phrase(const char* program, int code, int index) {
-    for (const Phrases& p : kPhrases) {
-        if (p.code == code && qstrcmp(p.program, program) == 0)
-            return QString::fromUtf16(p.texts[static_cast<size_t>(index) % p.texts.size()]);
-    }
-    return {};
-}
+QString phrase(const char* program, int code, int index) { return demoPhrase(kPhrases, program, code, index); }
 
 // Texts of exactly n stored bytes: full-width for even counts.
 QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
@@ -126,12 +114,7 @@ TUrinPract practAtLimits(TUrinPract p, int staff) {
 
 DemoUrinPlans writeDemoUrinPlans(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                                  const std::vector<int>& staffCodes) {
-    CommentStore comments(db);
-    const TDateTime created = TDateTime::fromDate(today.addMonths(-4));
-    for (const Phrases& p : kPhrases) {
-        for (const char16_t* text : p.texts)
-            comments.append(QString::fromLatin1(p.program), p.code, QString::fromUtf16(text), created);
-    }
+    writeDemoPhrases(db, kPhrases, TDateTime::fromDate(today.addMonths(-4)));
     const BlobDocumentStore plans(db, documentKind(DocumentId::UrinPlan));
     const BlobDocumentStore preventive(db, documentKind(DocumentId::UrinPract));
     DemoUrinPlans written;
