@@ -1,6 +1,7 @@
 #include "clients/kana_row_print_list.h"
 
 #include "clients/kana_rows.h"
+#include "common/text_helpers.h"
 #include "widgets/widget_helpers.h"
 
 #include <QAbstractTableModel>
@@ -16,6 +17,11 @@
 #include <QVBoxLayout>
 
 namespace lum {
+
+KanaRowListColumn cureNoColumn(int width, const QString& title) {
+    return {QStringLiteral("CureNo"), width, title,
+            [](const QSqlRecord& r) { return CureNoText(r.value(QStringLiteral("CureNo")).toInt()); }};
+}
 
 // The rows shown, by their index among the rows read.
 class KanaRowListModel : public QAbstractTableModel {

@@ -36,6 +36,10 @@ struct KanaRowListColumn {
     std::function<QString(const QSqlRecord&)> text;
 };
 
+// The client number column every print list shows alike: the query's CureNo
+// as eight digits with leading zeros (CureNoText).
+KanaRowListColumn cureNoColumn(int width, const QString& title);
+
 struct KanaRowListOptions {
     QString showAllCaption = QStringLiteral("全て表示");
     bool selectionButtons = false;  // 全選択 (AllSelectBtn) and 全取消 (EraseBtn)

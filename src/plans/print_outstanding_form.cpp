@@ -6,6 +6,7 @@
 #include "common/code_tables.h"
 #include "common/db/sql_date.h"
 #include "common/era_text.h"
+#include "common/text_helpers.h"
 #include "plans/document_form.h"
 #include "plans/paper_menu_form.h"
 #include "platform/db/facility_database.h"
@@ -41,8 +42,6 @@ const QString OutstandingPracticeSql = QStringLiteral(
     "FROM Person LEFT JOIN Practice ON Person.CureNo = Practice.CureNo "
     "WHERE ( Practice.PrcticeDay Is Null ) "
     "ORDER BY Person.CureNo");
-
-QString outstandingCureNoText(const QVariant& cureNo) { return QString::asprintf("%8.8d", cureNo.toInt()); }
 
 QString outstandingAdmissionText(const QVariant& stored) {
     // No admission date (0 or NULL) shows nothing, not the first day of the calendar.
@@ -84,7 +83,7 @@ QVector<lum::KanaRowListColumn> listColumns() {
         return [name, text](const QSqlRecord& r) { return text(r.value(QString::fromLatin1(name))); };
     };
     return {
-        {QStringLiteral("CureNo"), 70, QStringLiteral("利用者番号"), field("CureNo", lum::outstandingCureNoText)},
+        lum::cureNoColumn(70, QStringLiteral("利用者番号")),
         {QStringLiteral("Name"), 120, QStringLiteral("氏名"), {}},
         {QStringLiteral("NYUSHOBI_YMD"), 112, QStringLiteral("入所(開始)日"),
          field("NYUSHOBI_YMD", lum::outstandingAdmissionText)},
@@ -203,7 +202,7 @@ void TPrintOutstandingForm::GetValue(const QString& name, lum::ExprValue& value)
     if (!PrintOutStandingQuery || !PrintOutStandingQuery->query().isValid()) return;
     const QSqlRecord row = PrintOutStandingQuery->query().record();
     if (name.compare(u"CureNo", Qt::CaseInsensitive) == 0)
-        value = lum::ExprValue(lum::outstandingCureNoText(row.value(QStringLiteral("CureNo"))));
+        value = lum::ExprValue(lum::CureNoText(row.value(QStringLiteral("CureNo")).toInt()));
     else if (name.compare(u"Name", Qt::CaseInsensitive) == 0)
         value = lum::ExprValue(row.value(QStringLiteral("Name")).toString());
     else if (name.compare(u"Nyusho", Qt::CaseInsensitive) == 0)

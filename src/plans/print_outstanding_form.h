@@ -23,7 +23,6 @@ namespace lum {
 extern const QString OutstandingPlanSql;
 extern const QString OutstandingPracticeSql;
 // The texts of a list row as the grid shows and the printout prints them.
-QString outstandingCureNoText(const QVariant& cureNo);
 QString outstandingAdmissionText(const QVariant& stored);  // empty for no date
 QString outstandingTypeText(const QVariant& rihaType);
 QString outstandingKubunText(const QVariant& kubunCode);

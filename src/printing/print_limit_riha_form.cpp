@@ -35,7 +35,7 @@ QVector<lum::KanaRowListColumn> listColumns() {
         return [name, text](const QSqlRecord& r) { return text(r.value(QString::fromLatin1(name))); };
     };
     return {
-        {QStringLiteral("CureNo"), 76, QStringLiteral("利用者番号"), field("CureNo", lum::outstandingCureNoText)},
+        lum::cureNoColumn(76, QStringLiteral("利用者番号")),
         {QStringLiteral("Name"), 130, QStringLiteral("氏名"), {}},
         {QStringLiteral("MaxRegistDay"), 124, QStringLiteral("登録(実施)日"), field("MaxRegistDay", latestPlanText)},
         {QStringLiteral("RihaType"), 100, QStringLiteral("リハビリ形態"), field("RihaType", lum::outstandingTypeText)},

@@ -57,7 +57,7 @@ QVector<lum::KanaRowListColumn> listColumns() {
         return [name, text](const QSqlRecord& r) { return text(r.value(QString::fromLatin1(name))); };
     };
     return {
-        {QStringLiteral("CureNo"), 76, QStringLiteral("治療番号"), field("CureNo", lum::outstandingCureNoText)},
+        lum::cureNoColumn(76, QStringLiteral("治療番号")),
         {QStringLiteral("Kana"), 130, QStringLiteral("カナ"), {}},
         {QStringLiteral("Name"), 130, QStringLiteral("氏名"), {}},
         {QStringLiteral("RihaType"), 100, QStringLiteral("リハビリ形態"), field("RihaType", lum::outstandingTypeText)},

@@ -5,7 +5,6 @@
 #include "common/code_tables.h"
 #include "common/db/sql_date.h"
 #include "common/kubun.h"
-#include "common/text_helpers.h"
 #include "plans/blob_document_store.h"
 #include "plans/document_kinds.h"
 #include "plans/practice_plan_values.h"
@@ -24,7 +23,6 @@ namespace {
 const QString kTemplate = QStringLiteral("PracticePlan.frf");
 
 QVector<lum::KanaRowListColumn> listColumns() {
-    const auto cureNo = [](const QSqlRecord& r) { return lum::CureNoText(r.value(QStringLiteral("CureNo")).toInt()); };
     const auto day = [](const QSqlRecord& r) {
         try {
             return lum::db::readDate(r.value(QStringLiteral("PrcticeDay"))).toDateText();
@@ -35,7 +33,7 @@ QVector<lum::KanaRowListColumn> listColumns() {
     const auto type = [](const QSqlRecord& r) { return lum::RihaTypeNames.at(r.value(QStringLiteral("RihaType")).toInt()); };
     const auto kubun = [](const QSqlRecord& r) { return lum::KubunLongText(r.value(QStringLiteral("KubunCode")).toInt()); };
     return {
-        {QStringLiteral("CureNo"), 80, QStringLiteral("利用者番号"), cureNo},
+        lum::cureNoColumn(80, QStringLiteral("利用者番号")),
         {QStringLiteral("Kana"), 120, QStringLiteral("カナ"), {}},
         {QStringLiteral("Name"), 120, QStringLiteral("氏名"), {}},
         {QStringLiteral("PrcticeDay"), 100, QStringLiteral("評価実施日"), day},

@@ -4,7 +4,6 @@
 #include "common/db/sql_date.h"
 #include "common/era_text.h"
 #include "common/kubun.h"
-#include "common/text_helpers.h"
 #include "plans/body_chart.h"
 #include "plans/cure_plan_values.h"
 #include "plans/plan_store.h"
@@ -22,7 +21,6 @@ namespace {
 const QString kTemplate = QStringLiteral("CurePlan.frf");
 
 QVector<lum::KanaRowListColumn> listColumns() {
-    const auto cureNo = [](const QSqlRecord& r) { return lum::CureNoText(r.value(QStringLiteral("CureNo")).toInt()); };
     const auto registDay = [](const QSqlRecord& r) {
         try {
             return lum::DateToEraShortText(lum::db::readDate(r.value(QStringLiteral("PlanRegistDay"))));
@@ -33,7 +31,7 @@ QVector<lum::KanaRowListColumn> listColumns() {
     const auto type = [](const QSqlRecord& r) { return lum::RihaTypeNames.at(r.value(QStringLiteral("RihaType")).toInt()); };
     const auto kubun = [](const QSqlRecord& r) { return lum::KubunLongText(r.value(QStringLiteral("KubunCode")).toInt()); };
     return {
-        {QStringLiteral("CureNo"), 80, QStringLiteral("利用者番号"), cureNo},
+        lum::cureNoColumn(80, QStringLiteral("利用者番号")),
         {QStringLiteral("Name"), 130, QStringLiteral("氏名"), {}},
         {QStringLiteral("PlanRegistDay"), 130, QStringLiteral("登録日（治療計画）"), registDay},
         {QStringLiteral("RihaType"), 100, QStringLiteral("リハビリ形態"), type},

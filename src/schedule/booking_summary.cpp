@@ -1,6 +1,7 @@
 #include "schedule/booking_summary.h"
 
 #include "common/code_tables.h"
+#include "common/text_helpers.h"
 
 #include <map>
 
@@ -41,7 +42,7 @@ std::vector<SummaryRow> BuildBookingSummary(const std::vector<TPerson>& clients,
     for (const TPerson& client : clients) {
         SummaryRow row;
         row.CureNo = client.CureNo;
-        row.Number = QStringLiteral("%1").arg(client.CureNo, 8, 10, QChar(u'0'));
+        row.Number = CureNoText(client.CureNo);
         row.Name = client.Name;
         const std::vector<TDateTime>& booked = days[client.CureNo];
         for (TDateTime day : booked) row.Marks[static_cast<size_t>(day.date().day() - 1)] = SummaryMark(client.RihaType);

@@ -5,6 +5,7 @@
 #include "common/code_tables.h"
 #include "common/era_text.h"
 #include "common/kubun.h"
+#include "common/text_helpers.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
 #include "schedule/schedule_write.h"
@@ -49,7 +50,7 @@ constexpr ColumnSpec kColumns[] = {
 QStringList cells(const lum::BookingListRow& r) {
     lum::TKubun kubun;
     kubun.SetCode(r.KubunCode);
-    return {QStringLiteral("%1").arg(r.CureNo, 8, 10, QChar(u'0')),
+    return {lum::CureNoText(r.CureNo),
             r.Name,
             r.Sex == 0 ? QStringLiteral("男性") : QStringLiteral("女性"),
             lum::DateToEraText(r.Birth),

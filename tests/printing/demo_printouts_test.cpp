@@ -103,7 +103,7 @@ TEST_P(DemoPrintoutsTest, TheClientsWithoutPlansOfTheKaRowPrintOnlyThoseRows) {
     EXPECT_TRUE(text.contains(QStringLiteral("計画書未登録者リスト")));
     for (int r = 0; r < shown; ++r) {
         const QSqlRecord row = form.List->row(r);
-        EXPECT_TRUE(text.contains(lum::outstandingCureNoText(row.value(QStringLiteral("CureNo")))));
+        EXPECT_TRUE(text.contains(lum::CureNoText(row.value(QStringLiteral("CureNo")).toInt())));
     }
     EXPECT_EQ(text.count(QRegularExpression(QStringLiteral("\\b000000\\d\\d\\b"))), shown);
 }
