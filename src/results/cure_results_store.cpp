@@ -160,7 +160,9 @@ void CureResultsStore::insertAll(const std::vector<CureResult>& rows) const {
         QSqlQuery q = db_.prepare(insertSql(false));
         for (const CureResult& r : rows) {
             bindWholeRow(q, r, true);
-            db_.exec(q);
+            // A row the database passed over without an error is not stored:
+            // the batch fails whole rather than report it written.
+            db_.execTouching(q);
         }
     });
 }

@@ -77,7 +77,8 @@ public:
     // The flags are written as the row holds them: whole-row writers set them
     // with CategoryFlagsOf (TakeClientSnapshot does).
     qint64 insert(const CureResult& row) const;
-    // Appends the rows in order with one prepared statement, all or none.
+    // Appends the rows in order with one prepared statement, all or none;
+    // throws db::NoRowTouched (and stores none) when an insert stored no row.
     void insertAll(const std::vector<CureResult>& rows) const;
     // The row with this number, if there is one.
     std::optional<CureResult> find(qint64 resultNo) const;
