@@ -1,20 +1,22 @@
-// BeforeConferData, the 4200-byte conference survey record: a fixture written
-// byte by byte from the layout table decodes and encodes back to the same
-// bytes; every field sits at its offset; damaged fields read only themselves.
+// BeforeConferData, the 4200-byte conference survey record: its row of the
+// codec tests over every kind (a fixture written byte by byte from the layout
+// table, and the layout); damaged fields read only themselves.
 #include "plans/before_conference_record.h"
 
 #include "plans/before_conference_values.h"
 #include "report/expr/expr_value.h"
 #include "plans/record_bytes.h"
+#include "plans/record_kind.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 
 namespace {
 
 using lum::BeforeConferenceSize;
+using lum::test::RecordCodec;
+using lum::test::RecordField;
+using lum::test::RecordKind;
 using lum::TBeforeConference;
 using lum::TDateTime;
 
@@ -79,83 +81,6 @@ TBeforeConference expected() {
     b.Kaigo = 9;
     b.Rihabi = 5;
     return b;
-}
-
-TEST(BeforeConferenceRecord, HandWrittenFixtureDecodesAndEncodesBackByteForByte) {
-    const std::optional<TBeforeConference> survey = lum::decodeBeforeConference(fixture());
-    ASSERT_TRUE(survey);
-    EXPECT_EQ(*survey, expected());
-    EXPECT_EQ(lum::encodeBeforeConference(*survey), fixture());
-    EXPECT_FALSE(lum::decodeBeforeConference(fixture().left(BeforeConferenceSize - 1)));
-    EXPECT_EQ(lum::decodeBeforeConference(fixture() + "tail"), expected());
-}
-
-// The layout as one list: every field and reserved span, contiguous from 0
-// to 4200; each field alone changes only its own bytes, up to its end.
-TEST(BeforeConferenceRecord, EveryFieldIsAtItsOffset) {
-    struct Field {
-        QString name;
-        int offset;
-        int width;
-        std::function<void(TBeforeConference&)> set;
-        int lastChanged;  // the last byte the filled value reaches
-    };
-    std::vector<Field> fields = {
-        {"Shimei", 0, 51, [](TBeforeConference& b) { b.Shimei = QString(60, QChar(u'x')); }, 50},
-        {"Sex", 52, 4, [](TBeforeConference& b) { b.Sex = 0x7f7f7f7f; }, 3},
-        {"Birth", 56, 8, [](TBeforeConference& b) { b.Birth = TDateTime(-12345.678); }, 7},
-        {"Old", 64, 4, [](TBeforeConference& b) { b.Old = 0x7f7f7f7f; }, 3},
-        {"Kaigodo", 68, 4, [](TBeforeConference& b) { b.Kaigodo = 0x7f7f7f7f; }, 3},
-    };
-    for (const lum::BeforeConferenceText& f : lum::beforeConferenceTexts()) {
-        // Filled past capacity: a short string reaches its last byte, an
-        // area the byte before its zero.
-        const auto member = f.member;
-        const QString text(f.width, QChar(u'x'));
-        fields.push_back({QString::fromLatin1(f.variable), f.offset, f.width,
-                          [member, text](TBeforeConference& b) { b.*member = text; },
-                          f.zeroTerminated ? f.width - 2 : f.width - 1});
-    }
-    for (const lum::BeforeConferenceFlag& f : lum::beforeConferenceFlags()) {
-        const auto member = f.member;
-        fields.push_back({QStringLiteral("flag %1").arg(f.offset), f.offset, 1,
-                          [member](TBeforeConference& b) { b.*member = true; }, 0});
-    }
-    for (const lum::BeforeConferenceAttendee& a : lum::beforeConferenceAttendees()) {
-        const auto member = a.member;
-        fields.push_back({QString::fromLatin1(a.variable), a.offset, 4,
-                          [member](TBeforeConference& b) { b.*member = 0x7f7f7f7f; }, 3});
-    }
-    EXPECT_EQ(fields.size(), 5u + 17u + 10u + 5u);
-    std::vector<std::pair<int, int>> spans = {{51, 1}, {4177, 3}};
-    for (const Field& f : fields) spans.emplace_back(f.offset, f.width);
-    std::sort(spans.begin(), spans.end());
-    int next = 0;
-    for (const auto& [offset, width] : spans) {
-        EXPECT_EQ(offset, next);
-        next = offset + width;
-    }
-    EXPECT_EQ(next, BeforeConferenceSize);
-
-    TBeforeConference base;
-    base.Kaigodo = 0;
-    base.Dr = base.Care = base.Eiyou = base.Kaigo = base.Rihabi = 0;
-    const QByteArray baseBytes = lum::encodeBeforeConference(base);
-    ASSERT_EQ(baseBytes, QByteArray(BeforeConferenceSize, '\0'));
-    for (const Field& f : fields) {
-        TBeforeConference b = base;
-        f.set(b);
-        const QByteArray bytes = lum::encodeBeforeConference(b);
-        ASSERT_EQ(bytes.size(), BeforeConferenceSize);
-        int first = -1, last = -1;
-        for (int i = 0; i < BeforeConferenceSize; ++i) {
-            if (bytes[i] == baseBytes[i]) continue;
-            if (first < 0) first = i;
-            last = i;
-        }
-        EXPECT_EQ(first, f.offset) << f.name.toStdString();
-        EXPECT_EQ(last, f.offset + f.lastChanged) << f.name.toStdString();
-    }
 }
 
 // A length byte above its capacity, or a 検討内容 with no zero, reads only
@@ -259,3 +184,25 @@ TEST(BeforeConferenceValues, EveryVariableAsThePrintoutShowsIt) {
 }
 
 }  // namespace
+
+// The layout as one list: every field and the reserved spans 51 and
+// 4177..4179, contiguous from 0 to 4200.
+lum::test::RecordKind lum::test::beforeConferenceRecordKind() {
+    const RecordCodec<TBeforeConference> codec{lum::decodeBeforeConference, lum::encodeBeforeConference};
+    RecordKind k = recordKind<TBeforeConference>(
+        "BeforeConference", BeforeConferenceSize, codec, fixture(),
+        [](const std::optional<TBeforeConference>& b) { EXPECT_EQ(b, expected()); }, "tail");
+    std::vector<RecordField<TBeforeConference>> fields = {
+        {"Shimei", 0, 51, [](TBeforeConference& b) { b.Shimei = QString(60, QChar(u'x')); }, 50},
+    };
+    addClientFields(fields, 52, 56);
+    addTextFields(fields, lum::beforeConferenceTexts());
+    addFlagFields(fields, lum::beforeConferenceFlags());
+    addNumberFields(fields, lum::beforeConferenceAttendees());
+    TBeforeConference base;
+    base.Kaigodo = 0;
+    base.Dr = base.Care = base.Eiyou = base.Kaigo = base.Rihabi = 0;
+    addLayout(k, codec, base, fields, {{51, 1}, {4177, 3}});
+    k.fieldCount = 5 + 17 + 10 + 5;
+    return k;
+}

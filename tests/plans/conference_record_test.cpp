@@ -1,19 +1,21 @@
-// ConferData, the 5232-byte conference record: a fixture written byte by byte
-// from the layout table decodes and encodes back to the same bytes; every
-// field sits at its offset; damaged fields read only themselves; the
+// ConferData, the 5232-byte conference record: its row of the codec tests over
+// every kind (a fixture written byte by byte from the layout table, and the
+// layout); texts at their limits; damaged fields read only themselves; the
 // printout's values.
 #include "plans/conference_record.h"
 #include "plans/conference_values.h"
 #include "plans/record_bytes.h"
+#include "plans/record_kind.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 
 namespace {
 
 using lum::ConferenceSize;
+using lum::test::RecordCodec;
+using lum::test::RecordField;
+using lum::test::RecordKind;
 using lum::TConference;
 using lum::TDateTime;
 
@@ -63,83 +65,9 @@ TConference expected() {
     return c;
 }
 
-TEST(ConferenceRecord, HandWrittenFixtureDecodesAndEncodesBackByteForByte) {
-    const std::optional<TConference> c = lum::decodeConference(fixture());
-    ASSERT_TRUE(c);
-    EXPECT_EQ(*c, expected());
-    EXPECT_EQ(lum::encodeConference(*c), fixture());
-    EXPECT_FALSE(lum::decodeConference(fixture().left(ConferenceSize - 1)));
-    EXPECT_EQ(lum::decodeConference(fixture() + "tail"), expected());
-    // No attendee is stored as FF FF FF FF.
+TEST(ConferenceRecord, NoAttendeeIsStoredAsAllOnes) {
     TConference none;
     EXPECT_EQ(lum::encodeConference(none).mid(5212, 20), QByteArray(20, '\xff'));
-}
-
-// The layout as one list: every field and reserved byte, contiguous from 0 to
-// 5232; each field alone changes only its own bytes, up to its end.
-TEST(ConferenceRecord, EveryFieldIsAtItsOffset) {
-    struct Field {
-        QString name;
-        int offset;
-        int width;
-        std::function<void(TConference&)> set;
-        int lastChanged;
-    };
-    std::vector<Field> fields = {
-        {"Sex", 52, 4, [](TConference& c) { c.Sex = 0x7f7f7f7f; }, 3},
-        {"Birth", 56, 8, [](TConference& c) { c.Birth = TDateTime(-12345.678); }, 7},
-        {"Old", 64, 4, [](TConference& c) { c.Old = 0x7f7f7f7f; }, 3},
-        {"Kaigodo", 68, 4, [](TConference& c) { c.Kaigodo = 0x7f7f7f7f; }, 3},
-        {"FromDay", 72, 8, [](TConference& c) { c.FromDay = TDateTime(-12345.678); }, 7},
-        {"ToDay", 80, 8, [](TConference& c) { c.ToDay = TDateTime(-12345.678); }, 7},
-    };
-    for (const lum::ConferenceTextField& f : lum::conferenceTextFields()) {
-        const auto member = f.member;
-        const QString text(f.width, QChar(u'x'));
-        fields.push_back({QString::fromLatin1(f.variable), f.offset, f.width,
-                          [member, text](TConference& c) { c.*member = text; },
-                          f.zeroTerminated ? f.width - 2 : f.width - 1});
-    }
-    for (const lum::ConferenceFlagField& f : lum::conferenceFlagFields()) {
-        const auto member = f.member;
-        fields.push_back({QString::fromLatin1(f.variable), f.offset, 1, [member](TConference& c) { c.*member = true; }, 0});
-    }
-    for (const lum::ConferenceAttendeeField& f : lum::conferenceAttendeeFields()) {
-        const auto member = f.member;
-        fields.push_back(
-            {QString::fromLatin1(f.variable), f.offset, 4, [member](TConference& c) { c.*member = 0x7f7f7f7f; }, 3});
-    }
-    // Contiguous with the reserved bytes 51 and 5211.
-    std::vector<std::pair<int, int>> spans = {{51, 1}, {5211, 1}};
-    for (const Field& f : fields) spans.emplace_back(f.offset, f.width);
-    std::sort(spans.begin(), spans.end());
-    int next = 0;
-    for (const auto& [offset, width] : spans) {
-        EXPECT_EQ(offset, next);
-        next = offset + width;
-    }
-    EXPECT_EQ(next, ConferenceSize);
-    EXPECT_EQ(fields.size(), 20u);
-
-    TConference base;
-    base.Kaigodo = 0;
-    base.Dr = base.Care = base.Eiyou = base.KanKai = base.Rihabiri = 0;
-    const QByteArray baseBytes = lum::encodeConference(base);
-    ASSERT_EQ(baseBytes, QByteArray(ConferenceSize, '\0'));
-    for (const Field& f : fields) {
-        TConference c = base;
-        f.set(c);
-        const QByteArray bytes = lum::encodeConference(c);
-        ASSERT_EQ(bytes.size(), ConferenceSize);
-        int first = -1, last = -1;
-        for (int i = 0; i < ConferenceSize; ++i) {
-            if (bytes[i] == baseBytes[i]) continue;
-            if (first < 0) first = i;
-            last = i;
-        }
-        EXPECT_EQ(first, f.offset) << f.name.toStdString();
-        EXPECT_EQ(last, f.offset + f.lastChanged) << f.name.toStdString();
-    }
 }
 
 TEST(ConferenceRecord, TextsAtTheirLimitsFitAndLongerOnesAreCutOnACharacter) {
@@ -221,3 +149,25 @@ TEST(ConferenceValues, TheTemplatesNames) {
 }
 
 }  // namespace
+
+// The layout as one list: every field and the reserved bytes 51 and 5211,
+// contiguous from 0 to 5232.
+lum::test::RecordKind lum::test::conferenceRecordKind() {
+    const RecordCodec<TConference> codec{lum::decodeConference, lum::encodeConference};
+    RecordKind k = recordKind<TConference>(
+        "Conference", ConferenceSize, codec, fixture(),
+        [](const std::optional<TConference>& c) { EXPECT_EQ(c, expected()); }, "tail");
+    std::vector<RecordField<TConference>> fields;
+    addClientFields(fields, 52, 56);
+    fields.push_back({"FromDay", 72, 8, [](TConference& c) { c.FromDay = TDateTime(-12345.678); }, 7});
+    fields.push_back({"ToDay", 80, 8, [](TConference& c) { c.ToDay = TDateTime(-12345.678); }, 7});
+    addTextFields(fields, lum::conferenceTextFields());
+    addFlagFields(fields, lum::conferenceFlagFields());
+    addNumberFields(fields, lum::conferenceAttendeeFields());
+    TConference base;
+    base.Kaigodo = 0;
+    base.Dr = base.Care = base.Eiyou = base.KanKai = base.Rihabiri = 0;
+    addLayout(k, codec, base, fields, {{51, 1}, {5211, 1}});
+    k.fieldCount = 20;
+    return k;
+}

@@ -1,11 +1,12 @@
-// PracticeData, the 21480-byte practice plan record: a fixture written byte
-// by byte from the layout table decodes and encodes back to the same bytes;
-// every field sits at its offset and touches only its span; a table of plans
-// round-trips; blobs of the wrong length and damaged fields are handled.
+// PracticeData, the 21480-byte practice plan record: its row of the codec
+// tests over every kind (a fixture written byte by byte from the layout table,
+// and the layout); level cells and memos; a table of plans round-trips;
+// damaged fields are handled.
 #include "plans/practice_plan_record.h"
 
 #include "plans/record_fields.h"
 #include "plans/record_bytes.h"
+#include "plans/record_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,9 @@ namespace {
 using lum::PracticePlanSize;
 using lum::TDateTime;
 using lum::TPracticePlan;
+using lum::test::RecordCodec;
+using lum::test::RecordField;
+using lum::test::RecordKind;
 
 QByteArray fixture() {
     QByteArray b(PracticePlanSize, '\0');
@@ -69,22 +73,6 @@ TPracticePlan expected() {
     return p;
 }
 
-TEST(PracticePlanRecord, HandWrittenFixtureDecodesAndEncodesBackByteForByte) {
-    const std::optional<TPracticePlan> plan = lum::decodePracticePlan(fixture());
-    ASSERT_TRUE(plan);
-    EXPECT_EQ(*plan, expected());
-    EXPECT_EQ(lum::encodePracticePlan(*plan), fixture());
-    // A zero record reads as zeros and empty texts and writes back the same.
-    const QByteArray zeros(PracticePlanSize, '\0');
-    EXPECT_EQ(lum::encodePracticePlan(*lum::decodePracticePlan(zeros)), zeros);
-}
-
-TEST(PracticePlanRecord, BlobsShorterThanTheRecordAreRefusedLongerOnesReadToItsEnd) {
-    EXPECT_FALSE(lum::decodePracticePlan(fixture().left(PracticePlanSize - 1)));
-    EXPECT_FALSE(lum::decodePracticePlan(QByteArray()));
-    EXPECT_EQ(lum::decodePracticePlan(fixture() + QByteArray(100, '\xff')), expected());
-}
-
 TEST(PracticePlanRecord, LevelCellsKeepTheirBareLineFeedAndMemosUseCrLf) {
     TPracticePlan p;
     p.Table1[0].ABC[4] = QStringLiteral("AB\nC");
@@ -93,80 +81,6 @@ TEST(PracticePlanRecord, LevelCellsKeepTheirBareLineFeedAndMemosUseCrLf) {
     EXPECT_EQ(b.mid(7588 + 44, 5), QByteArray::fromHex("0441420a43"));  // length byte 4
     EXPECT_EQ(b.mid(7588 + 116, 5), QByteArray::fromHex("04610d0a62"));
     EXPECT_EQ(lum::decodePracticePlan(b)->Table1[0].ABC[4], QStringLiteral("AB\nC"));
-}
-
-// The layout as one list: every field and padding span, contiguous from 0 to
-// 21480; each field alone changes only its own bytes.
-TEST(PracticePlanRecord, EveryFieldIsAtItsOffset) {
-    struct Field {
-        std::string name;
-        int offset;
-        int width;
-        std::function<void(TPracticePlan&)> set;
-        int lastChanged;
-    };
-    std::vector<Field> fields = {
-        {"PlanDate", 0, 8, [](TPracticePlan& p) { p.PlanDate = TDateTime(-12345.678); }, 7},
-        {"Sex", 60, 4, [](TPracticePlan& p) { p.Sex = 0x7f7f7f7f; }, 3},
-        {"Birth", 64, 8, [](TPracticePlan& p) { p.Birth = TDateTime(-12345.678); }, 7},
-        {"Old", 72, 4, [](TPracticePlan& p) { p.Old = 0x7f7f7f7f; }, 3},
-        {"Kaigodo", 76, 4, [](TPracticePlan& p) { p.Kaigodo = 0x7f7f7f7f; }, 3},
-        {"HDSR", 2012, 4, [](TPracticePlan& p) { p.HDSR = 0x7f7f7f7f; }, 3},
-    };
-    for (const lum::PracticeTextField& f : lum::practiceTextFields()) {
-        const auto member = f.member;
-        const QString text(f.width, QChar(u'x'));
-        fields.push_back({f.variable, f.offset, f.width, [member, text](TPracticePlan& p) { p.*member = text; },
-                          f.zeroTerminated ? f.width - 2 : f.width - 1});
-    }
-    for (const lum::PracticeFlagField& f : lum::practiceFlagFields()) {
-        const auto member = f.member;
-        fields.push_back({f.variable, f.offset, 1, [member](TPracticePlan& p) { p.*member = true; }, 0});
-    }
-    for (int number : lum::PracticeRowNumbers) {
-        const int at = lum::practice_layout::rowOffset(number);
-        const std::string row = "row " + std::to_string(number);
-        for (int c = 0; c < 5; ++c)
-            fields.push_back({row + " ABC" + std::to_string(c), at + 11 * c, 11,
-                              [number, c](TPracticePlan& p) { p.row(number).ABC[size_t(c)] = "ABCDEFGHIJK"; }, 10});
-        fields.push_back({row + " Goods", at + 55, 61, [number](TPracticePlan& p) { p.row(number).Goods = QString(70, u'g'); }, 60});
-        fields.push_back({row + " Kaigo", at + 116, 61, [number](TPracticePlan& p) { p.row(number).Kaigo = QString(70, u'k'); }, 60});
-        fields.push_back({row + " Time", at + 177, 11, [number](TPracticePlan& p) { p.row(number).Time = QString(20, u't'); }, 10});
-        fields.push_back({row + " Special", at + 188, 4, [number](TPracticePlan& p) { p.row(number).Special = 0x7f7f7f7f; }, 3});
-    }
-    for (int s = 0; s < 13; ++s)
-        fields.push_back({"TeamBox" + std::to_string(s + 1), 21424 + 4 * s, 4,
-                          [s](TPracticePlan& p) { p.Team[size_t(s)] = 0x7f7f7f7f; }, 3});
-
-    std::vector<std::pair<int, int>> spans = {{59, 1}, {2009, 3}, {7587, 1}, {21476, 4}};
-    for (const Field& f : fields) spans.emplace_back(f.offset, f.width);
-    std::sort(spans.begin(), spans.end());
-    int next = 0;
-    for (const auto& [offset, width] : spans) {
-        EXPECT_EQ(offset, next);
-        next = offset + width;
-    }
-    EXPECT_EQ(next, PracticePlanSize);
-
-    TPracticePlan base;
-    base.Kaigodo = 0;
-    base.Team.fill(0);
-    const QByteArray baseBytes = lum::encodePracticePlan(base);
-    ASSERT_EQ(baseBytes, QByteArray(PracticePlanSize, '\0'));
-    for (const Field& f : fields) {
-        TPracticePlan p = base;
-        f.set(p);
-        const QByteArray bytes = lum::encodePracticePlan(p);
-        ASSERT_EQ(bytes.size(), PracticePlanSize);
-        int first = -1, last = -1;
-        for (int i = 0; i < PracticePlanSize; ++i) {
-            if (bytes[i] == baseBytes[i]) continue;
-            if (first < 0) first = i;
-            last = i;
-        }
-        EXPECT_EQ(first, f.offset) << f.name;
-        EXPECT_EQ(last, f.offset + f.lastChanged) << f.name;
-    }
 }
 
 TEST(PracticePlanRecord, PlansRoundTrip) {
@@ -233,3 +147,38 @@ TEST(PracticePlanRecord, DamagedFieldsNeverReadPastThemselves) {
 }
 
 }  // namespace
+
+// The layout as one list: every field and padding span, contiguous from 0 to
+// 21480.
+lum::test::RecordKind lum::test::practicePlanRecordKind() {
+    const RecordCodec<TPracticePlan> codec{lum::decodePracticePlan, lum::encodePracticePlan};
+    RecordKind k = recordKind<TPracticePlan>(
+        "PracticePlan", PracticePlanSize, codec, fixture(),
+        [](const std::optional<TPracticePlan>& p) { EXPECT_EQ(p, expected()); }, QByteArray(100, '\xff'));
+    std::vector<RecordField<TPracticePlan>> fields = {
+        {"PlanDate", 0, 8, [](TPracticePlan& p) { p.PlanDate = TDateTime(-12345.678); }, 7},
+        {"HDSR", 2012, 4, [](TPracticePlan& p) { p.HDSR = 0x7f7f7f7f; }, 3},
+    };
+    addClientFields(fields, 60, 64);
+    addTextFields(fields, lum::practiceTextFields());
+    addFlagFields(fields, lum::practiceFlagFields());
+    for (int number : lum::PracticeRowNumbers) {
+        const int at = lum::practice_layout::rowOffset(number);
+        const std::string row = "row " + std::to_string(number);
+        for (int c = 0; c < 5; ++c)
+            fields.push_back({row + " ABC" + std::to_string(c), at + 11 * c, 11,
+                              [number, c](TPracticePlan& p) { p.row(number).ABC[size_t(c)] = "ABCDEFGHIJK"; }, 10});
+        fields.push_back({row + " Goods", at + 55, 61, [number](TPracticePlan& p) { p.row(number).Goods = QString(70, u'g'); }, 60});
+        fields.push_back({row + " Kaigo", at + 116, 61, [number](TPracticePlan& p) { p.row(number).Kaigo = QString(70, u'k'); }, 60});
+        fields.push_back({row + " Time", at + 177, 11, [number](TPracticePlan& p) { p.row(number).Time = QString(20, u't'); }, 10});
+        fields.push_back({row + " Special", at + 188, 4, [number](TPracticePlan& p) { p.row(number).Special = 0x7f7f7f7f; }, 3});
+    }
+    for (int s = 0; s < 13; ++s)
+        fields.push_back({"TeamBox" + std::to_string(s + 1), 21424 + 4 * s, 4,
+                          [s](TPracticePlan& p) { p.Team[size_t(s)] = 0x7f7f7f7f; }, 3});
+    TPracticePlan base;
+    base.Kaigodo = 0;
+    base.Team.fill(0);
+    addLayout(k, codec, base, fields, {{59, 1}, {2009, 3}, {7587, 1}, {21476, 4}});
+    return k;
+}

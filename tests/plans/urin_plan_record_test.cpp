@@ -1,21 +1,25 @@
-// KeikakuData, the 1664-byte rehabilitation plan record: a fixture written
-// byte by byte from the layout table decodes field by field and encodes back
-// to the same bytes; every field sits at its offset; damaged and over-long
-// fields never reach past themselves.
+// KeikakuData, the 1664-byte rehabilitation plan record: its row of the codec
+// tests over every kind (a fixture written byte by byte from the layout table,
+// and the layout); damaged and over-long fields never reach past themselves.
 #include "plans/urin_plan_record.h"
 
 #include "common/cp932.h"
 #include "plans/record_bytes.h"
+#include "plans/record_kind.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+
 
 namespace {
 
 using lum::TDateTime;
 using lum::TUrinPlan;
 using lum::UrinPlanSize;
+using lum::test::RecordCodec;
+using lum::test::RecordField;
+using lum::test::RecordKind;
 
 // Every field set, at the offsets of the layout table, in code page 932.
 QByteArray fixture() {
@@ -59,78 +63,6 @@ TUrinPlan expected() {
     p.KinkiMemo = QStringLiteral("～A");
     p.Rihabi = -1;
     return p;
-}
-
-TEST(UrinPlanRecord, HandWrittenFixtureDecodesAndEncodesBackByteForByte) {
-    const std::optional<TUrinPlan> plan = lum::decodeUrinPlan(fixture());
-    ASSERT_TRUE(plan);
-    EXPECT_EQ(*plan, expected());
-    EXPECT_EQ(plan->Shimei, QStringLiteral("山田太郎"));
-    EXPECT_EQ(plan->Birth.value(), 18323.0);
-    EXPECT_EQ(lum::encodeUrinPlan(*plan), fixture());
-}
-
-TEST(UrinPlanRecord, ReadsTheFirstRecordOfALongerBlobAndRefusesAShortOne) {
-    QByteArray longer = fixture() + QByteArray(16, '\x7f');
-    EXPECT_EQ(lum::decodeUrinPlan(longer), expected());
-    EXPECT_FALSE(lum::decodeUrinPlan(fixture().left(UrinPlanSize - 1)));
-    EXPECT_FALSE(lum::decodeUrinPlan(QByteArray()));
-}
-
-// Each field alone changed from a base record changes bytes only inside its
-// own span, reaching the span's last text byte when filled to capacity.
-TEST(UrinPlanRecord, EveryFieldIsAtItsOffset) {
-    struct Field {
-        const char* name;
-        int offset;
-        int width;
-        std::function<void(TUrinPlan&)> set;
-    };
-    const QString full50(25, QChar(u'あ'));
-    const QString full10(5, QChar(u'あ'));
-    const QString area(600, QChar(u'm'));  // cut to 511 bytes, then the zero
-    std::vector<Field> fields = {
-        {"Shimei", 0, 51, [&](TUrinPlan& p) { p.Shimei = full50; }},
-        {"Sex", 52, 4, [](TUrinPlan& p) { p.Sex = -2; }},
-        {"Birth", 56, 8, [](TUrinPlan& p) { p.Birth = TDateTime(-12345.678); }},
-        {"Old", 64, 4, [](TUrinPlan& p) { p.Old = -2; }},
-        {"Kaigodo", 68, 4, [](TUrinPlan& p) { p.Kaigodo = 0x7f7f7f7f; }},
-        {"Purpose1", 378, 51, [&](TUrinPlan& p) { p.Purpose[0] = full50; }},
-        {"Purpose4", 378 + 153, 51, [&](TUrinPlan& p) { p.Purpose[3] = full50; }},
-        {"Nyushobi", 584, 8, [](TUrinPlan& p) { p.Nyushobi = TDateTime(-12345.678); }},
-        {"NyushoKiou", 592, 1, [](TUrinPlan& p) { p.NyushoKiou = true; }},
-        {"TankiKasann", 593, 1, [](TUrinPlan& p) { p.TankiKasann = true; }},
-        {"TankiKasannTo", 600, 8, [](TUrinPlan& p) { p.TankiKasannTo = TDateTime(-12345.678); }},
-        {"NinchiKasann", 608, 1, [](TUrinPlan& p) { p.NinchiKasann = true; }},
-        {"NinchiKasannTo", 616, 8, [](TUrinPlan& p) { p.NinchiKasannTo = TDateTime(-12345.678); }},
-        {"HDSR", 624, 11, [&](TUrinPlan& p) { p.HDSR = full10; }},
-        {"SpacialMemo", 635, 511, [&](TUrinPlan& p) { p.SpacialMemo = area; }},
-        {"KinkiMemo", 1147, 511, [&](TUrinPlan& p) { p.KinkiMemo = area; }},
-        {"Rihabi", 1660, 4, [](TUrinPlan& p) { p.Rihabi = 0x7f7f7f7f; }},
-    };
-    for (int i = 0; i < 6; ++i)
-        fields.push_back({"Disease", 72 + 51 * i, 51, [&, i](TUrinPlan& p) { p.Disease[i] = full50; }});
-
-    TUrinPlan base;
-    base.Kaigodo = 0;
-    base.Rihabi = 0;
-    const QByteArray baseBytes = lum::encodeUrinPlan(base);
-    ASSERT_EQ(baseBytes, QByteArray(UrinPlanSize, '\0'));
-    for (const Field& f : fields) {
-        TUrinPlan p = base;
-        f.set(p);
-        const QByteArray bytes = lum::encodeUrinPlan(p);
-        ASSERT_EQ(bytes.size(), UrinPlanSize);
-        int first = -1, last = -1;
-        for (int i = 0; i < UrinPlanSize; ++i) {
-            if (bytes[i] == baseBytes[i]) continue;
-            if (first < 0) first = i;
-            last = i;
-        }
-        EXPECT_EQ(first, f.offset) << f.name;
-        EXPECT_EQ(last, f.offset + f.width - 1) << f.name;
-        EXPECT_EQ(lum::encodeUrinPlan(*lum::decodeUrinPlan(bytes)), bytes) << f.name;
-    }
 }
 
 TEST(UrinPlanRecord, OverlongTextsAreCutOnACharacterBoundaryInsideTheirField) {
@@ -228,3 +160,54 @@ TEST(UrinPlanRecord, ANewPlanTakesTheClientsHeaderCutToItsFields) {
 }
 
 }  // namespace
+
+// Each field alone changed from a base record changes bytes only inside its
+// own span, reaching the span's last text byte when filled to capacity, and
+// reads back unchanged.
+lum::test::RecordKind lum::test::urinPlanRecordKind() {
+    const RecordCodec<TUrinPlan> codec{lum::decodeUrinPlan, lum::encodeUrinPlan};
+    RecordKind k = recordKind<TUrinPlan>(
+        "UrinPlan", UrinPlanSize, codec, fixture(),
+        [](const std::optional<TUrinPlan>& plan) {
+            ASSERT_TRUE(plan);
+            EXPECT_EQ(*plan, expected());
+            EXPECT_EQ(plan->Shimei, QStringLiteral("山田太郎"));
+            EXPECT_EQ(plan->Birth.value(), 18323.0);
+        },
+        QByteArray(16, '\x7f'));
+    const QString full50(25, QChar(u'あ'));
+    const QString full10(5, QChar(u'あ'));
+    const QString area(600, QChar(u'm'));  // cut to 511 bytes, then the zero
+    // Filled to capacity, each reaches the last byte of its span.
+    const auto spanning = [](std::string name, int offset, int width, std::function<void(TUrinPlan&)> set) {
+        return RecordField<TUrinPlan>{std::move(name), offset, width, std::move(set), width - 1};
+    };
+    std::vector<RecordField<TUrinPlan>> fields = {
+        spanning("Shimei", 0, 51, [&](TUrinPlan& p) { p.Shimei = full50; }),
+        spanning("Sex", 52, 4, [](TUrinPlan& p) { p.Sex = -2; }),
+        spanning("Birth", 56, 8, [](TUrinPlan& p) { p.Birth = TDateTime(-12345.678); }),
+        spanning("Old", 64, 4, [](TUrinPlan& p) { p.Old = -2; }),
+        spanning("Kaigodo", 68, 4, [](TUrinPlan& p) { p.Kaigodo = 0x7f7f7f7f; }),
+        spanning("Purpose1", 378, 51, [&](TUrinPlan& p) { p.Purpose[0] = full50; }),
+        spanning("Purpose4", 378 + 153, 51, [&](TUrinPlan& p) { p.Purpose[3] = full50; }),
+        spanning("Nyushobi", 584, 8, [](TUrinPlan& p) { p.Nyushobi = TDateTime(-12345.678); }),
+        spanning("NyushoKiou", 592, 1, [](TUrinPlan& p) { p.NyushoKiou = true; }),
+        spanning("TankiKasann", 593, 1, [](TUrinPlan& p) { p.TankiKasann = true; }),
+        spanning("TankiKasannTo", 600, 8, [](TUrinPlan& p) { p.TankiKasannTo = TDateTime(-12345.678); }),
+        spanning("NinchiKasann", 608, 1, [](TUrinPlan& p) { p.NinchiKasann = true; }),
+        spanning("NinchiKasannTo", 616, 8, [](TUrinPlan& p) { p.NinchiKasannTo = TDateTime(-12345.678); }),
+        spanning("HDSR", 624, 11, [&](TUrinPlan& p) { p.HDSR = full10; }),
+        spanning("SpacialMemo", 635, 511, [&](TUrinPlan& p) { p.SpacialMemo = area; }),
+        spanning("KinkiMemo", 1147, 511, [&](TUrinPlan& p) { p.KinkiMemo = area; }),
+        spanning("Rihabi", 1660, 4, [](TUrinPlan& p) { p.Rihabi = 0x7f7f7f7f; }),
+    };
+    for (int i = 0; i < 6; ++i)
+        fields.push_back(spanning("Disease", 72 + 51 * i, 51, [&, i](TUrinPlan& p) { p.Disease[i] = full50; }));
+    TUrinPlan base;
+    base.Kaigodo = 0;
+    base.Rihabi = 0;
+    addLayout(k, codec, base, fields, {});
+    k.contiguous = false;
+    k.reencodeEachField = true;
+    return k;
+}

@@ -1,22 +1,24 @@
-// YobouData, the 4552-byte preventive-care plan record: a fixture written byte
-// by byte from the layout table decodes and encodes back to the same bytes;
-// every field sits at its offset; the diagnoses never overwrite the next
-// field; damaged fields read only themselves.
+// YobouData, the 4552-byte preventive-care plan record: its row of the codec
+// tests over every kind (a fixture written byte by byte from the layout table,
+// and the layout); the diagnoses never overwrite the next field; damaged
+// fields read only themselves.
 #include "plans/urin_pract_record.h"
 
 #include "common/cp932.h"
 #include "plans/record_fields.h"
 #include "plans/record_bytes.h"
+#include "plans/record_kind.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
 
 namespace {
 
 using lum::TDateTime;
 using lum::TUrinPract;
+using lum::test::RecordCodec;
+using lum::test::RecordField;
+using lum::test::RecordKind;
 using lum::UrinPractSize;
 
 QByteArray fixture() {
@@ -89,76 +91,6 @@ TUrinPract expected() {
     return p;
 }
 
-TEST(UrinPractRecord, HandWrittenFixtureDecodesAndEncodesBackByteForByte) {
-    const std::optional<TUrinPract> pract = lum::decodeUrinPract(fixture());
-    ASSERT_TRUE(pract);
-    EXPECT_EQ(*pract, expected());
-    EXPECT_EQ(lum::encodeUrinPract(*pract), fixture());
-    EXPECT_FALSE(lum::decodeUrinPract(fixture().left(UrinPractSize - 1)));
-    EXPECT_EQ(lum::decodeUrinPract(fixture() + "tail"), expected());
-}
-
-// The layout as one list: every field and reserved span, contiguous from 0
-// to 4552; each field alone changes only its own bytes, up to its end.
-TEST(UrinPractRecord, EveryFieldIsAtItsOffset) {
-    struct Field {
-        QString name;
-        int offset;
-        int width;
-        std::function<void(TUrinPract&)> set;
-        int lastChanged;  // the last byte the filled value reaches
-    };
-    std::vector<Field> fields = {
-        {"Sakusei", 0, 4, [](TUrinPract& p) { p.Sakusei = 0x7f7f7f7f; }, 3},
-        {"Sex", 88, 4, [](TUrinPract& p) { p.Sex = 0x7f7f7f7f; }, 3},
-        {"Birth", 96, 8, [](TUrinPract& p) { p.Birth = TDateTime(-12345.678); }, 7},
-        {"Old", 104, 4, [](TUrinPract& p) { p.Old = 0x7f7f7f7f; }, 3},
-        {"Kaigodo", 108, 4, [](TUrinPract& p) { p.Kaigodo = 0x7f7f7f7f; }, 3},
-    };
-    for (const lum::UrinPractTextField& f : lum::urinPractTextFields()) {
-        // Filled past capacity: a short string reaches its last byte, an
-        // area the byte before its zero.
-        const auto member = f.member;
-        const QString text(f.width, QChar(u'x'));
-        fields.push_back({QString::fromLatin1(f.variable), f.offset, f.width,
-                          [member, text](TUrinPract& p) { p.*member = text; }, f.zeroTerminated ? f.width - 2 : f.width - 1});
-    }
-    for (int i = 0; i < 11; ++i) {
-        fields.push_back({QString::fromLatin1(lum::UrinPractProgrammeVariables[i]), lum::UrinPractProgrammeOffset + i, 1,
-                          [i](TUrinPract& p) { p.Programme[i] = true; }, 0});
-    }
-    // Contiguous with the reserved spans 86..87, 92..95 and 4548..4551.
-    std::vector<std::pair<int, int>> spans = {{86, 2}, {92, 4}, {4548, 4}};
-    for (const Field& f : fields) spans.emplace_back(f.offset, f.width);
-    std::sort(spans.begin(), spans.end());
-    int next = 0;
-    for (const auto& [offset, width] : spans) {
-        EXPECT_EQ(offset, next);
-        next = offset + width;
-    }
-    EXPECT_EQ(next, UrinPractSize);
-
-    TUrinPract base;
-    base.Sakusei = 0;
-    base.Kaigodo = 0;
-    const QByteArray baseBytes = lum::encodeUrinPract(base);
-    ASSERT_EQ(baseBytes, QByteArray(UrinPractSize, '\0'));
-    for (const Field& f : fields) {
-        TUrinPract p = base;
-        f.set(p);
-        const QByteArray bytes = lum::encodeUrinPract(p);
-        ASSERT_EQ(bytes.size(), UrinPractSize);
-        int first = -1, last = -1;
-        for (int i = 0; i < UrinPractSize; ++i) {
-            if (bytes[i] == baseBytes[i]) continue;
-            if (first < 0) first = i;
-            last = i;
-        }
-        EXPECT_EQ(first, f.offset) << f.name.toStdString();
-        EXPECT_EQ(last, f.offset + f.lastChanged) << f.name.toStdString();
-    }
-}
-
 TEST(UrinPractRecord, DiagnosesAreCutAt511BytesAndNeverReachThePastHistory) {
     // Six diagnoses of 50 full-width characters: 6 * 100 + 5 * 2 bytes.
     QStringList six;
@@ -215,3 +147,26 @@ TEST(UrinPractRecord, ANewPlanTakesTheClientsHeaderAndDiagnosesOneALine) {
 }
 
 }  // namespace
+
+// The layout as one list: every field and the reserved spans 86..87, 92..95
+// and 4548..4551, contiguous from 0 to 4552.
+lum::test::RecordKind lum::test::urinPractRecordKind() {
+    const RecordCodec<TUrinPract> codec{lum::decodeUrinPract, lum::encodeUrinPract};
+    RecordKind k = recordKind<TUrinPract>(
+        "UrinPract", UrinPractSize, codec, fixture(),
+        [](const std::optional<TUrinPract>& p) { EXPECT_EQ(p, expected()); }, "tail");
+    std::vector<RecordField<TUrinPract>> fields = {
+        {"Sakusei", 0, 4, [](TUrinPract& p) { p.Sakusei = 0x7f7f7f7f; }, 3},
+    };
+    addClientFields(fields, 88, 96);
+    addTextFields(fields, lum::urinPractTextFields());
+    for (int i = 0; i < 11; ++i) {
+        fields.push_back({lum::UrinPractProgrammeVariables[i], lum::UrinPractProgrammeOffset + i, 1,
+                          [i](TUrinPract& p) { p.Programme[i] = true; }, 0});
+    }
+    TUrinPract base;
+    base.Sakusei = 0;
+    base.Kaigodo = 0;
+    addLayout(k, codec, base, fields, {{86, 2}, {92, 4}, {4548, 4}});
+    return k;
+}
