@@ -1,6 +1,8 @@
 #include "printing/plan_print_list_form.h"
 
+#include "common/code_tables.h"
 #include "common/db/sql_date.h"
+#include "common/kubun.h"
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
@@ -168,8 +170,43 @@ void TPlanPrintListForm::PrintBtnClick() {
     PrintRows(rows);
 }
 
-bool TPlanPrintListForm::RunReport(const QString& templateName) {
-    if (!frReport1.LoadTemplateFromFile(lum::printTemplatePath(templateName))) return false;
-    frReport1.PrepareAndShow();
-    return true;
+std::optional<int> TPlanPrintListForm::PrintChosen(const QVector<QSqlRecord>& rows, const QString& numberField,
+                                                   lum::TfrUserDataset& perPlan, const QString& templateName) {
+    chosen_.clear();
+    for (const QSqlRecord& r : rows) chosen_.push_back(r.value(numberField).toInt());
+    perPlan.RangeEndCount = int(chosen_.size());
+    readRecord_ = -1;
+    if (frReport1.LoadTemplateFromFile(lum::printTemplatePath(templateName))) frReport1.PrepareAndShow();
+    std::optional<int> last;
+    if (readRecord_ >= 0) last = chosen_[size_t(readRecord_)];
+    chosen_.clear();
+    readRecord_ = -1;
+    return last;
+}
+
+std::optional<int> TPlanPrintListForm::PlanToRead(int record) {
+    if (record == readRecord_ || record < 0 || record >= int(chosen_.size())) return std::nullopt;
+    readRecord_ = record;
+    return chosen_[size_t(record)];
+}
+
+lum::KanaRowListColumn TPlanPrintListForm::TypeColumn(int width) {
+    return {QStringLiteral("RihaType"), width, QStringLiteral("リハビリ形態"),
+            [](const QSqlRecord& r) { return lum::RihaTypeNames.at(r.value(QStringLiteral("RihaType")).toInt()); }};
+}
+
+lum::KanaRowListColumn TPlanPrintListForm::KubunColumn(int width) {
+    return {QStringLiteral("KubunCode"), width, QStringLiteral("リハビリ区分"),
+            [](const QSqlRecord& r) { return lum::KubunLongText(r.value(QStringLiteral("KubunCode")).toInt()); }};
+}
+
+lum::KanaRowListColumn TPlanPrintListForm::DateColumn(const QString& field, int width, const QString& title,
+                                                      std::function<QString(lum::TDateTime)> text) {
+    return {field, width, title, [field, text](const QSqlRecord& r) {
+                try {
+                    return text(lum::db::readDate(r.value(field)));
+                } catch (const std::exception&) {
+                    return QString();
+                }
+            }};
 }

@@ -23,22 +23,14 @@ namespace {
 const QString kTemplate = QStringLiteral("PracticePlan.frf");
 
 QVector<lum::KanaRowListColumn> listColumns() {
-    const auto day = [](const QSqlRecord& r) {
-        try {
-            return lum::db::readDate(r.value(QStringLiteral("PrcticeDay"))).toDateText();
-        } catch (const std::exception&) {
-            return QString();
-        }
-    };
-    const auto type = [](const QSqlRecord& r) { return lum::RihaTypeNames.at(r.value(QStringLiteral("RihaType")).toInt()); };
-    const auto kubun = [](const QSqlRecord& r) { return lum::KubunLongText(r.value(QStringLiteral("KubunCode")).toInt()); };
     return {
         lum::cureNoColumn(80, QStringLiteral("利用者番号")),
         {QStringLiteral("Kana"), 120, QStringLiteral("カナ"), {}},
         {QStringLiteral("Name"), 120, QStringLiteral("氏名"), {}},
-        {QStringLiteral("PrcticeDay"), 100, QStringLiteral("評価実施日"), day},
-        {QStringLiteral("RihaType"), 100, QStringLiteral("リハビリ形態"), type},
-        {QStringLiteral("KubunCode"), 150, QStringLiteral("リハビリ区分"), kubun},
+        TPlanPrintListForm::DateColumn(QStringLiteral("PrcticeDay"), 100, QStringLiteral("評価実施日"),
+                                       [](lum::TDateTime day) { return day.toDateText(); }),
+        TPlanPrintListForm::TypeColumn(100),
+        TPlanPrintListForm::KubunColumn(150),
     };
 }
 
@@ -78,28 +70,18 @@ QString TPrintPractForm::ListSql(bool recent) const {
 QString TPrintPractForm::NoListMessage() const { return QStringLiteral("*** SystemError : 印刷データがありません。"); }
 
 void TPrintPractForm::PrintRows(const QVector<QSqlRecord>& rows) {
-    PractNos.clear();
-    for (const QSqlRecord& r : rows) PractNos.push_back(r.value(QStringLiteral("PractNo")).toInt());
-    frUserDataset3.RangeEndCount = int(PractNos.size());
-    loadedRecord_ = -1;
-    RunReport(kTemplate);
     // The list then shows the last plan a page was formed for.
-    if (loadedRecord_ >= 0) {
-        const int last = PractNos[size_t(loadedRecord_)];
-        List->ShowOnly([last](const QSqlRecord& r) { return r.value(QStringLiteral("PractNo")).toInt() == last; });
+    if (const std::optional<int> last = PrintChosen(rows, QStringLiteral("PractNo"), frUserDataset3, kTemplate)) {
+        List->ShowOnly([last](const QSqlRecord& r) { return r.value(QStringLiteral("PractNo")).toInt() == *last; });
     }
-    PractNos.clear();
-    loadedRecord_ = -1;
 }
 
 void TPrintPractForm::BeginPage() {
-    // Every page of a record starts here; its plan is read once.
-    const int record = frUserDataset3.RecNo();
-    if (record == loadedRecord_ || record < 0 || record >= int(PractNos.size())) return;
-    loadedRecord_ = record;
+    const std::optional<int> practNo = PlanToRead(frUserDataset3.RecNo());
+    if (!practNo) return;
     const lum::BlobDocumentStore store(lum::requireFacilityDatabase(),
                                        lum::documentKind(lum::DocumentId::PracticePlan));
-    const lum::BlobDocumentStore::Loaded loaded = store.loadByNumber(PractNos[size_t(record)]);
+    const lum::BlobDocumentStore::Loaded loaded = store.loadByNumber(*practNo);
     switch (loaded.status) {
     case lum::BlobDocumentStore::LoadStatus::Ok:
         plan_ = lum::decodePracticePlan(loaded.record).value_or(lum::TPracticePlan{});

@@ -21,8 +21,6 @@ public:
     lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
     lum::TfrUserDataset frUserDataset2{QStringLiteral("frUserDataset2")};
     lum::TfrUserDataset frUserDataset3{QStringLiteral("frUserDataset3")};
-    // The chosen plans' PractNo, in list order, while they print.
-    std::vector<int> PractNos;
 
     const lum::TPracticePlan& PagePlan() const { return plan_; }
 
@@ -36,7 +34,6 @@ private:
     void GetValue(const QString& name, lum::ExprValue& value);
 
     lum::TPracticePlan plan_;
-    int loadedRecord_ = -1;
 };
 
 // The message that ends a printout meeting a plan of another record version.

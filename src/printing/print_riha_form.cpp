@@ -21,21 +21,13 @@ namespace {
 const QString kTemplate = QStringLiteral("CurePlan.frf");
 
 QVector<lum::KanaRowListColumn> listColumns() {
-    const auto registDay = [](const QSqlRecord& r) {
-        try {
-            return lum::DateToEraShortText(lum::db::readDate(r.value(QStringLiteral("PlanRegistDay"))));
-        } catch (const std::exception&) {
-            return QString();
-        }
-    };
-    const auto type = [](const QSqlRecord& r) { return lum::RihaTypeNames.at(r.value(QStringLiteral("RihaType")).toInt()); };
-    const auto kubun = [](const QSqlRecord& r) { return lum::KubunLongText(r.value(QStringLiteral("KubunCode")).toInt()); };
     return {
         lum::cureNoColumn(80, QStringLiteral("利用者番号")),
         {QStringLiteral("Name"), 130, QStringLiteral("氏名"), {}},
-        {QStringLiteral("PlanRegistDay"), 130, QStringLiteral("登録日（治療計画）"), registDay},
-        {QStringLiteral("RihaType"), 100, QStringLiteral("リハビリ形態"), type},
-        {QStringLiteral("KubunCode"), 170, QStringLiteral("リハビリ区分"), kubun},
+        TPlanPrintListForm::DateColumn(QStringLiteral("PlanRegistDay"), 130, QStringLiteral("登録日（治療計画）"),
+                                       lum::DateToEraShortText),
+        TPlanPrintListForm::TypeColumn(100),
+        TPlanPrintListForm::KubunColumn(170),
     };
 }
 
@@ -84,27 +76,18 @@ QString TPrintRihaForm::ListSql(bool recent) const {
 }
 
 void TPrintRihaForm::PrintRows(const QVector<QSqlRecord>& rows) {
-    PlanNos.clear();
-    for (const QSqlRecord& r : rows) PlanNos.push_back(r.value(QStringLiteral("PlanNo")).toInt());
-    frUserDataset1.RangeEndCount = int(PlanNos.size());
-    loadedRecord_ = -1;
-    RunReport(kTemplate);
+    PrintChosen(rows, QStringLiteral("PlanNo"), frUserDataset1, kTemplate);
     // The list is read again before the next printout.
     List->clear();
-    PlanNos.clear();
-    loadedRecord_ = -1;
 }
 
 void TPrintRihaForm::BeginPage() {
-    // Every page of a record starts here; its plan is read once.
-    const int record = frUserDataset1.RecNo();
-    if (record == loadedRecord_ || record < 0 || record >= int(PlanNos.size())) return;
-    loadedRecord_ = record;
+    const std::optional<int> planNo = PlanToRead(frUserDataset1.RecNo());
+    if (!planNo) return;
     const lum::PlanStore store(lum::requireFacilityDatabase());
-    const int planNo = PlanNos[size_t(record)];
     // A plan deleted since the list was read prints nothing of another plan.
-    plan_ = store.LoadPlanRow(planNo).value_or(lum::TPlan{});
-    chart_ = lum::renderBodyChart(lum::chartFromRows(store.LoadFigures(planNo)));
+    plan_ = store.LoadPlanRow(*planNo).value_or(lum::TPlan{});
+    chart_ = lum::renderBodyChart(lum::chartFromRows(store.LoadFigures(*planNo)));
 }
 
 void TPrintRihaForm::GetValue(const QString& name, lum::ExprValue& value) {

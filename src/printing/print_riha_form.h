@@ -26,8 +26,6 @@ public:
 
     // One record per chosen plan.
     lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
-    // The chosen plans' PlanNo, in list order, while they print.
-    std::vector<int> PlanNos;
 
     // The plan of the page being formed and its chart.
     const lum::TPlan& PagePlan() const { return plan_; }
@@ -44,7 +42,6 @@ private:
 
     lum::TPlan plan_;
     QImage chart_;
-    int loadedRecord_ = -1;
 };
 
 extern TPrintRihaForm* PrintRihaForm;
