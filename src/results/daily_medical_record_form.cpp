@@ -32,7 +32,7 @@ using lum::TDateTime;
 const QString TDailyMedicalRecordForm::kTemplateFile = QStringLiteral("DailyMedicalRecord.frf");
 
 namespace {
-enum LeadingColumn { CureNoColumn, NameColumn, DateColumn, PlanStartColumn, PlanMinuteColumn };
+enum OwnColumn { CureNoColumn, NameColumn, DateColumn };
 
 const QString kDayError = QStringLiteral("SystemError : 実施入力日 error ");
 
@@ -42,14 +42,9 @@ void abortBox(const QString& text, QWidget* parent) { lum::message(MsgKind::Erro
 TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     : TMedicalRecordForm("DailyMedicalRecordForm", QStringLiteral("治療実績入力 （日別）"), "ResultLoadBtn",
                          QStringLiteral("読込"),
-                         {{QStringLiteral("治療番号"), 76},
-                          {QStringLiteral("氏名"), 112},
-                          {QStringLiteral("利用日"), 124},
-                          {QStringLiteral("開始\n時間"), 48},
-                          {QStringLiteral("時間\n（分）"), 44}},
+                         {{QStringLiteral("治療番号"), 76}, {QStringLiteral("氏名"), 112}, {QStringLiteral("利用日"), 124}},
                          parent) {
     ResultLoadBtn = FirstButton();
-    AddColumnGroup(QStringLiteral("リハビリ計画"), PlanStartColumn, 2);
 
     auto caption = [this](const QString& text) { return CaptionLabel(text); };
     ResultInputDay = new QLineEdit(MainPanel);
@@ -57,13 +52,6 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     ResultInputDay->setFixedWidth(170);
     ResultInputDay->setFont(lum::uiFont(11));
     dayBinding_ = lum::KeyEditBinding::bindEraDate(ResultInputDay);
-    Hizuke = new lum::HorizontalUpDown(MainPanel);
-    Hizuke->setObjectName(QStringLiteral("Hizuke"));
-    // The arrows take the focus too, so the day is stepped from the keyboard (Space).
-    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
-    TantouBox = new QComboBox(MainPanel);
-    TantouBox->setObjectName(QStringLiteral("TantouBox"));
-    TantouBox->setMinimumWidth(150);
     RihaTypeBox = new QComboBox(MainPanel);
     RihaTypeBox->setObjectName(QStringLiteral("RihaTypeBox"));
     RihaTypeBox->setMinimumWidth(130);
@@ -117,8 +105,8 @@ TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     FinishLayout();
 
     // Tab goes through the criteria to 読込, 集計, the grid, then the other commands.
-    lum::setTabChain({ResultInputDay, Hizuke->previousButton(), Hizuke->nextButton(), TantouBox, RihaTypeBox,
-                      ResultLoadBtn, SumButton, ResultGrid, SaveButton, PrintButton, CloseButton});
+    SetTabChain({ResultInputDay, Hizuke->previousButton(), Hizuke->nextButton(), TantouBox, RihaTypeBox, ResultLoadBtn,
+                 SumButton});
 
     // The printout walks the rows on show.
     frUserDataset1.OnFirst = [this](lum::TfrDataset*) { cursor_ = 0; };
@@ -206,30 +194,19 @@ void TDailyMedicalRecordForm::ResultLoadBtnClick() {
     loadedType_ = type;
     // The printout is headed with what this load was for.
     Loaded = {lum::DateToEraText(Day), RihaTypeBox->currentText(), TantouBox->currentText()};
-    std::vector<CureResult> rows;
-    try {
-        rows = ReadRows();
-    } catch (const lum::db::DbError& e) {
-        lum::message(MsgKind::Error, QStringLiteral("*** System Error : 治療実績の抽出に失敗しました。\n") + e.text(),
-                     MsgButton::Ok, this);
-        return;
-    }
-    if (rows.empty()) {
+    std::optional<std::vector<CureResult>> rows = ReadNewRows();
+    if (!rows) return;
+    if (rows->empty()) {
         lum::message(MsgKind::Confirm, QStringLiteral("該当するスケジュールがありません。\n条件を変更してください。"),
                      MsgButton::Yes, this);
         return;
     }
-    ShowRows(std::move(rows));
+    ShowNewRows(std::move(*rows));
     ShowTotals();
     SumButton->setEnabled(true);
-    SaveButton->setEnabled(true);
-    PrintButton->setEnabled(true);
-    ResultGrid->setFocus();
 }
 
-bool TDailyMedicalRecordForm::LeadingIsNumber(int column) const { return column == PlanMinuteColumn; }
-
-QString TDailyMedicalRecordForm::LeadingText(const CureResult& row, int column) const {
+QString TDailyMedicalRecordForm::OwnText(const CureResult& row, int column) const {
     switch (column) {
     case CureNoColumn:
         return lum::CureNoText(row.CureNo);
@@ -237,10 +214,6 @@ QString TDailyMedicalRecordForm::LeadingText(const CureResult& row, int column) 
         return row.Name;
     case DateColumn:
         return row.CureDate.isEmpty() ? QString() : lum::DateToEraText(row.CureDate);
-    case PlanStartColumn:
-        return row.PStartTime.time().toString(QStringLiteral("hh:mm"));
-    case PlanMinuteColumn:
-        return QString::number(row.PMinute);
     default:
         return QString();
     }

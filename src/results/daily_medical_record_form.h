@@ -17,9 +17,8 @@ class QPushButton;
 class QToolButton;
 
 namespace lum {
-class HorizontalUpDown;
 class KeyEditBinding;
-}  // namespace lum
+}
 
 class TDailyMedicalRecordForm : public TMedicalRecordForm {
     Q_OBJECT
@@ -33,8 +32,6 @@ public:
 
     QToolButton* ResultLoadBtn;  // 読込
     QLineEdit* ResultInputDay;   // 実施入力日
-    lum::HorizontalUpDown* Hizuke;
-    QComboBox* TantouBox;        // 担当者
     QComboBox* RihaTypeBox;      // リハビリ形態
     QPushButton* SumButton;      // 集計
     QLabel* PlanCountLbl;        // 計画　回数
@@ -52,8 +49,7 @@ public:
     void PrintButtonClick();
 
 protected:
-    QString LeadingText(const lum::CureResult& row, int column) const override;
-    bool LeadingIsNumber(int column) const override;
+    QString OwnText(const lum::CureResult& row, int column) const override;
     std::vector<lum::CureResult> ReadRows() override;
     void RowsSaved() override;
     void FormShow() override;

@@ -15,7 +15,9 @@
 #include "results/results_menu_form.h"
 #include "widgets/combo_helpers.h"
 #include "widgets/comment_form.h"
+#include "widgets/horizontal_up_down.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,6 +31,7 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -52,15 +55,30 @@ constexpr int kCommentWidth = 200;
 constexpr int kLoginWidth = 88;
 
 const QString kReadAgainFailed = QStringLiteral("*** System Error : 保存後の最新状態の表示に失敗しました。");
+const QString kReadFailed = QStringLiteral("*** System Error : 治療実績の抽出に失敗しました。");
 const QString kCloseQuestion = QStringLiteral("保存していませんが、このまま閉じますか？");
+
+// The grid's cell editor: its opening is the row entering edit mode.
+class EditModeDelegate : public QStyledItemDelegate {
+public:
+    EditModeDelegate(QObject* parent, std::function<void()> started)
+        : QStyledItemDelegate(parent), started_(std::move(started)) {}
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        started_();
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    }
+
+private:
+    std::function<void()> started_;
+};
 }  // namespace
 
 TMedicalRecordForm::TMedicalRecordForm(const char* objectName, const QString& caption, const char* firstButton,
-                                       const QString& firstCaption, const std::vector<LeadingColumn>& leading,
+                                       const QString& firstCaption, const std::vector<LeadingColumn>& own,
                                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint |
                           Qt::WindowCloseButtonHint),
-      leading_(static_cast<int>(leading.size())) {
+      leading_(static_cast<int>(own.size()) + 2) {
     setObjectName(QString::fromLatin1(objectName));
     setWindowTitle(caption);
     setFont(lum::uiFont(10));
@@ -96,16 +114,27 @@ TMedicalRecordForm::TMedicalRecordForm(const char* objectName, const QString& ca
     panel->setContentsMargins(10, 4, 10, 10);
     panel->setSpacing(0);
 
-    // The columns.
+    // The criteria's up-down and staff box; the window places them.
+    Hizuke = new lum::HorizontalUpDown(MainPanel);
+    Hizuke->setObjectName(QStringLiteral("Hizuke"));
+    // The arrows take the focus too, so the date is stepped from the keyboard (Space).
+    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
+    TantouBox = new QComboBox(MainPanel);
+    TantouBox->setObjectName(QStringLiteral("TantouBox"));
+    TantouBox->setMinimumWidth(150);
+
+    // The columns: the window's own, the plan's start time and minutes, then the actual ones.
     QStringList titles;
     std::vector<int> widths;
-    for (const LeadingColumn& c : leading) {
+    for (const LeadingColumn& c : own) {
         titles << c.title;
         widths.push_back(c.width);
     }
-    titles << QStringLiteral("開始\n時間") << QStringLiteral("時間\n（分）");
-    widths.push_back(kStartWidth);
-    widths.push_back(kMinuteWidth);
+    for (int twice = 0; twice < 2; ++twice) {
+        titles << QStringLiteral("開始\n時間") << QStringLiteral("時間\n（分）");
+        widths.push_back(kStartWidth);
+        widths.push_back(kMinuteWidth);
+    }
     for (int f = 0; f < lum::CategoryFlagCount; ++f) {
         titles << QString::fromUtf16(lum::kCategoryCaptions[f % 4]);
         widths.push_back(kFlagWidth);
@@ -140,9 +169,11 @@ TMedicalRecordForm::TMedicalRecordForm(const char* objectName, const QString& ca
     const int gridWidth = x + ResultGrid->verticalScrollBar()->sizeHint().width() + 3;
     ResultGrid->setFixedSize(gridWidth, 36 + 20 * kRowHeight + 4);
     ResultGrid->installEventFilter(this);
+    ResultGrid->setItemDelegate(new EditModeDelegate(ResultGrid, [this] { EditStarted(); }));
 
     groups_ = new QWidget(MainPanel);
     groups_->setFixedSize(gridWidth, kGroupHeight);
+    AddColumnGroup(QStringLiteral("リハビリ計画"), PlanStartColumn(), 2);
     AddColumnGroup(QStringLiteral("実施"), StartColumn(), 2);
     int first = FirstFlagColumn();
     for (int t = 0; t < 4; ++t) {
@@ -294,6 +325,12 @@ void TMedicalRecordForm::CloseRows() {
     filling_ = false;
 }
 
+QString TMedicalRecordForm::LeadingText(const CureResult& row, int column) const {
+    if (column == PlanStartColumn()) return row.PStartTime.time().toString(QStringLiteral("hh:mm"));
+    if (column == PlanMinuteColumn()) return QString::number(row.PMinute);
+    return OwnText(row, column);
+}
+
 void TMedicalRecordForm::FillRow(int row) {
     const CureResult& r = rows_[static_cast<size_t>(row)];
     const bool wasFilling = filling_;
@@ -312,7 +349,7 @@ void TMedicalRecordForm::FillRow(int row) {
     };
     for (int c = 0; c < StartColumn(); ++c) {
         QTableWidgetItem* item = put(c, LeadingText(r, c), false);
-        if (LeadingIsNumber(c)) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (c == PlanMinuteColumn()) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
     put(StartColumn(), r.RStartTime.time().toString(QStringLiteral("hh:mm")), true);
     put(MinuteColumn(), QString::number(r.RMinute), true)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -324,6 +361,27 @@ void TMedicalRecordForm::FillRow(int row) {
     put(CommentColumn(), r.Comment, false);
     put(LoginColumn(), r.LoginName, false);
     filling_ = wasFilling;
+}
+
+std::optional<std::vector<CureResult>> TMedicalRecordForm::ReadNewRows() {
+    try {
+        return ReadRows();
+    } catch (const lum::db::DbError& e) {
+        lum::message(MsgKind::Error, kReadFailed + u'\n' + e.text(), MsgButton::Ok, this);
+        return std::nullopt;
+    }
+}
+
+void TMedicalRecordForm::ShowNewRows(std::vector<CureResult> rows) {
+    ShowRows(std::move(rows));
+    SaveButton->setEnabled(true);
+    PrintButton->setEnabled(true);
+    ResultGrid->setFocus();
+}
+
+void TMedicalRecordForm::SetTabChain(QList<QWidget*> criteria) {
+    criteria << ResultGrid << SaveButton << PrintButton << CloseButton;
+    lum::setTabChain(criteria);
 }
 
 bool TMedicalRecordForm::Reload(const QString& failure) {
@@ -464,6 +522,7 @@ void TMedicalRecordForm::CommentEdited(const QString& text) {
     const int row = ResultGrid->currentRow();
     if (!CommentBox->isVisible() || row < 0 || row >= static_cast<int>(rows_.size())) return;
     if (rows_[static_cast<size_t>(row)].Comment == text) return;
+    EditStarted();
     CureResultChange change;
     change.Comment = text;
     WriteChange(row, change);
@@ -488,9 +547,16 @@ bool TMedicalRecordForm::WriteChange(int row, CureResultChange change) {
     if (change.Comment) r.Comment = *change.Comment;
     r.UpdateDate = *change.UpdateDate;
     FillRow(row);
-    SaveButton->setEnabled(true);
+    // Posted: nothing of the row is left to save. 印刷 waits for the rows read again.
+    SaveButton->setEnabled(false);
     PrintButton->setEnabled(false);
     return true;
+}
+
+void TMedicalRecordForm::EditStarted() {
+    if (!open_) return;
+    SaveButton->setEnabled(true);
+    PrintButton->setEnabled(false);
 }
 
 void TMedicalRecordForm::EditComments() { lum::EditCommentsOf({CommentBox}, kPhraseList, 0); }

@@ -1,14 +1,19 @@
 #pragma once
 // What the two medical-record windows share (治療実績入力 （個人） and
-// （日別）): the tool bar's 保存, 印刷 and 閉じる; the results grid, whose
-// columns from the actual start time on are the same in both (start time,
-// minutes, the fourteen category flags, the remark, the login name); the
-// stock-phrase box over the remark cell; and the editing rule, written once:
+// （日別）): the tool bar's 保存, 印刷 and 閉じる; the date's up-down Hizuke and
+// the staff box TantouBox; the results grid, whose columns from the plan's
+// start time on are the same in both (the plan's start time and minutes, the
+// actual start time and minutes, the fourteen category flags, the remark, the
+// login name); the stock-phrase box over the remark cell; reading the rows of
+// the window's criteria; and the editing rule, written once:
 // - only the start time, the minutes and the remark take input; the current
 //   cell is moved off every other column;
+// - typing in a cell (or the remark box) puts its row in edit mode: 保存 on,
+//   印刷 off;
 // - each edit is written at once by ResultNo through the results store, only
-//   its column and UpdateDate (now), and then enables 保存 and disables 印刷
-//   until 保存 has read the rows again;
+//   its column and UpdateDate (now): the row is posted, which turns 保存 off
+//   again, so closing never asks about an edit already written; 印刷 stays
+//   off until 保存 or the window's 開く / 読込 reads the rows again;
 // - a negative number of minutes is told ("負の値です。") and written as 0;
 // - a result deleted on another workstation is told and the rows read again;
 // - closing while 保存 is enabled asks first.
@@ -20,7 +25,12 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <vector>
+
+namespace lum {
+class HorizontalUpDown;
+}
 
 class QComboBox;
 class QLabel;
@@ -38,6 +48,8 @@ public:
     QToolButton* PrintButton;  // 印刷
     QToolButton* CloseButton;  // 閉じる
     QWidget* MainPanel;        // centred horizontally, 60 pixels from the top
+    lum::HorizontalUpDown* Hizuke;  // the month or the day, a step back or on
+    QComboBox* TantouBox;           // 担当者
     QTableWidget* ResultGrid;
     QComboBox* CommentBox;     // laid over the focused remark cell
 
@@ -46,7 +58,9 @@ public:
     lum::TfrUserDataset frUserDataset1{QStringLiteral("frUserDataset1")};
     lum::TfrReport frReport1{&Components};
 
-    // The columns from the actual start time on.
+    // The columns from the plan's start time on.
+    int PlanStartColumn() const { return leading_ - 2; }
+    int PlanMinuteColumn() const { return leading_ - 1; }
     int StartColumn() const { return leading_; }
     int MinuteColumn() const { return leading_ + 1; }
     int FirstFlagColumn() const { return leading_ + 2; }
@@ -71,9 +85,11 @@ protected:
         QString title;
         int width;
     };
-    // The tool bar starts with the window's own first button (開く, 読込).
+    // The tool bar starts with the window's own first button (開く, 読込);
+    // the grid with the window's own columns, then the plan's start time and
+    // minutes under リハビリ計画.
     TMedicalRecordForm(const char* objectName, const QString& caption, const char* firstButton,
-                       const QString& firstCaption, const std::vector<LeadingColumn>& leading, QWidget* parent);
+                       const QString& firstCaption, const std::vector<LeadingColumn>& own, QWidget* parent);
     ~TMedicalRecordForm() override;
 
     QToolButton* FirstButton() const { return firstButton_; }
@@ -84,12 +100,18 @@ protected:
     // Fills the staff box with the run's staff list, no choice made; gives
     // the list (empty after its message when it cannot be read).
     std::vector<lum::StaffMember> FillStaffBox(QComboBox* box);
-    // The grid's columns before the start time.
-    virtual QString LeadingText(const lum::CureResult& row, int column) const = 0;
-    // Whether a leading column holds a number (shown right-aligned).
-    virtual bool LeadingIsNumber(int) const { return false; }
+    // The window's own columns, before the plan's.
+    virtual QString OwnText(const lum::CureResult& row, int column) const = 0;
     // Reads the rows of the window's criteria (its query); throws db::DbError.
     virtual std::vector<lum::CureResult> ReadRows() = 0;
+    // The rows of criteria just set, or nothing after the message saying
+    // they could not be read.
+    std::optional<std::vector<lum::CureResult>> ReadNewRows();
+    // Shows rows just read: 保存 and 印刷 on, the grid focused.
+    void ShowNewRows(std::vector<lum::CureResult> rows);
+    // The Tab order: the window's criteria and commands, then the grid, 保存,
+    // 印刷 and 閉じる.
+    void SetTabChain(QList<QWidget*> criteria);
     // The rows were read again by 保存 (after the grid shows them).
     virtual void RowsSaved() {}
     // Showing: the window's own reset, after the common one.
@@ -114,6 +136,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QString LeadingText(const lum::CureResult& row, int column) const;
+    // A row entered edit mode: 保存 on, 印刷 off.
+    void EditStarted();
     void FillRow(int row);
     void PlaceCommentBox();
     void CurrentCellMoved(int row, int column, int previousRow, int previousColumn);

@@ -36,7 +36,7 @@ using lum::TDateTime;
 const QString TPersonMedicalRecordForm::kTemplateFile = QStringLiteral("RihaPersonKirokusho.frf");
 
 namespace {
-enum LeadingColumn { DayColumn, StaffColumn, PlanStartColumn, PlanMinuteColumn };
+enum OwnColumn { DayColumn, StaffColumn };
 // The empty date as the client labels show it.
 const QString kNoDate = QStringLiteral("＿＿ __年__月__日");
 
@@ -46,13 +46,8 @@ QString dateOrMask(TDateTime date) { return date.isEmpty() ? kNoDate : lum::Date
 TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     : TMedicalRecordForm("PersonMedicalRecordForm", QStringLiteral("治療実績入力 （個人）"), "OpenButton",
                          QStringLiteral("開く"),
-                         {{QStringLiteral("利用日"), 72},
-                          {QStringLiteral("担当者"), 92},
-                          {QStringLiteral("開始\n時間"), 48},
-                          {QStringLiteral("時間\n（分）"), 44}},
-                         parent) {
+                         {{QStringLiteral("利用日"), 72}, {QStringLiteral("担当者"), 92}}, parent) {
     OpenButton = FirstButton();
-    AddColumnGroup(QStringLiteral("リハビリ計画"), PlanStartColumn, 2);
 
     auto caption = [this](const QString& text) { return CaptionLabel(text); };
     auto value = [this](const char* name, int width) {
@@ -70,10 +65,6 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     YearMonthLabel->setObjectName(QStringLiteral("YearMonthLabel"));
     YearMonthLabel->setFont(lum::uiFont(14, QFont::Bold));
     YearMonthLabel->setMinimumWidth(150);
-    Hizuke = new lum::HorizontalUpDown(MainPanel);
-    Hizuke->setObjectName(QStringLiteral("Hizuke"));
-    // The arrows take the focus too, so the month is stepped from the keyboard (Space).
-    for (QToolButton* b : {Hizuke->previousButton(), Hizuke->nextButton()}) b->setFocusPolicy(Qt::StrongFocus);
     CureEdit = new QLineEdit(MainPanel);
     CureEdit->setObjectName(QStringLiteral("CureEdit"));
     CureEdit->setFixedWidth(110);
@@ -82,8 +73,6 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     UserSearchBtn = new QPushButton(QStringLiteral("利用者検索"), MainPanel);
     UserSearchBtn->setObjectName(QStringLiteral("UserSearchBtn"));
     UserSearchBtn->setAutoDefault(false);
-    TantouBox = new QComboBox(MainPanel);
-    TantouBox->setObjectName(QStringLiteral("TantouBox"));
     TantouBox->setMinimumWidth(160);
     auto* criteria = new QHBoxLayout;
     criteria->setSpacing(8);
@@ -145,8 +134,7 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     FinishLayout();
 
     // Tab goes through the criteria to 開く, the grid, then the other commands.
-    lum::setTabChain({Hizuke->previousButton(), Hizuke->nextButton(), CureEdit, UserSearchBtn, TantouBox, OpenButton,
-                      ResultGrid, SaveButton, PrintButton, CloseButton});
+    SetTabChain({Hizuke->previousButton(), Hizuke->nextButton(), CureEdit, UserSearchBtn, TantouBox, OpenButton});
 
     frUserDataset1.RangeEnd = lum::reCount;
     frReport1.OnGetValue = [this](const QString& name, lum::ExprValue& answer) {
@@ -223,24 +211,15 @@ void TPersonMedicalRecordForm::OpenButtonClick() {
     openedStaff_ = staff >= 0 && staff < static_cast<int>(staff_.size())
                        ? std::optional<int>(staff_[static_cast<size_t>(staff)].code)
                        : std::nullopt;
-    std::vector<CureResult> rows;
-    try {
-        rows = ReadRows();
-    } catch (const lum::db::DbError& e) {
-        lum::message(MsgKind::Error, QStringLiteral("*** System Error : 治療実績の抽出に失敗しました。\n") + e.text(),
-                     MsgButton::Ok, this);
-        return;
-    }
-    if (rows.empty()) {
+    std::optional<std::vector<CureResult>> rows = ReadNewRows();
+    if (!rows) return;
+    if (rows->empty()) {
         ClearClientLabels();
         lum::message(MsgKind::Information, QStringLiteral("条件に該当するデータがありません。"), MsgButton::Yes, this);
         return;
     }
-    ShowClient(rows.front());
-    ShowRows(std::move(rows));
-    SaveButton->setEnabled(true);
-    PrintButton->setEnabled(true);
-    ResultGrid->setFocus();
+    ShowClient(rows->front());
+    ShowNewRows(std::move(*rows));
 }
 
 // The labels take the client's data as the first result holds it.
@@ -261,18 +240,12 @@ void TPersonMedicalRecordForm::ShowClient(const CureResult& first) {
     DateLabel->setText(YearMonthLabel->text());
 }
 
-bool TPersonMedicalRecordForm::LeadingIsNumber(int column) const { return column == PlanMinuteColumn; }
-
-QString TPersonMedicalRecordForm::LeadingText(const CureResult& row, int column) const {
+QString TPersonMedicalRecordForm::OwnText(const CureResult& row, int column) const {
     switch (column) {
     case DayColumn:
         return lum::DayWithWeekdayText(row.CureDate);
     case StaffColumn:
         return row.StuffName;
-    case PlanStartColumn:
-        return row.PStartTime.time().toString(QStringLiteral("hh:mm"));
-    case PlanMinuteColumn:
-        return QString::number(row.PMinute);
     default:
         return QString();
     }

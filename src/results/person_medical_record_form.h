@@ -12,15 +12,10 @@
 #include <array>
 #include <optional>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QToolButton;
-
-namespace lum {
-class HorizontalUpDown;
-}
 
 class TPersonMedicalRecordForm : public TMedicalRecordForm {
     Q_OBJECT
@@ -36,10 +31,8 @@ public:
 
     QToolButton* OpenButton;  // 開く
     QLabel* YearMonthLabel;
-    lum::HorizontalUpDown* Hizuke;
     QLineEdit* CureEdit;          // 治療番号
     QPushButton* UserSearchBtn;   // 利用者検索
-    QComboBox* TantouBox;         // 担当者
     // The client, from the first row opened.
     QLabel* CureNoLabel;
     QLabel* NameLabel;
@@ -64,8 +57,7 @@ public:
     void PrintButtonClick();
 
 protected:
-    QString LeadingText(const lum::CureResult& row, int column) const override;
-    bool LeadingIsNumber(int column) const override;
+    QString OwnText(const lum::CureResult& row, int column) const override;
     std::vector<lum::CureResult> ReadRows() override;
     void FormShow() override;
 

@@ -252,12 +252,25 @@ TEST_P(DailyMedicalRecordTest, ALoadListsTheDaysResultsOfTheStaffMemberAndTypeWi
     EXPECT_EQ(totals(), QStringLiteral("2 70 1 35")) << "counted on 集計, 保存 and printing";
     f().SumButton->click();
     EXPECT_EQ(totals(), QStringLiteral("2 70 1 25"));
+    EXPECT_FALSE(f().SaveButton->isEnabled()) << "each edit written at once";
+    f().ResultGrid->setCurrentCell(1, 6);
+    f().ResultGrid->editItem(f().ResultGrid->item(1, 6));
+    EXPECT_TRUE(f().SaveButton->isEnabled()) << "a cell being typed in";
     f().SaveButton->click();
     EXPECT_EQ(totals(), QStringLiteral("2 70 1 25"));
     EXPECT_EQ(store().find(timed)->RMinute, 25);
     EXPECT_EQ(store().find(timed)->CureDate, TDateTime::fromYmdHms(2024, 5, 7, 13, 15)) << "its day left as it was";
     EXPECT_FALSE(f().SaveButton->isEnabled());
     EXPECT_TRUE(f().PrintButton->isEnabled());
+}
+
+TEST_P(DailyMedicalRecordTest, EditsWrittenAtOnceCloseWithoutAQuestion) {
+    lum::ScriptedDialogs d;
+    const qint64 id = addTyped(a_, ymd(2024, 5, 7), 7, 2, 40, 20);
+    showForm();
+    load(QStringLiteral("R060507"));
+    ASSERT_TRUE(f().SaveButton->isEnabled()) << "loaded: 保存 on before any edit";
+    expectWrittenEditsCloseWithoutAQuestion(f(), id);
 }
 
 TEST_P(DailyMedicalRecordTest, TheUpDownMovesTheDayButThePrintoutStaysWithWhatWasLoaded) {

@@ -13,11 +13,18 @@
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "platform/settings/settings_key.h"
+#include "results/medical_record_form.h"
 #include "results_fixture.h"
 #include "widgets/comment_form.h"
 #include "widgets/comment_store.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
 
 #include <memory>
 
@@ -130,6 +137,32 @@ protected:
         q.bindValue(QStringLiteral(":d"), data);
         q.bindValue(QStringLiteral(":n"), planNo);
         db().exec(q);
+    }
+
+    // Minutes typed into the first row and a remark into its box are each
+    // written at once and turn 保存 off, so the window closes without asking
+    // (the question is not scripted: asked, it would fail the test).
+    void expectWrittenEditsCloseWithoutAQuestion(TMedicalRecordForm& form, qint64 resultNo) {
+        form.ResultGrid->setFocus();
+        form.ResultGrid->setCurrentCell(0, form.MinuteColumn());
+        QTest::keyClick(form.ResultGrid, Qt::Key_3);
+        auto* editor = qobject_cast<QLineEdit*>(form.ResultGrid->indexWidget(form.ResultGrid->currentIndex()));
+        ASSERT_NE(editor, nullptr);
+        EXPECT_TRUE(form.SaveButton->isEnabled()) << "typing puts the row in edit mode";
+        EXPECT_FALSE(form.PrintButton->isEnabled());
+        QTest::keyClick(editor, Qt::Key_5);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents();  // the delegate commits on its next turn
+        EXPECT_EQ(store().find(resultNo)->RMinute, 35);
+        EXPECT_FALSE(form.SaveButton->isEnabled()) << "written: nothing left to save";
+        form.ResultGrid->setFocus();
+        form.ResultGrid->setCurrentCell(0, form.CommentColumn());
+        ASSERT_TRUE(form.CommentBox->isVisible());
+        form.CommentBox->lineEdit()->insert(QStringLiteral("歩行"));
+        EXPECT_EQ(store().find(resultNo)->Comment, QStringLiteral("歩行"));
+        EXPECT_FALSE(form.SaveButton->isEnabled());
+        form.CloseButton->click();
+        EXPECT_FALSE(form.isVisible());
     }
 
     TMainModule& module() { return *module_; }

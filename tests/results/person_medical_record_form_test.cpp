@@ -226,14 +226,16 @@ TEST_P(PersonMedicalRecordTest, OnlyTheStartMinutesAndRemarkTakeInputAndEachEdit
     QTest::keyClick(f().ResultGrid, Qt::Key_4);
     auto* editor = qobject_cast<QLineEdit*>(f().ResultGrid->indexWidget(f().ResultGrid->currentIndex()));
     ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(f().SaveButton->isEnabled()) << "the row in edit mode";
+    EXPECT_FALSE(f().PrintButton->isEnabled()) << "until 保存";
     QTest::keyClick(editor, Qt::Key_5);
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents();  // the delegate commits on its next turn
     CureResult r = *store().find(first);
     EXPECT_EQ(r.RMinute, 45);
     EXPECT_EQ(r.UpdateDate, TDateTime::fromYmdHms(2024, 5, 20, 11, 0));
-    EXPECT_TRUE(f().SaveButton->isEnabled());
-    EXPECT_FALSE(f().PrintButton->isEnabled()) << "until 保存";
+    EXPECT_FALSE(f().SaveButton->isEnabled()) << "written: nothing left to save";
+    EXPECT_FALSE(f().PrintButton->isEnabled()) << "until the rows are read again";
 
     // -10 minutes: told, and stored as 0. A start time that is no time is refused.
     d.expect(MsgKind::Warning, QStringLiteral("負の値です。"), MsgButton::Abort);
@@ -263,7 +265,12 @@ TEST_P(PersonMedicalRecordTest, OnlyTheStartMinutesAndRemarkTakeInputAndEachEdit
     EXPECT_EQ(store().find(second)->Comment, QStringLiteral("嚥下訓練"));
     EXPECT_EQ(cell(1, 20), QStringLiteral("嚥下訓練"));
 
-    // 保存 reads the rows again and allows printing; the row stays current.
+    // 保存, with a cell being typed in, reads the rows again and allows
+    // printing; the row stays current.
+    EXPECT_FALSE(f().SaveButton->isEnabled());
+    f().ResultGrid->setCurrentCell(1, 5);
+    f().ResultGrid->editItem(f().ResultGrid->item(1, 5));
+    EXPECT_TRUE(f().SaveButton->isEnabled());
     f().SaveButton->click();
     EXPECT_FALSE(f().SaveButton->isEnabled());
     EXPECT_TRUE(f().PrintButton->isEnabled());
@@ -284,13 +291,13 @@ TEST_P(PersonMedicalRecordTest, ClosingAsksWhileSaveIsEnabledAndShowsTheMenuAgai
     d.expect(MsgKind::Confirm, QStringLiteral("保存していませんが、このまま閉じますか？"), MsgButton::No);
     f().CloseButton->click();
     EXPECT_TRUE(f().isVisible());
-    // Minutes still being typed are written before the question.
+    // Minutes still being typed are written first; then nothing is left to
+    // save and it closes without the question.
     focusCell(0, 5);
     f().ResultGrid->editItem(f().ResultGrid->item(0, 5));
     auto* editor = qobject_cast<QLineEdit*>(f().ResultGrid->indexWidget(f().ResultGrid->currentIndex()));
     ASSERT_NE(editor, nullptr);
     editor->setText(QStringLiteral("35"));
-    d.expect(MsgKind::Confirm, QStringLiteral("保存していませんが、このまま閉じますか？"), MsgButton::Yes);
     f().CloseButton->click();
     EXPECT_FALSE(f().isVisible());
     EXPECT_TRUE(menu.isVisible());
@@ -302,6 +309,14 @@ TEST_P(PersonMedicalRecordTest, ClosingAsksWhileSaveIsEnabledAndShowsTheMenuAgai
     f().CloseButton->click();
     EXPECT_FALSE(f().isVisible());
     ResultsMenuForm = nullptr;
+}
+
+TEST_P(PersonMedicalRecordTest, EditsWrittenAtOnceCloseWithoutAQuestion) {
+    lum::ScriptedDialogs d;
+    const qint64 id = addResult(client_, ymd(2024, 5, 7), 3, hm(9, 0), 20);
+    openClient(QString::number(client_.CureNo));
+    ASSERT_TRUE(f().SaveButton->isEnabled()) << "opened: 保存 on before any edit";
+    expectWrittenEditsCloseWithoutAQuestion(f(), id);
 }
 
 TEST_P(PersonMedicalRecordTest, AResultDeletedElsewhereIsToldAndTheRowsAreReadAgain) {
