@@ -1,5 +1,6 @@
 #include "platform/db/database.h"
 
+#include "platform/db/open_database_files.h"
 #include "platform/db/owner_only_file.h"
 
 #include <QFileInfo>
@@ -82,7 +83,13 @@ std::unique_ptr<Database> Database::open(const ConnectionSpec& target, const QSt
 }
 
 Database::Database(ConnectionSpec target, QSqlDatabase db, QString name)
-    : target_(std::move(target)), db_(std::move(db)), name_(std::move(name)) {}
+    : target_(std::move(target)), db_(std::move(db)), name_(std::move(name)) {
+    if (holdsFile()) registerOpenDatabaseFile(target_.dataSource);
+}
+
+bool Database::holdsFile() const {
+    return target_.backend == Backend::SQLite && target_.dataSource != u":memory:";
+}
 
 Database::~Database() {
     if (level_ > 0) {
@@ -92,6 +99,7 @@ Database::~Database() {
     db_.close();
     db_ = QSqlDatabase();
     QSqlDatabase::removeDatabase(name_);
+    if (holdsFile()) unregisterOpenDatabaseFile(target_.dataSource);
 }
 
 void Database::configure() {

@@ -89,6 +89,9 @@ private:
     void rollbackTrans();
 
     Database(ConnectionSpec target, QSqlDatabase db, QString name);
+    // An SQLite file (not an in-memory database): registered as open while
+    // the connection lives, so the file pickers refuse it.
+    bool holdsFile() const;
     void configure();
     QString driverText(const QSqlQuery& query, const QString& sql) const;
 

@@ -1,5 +1,7 @@
 #include "platform/settings/settings_key.h"
 
+#include "platform/owner_only_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -212,7 +214,8 @@ std::unique_ptr<SettingsKey> SettingsKey::open(const QString& keyPath) {
 
 std::unique_ptr<SettingsKey> SettingsKey::openOrCreate(const QString& keyPath) {
     const QString file = filePathOf(keyPath);
-    if (!QDir().mkpath(QFileInfo(file).absolutePath())) return nullptr;
+    // The key's folders are the user's alone, like the key itself.
+    if (!makeOwnerOnlyFolders(QFileInfo(file).absolutePath())) return nullptr;
 #ifdef Q_OS_UNIX
     makeOwnerOnlyFile(file);
 #endif
@@ -263,8 +266,10 @@ void SettingsKey::writeBinary(const QString& name, const QByteArray& value) { se
 
 bool SettingsKey::flush() {
 #ifdef Q_OS_UNIX
-    // The key file may have been removed since it was opened: made again
-    // owner-only first, so the save keeps that mode instead of the umask's.
+    // The key file (or its folder) may have been removed since it was opened:
+    // made again owner-only first, so the save keeps that mode instead of the
+    // umask's (QSettings would make a missing folder with the umask's).
+    makeOwnerOnlyFolders(QFileInfo(settings_->fileName()).absolutePath());
     makeOwnerOnlyFile(settings_->fileName());
 #endif
     settings_->sync();

@@ -1,5 +1,6 @@
 #include "platform/ui/dialogs.h"
 
+#include "platform/db/open_database_files.h"
 #include "platform/ui/qt_dialogs.h"
 
 #include <QStringList>
@@ -91,7 +92,20 @@ MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButto
 
 int runModal(QDialog& dialog) { return dialogs().runModal(dialog); }
 
-QString chooseFile(const FileRequest& request) { return dialogs().chooseFile(request); }
+QString chooseFile(const FileRequest& request) {
+    const QString chosen = dialogs().chooseFile(request);
+    // Reading or writing the open database's files from outside SQLite would
+    // take its locks away (and overwrite or cut it): such a choice is refused.
+    if (request.mode != FileMode::Directory && db::isOpenDatabaseFile(chosen)) {
+        message(MsgKind::Warning, databaseFileRefusedText(chosen), MsgButton::Ok, request.parent);
+        return {};
+    }
+    return chosen;
+}
+
+QString databaseFileRefusedText(const QString& file) {
+    return QStringLiteral("このファイルはデータベースが使用中のため選べません。\n%1").arg(file);
+}
 
 std::optional<QString> inputText(const InputRequest& request) {
     return dialogs().inputText(request);

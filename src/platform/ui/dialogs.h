@@ -106,7 +106,10 @@ MsgButton message(MsgKind kind, const QString& text, MsgButtons buttons = MsgBut
 MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButtons buttons = MsgButton::Ok,
                     QWidget* parent = nullptr);
 int runModal(QDialog& dialog);
+// The chosen file or folder ("" when cancelled). A file of the open database
+// (its -wal, -shm and -journal too) is refused with a warning and gives "".
 QString chooseFile(const FileRequest& request);
+QString databaseFileRefusedText(const QString& file);
 std::optional<QString> inputText(const InputRequest& request);
 
 }  // namespace lum

@@ -1,5 +1,7 @@
 #include "platform/ui/qt_dialogs.h"
 
+#include "platform/ui/name_only_icon_provider.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
@@ -68,21 +70,32 @@ MsgButton QtDialogs::message(const Message& message, QWidget* parent) {
 int QtDialogs::runModal(QDialog& dialog) { return dialog.exec(); }
 
 QString QtDialogs::chooseFile(const FileRequest& request) {
-    QWidget* parent = parentOr(request.parent);
+    // Qt's own dialog, never the platform's: the platform dialogs run in this
+    // process and read files to tell their types and draw thumbnails, and
+    // every file read and closed here takes the database's locks away. Ours
+    // tells types by name alone.
+    QFileDialog dialog(parentOr(request.parent), request.caption, request.fileName, qtFileFilter(request.filter));
+    dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
+    NameOnlyIconProvider icons;
+    dialog.setIconProvider(&icons);
     switch (request.mode) {
     case FileMode::Open:
-        return QFileDialog::getOpenFileName(parent, request.caption, request.fileName,
-                                            qtFileFilter(request.filter));
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        break;
     case FileMode::Save:
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
         // The application asks its own overwrite question (after forcing the
         // extension), so the dialog asks none.
-        return QFileDialog::getSaveFileName(parent, request.caption, request.fileName,
-                                            qtFileFilter(request.filter), nullptr,
-                                            QFileDialog::DontConfirmOverwrite);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        break;
     case FileMode::Directory:
-        return QFileDialog::getExistingDirectory(parent, request.caption, request.fileName);
+        dialog.setFileMode(QFileDialog::Directory);
+        dialog.setOption(QFileDialog::ShowDirsOnly);
+        break;
     }
-    return {};
+    if (runModal(dialog) != QDialog::Accepted) return {};
+    return dialog.selectedFiles().value(0);
 }
 
 std::optional<QString> QtDialogs::inputText(const InputRequest& request) {

@@ -1,6 +1,6 @@
 #pragma once
 // The real dialog service: QMessageBox with the Japanese button texts,
-// QDialog::exec, QFileDialog and an input box.
+// QDialog::exec, Qt's file dialog (types told by name only) and an input box.
 #include "platform/ui/dialogs.h"
 
 namespace lum {

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_UNIX
+#include "support/file_modes.h"
+
 #include <sys/stat.h>
 #endif
 
@@ -103,15 +105,8 @@ constexpr QFileDevice::Permissions kGroupOrOther = QFileDevice::ReadGroup | QFil
                                                    QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                                    QFileDevice::WriteOther | QFileDevice::ExeOther;
 
-// The umask a user usually has, for the length of one test.
-class PermissiveUmask {
-public:
-    PermissiveUmask() : saved_(::umask(022)) {}
-    ~PermissiveUmask() { ::umask(saved_); }
-
-private:
-    mode_t saved_;
-};
+using lum::test::modeOf;
+using lum::test::Umask;
 
 // Files in the key's folder that others could read (the key, a save's temporary file, a lock).
 QStringList filesOpenToOthers(const QString& folder) {
@@ -128,7 +123,7 @@ QStringList filesOpenToOthers(const QString& folder) {
 // The key holds passwords: owner-only from the moment the file exists, through
 // every write, whether the write comes from flush() or from closing the key.
 TEST_F(SettingsKeyTest, TheKeyFileIsOwnerOnlyFromItsCreationThroughEveryWrite) {
-    const PermissiveUmask umask022;
+    const Umask umask022(022);
     const QString file = SettingsKey::filePathOf(kKey);
     const QString folder = QFileInfo(file).absolutePath();
     const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
@@ -157,8 +152,41 @@ TEST_F(SettingsKeyTest, TheKeyFileIsOwnerOnlyFromItsCreationThroughEveryWrite) {
     EXPECT_EQ(key->readText(QStringLiteral("Link")), QStringLiteral("secret"));
 }
 
+// The folders made for the keys are the user's alone, like the database's,
+// even under a umask that leaves new folders open to the group; a folder
+// that was there keeps its mode.
+TEST_F(SettingsKeyTest, TheFoldersMadeForAKeyAreOwnerOnlyUnderAGroupUmask) {
+    const Umask umask002(002);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
+    const QString root = dir_.filePath(QStringLiteral("config/lumorind"));
+    SettingsKey::setRootFolder(root);
+    const QString nested = QStringLiteral("\\Software\\Quorvex\\Lumorind5SHR\\Print");
+    {
+        auto key = SettingsKey::openOrCreate(nested);
+        ASSERT_NE(key, nullptr);
+        key->writeText(QStringLiteral("Folder"), QStringLiteral("/tmp"));
+        ASSERT_TRUE(key->flush());
+    }
+    for (const QString& made : {dir_.filePath(QStringLiteral("config")), root, root + QStringLiteral("/Quorvex"),
+                                root + QStringLiteral("/Quorvex/Lumorind5SHR")}) {
+        EXPECT_EQ(modeOf(made), 0700) << made.toStdString();
+    }
+    EXPECT_EQ(modeOf(dir_.path()), 0755) << "a folder that was there keeps its mode";
+    EXPECT_EQ(modeOf(SettingsKey::filePathOf(nested)), 0600);
+
+    // Removed while the key is open, the folder comes back owner-only with the next save.
+    auto key = SettingsKey::open(nested);
+    ASSERT_NE(key, nullptr);
+    ASSERT_TRUE(QDir(root + QStringLiteral("/Quorvex")).removeRecursively());
+    key->writeText(QStringLiteral("Folder"), QStringLiteral("/var/tmp"));
+    ASSERT_TRUE(key->flush());
+    EXPECT_EQ(modeOf(root + QStringLiteral("/Quorvex")), 0700);
+    EXPECT_EQ(modeOf(root + QStringLiteral("/Quorvex/Lumorind5SHR")), 0700);
+    EXPECT_EQ(modeOf(SettingsKey::filePathOf(nested)), 0600);
+}
+
 TEST_F(SettingsKeyTest, AKeyFileOpenToOthersIsMadeOwnerOnlyAndARemovedOneComesBackOwnerOnly) {
-    const PermissiveUmask umask022;
+    const Umask umask022(022);
     const QString file = SettingsKey::filePathOf(kKey);
     writeFile("\"Old\"=\"value\"\n");
     ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner |

@@ -6,6 +6,7 @@
 
 #include "platform/db/database.h"
 #include "platform/settings/settings_key.h"
+#include "support/file_modes.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,22 +20,8 @@
 
 namespace {
 
-class Umask {
-public:
-    explicit Umask(mode_t mask) : old_(::umask(mask)) {}
-    ~Umask() { ::umask(old_); }
-    Umask(const Umask&) = delete;
-    Umask& operator=(const Umask&) = delete;
-
-private:
-    mode_t old_;
-};
-
-int modeOf(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return -1;
-    return int(st.st_mode & 07777);
-}
+using lum::test::modeOf;
+using lum::test::Umask;
 
 // Opens the database and writes, so SQLite makes its -wal and -shm files.
 void writeOnce(const QString& file) {
