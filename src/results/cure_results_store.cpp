@@ -296,6 +296,26 @@ void CureResultsStore::update(qint64 resultNo, const CureResultChange& change) c
     });
 }
 
+CureResult CureResultsStore::alignKubunCode(qint64 resultNo) const {
+    return db::inTransaction(db_, [&] {
+        // SQLite's transaction holds the write lock from its start; PostgreSQL
+        // locks the row, so a flag ticked elsewhere waits or is read.
+        QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE ResultNo = :no%2")
+                                      .arg(columns().join(QStringLiteral(", ")),
+                                           db_.backend() == db::Backend::PostgreSQL ? QStringLiteral(" FOR UPDATE")
+                                                                                    : QString()));
+        q.bindValue(QStringLiteral(":no"), resultNo);
+        db_.exec(q);
+        if (!q.next()) throw db::NoRowTouched(QStringLiteral("対象の行がありません。他の端末で削除された可能性があります。"));
+        CureResult row = readRow(q);
+        CureResultChange change;
+        change.KubunCode = KubunCodeOfFlags(row.RihaType, row.Flags);
+        update(resultNo, change);
+        row.KubunCode = *change.KubunCode;
+        return row;
+    });
+}
+
 void CureResultsStore::remove(qint64 resultNo) const {
     db::inTransaction(db_, [&] {
         QSqlQuery q = db_.prepare(QStringLiteral("DELETE FROM CureResults WHERE ResultNo = :resultNo"));

@@ -110,6 +110,10 @@ public:
     // ---- edits of existing rows
     // Writes the changed columns of one row; NoRowTouched when it is gone.
     void update(qint64 resultNo, const CureResultChange& change) const;
+    // Brings the row's KubunCode in line with its RihaType and flags as
+    // stored (KubunCodeOfFlags), the row locked from the read to the write,
+    // and gives the row as it now is; NoRowTouched when it is gone.
+    CureResult alignKubunCode(qint64 resultNo) const;
     // Deletes one row; NoRowTouched when it is gone.
     void remove(qint64 resultNo) const;
     // Deletes every row of the client in the period (AllDeleteQuery) and
