@@ -2,6 +2,9 @@
 // a 10,000-line file read, checked against what is stored and written in one
 // transaction, against raw INSERTs of the same rows in one transaction, in
 // the same run. The goal: the import at most twice the raw INSERTs.
+// BM_ImportMemory reads files of 10,000 and 100,000 lines from disk as the
+// sheet's menu does and reports the rise of the process's peak resident size;
+// the goal: the second within 1.5 times the first plus the rows' own size.
 //   results_import_bench --benchmark_counters_tabular=true
 // SQLite always; PostgreSQL too when LUMORIND_TEST_PG names a server (with
 // LUMORIND_TEST_PG_USER and LUMORIND_TEST_PG_PASSWORD). Seeding takes a while.
@@ -15,14 +18,19 @@
 #include "results/results_csv_exchange.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QUuid>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <fstream>
 #include <map>
 #include <memory>
+#include <string>
+
+#include <malloc.h>
 
 using namespace lum;
 
@@ -234,6 +242,93 @@ void BM_ImportAgain(benchmark::State& state) {
     state.SetLabel(b.name);
 }
 
+// ---- peak memory
+
+// A process status figure in kB ("VmRSS", "VmHWM").
+long statusKb(const std::string& name) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);) {
+        if (line.rfind(name + ":", 0) == 0) return std::stol(line.substr(name.size() + 1));
+    }
+    return 0;
+}
+
+// Hands freed memory back and starts the peak afresh; gives the resident size.
+long restartPeak() {
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
+    return statusKb("VmRSS");
+}
+
+// A file of `copies` times the 10,000 lines, each copy in a month of its own
+// (none of them February, whose 30th does not exist), written to disk.
+QString importFileOf(int copies) {
+    static QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("import%1.csv").arg(copies));
+    if (QFile::exists(name)) return name;
+    QFile out(name);
+    if (!out.open(QIODevice::WriteOnly)) return {};
+    static const int months[] = {6, 1, 3, 4, 5, 7, 8, 9, 10, 11};
+    for (int c = 0; c < copies; ++c) {
+        QByteArray copy = fileBytes();
+        if (c > 0) copy = copy.sliced(copy.indexOf("\r\n") + 2);  // one header
+        copy.replace("\"2024/06/", QStringLiteral("\"2024/%1/").arg(months[c % 10], 2, 10, QChar(u'0')).toLatin1());
+        out.write(copy);
+    }
+    return name;
+}
+
+// Roughly what the rows of a file take themselves: the records and the texts
+// read into them.
+double rowsMegabytes(const std::vector<CureResult>& rows) {
+    double bytes = 0;
+    for (const CureResult& r : rows) {
+        bytes += sizeof(CureResult);
+        for (const QString* t : {&r.Name, &r.Kana, &r.Comment, &r.StuffName, &r.StuffKigo}) {
+            bytes += 32 + 2.0 * static_cast<double>(t->size());
+        }
+    }
+    return bytes / (1024.0 * 1024.0);
+}
+
+std::map<std::string, double>& peakMegabytes() {
+    static std::map<std::string, double> peaks;
+    return peaks;
+}
+
+// The import from a file on disk, as the sheet's menu runs it.
+void BM_ImportMemory(benchmark::State& state) {
+    Backend& b = backends()[state.range(0)];
+    const int copies = static_cast<int>(state.range(1));
+    const QString name = importFileOf(copies);
+    double peak = 0;
+    double rows = 0;
+    int added = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const long before = restartPeak();
+        state.ResumeTiming();
+        QFile in(name);
+        if (!in.open(QIODevice::ReadOnly)) state.SkipWithError("no file");
+        const ResultsCsvContent content = ReadResultsCsv(in, kStaff, kStamp);
+        const ResultsImportOutcome outcome = ImportResultsCsvContent(*b.db, content);
+        if (!outcome.stored) state.SkipWithError(qPrintable(outcome.failure));
+        state.PauseTiming();
+        peak = static_cast<double>(statusKb("VmHWM") - before) / 1024.0;
+        rows = rowsMegabytes(content.rows);
+        added = outcome.added;
+        state.ResumeTiming();
+        removeAdded(state, b);
+    }
+    state.counters["lines"] = copies * kLines;
+    state.counters["added"] = added;
+    state.counters["peak_MB"] = peak;
+    state.counters["rows_MB"] = rows;
+    peakMegabytes()[std::string(b.name) + "/" + std::to_string(copies)] = peak;
+    peakMegabytes()[std::string(b.name) + "/rows" + std::to_string(copies)] = rows;
+    state.SetLabel(b.name);
+}
+
 class RecordingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -259,6 +354,13 @@ int main(int argc, char** argv) {
                             std::pair{"BM_ImportAgain", &BM_ImportAgain}}) {
         benchmark::RegisterBenchmark(name, fn)->DenseRange(0, count - 1)->Unit(benchmark::kMillisecond);
     }
+    for (int b = 0; b < count; ++b) {
+        benchmark::RegisterBenchmark("BM_ImportMemory", BM_ImportMemory)
+            ->Args({b, 1})
+            ->Args({b, 10})
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    }
     RecordingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (int b = 0; b < count; ++b) {
@@ -267,6 +369,16 @@ int main(int argc, char** argv) {
         if (raw <= 0) continue;
         std::printf("%s: import / raw INSERTs = %.2f, import again / raw INSERTs = %.2f\n", backends()[b].name,
                     reporter.times["BM_Import" + arg] / raw, reporter.times["BM_ImportAgain" + arg] / raw);
+    }
+    for (const Backend& b : backends()) {
+        const std::string n = b.name;
+        if (!peakMegabytes().count(n + "/10")) continue;
+        const double small = peakMegabytes()[n + "/1"];
+        const double large = peakMegabytes()[n + "/10"];
+        const double rows = peakMegabytes()[n + "/rows10"];
+        std::printf("%s: peak memory %.1f MB for %d lines, %.1f MB for %d lines (goal at most %.1f MB: 1.5 x %.1f + "
+                    "the rows' %.1f MB)\n",
+                    b.name, small, kLines, large, 10 * kLines, 1.5 * small + rows, small, rows);
     }
     for (Backend& b : backends()) {
         b.db.reset();

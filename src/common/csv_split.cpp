@@ -4,8 +4,10 @@
 
 namespace lum {
 
-void TCsv::Split() {
-    Fields.clear();
+// Walks Line by the splitting rules and gives each field's start and length
+// to `field`, which returns false to stop the walk.
+template <typename Field>
+void TCsv::walkFields(Field&& field) const {
     const qsizetype n = Line.size();
     qsizetype start = 0;
     bool inQuote = false;
@@ -20,16 +22,30 @@ void TCsv::Split() {
         if (QuoteAware && Line[i] == Quote) {
             inQuote = !inQuote;
         } else if (Line[i] == Delimiter && !(QuoteAware && inQuote)) {
-            Fields.append(Line.mid(start, i - start));
+            if (!field(start, i - start)) return;
             if (MergeDelimiters) {
                 while (i + 1 < n && Line[i + 1] == Delimiter) ++i;
             }
             start = i + 1;
-            if (start == n) Fields.append(QByteArray());
+            if (start == n && !field(n, 0)) return;
         }
         ++i;
     }
-    if (start < n) Fields.append(Line.mid(start));
+    if (start < n) field(start, n - start);
+}
+
+void TCsv::Split() {
+    Fields.clear();
+    walkFields([this](qsizetype start, qsizetype length) {
+        Fields.append(Line.mid(start, length));
+        return true;
+    });
+}
+
+qsizetype TCsv::CountFields(qsizetype limit) const {
+    qsizetype count = 0;
+    walkFields([&count, limit](qsizetype, qsizetype) { return ++count <= limit; });
+    return count;
 }
 
 void TCsv::StripQuotes() {

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QList>
 
+#include <limits>
+
 namespace lum {
 
 class TCsv {
@@ -20,9 +22,16 @@ public:
     // no field; a delimiter as the last byte adds an empty field. Quotes stay
     // in the fields and a doubled quote stays doubled.
     void Split();
+    // How many fields Split would give, without making them: cheap on a huge
+    // line. Counting stops once it passes `limit`.
+    qsizetype CountFields(qsizetype limit = std::numeric_limits<qsizetype>::max()) const;
     // Removes from each field one leading quote, then one trailing quote,
     // where present.
     void StripQuotes();
+
+private:
+    template <typename Field>
+    void walkFields(Field&& field) const;
 };
 
 }  // namespace lum

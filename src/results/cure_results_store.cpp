@@ -154,11 +154,14 @@ qint64 CureResultsStore::insert(const CureResult& r) const {
     });
 }
 
-void CureResultsStore::insertAll(const std::vector<CureResult>& rows) const {
+void CureResultsStore::insertAll(const std::vector<CureResult>& rows,
+                                 const std::function<bool(std::size_t)>& keep) const {
     db::inTransaction(db_, [&] {
         // No key wanted back: a row read per insert would cost the batch dearly.
         QSqlQuery q = db_.prepare(insertSql(false));
-        for (const CureResult& r : rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            if (keep && !keep(i)) continue;
+            const CureResult& r = rows[i];
             bindWholeRow(q, r, true);
             // A row the database passed over without an error is not stored:
             // the batch fails whole rather than report it written.
@@ -191,29 +194,19 @@ void CureResultsStore::overwriteCopied(qint64 resultNo, const CureResult& r) con
 }
 
 std::vector<CureResult> CureResultsStore::periodRows(DateRange period) const {
+    std::vector<CureResult> rows;
+    forEachPeriodRow(period, [&rows](const CureResult& r) { rows.push_back(r); });
+    return rows;
+}
+
+void CureResultsStore::forEachPeriodRow(DateRange period,
+                                        const std::function<void(const CureResult&)>& visit) const {
     QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE %2 ORDER BY CureNo, CureDate, ResultNo")
                                   .arg(columns().join(QStringLiteral(", ")), kPeriod));
     bindPeriod(q, period);
     q.setForwardOnly(true);
     db_.exec(q);
-    std::vector<CureResult> rows;
-    while (q.next()) rows.push_back(readRow(q));
-    return rows;
-}
-
-std::vector<ResultSlot> CureResultsStore::storedSlots(DateRange period) const {
-    QSqlQuery q = db_.prepare(QStringLiteral("SELECT CureNo, CureDate, StuffCode, RihaType, RStartTime FROM CureResults "
-                                             "WHERE %1")
-                                  .arg(kPeriod));
-    bindPeriod(q, period);
-    q.setForwardOnly(true);
-    db_.exec(q);
-    std::vector<ResultSlot> rows;
-    while (q.next()) {
-        rows.push_back({q.value(0).toInt(), readDate(q.value(1)), q.value(2).toInt(), q.value(3).toInt(),
-                        readDate(q.value(4))});
-    }
-    return rows;
+    while (q.next()) visit(readRow(q));
 }
 
 std::optional<CureResult> CureResultsStore::find(qint64 resultNo) const {
@@ -293,6 +286,26 @@ void CureResultsStore::update(qint64 resultNo, const CureResultChange& change) c
         if (change.UpdateDate) bindDate(q, QStringLiteral(":UpdateDate"), *change.UpdateDate);
         q.bindValue(QStringLiteral(":resultNo"), resultNo);
         db_.execTouching(q);
+    });
+}
+
+CureResult CureResultsStore::alignKubunCode(qint64 resultNo) const {
+    return db::inTransaction(db_, [&] {
+        // SQLite's transaction holds the write lock from its start; PostgreSQL
+        // locks the row, so a flag ticked elsewhere waits or is read.
+        QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1 FROM CureResults WHERE ResultNo = :no%2")
+                                      .arg(columns().join(QStringLiteral(", ")),
+                                           db_.backend() == db::Backend::PostgreSQL ? QStringLiteral(" FOR UPDATE")
+                                                                                    : QString()));
+        q.bindValue(QStringLiteral(":no"), resultNo);
+        db_.exec(q);
+        if (!q.next()) throw db::NoRowTouched(QStringLiteral("対象の行がありません。他の端末で削除された可能性があります。"));
+        CureResult row = readRow(q);
+        CureResultChange change;
+        change.KubunCode = KubunCodeOfFlags(row.RihaType, row.Flags);
+        update(resultNo, change);
+        row.KubunCode = *change.KubunCode;
+        return row;
     });
 }
 

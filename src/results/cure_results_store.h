@@ -14,6 +14,8 @@
 #include <QString>
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -56,16 +58,6 @@ struct ResultDayType {
     int RihaType = 0;
 };
 
-// When and by whom a result was given, for telling a line of a file from a
-// result already stored.
-struct ResultSlot {
-    int CureNo = 0;
-    TDateTime CureDate;
-    int StuffCode = -1;
-    int RihaType = 0;
-    TDateTime RStartTime;
-};
-
 class CureResultsStore {
 public:
     explicit CureResultsStore(db::Database& database) : db_(database) {}
@@ -78,8 +70,10 @@ public:
     // with CategoryFlagsOf (TakeClientSnapshot does).
     qint64 insert(const CureResult& row) const;
     // Appends the rows in order with one prepared statement, all or none;
-    // throws db::NoRowTouched (and stores none) when an insert stored no row.
-    void insertAll(const std::vector<CureResult>& rows) const;
+    // with `keep`, only the rows (by index) it keeps; throws db::NoRowTouched
+    // (and stores none) when an insert stored no row.
+    void insertAll(const std::vector<CureResult>& rows,
+                   const std::function<bool(std::size_t)>& keep = nullptr) const;
     // The row with this number, if there is one.
     std::optional<CureResult> find(qint64 resultNo) const;
     // One client's rows of a period (CurResultQuery), or only those of one
@@ -103,13 +97,16 @@ public:
     // ---- the CSV exchange
     // Whole rows of a period in CureNo, CureDate, ResultNo order (ExportQuery).
     std::vector<CureResult> periodRows(DateRange period) const;
-    // The slots (client, day, staff member, type, start) of every result of a
-    // period, copied from a booking, entered by hand or imported.
-    std::vector<ResultSlot> storedSlots(DateRange period) const;
+    // The same rows one at a time, none of them kept.
+    void forEachPeriodRow(DateRange period, const std::function<void(const CureResult&)>& visit) const;
 
     // ---- edits of existing rows
     // Writes the changed columns of one row; NoRowTouched when it is gone.
     void update(qint64 resultNo, const CureResultChange& change) const;
+    // Brings the row's KubunCode in line with its RihaType and flags as
+    // stored (KubunCodeOfFlags), the row locked from the read to the write,
+    // and gives the row as it now is; NoRowTouched when it is gone.
+    CureResult alignKubunCode(qint64 resultNo) const;
     // Deletes one row; NoRowTouched when it is gone.
     void remove(qint64 resultNo) const;
     // Deletes every row of the client in the period (AllDeleteQuery) and

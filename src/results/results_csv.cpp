@@ -2,11 +2,18 @@
 
 #include "common/code_tables.h"
 #include "common/cp932.h"
+#include "common/csv_file.h"
 #include "common/csv_split.h"
 #include "common/input_limits.h"
 #include "common/text_helpers.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QIODevice>
 #include <QTime>
+
+#include <algorithm>
+#include <cstring>
 
 namespace lum {
 namespace {
@@ -25,9 +32,21 @@ QString withoutLineBreaks(QString value) {
 
 // The fields of a line: split on bytes, quotes stripped, the doubled quotes
 // of a quoted value undoubled, decoded (the line is code page 932 throughout).
-QStringList splitLine(QByteArrayView line) {
+// A TCsv over the line's bytes, without copying them.
+TCsv csvOf(QByteArrayView line) {
     TCsv csv;
-    csv.Line = line.toByteArray();
+    csv.Line = QByteArray::fromRawData(line.data(), line.size());
+    return csv;
+}
+
+// Whether the line holds the file's number of fields: counted on its bytes,
+// so a huge line is refused before anything is made of it.
+bool holdsEveryField(QByteArrayView line) {
+    return csvOf(line).CountFields(ResultsCsvFieldCount) == ResultsCsvFieldCount;
+}
+
+QStringList splitLine(QByteArrayView line) {
+    TCsv csv = csvOf(line);
     csv.Split();
     std::vector<bool> quoted;
     for (const QByteArray& f : csv.Fields) quoted.push_back(f.startsWith(csv.Quote));
@@ -61,6 +80,64 @@ int rihaTypeOf(const QString& text) {
 bool nameFits(const QString& text) {
     return cp932::byteLength(text) <= ResultsCsvNameBytes && text.size() <= ResultsCsvNameChars;
 }
+
+// The lines of a device, ended by CR LF, LF or CR, read a block at a time:
+// only the line being read is held.
+class LineReader {
+public:
+    explicit LineReader(QIODevice& in) : in_(in) {}
+
+    // The next line without its end, valid until the next call; nothing at
+    // the end of the data (or after a read error: failed()).
+    std::optional<QByteArrayView> next() {
+        qsizetype scan = at_;
+        for (;;) {
+            qsizetype end = scan;
+            while (end < buffer_.size() && buffer_[end] != '\r' && buffer_[end] != '\n') ++end;
+            // A CR as the last byte read may be the first half of CR LF.
+            const bool crAtEdge = end + 1 == buffer_.size() && buffer_[end] == '\r' && !atEnd_;
+            if (end < buffer_.size() && !crAtEdge) {
+                const qsizetype start = at_;
+                at_ = end + 1;
+                if (buffer_[end] == '\r' && at_ < buffer_.size() && buffer_[at_] == '\n') ++at_;
+                return QByteArrayView(buffer_).sliced(start, end - start);
+            }
+            if (atEnd_) {
+                if (at_ >= buffer_.size()) return std::nullopt;
+                const qsizetype start = at_;
+                at_ = buffer_.size();
+                return QByteArrayView(buffer_).sliced(start);
+            }
+            // Lines already given go (once a line: at_ stays 0 while it grows).
+            buffer_.remove(0, at_);
+            scan = end - at_;
+            at_ = 0;
+            readBlock();
+        }
+    }
+    bool failed() const { return failed_; }
+
+private:
+    void readBlock() {
+        constexpr qsizetype kBlock = 64 * 1024;
+        const qsizetype held = buffer_.size();
+        if (buffer_.capacity() < held + kBlock) buffer_.reserve(std::max(2 * buffer_.capacity(), held + kBlock));
+        buffer_.resize(held + kBlock);
+        qint64 got = in_.read(buffer_.data() + held, kBlock);
+        if (got < 0) failed_ = true;
+        if (got <= 0) {
+            atEnd_ = true;
+            got = 0;
+        }
+        buffer_.resize(held + got);
+    }
+
+    QIODevice& in_;
+    QByteArray buffer_;
+    qsizetype at_ = 0;
+    bool atEnd_ = false;
+    bool failed_ = false;
+};
 
 bool isBlankLine(QByteArrayView line) {
     for (const char c : line) {
@@ -104,13 +181,24 @@ QStringList ResultsCsvValues(const CureResult& r) {
     return out;
 }
 
+ResultsCsvKey ResultsCsvKeyOf(const CureResult& row) {
+    const QString line = csvLineText(ResultsCsvValues(row), CsvQuoting::EveryValue);
+    const QByteArray digest = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char*>(line.utf16()), line.size() * qsizetype(sizeof(char16_t))),
+        QCryptographicHash::Sha256);
+    ResultsCsvKey key;
+    std::memcpy(&key.high, digest.constData(), sizeof key.high);
+    std::memcpy(&key.low, digest.constData() + sizeof key.high, sizeof key.low);
+    return key;
+}
+
 QString ResultsCsvRefusal::text() const { return message + u'\n' + QString::number(line) + QStringLiteral("行目"); }
 
 std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const std::vector<StaffMember>& staff,
                                                      const WriterStamp& stamp) {
+    if (!holdsEveryField(line)) return results_csv_text::FieldCount;
     if (!cp932::decodeStrict(line)) return results_csv_text::BadBytes;
     const QStringList f = splitLine(line);
-    if (f.size() != ResultsCsvFieldCount) return results_csv_text::FieldCount;
     const QString day = u'\n' + f[CureDateField];  // shown after most messages
 
     CureResult r;
@@ -194,22 +282,18 @@ std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const 
     return r;
 }
 
-ResultsCsvContent ReadResultsCsv(QByteArrayView bytes, const std::vector<StaffMember>& staff,
-                                 const WriterStamp& stamp) {
+ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& staff, const WriterStamp& stamp) {
     ResultsCsvContent content;
+    LineReader lines(in);
     int lineNo = 0;
-    qsizetype at = 0;
-    while (at < bytes.size()) {
-        qsizetype end = at;
-        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
-        const QByteArrayView line = bytes.sliced(at, end - at);
-        at = end;
-        if (at < bytes.size() && bytes[at] == '\r') ++at;  // CR LF, LF or CR ends a line
-        if (at < bytes.size() && bytes[at] == '\n') ++at;
+    while (const std::optional<QByteArrayView> line = lines.next()) {
         ++lineNo;
-        if (isBlankLine(line)) continue;
-        if (lineNo == 1 && cp932::decodeStrict(line) && splitLine(line) == ResultsCsvHeader()) continue;
-        std::variant<CureResult, QString> read = ReadResultsCsvLine(line, staff, stamp);
+        if (isBlankLine(*line)) continue;
+        if (lineNo == 1 && holdsEveryField(*line) && cp932::decodeStrict(*line) &&
+            splitLine(*line) == ResultsCsvHeader()) {
+            continue;
+        }
+        std::variant<CureResult, QString> read = ReadResultsCsvLine(*line, staff, stamp);
         if (auto* message = std::get_if<QString>(&read)) {
             content.refusal = ResultsCsvRefusal{lineNo, *message};
             return content;
@@ -217,7 +301,16 @@ ResultsCsvContent ReadResultsCsv(QByteArrayView bytes, const std::vector<StaffMe
         content.rows.push_back(std::move(std::get<CureResult>(read)));
         content.lines.push_back(lineNo);
     }
+    if (lines.failed()) content.refusal = ResultsCsvRefusal{lineNo + 1, results_csv_text::ReadFailed};
     return content;
+}
+
+ResultsCsvContent ReadResultsCsv(QByteArrayView bytes, const std::vector<StaffMember>& staff,
+                                 const WriterStamp& stamp) {
+    QByteArray data = QByteArray::fromRawData(bytes.data(), bytes.size());
+    QBuffer in(&data);
+    in.open(QIODevice::ReadOnly);
+    return ReadResultsCsv(in, staff, stamp);
 }
 
 }  // namespace lum

@@ -14,12 +14,15 @@
 #include "results/writer_stamp.h"
 
 #include <QByteArrayView>
+#include <QtGlobal>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 #include <variant>
 #include <vector>
+
+class QIODevice;
 
 namespace lum {
 
@@ -34,6 +37,18 @@ const QStringList& ResultsCsvHeader();
 
 // The 17 values the export writes for a row.
 QStringList ResultsCsvValues(const CureResult& row);
+
+// What tells one result from another in a file: a digest of the line the
+// export writes for the row. A stored result and the row a line gives have
+// the same key exactly when the export writes the same 17 values for both
+// (the start as "hh:nn", the staff member by name, the first 20 bytes of
+// the remark).
+struct ResultsCsvKey {
+    quint64 high = 0;
+    quint64 low = 0;
+    bool operator==(const ResultsCsvKey&) const = default;
+};
+ResultsCsvKey ResultsCsvKeyOf(const CureResult& row);
 
 // A refused line: the field's message and the line (from 1, the header
 // counted). text() is what the import shows: the message, "\n", n + "行目".
@@ -61,13 +76,17 @@ struct ResultsCsvContent {
 
 // Every line of a file: lines end with CR LF, LF or CR; a first line equal
 // to the header and blank lines are passed over; the first refused line
-// stops the reading.
+// stops the reading. A line is refused for its number of fields before its
+// text is decoded. The device is read a block at a time: only the rows and
+// the line being read are held.
+ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& staff, const WriterStamp& stamp);
 ResultsCsvContent ReadResultsCsv(QByteArrayView bytes, const std::vector<StaffMember>& staff,
                                  const WriterStamp& stamp);
 
 namespace results_csv_text {
 inline const QString FieldCount = QStringLiteral("インポートファイルの項目が一致しません。");
 inline const QString BadBytes = QStringLiteral("文字コードの変換に失敗しました。");
+inline const QString ReadFailed = QStringLiteral("インポートファイルを読み込めません。");
 }  // namespace results_csv_text
 
 }  // namespace lum

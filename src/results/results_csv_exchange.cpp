@@ -4,29 +4,24 @@
 #include "platform/db/db_error.h"
 #include "platform/ui/dialogs.h"
 #include "results/cure_results_store.h"
-#include "schedule/time_span.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSqlQuery>
 
-#include <algorithm>
 #include <set>
-#include <tuple>
+#include <unordered_set>
+#include <utility>
 
 namespace lum {
 namespace {
 
 void error(const QString& text, QWidget* parent) { message(MsgKind::Error, text, MsgButton::Yes, parent); }
 
-// What tells one result from another in a file: client, day, staff member,
-// type and start minute.
-using SlotKey = std::tuple<int, int, int, int, int>;
-
-SlotKey keyOf(int cureNo, TDateTime day, int staffCode, int rihaType, TDateTime start) {
-    return {cureNo, day.dayNumber(), staffCode, rihaType, minutesOfDay(start)};
-}
+struct KeyHash {
+    std::size_t operator()(const ResultsCsvKey& key) const { return static_cast<std::size_t>(key.high); }
+};
 
 }  // namespace
 
@@ -95,27 +90,30 @@ ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const Resul
     }
     try {
         const CureResultsStore store(database);
-        std::set<SlotKey> seen;
-        if (!content.rows.empty()) {
-            const auto [first, last] = std::minmax_element(
-                content.rows.begin(), content.rows.end(),
-                [](const CureResult& a, const CureResult& b) { return a.CureDate < b.CureDate; });
-            const DateRange days{first->CureDate.dateOnly(), last->CureDate.dateOnly().addDays(1)};
-            for (const ResultSlot& s : store.storedSlots(days)) {
-                seen.insert(keyOf(s.CureNo, s.CureDate, s.StuffCode, s.RihaType, s.RStartTime));
-            }
-        }
-        std::vector<CureResult> fresh;
+        // The keys of every stored result of the file's months, then of each
+        // line taken: a line is skipped when the export writes the same
+        // values for a stored result or an earlier line.
+        std::unordered_set<ResultsCsvKey, KeyHash> seen;
+        std::set<std::pair<int, int>> months;
         for (const CureResult& row : content.rows) {
-            if (seen.insert(keyOf(row.CureNo, row.CureDate, row.StuffCode, row.RihaType, row.RStartTime)).second) {
-                fresh.push_back(row);
+            const QDate day = row.CureDate.date();
+            months.emplace(day.year(), day.month());
+        }
+        for (const auto& [year, month] : months) {
+            store.forEachPeriodRow(monthRange(year, month),
+                                   [&seen](const CureResult& stored) { seen.insert(ResultsCsvKeyOf(stored)); });
+        }
+        std::vector<bool> taken(content.rows.size());
+        for (std::size_t i = 0; i < content.rows.size(); ++i) {
+            taken[i] = seen.insert(ResultsCsvKeyOf(content.rows[i])).second;
+            if (taken[i]) {
+                ++outcome.added;
             } else {
                 ++outcome.skipped;
             }
         }
-        store.insertAll(fresh);
+        store.insertAll(content.rows, [&taken](std::size_t i) { return taken[i]; });
         tx->commit();
-        outcome.added = static_cast<int>(fresh.size());
         outcome.stored = true;
     } catch (const db::DbError& e) {
         outcome = {};
@@ -136,16 +134,16 @@ bool ImportResultsCsvFile(db::Database& database, const QString& file, const std
         error(NoImportFile, parent);
         return false;
     }
-    QByteArray bytes;
+    ResultsCsvContent content;
     {
         QFile in(file);
         if (!in.open(QIODevice::ReadOnly)) {
             error(CannotOpenImport, parent);
             return false;
         }
-        bytes = in.readAll();
+        content = ReadResultsCsv(in, staff, stamp);
     }  // closed before any message or write
-    const ResultsImportOutcome outcome = ImportResultsCsvContent(database, ReadResultsCsv(bytes, staff, stamp));
+    const ResultsImportOutcome outcome = ImportResultsCsvContent(database, content);
     if (!outcome.stored) {
         error(outcome.failure, parent);
         return false;

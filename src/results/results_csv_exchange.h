@@ -5,10 +5,11 @@
 //
 // The export writes through a temporary file, so a failure keeps the old
 // file; an empty month writes no file. The import reads and checks every
-// line first, then stores all rows in one transaction or none. A line that
-// matches a result entered by hand or imported before (same client, day,
-// staff member, type and start minute), or an earlier line of the file, is
-// skipped, so importing a file again adds nothing. Imports are serialised
+// line first, then stores all rows in one transaction or none. A line for
+// which the export would write the same seventeen values as for a stored
+// result of its month (however that was entered) or for an earlier line of
+// the file is skipped, so importing a file again adds nothing while a line
+// differing in any value is added. Imports are serialised
 // (the database's write lock on SQLite, an advisory lock on PostgreSQL), so
 // two workstations importing one file add it once.
 #include "app/staff_list.h"
@@ -53,11 +54,10 @@ struct ResultsImportOutcome {
     QString failure;      // the message when nothing was stored
 };
 
-// Stores the rows of a file's content in one transaction: rows matching a
-// stored result (same client, day, staff member, type and start minute, be it
-// copied from a booking, entered by hand or imported) or an earlier row are
-// skipped, so a month exported and read back adds nothing. A refused content
-// stores nothing and gives its refusal's text.
+// Stores the rows of a file's content in one transaction: a row whose
+// exported values (ResultsCsvKeyOf) equal those of a stored result of its
+// month or of an earlier row is skipped, so a month exported and read back
+// adds nothing. A refused content stores nothing and gives its refusal's text.
 ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const ResultsCsvContent& content);
 
 // The text of the end message: "インポートしました。" with the counts.

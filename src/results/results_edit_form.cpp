@@ -595,17 +595,13 @@ void TResultsEditForm::AllDeleteClick() {
 void TResultsEditForm::SaveClick() {
     if (rows_.empty()) return;
     lum::db::Database& db = lum::requireFacilityDatabase();
-    std::vector<int> codes;
+    std::vector<CureResult> saved;
     try {
-        // Every row's code from the flags of its own type, all or none.
+        // Every row's code from the flags of its own type as stored (another
+        // workstation may have ticked one since they were read), all or none.
         lum::db::Transaction tx(db);
         const lum::CureResultsStore store(db);
-        for (const CureResult& r : rows_) {
-            CureResultChange change;
-            change.KubunCode = lum::KubunCodeOfFlags(r.RihaType, r.Flags);
-            store.update(r.ResultNo, change);
-            codes.push_back(*change.KubunCode);
-        }
+        for (const CureResult& r : rows_) saved.push_back(store.alignKubunCode(r.ResultNo));
         tx.commit();
     } catch (const lum::db::NoRowTouched&) {
         lum::message(MsgKind::Error, kRowGone, MsgButton::Ok, this);
@@ -615,7 +611,10 @@ void TResultsEditForm::SaveClick() {
         lum::message(MsgKind::Error, kWriteFailed + u'\n' + e.text(), MsgButton::Ok, this);
         return;
     }
-    for (std::size_t i = 0; i < rows_.size(); ++i) rows_[i].KubunCode = codes[i];
+    // The grid shows what was saved.
+    rows_ = std::move(saved);
+    for (int r = 0; r < static_cast<int>(rows_.size()); ++r) FillRow(r);
+    PlaceEditors();
     lum::message(MsgKind::Information, QStringLiteral("保存しました。"), MsgButton::Ok, this);
 }
 

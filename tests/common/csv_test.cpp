@@ -51,7 +51,22 @@ TEST(TCsv, SplitsOnBytes) {
         // A lead byte as the last byte.
         {QByteArray("a,\x95"), true, false, {"a", QByteArray("\x95")}},
     };
-    for (const Row& r : rows) EXPECT_EQ(split(r.line, r.quoteAware, r.merge), r.fields) << r.line.toHex().constData();
+    for (const Row& r : rows) {
+        EXPECT_EQ(split(r.line, r.quoteAware, r.merge), r.fields) << r.line.toHex().constData();
+        lum::TCsv csv;
+        csv.Line = r.line;
+        csv.QuoteAware = r.quoteAware;
+        csv.MergeDelimiters = r.merge;
+        EXPECT_EQ(csv.CountFields(), r.fields.size()) << "counted as split: " << r.line.toHex().constData();
+    }
+}
+
+TEST(TCsv, CountingStopsOnceItPassesTheLimit) {
+    lum::TCsv csv;
+    csv.Line = QByteArray(1000, ',');  // 1001 empty fields
+    EXPECT_EQ(csv.CountFields(), 1001);
+    EXPECT_EQ(csv.CountFields(17), 18);
+    EXPECT_TRUE(csv.Fields.isEmpty()) << "nothing is made";
 }
 
 TEST(TCsv, StripQuotesTakesOneFromEachEnd) {

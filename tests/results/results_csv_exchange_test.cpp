@@ -220,6 +220,94 @@ TEST_P(ResultsCsvExchange, ResultsCopiedFromBookingsAreAlreadyStoredWhenTheirExp
     EXPECT_EQ(count(), 5);
 }
 
+// The skip rule, one case a row: the results stored in May, the file read
+// (May's export, perhaps changed, and lines of its own), the end message and
+// how many results there are after. Two staff members share a name.
+TEST_P(ResultsCsvExchange, ALineIsSkippedOnlyWhenTheExportWritesTheSameValuesForAStoredResult) {
+    const TPerson client = registered(lum::test::makeClient(QStringLiteral("山田　花子"), 2, 9));
+    const std::vector<lum::StaffMember> staff{{3, QStringLiteral("佐藤　理学"), QStringLiteral("佐")},
+                                              {8, QStringLiteral("佐藤　理学"), QStringLiteral("理")}};
+    const auto result = [&client](QTime start, int minutes, int staffCode = 3, int reserveNo = -1) {
+        CureResult r = lum::test::resultOn(client, TDateTime::fromYmd(2024, 5, 7), 2);
+        r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, start.hour(), start.minute(), start.second());
+        r.RMinute = minutes;
+        r.StuffCode = staffCode;
+        r.StuffName = QStringLiteral("佐藤　理学");
+        r.ReserveNo = reserveNo;
+        return r;
+    };
+    const auto longRemark = [&](CureResult r) {
+        r.Comment = QStringLiteral("歩行訓練と階段昇降の練習を行った");  // cut to 20 bytes by the export
+        return r;
+    };
+    struct Case {
+        const char* what;
+        std::vector<CureResult> stored;
+        std::pair<QByteArray, QByteArray> change;  // in the exported text
+        std::vector<CureResult> lines;             // lines of its own after it
+        int added;
+        int skipped;
+    };
+    const Case cases[] = {
+        {"hand-entered starts with seconds, read back", {result(QTime(10, 15, 29), 40), result(QTime(10, 20, 31), 40)},
+         {}, {}, 0, 2},
+        {"a line differing only in 分", {result(QTime(10, 30), 40)}, {"\"40\"", "\"45\""}, {}, 1, 0},
+        {"the other software's minutes for a copied booking", {result(QTime(14, 0), 40, 3, 7)},
+         {"\"40\"", "\"35\""}, {}, 1, 0},
+        {"two treatments with an unknown start and different 分", {}, {},
+         {result(QTime(0, 0), 20), result(QTime(0, 0), 40)}, 2, 0},
+        {"a line twice in the file", {}, {}, {result(QTime(9, 0), 20), result(QTime(9, 0), 20)}, 1, 1},
+        {"a staff member sharing a name with another", {result(QTime(10, 30), 40, 8)}, {}, {}, 0, 1},
+        {"a remark longer than the file holds", {longRemark(result(QTime(11, 0), 20))}, {}, {}, 0, 1},
+        {"the same start on another day", {result(QTime(10, 30), 40)}, {"2024/05/07", "2024/05/08"}, {}, 1, 0},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        db().execute(QStringLiteral("DELETE FROM CureResults"));
+        for (const CureResult& r : c.stored) store().insert(r);
+        const QString file = dir_.filePath(QStringLiteral("case%1.csv").arg(++n));
+        lum::ScriptedDialogs d;
+        QByteArray bytes = *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvHeader(), lum::CsvQuoting::EveryValue)) + "\r\n";
+        if (!c.stored.empty()) {
+            d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+            ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file));
+            bytes = readAll(file);
+            if (!c.change.first.isEmpty()) {
+                ASSERT_EQ(bytes.count(c.change.first), 1);
+                bytes.replace(c.change.first, c.change.second);
+            }
+        }
+        for (const CureResult& r : c.lines) {
+            bytes += *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvValues(r), lum::CsvQuoting::EveryValue)) + "\r\n";
+        }
+        writeAll(file, bytes);
+        d.expect(MsgKind::Information,
+                 QStringLiteral("インポートしました。\n追加：%1件　スキップ：%2件").arg(c.added).arg(c.skipped),
+                 MsgButton::Ok);
+        EXPECT_TRUE(lum::ImportResultsCsvFile(db(), file, staff, kStamp));
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(count(), static_cast<int>(c.stored.size()) + c.added);
+    }
+}
+
+// A line of far too many fields is refused for their number, whatever its
+// bytes; the lines before it are not stored.
+TEST_P(ResultsCsvExchange, ALineOfTooManyFieldsIsRefusedForTheirNumber) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    db().execute(QStringLiteral("DELETE FROM CureResults"));
+    QByteArray huge(2'000'000, ',');
+    huge[10] = '\x80';  // no code page 932 character: the count comes first
+    writeAll(file_, readAll(file_) + huge + "\r\n");
+    d.expect(MsgKind::Error, QStringLiteral("インポートファイルの項目が一致しません。\n4行目"), MsgButton::Yes);
+    EXPECT_FALSE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_EQ(count(), 0);
+}
+
 TEST_P(ResultsCsvExchange, TheFileRoadShowsEachOutcome) {
     twoRows();
     lum::ScriptedDialogs d;

@@ -114,9 +114,14 @@ TEST(ResultsCsvReader, ALineWithoutSeventeenFieldsOrWithBadBytesIsRefused) {
     bad.replace(*lum::cp932::encode(QStringLiteral("山田")), QByteArray("\x80\xff", 2));
     EXPECT_EQ(read(fileOf({good, bad})).refusal,
               (ResultsCsvRefusal{2, QStringLiteral("文字コードの変換に失敗しました。")}));
-    // A UTF-8 file.
+    // A UTF-8 file: read as code page 932, its three-byte characters swallow
+    // quotes and commas, and the number of fields, checked first, is wrong.
     EXPECT_EQ(read(fileOf({lum::csvLineText(goodValues(), lum::CsvQuoting::EveryValue).toUtf8()})).refusal,
-              (ResultsCsvRefusal{1, QStringLiteral("文字コードの変換に失敗しました。")}));
+              (ResultsCsvRefusal{1, fieldCount}));
+    // A line of far too many fields and bad bytes: refused for the fields,
+    // before its text is decoded.
+    EXPECT_EQ(read(fileOf({good, QByteArray("\x80") + QByteArray(100000, ',')})).refusal,
+              (ResultsCsvRefusal{2, fieldCount}));
 }
 
 TEST(ResultsCsvReader, TheHeaderAndBlankLinesArePassedOver) {
@@ -136,6 +141,17 @@ TEST(ResultsCsvReader, TheHeaderAndBlankLinesArePassedOver) {
     EXPECT_EQ(c.refusal->message, QStringLiteral("治療番号の変換に失敗しました。\n利用者番号"));
     EXPECT_TRUE(read(QByteArray()).rows.empty());
     EXPECT_TRUE(read(fileOf({header})).rows.empty());
+}
+
+// The file is read a block at a time: a CR LF split between two blocks ends
+// one line, and a line longer than a block comes whole.
+TEST(ResultsCsvReader, LinesAreReadWholeAcrossBlocks) {
+    const QByteArray good = lineOf(goodValues());
+    for (const qsizetype blank : {qsizetype(64 * 1024 - 1), qsizetype(64 * 1024), qsizetype(300000)}) {
+        const lum::ResultsCsvContent c = read(QByteArray(blank, ' ') + "\r\n" + good + "\r\n" + good);
+        EXPECT_FALSE(c.refusal) << blank;
+        EXPECT_EQ(c.lines, (std::vector<int>{2, 3})) << blank;
+    }
 }
 
 TEST(ResultsCsvReader, ALineGivesTheRowOfTheImportRoad) {

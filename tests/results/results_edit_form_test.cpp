@@ -263,6 +263,38 @@ TEST_P(ResultsEditFormTest, AResultDeletedElsewhereGivesAMessageAndTheGridIsRead
     EXPECT_EQ(f().DBGrid1->rowCount(), 0);
 }
 
+// A flag ticked on another workstation after the grid was read: 保存 stores
+// the code of the flags as stored, not of the window's rows, and shows them.
+TEST_P(ResultsEditFormTest, SaveTakesTheFlagsAsStoredWhenTheyWereTickedElsewhere) {
+    const qint64 day = store().insert(lum::test::resultOn(client_, ymd(2024, 5, 7), 2));
+    const qint64 next = store().insert(lum::test::resultOn(client_, ymd(2024, 5, 8), 2));
+    lum::CureResultChange cleared;
+    for (auto& flag : cleared.Flags) flag = false;
+    cleared.KubunCode = 0;
+    store().update(day, cleared);
+    store().update(next, cleared);
+    lum::ScriptedDialogs d;
+    open(client_.CureNo);
+    ASSERT_EQ(f().DBGrid1->rowCount(), 2);
+
+    auto elsewhere = scratch().open();
+    lum::CureResultChange ticked;
+    ticked.Flags[11] = true;  // 通所 x 認知症
+    lum::CureResultsStore(*elsewhere).update(day, ticked);
+
+    d.expect(MsgKind::Information, QStringLiteral("保存しました。"), MsgButton::Ok);
+    f().Button3->click();
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    const CureResult saved = *store().find(day);
+    EXPECT_EQ(flagsOf(saved), QStringLiteral("---- ---- ---T --"));
+    EXPECT_EQ(saved.KubunCode, 8);
+    EXPECT_EQ(store().find(next)->KubunCode, 0);
+    EXPECT_EQ(f().Rows()[0].KubunCode, 8);
+    EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::FirstFlagColumn + 11)->data(Qt::CheckStateRole).toInt(),
+              Qt::Checked)
+        << "the grid shows the flag stored";
+}
+
 LUM_INSTANTIATE_DATABASE_TESTS(ResultsEditFormTest);
 
 }  // namespace
