@@ -14,7 +14,6 @@
 #include "platform/clock.h"
 #include "platform/ui/dialogs.h"
 #include "widgets/key_edit_binding.h"
-#include "widgets/phrase_picking.h"
 #include "widgets/ui_font.h"
 
 #include <QAction>
@@ -27,8 +26,6 @@
 #include <QPushButton>
 
 TBeforeConferenceForm* BeforeConferenceForm = nullptr;
-
-const QString TBeforeConferenceForm::BlankDate = QStringLiteral("平成  年  月  日");
 
 namespace {
 
@@ -79,8 +76,10 @@ int chosenStaff(const QComboBox* box) {
 
 }  // namespace
 
-TBeforeConferenceForm::TBeforeConferenceForm(QWidget* parent) : TDocumentForm(lum::DocumentId::BeforeConf, parent) {
+TBeforeConferenceForm::TBeforeConferenceForm(QWidget* parent) : TSheetDocumentForm(KindId, parent) {
     setObjectName(QStringLiteral("BeforeConferenceForm"));
+    BindRecord(Survey, PractDay, lum::encodeBeforeConference, lum::decodeBeforeConference);
+    ScrollBox1->ScrollToTopOnResize = true;
     setWindowTitle(QStringLiteral("開始時リハビリテーションカンフアレンス（調査票参照）"));
     ReturnMenu = N9;
     ReturnMenu->setObjectName(QStringLiteral("ReturnMenu"));
@@ -90,10 +89,6 @@ TBeforeConferenceForm::TBeforeConferenceForm(QWidget* parent) : TDocumentForm(lu
 }
 
 void TBeforeConferenceForm::BuildSheet() {
-    ScrollBox1 = new TSheetScrollBox(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->ScrollToTopOnResize = true;
-    setCentralWidget(ScrollBox1);
     ChosaPanel = S::panel("ChosaPanel", kSheetWidth, kSheetHeight);
     QWidget* p = ChosaPanel;
 
@@ -210,9 +205,7 @@ void TBeforeConferenceForm::BuildSheet() {
         AttendeeBoxes[i]->setInsertPolicy(QComboBox::NoInsert);
     }
 
-    CopyMemo = S::memo(p, "CopyMemo", {0, 0, 10, 10});
-    CopyMemo->hide();
-    ScrollBox1->setWidget(ChosaPanel);
+    PlaceSheet(ChosaPanel, JishiDay, kProgram);
 
     // The typed entries, in the record's order, which is the order the checks run.
     QWidget* const controls[] = {Health,           Gatsupai,         SelfHope,         FarmilyHope,      TaishyoYotei,
@@ -223,8 +216,7 @@ void TBeforeConferenceForm::BuildSheet() {
     Q_ASSERT(texts.size() == std::size(controls));
     for (size_t i = 0; i < texts.size(); ++i) entries_.push_back({controls[i], texts[i].member, texts[i].limit});
 
-    jishiKeys_ = lum::KeyEditBinding::bindEraDate(JishiDay);
-    trackEdit(JishiDay);
+    jishiKeys_ = BindEraDate(JishiDay);
     for (QLineEdit* e : {TaishyoYotei, TaishyoSaki, Tokuyou, Rouken, Ryoyou}) trackEdit(e);
     for (QPlainTextEdit* m : {Health, Gatsupai, SelfHope, FarmilyHope, kentou}) trackMemo(m);
     for (QPlainTextEdit* m : FunctionNotes) trackMemo(m);
@@ -247,33 +239,15 @@ void TBeforeConferenceForm::WireChanges() {
     connect(jishiKeys_, &lum::KeyEditBinding::accepted, this, [this] { JishiDayEntered(); });
     connect(jishiKeys_, &lum::KeyEditBinding::rejected, this, [this] { JishiDayEntered(); });
 
-    const std::pair<QWidget*, int> phrases[] = {
+    const std::pair<QPlainTextEdit*, int> phraseMemos[] = {
         {Health, 0},           {Gatsupai, 1},         {SelfHope, 2},         {FarmilyHope, 3},
         {FunctionNotes[0], 4}, {FunctionNotes[1], 5}, {FunctionNotes[2], 6}, {FunctionNotes[3], 7},
-        {FunctionNotes[4], 8}, {FunctionNotes[5], 9}, {FunctionNotes[6], 10}, {TaishyoYotei, 11},
-        {TaishyoSaki, 12},     {Tokuyou, 13},         {Rouken, 14},          {Ryoyou, 15},
-        {kentou, 16}};
-    for (const auto& [widget, code] : phrases) {
-        QObject* watched = widget;
-        if (auto* m = qobject_cast<QPlainTextEdit*>(widget)) watched = m->viewport();
-        watched->installEventFilter(this);
-        phraseTargets_.emplace_back(watched, code);
-    }
+        {FunctionNotes[4], 8}, {FunctionNotes[5], 9}, {FunctionNotes[6], 10}, {kentou, 16}};
+    for (const auto& [memo, code] : phraseMemos) PickPhrasesOn(memo, code);
+    const std::pair<QLineEdit*, int> phraseEdits[] = {
+        {TaishyoYotei, 11}, {TaishyoSaki, 12}, {Tokuyou, 13}, {Rouken, 14}, {Ryoyou, 15}};
+    for (const auto& [edit, code] : phraseEdits) PickPhrasesOn(edit, code);
 }
-
-bool TBeforeConferenceForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        for (const auto& [target, code] : phraseTargets_) {
-            if (watched == target) {
-                PickPhrases(code);
-                return true;
-            }
-        }
-    }
-    return TDocumentForm::eventFilter(watched, event);
-}
-
-void TBeforeConferenceForm::PickPhrases(int code) { lum::PickPhrasesToClipboard(kProgram, code, CopyMemo); }
 
 void TBeforeConferenceForm::ShowGoal(QCheckBox* box, QLineEdit* text, QLabel* mitei, TMarker* shape) {
     const bool on = box->isChecked();
@@ -352,12 +326,6 @@ void TBeforeConferenceForm::ShowRecord() {
     loading_ = false;
 }
 
-bool TBeforeConferenceForm::refuse(const QString& text, QWidget* focus) {
-    lum::message(MsgKind::Information, text, MsgButton::Ok, this);
-    if (focus) focus->setFocus();
-    return false;
-}
-
 std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect() {
     lum::TBeforeConference b = Survey;
     b.Taisho = TaishoBox->isChecked();
@@ -407,24 +375,6 @@ void TBeforeConferenceForm::JishiDayEntered() {
     OldLabel->setText(QString::number(Survey.Old));
     loading_ = false;
 }
-
-QByteArray TBeforeConferenceForm::RecordBytes() const { return lum::encodeBeforeConference(Survey); }
-
-bool TBeforeConferenceForm::LoadRecord(const QByteArray& bytes) {
-    const std::optional<lum::TBeforeConference> b = lum::decodeBeforeConference(bytes);
-    if (!b) return false;
-    Survey = *b;
-    return true;
-}
-
-bool TBeforeConferenceForm::OpenDocument(TGetDocumentForm& dialog) {
-    if (!TDocumentForm::OpenDocument(dialog)) return false;
-    PractDay = *StoredDate;
-    return true;
-}
-
-QWidget* TBeforeConferenceForm::WorkArea() const { return ScrollBox1; }
-QWidget* TBeforeConferenceForm::DateField() const { return JishiDay; }
 
 void TBeforeConferenceForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::BeforeConferencePrint print{PrintSurvey, PrintDay,

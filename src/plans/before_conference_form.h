@@ -11,18 +11,9 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class TMarker;
-class TSheetScrollBox;
 
-namespace lum {
-class KeyEditBinding;
-}
-
-class TBeforeConferenceForm : public TDocumentForm {
+class TBeforeConferenceForm : public TSheetDocumentForm {
     Q_OBJECT
 public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::BeforeConf;
@@ -43,11 +34,7 @@ public:
     // JishiDay when it is a date, else the one held.
     bool CheckLengths();
 
-    // The blank text of the 実施日 edit.
-    static const QString BlankDate;
-
     // Controls (object names as the design's).
-    TSheetScrollBox* ScrollBox1;
     QWidget* ChosaPanel;
     QLineEdit* JishiDay;
     QLabel* NameLabel;
@@ -78,7 +65,6 @@ public:
     QPlainTextEdit* kentou;
     // DRBox, CareBox, EiyouBox, KangoBox, RihaBox: the stored order.
     std::array<QComboBox*, 5> AttendeeBoxes;
-    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
     QAction* ReturnMenu;       // 閉じる
 
 protected:
@@ -86,16 +72,9 @@ protected:
     void TakeHeader(const TPerson& person) override;
     void ShowHeader() override;
     void ShowRecord() override;
-    QWidget* WorkArea() const override;
-    QWidget* DateField() const override;
     void FillLists() override;
-    QByteArray RecordBytes() const override;
-    bool LoadRecord(const QByteArray& bytes) override;
-    lum::TDateTime RecordDate() const override { return PractDay; }
-    bool OpenDocument(TGetDocumentForm& dialog) override;
     bool CollectForPrint() override { return CheckLengths(); }
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildSheet();
@@ -107,8 +86,6 @@ private:
     // nothing after the first refusal (its message shown, its field focused).
     std::optional<lum::TBeforeConference> Collect();
     void JishiDayEntered();
-    void PickPhrases(int code);
-    bool refuse(const QString& text, QWidget* focus);
 
     // Each typed entry with its record field, in the order the checks run.
     struct Entry {
@@ -117,9 +94,7 @@ private:
         int limit;
     };
     std::vector<Entry> entries_;
-    std::vector<std::pair<QObject*, int>> phraseTargets_;  // watched widget, phrase code
     lum::KeyEditBinding* jishiKeys_ = nullptr;
-    bool loading_ = false;
 };
 
 extern TBeforeConferenceForm* BeforeConferenceForm;

@@ -4,6 +4,7 @@
 // are the row's CureNo and ConferenceDay, not part of the record.
 #include "clients/person.h"
 #include "common/datetime.h"
+#include "plans/record_fields.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -57,39 +58,16 @@ QByteArray encodeBeforeConference(const TBeforeConference& survey);
 std::optional<TBeforeConference> decodeBeforeConference(QByteArrayView bytes);
 
 // The record's fields as tables, in stored order (the order the window's
-// checks run in): where each is stored and the name the printout asks for.
-struct BeforeConferenceText {
-    QString TBeforeConference::*member;
-    int offset;
-    int width;  // bytes of the field, the length byte included
-    bool zeroTerminated;
-    int limit;  // bytes the window accepts (stored form, CR LF counting 2)
-    const char* variable;
-};
-struct BeforeConferenceFlag {
-    bool TBeforeConference::*member;
-    int offset;
-    const char* variable;
-};
-struct BeforeConferenceAttendee {
-    int TBeforeConference::*member;
-    int offset;
-    const char* variable;
-};
+// checks run in): where each is stored, the bytes the window accepts and the
+// name the printout asks for.
+using BeforeConferenceText = record::TextField<TBeforeConference>;
+using BeforeConferenceFlag = record::FlagField<TBeforeConference>;
+using BeforeConferenceAttendee = record::IntField<TBeforeConference>;
 // Every text but the name (the function notes among them).
 std::span<const BeforeConferenceText> beforeConferenceTexts();
 // All ten flags: 退所予定, 退所先, 多施設 and the seven function areas.
 std::span<const BeforeConferenceFlag> beforeConferenceFlags();
 std::span<const BeforeConferenceAttendee> beforeConferenceAttendees();
-
-namespace before_conference_layout {
-inline constexpr int Shimei = 0;  // capacity 50
-inline constexpr int Sex = 52;
-inline constexpr int Birth = 56;
-inline constexpr int Old = 64;
-inline constexpr int Kaigodo = 68;
-inline constexpr int NameCapacity = 50;
-}  // namespace before_conference_layout
 
 // Byte limits of the window's entries.
 namespace before_conference_limits {

@@ -15,7 +15,6 @@
 #include "platform/ui/dialogs.h"
 #include "widgets/combo_helpers.h"
 #include "widgets/key_edit_binding.h"
-#include "widgets/phrase_picking.h"
 #include "widgets/ui_font.h"
 
 #include <QComboBox>
@@ -25,8 +24,6 @@
 #include <QPushButton>
 
 TConferenceForm* ConferenceForm = nullptr;
-
-const QString TConferenceForm::BlankDate = QStringLiteral("平成  年  月  日");
 
 namespace {
 
@@ -44,8 +41,10 @@ constexpr int kWidth = 720;
 
 }  // namespace
 
-TConferenceForm::TConferenceForm(QWidget* parent) : TDocumentForm(lum::DocumentId::Conference, parent) {
+TConferenceForm::TConferenceForm(QWidget* parent) : TSheetDocumentForm(KindId, parent) {
     setObjectName(QStringLiteral("ConferenceForm"));
+    BindRecord(Conf, ConfDate, lum::encodeConference, lum::decodeConference);
+    ScrollBox1->ScrollToTopOnResize = true;
     setWindowTitle(QStringLiteral("リハビリテーションカンファレンス"));
     NewToolButton->setText(QStringLiteral("新規"));
     // The close button closes at once (the window's own question still
@@ -58,10 +57,6 @@ TConferenceForm::TConferenceForm(QWidget* parent) : TDocumentForm(lum::DocumentI
 }
 
 void TConferenceForm::BuildSheet() {
-    ScrollBox1 = new TSheetScrollBox(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->ScrollToTopOnResize = true;
-    setCentralWidget(ScrollBox1);
     CanfPanel = S::panel("CanfPanel", kSheetWidth, kSheetHeight);
     QWidget* p = CanfPanel;
 
@@ -150,16 +145,13 @@ void TConferenceForm::BuildSheet() {
     KangoCombo = attendee(kLeft + 4, y + 46, QStringLiteral("看介護"), "KangoCombo");
     RihaCombo = attendee(kLeft + 240, y + 46, QStringLiteral("リハビリ"), "RihaCombo");
 
-    CopyMemo = S::memo(p, "CopyMemo", {0, 0, 10, 10});
-    CopyMemo->hide();
-    ScrollBox1->setWidget(CanfPanel);
+    PlaceSheet(CanfPanel, Hizuke, kProgram);
 
     rows_ = {Row{TargetPair, target}, Row{KangoPair, KanKaigo}, Row{RihaPair, RihaProgram}};
     attendees_ = {DRCombo, CareCombo, EiyouComb, KangoCombo, RihaCombo};
-    hizukeKeys_ = lum::KeyEditBinding::bindEraDate(Hizuke);
-    fromKeys_ = lum::KeyEditBinding::bindEraDate(FromDate);
-    toKeys_ = lum::KeyEditBinding::bindEraDate(ToDate);
-    for (QLineEdit* e : {Hizuke, FromDate, ToDate}) trackEdit(e);
+    hizukeKeys_ = BindEraDate(Hizuke);
+    fromKeys_ = BindEraDate(FromDate);
+    toKeys_ = BindEraDate(ToDate);
     for (QPlainTextEdit* m : {Hyouka, target, DeadLine, KanKaigo, RihaProgram}) trackMemo(m);
 }
 
@@ -194,8 +186,7 @@ void TConferenceForm::WireChanges() {
         if (CheckToDate()) focusNextChild();
     });
     const std::array<QPlainTextEdit*, 5> phraseMemos{Hyouka, target, DeadLine, KanKaigo, RihaProgram};
-    for (int code = 0; code < 5; ++code)
-        lum::onDoubleClick(phraseMemos[code], [this, code] { lum::PickPhrasesToClipboard(kProgram, code, CopyMemo); });
+    for (int code = 0; code < 5; ++code) PickPhrasesOn(phraseMemos[code], code);
 }
 
 void TConferenceForm::ShowRow(const Row& row, bool changed) {
@@ -207,12 +198,6 @@ void TConferenceForm::ShowAge() { NenreiLabel->setText(QString::number(Conf.Old)
 
 void TConferenceForm::ShowPeriodDate(QLineEdit* edit, lum::TDateTime date) {
     edit->setText(date.isEmpty() ? BlankDate : lum::DateToEraText(date));
-}
-
-bool TConferenceForm::refuse(const QString& text, QWidget* focus) {
-    lum::message(MsgKind::Information, text, MsgButton::Ok, this);
-    if (focus) focus->setFocus();
-    return false;
 }
 
 bool TConferenceForm::CheckDate(QLineEdit* edit, const QString& error, lum::TDateTime& into) {
@@ -342,24 +327,6 @@ bool TConferenceForm::CollectRecord() {
     ShowAge();
     return true;
 }
-
-QByteArray TConferenceForm::RecordBytes() const { return lum::encodeConference(Conf); }
-
-bool TConferenceForm::LoadRecord(const QByteArray& bytes) {
-    const std::optional<lum::TConference> c = lum::decodeConference(bytes);
-    if (!c) return false;
-    Conf = *c;
-    return true;
-}
-
-bool TConferenceForm::OpenDocument(TGetDocumentForm& dialog) {
-    if (!TDocumentForm::OpenDocument(dialog)) return false;
-    ConfDate = *StoredDate;
-    return true;
-}
-
-QWidget* TConferenceForm::WorkArea() const { return ScrollBox1; }
-QWidget* TConferenceForm::DateField() const { return Hizuke; }
 
 void TConferenceForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::ConferencePrint print{Conf, ConfDate,

@@ -8,18 +8,9 @@
 
 #include <array>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class TMarkerPair;
-class TSheetScrollBox;
 
-namespace lum {
-class KeyEditBinding;
-}
-
-class TConferenceForm : public TDocumentForm {
+class TConferenceForm : public TSheetDocumentForm {
     Q_OBJECT
 public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::Conference;
@@ -37,11 +28,7 @@ public:
     bool CheckFromDate();
     bool CheckToDate();
 
-    // The blank text of the three date edits.
-    static const QString BlankDate;
-
     // Controls (object names as the design's).
-    TSheetScrollBox* ScrollBox1;
     QWidget* CanfPanel;
     QLineEdit* Hizuke;
     QLabel* Shimai;
@@ -63,20 +50,13 @@ public:
     QComboBox* EiyouComb;
     QComboBox* KangoCombo;
     QComboBox* RihaCombo;
-    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
 
 protected:
     void ClearDocument() override;
     void TakeHeader(const TPerson& person) override;
     void ShowHeader() override;
     void ShowRecord() override;
-    QWidget* WorkArea() const override;
-    QWidget* DateField() const override;
     void FillLists() override;
-    QByteArray RecordBytes() const override;
-    bool LoadRecord(const QByteArray& bytes) override;
-    lum::TDateTime RecordDate() const override { return ConfDate; }
-    bool OpenDocument(TGetDocumentForm& dialog) override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
 
 private:
@@ -93,14 +73,12 @@ private:
     // The staff code of an attendee box: -1 without a member chosen from the list.
     int AttendeeCode(QComboBox* box) const;
     void ShowAttendee(QComboBox* box, int code);
-    bool refuse(const QString& text, QWidget* focus);
 
     std::array<Row, 3> rows_{};
     std::array<QComboBox*, 5> attendees_{};
     lum::KeyEditBinding* hizukeKeys_ = nullptr;
     lum::KeyEditBinding* fromKeys_ = nullptr;
     lum::KeyEditBinding* toKeys_ = nullptr;
-    bool loading_ = false;
 };
 
 extern TConferenceForm* ConferenceForm;

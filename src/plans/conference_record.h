@@ -4,6 +4,7 @@
 // PractDay, not part of the record.
 #include "clients/person.h"
 #include "common/datetime.h"
+#include "plans/record_fields.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -55,45 +56,17 @@ QByteArray encodeConference(const TConference& conference);
 // Reads the first 5232 bytes; nothing when fewer are given.
 std::optional<TConference> decodeConference(QByteArrayView bytes);
 
-// The texts of the record: where each is stored and the name the printout
-// asks for. Short strings have a length byte and width - 1 text bytes; the
-// evaluation is zero-terminated in its width.
-struct ConferenceTextField {
-    QString TConference::*member;
-    int offset;
-    int width;
-    bool zeroTerminated;
-    const char* variable;
-};
+// The record's field tables: where each field is stored and the name the
+// printout asks for.
+using ConferenceTextField = record::TextField<TConference>;
+using ConferenceFlagField = record::FlagField<TConference>;
+using ConferenceAttendeeField = record::IntField<TConference>;
+// The texts, the name among them.
 std::span<const ConferenceTextField> conferenceTextFields();
-
 // The three 変更 flags, each before its row's texts.
-struct ConferenceFlagField {
-    bool TConference::*member;
-    int offset;
-    const char* variable;
-};
 std::span<const ConferenceFlagField> conferenceFlagFields();
-
 // The five attendees in stored order, from 5212.
-struct ConferenceAttendeeField {
-    int TConference::*member;
-    int offset;
-    const char* variable;
-};
 std::span<const ConferenceAttendeeField> conferenceAttendeeFields();
-
-namespace conference_layout {
-inline constexpr int Shimei = 0;
-inline constexpr int Sex = 52;
-inline constexpr int Birth = 56;
-inline constexpr int Old = 64;
-inline constexpr int Kaigodo = 68;
-inline constexpr int FromDay = 72;
-inline constexpr int ToDay = 80;
-inline constexpr int Hyouka = 88;
-inline constexpr int Attendees = 5212;
-}  // namespace conference_layout
 
 // What the window accepts, in stored bytes (CR LF counting 2).
 namespace conference_limits {

@@ -8,10 +8,14 @@
 #include "plans/blob_document_road.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
+#include "plans/sheet_builder.h"
 #include "plans/sheet_scroll_box.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
+#include "widgets/combo_helpers.h"
+#include "widgets/key_edit_binding.h"
+#include "widgets/phrase_picking.h"
 #include "widgets/ui_font.h"
 #include "widgets/widget_helpers.h"
 
@@ -267,7 +271,7 @@ bool TDocumentForm::OpenDocument(TGetDocumentForm& dialog) {
         kind_.key == lum::DocumentKey::PractNo ? lum::openBlobDocumentByNumber(db, kind_, dialog.PractNo, this)
                                                : lum::openBlobDocument(db, kind_, dialog.CureNo, dialog.KeyDay, this);
     if (!loaded) return false;
-    if (!LoadRecord(loaded->record)) {
+    if (!LoadRecord(loaded->record, loaded->day)) {
         abortBox(kind_.messages.readError, this);
         return false;
     }
@@ -325,3 +329,44 @@ void TDocumentForm::PrintClick() {
 
 void TDocumentForm::GetValue(const QString&, lum::ExprValue&) {}
 void TDocumentForm::EnterRect(QStringList&, lum::TfrView*) {}
+
+const QString TSheetDocumentForm::BlankDate = QStringLiteral("平成  年  月  日");
+
+TSheetDocumentForm::TSheetDocumentForm(lum::DocumentId id, QWidget* parent) : TDocumentForm(id, parent) {
+    ScrollBox1 = new TSheetScrollBox(this);
+    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
+    setCentralWidget(ScrollBox1);
+}
+
+void TSheetDocumentForm::PlaceSheet(QWidget* sheet, QWidget* dateField, const QString& phraseProgram) {
+    firstField_ = dateField;
+    phraseProgram_ = phraseProgram;
+    if (!phraseProgram.isEmpty()) {
+        CopyMemo = lum::sheet::memo(sheet, "CopyMemo", {0, 0, 10, 10});
+        CopyMemo->hide();
+    }
+    ScrollBox1->setWidget(sheet);
+}
+
+void TSheetDocumentForm::PickPhrases(int code) { lum::PickPhrasesToClipboard(phraseProgram_, code, CopyMemo); }
+
+void TSheetDocumentForm::PickPhrasesOn(QPlainTextEdit* memo, int code) {
+    lum::onDoubleClick(memo, [this, code] { PickPhrases(code); });
+}
+
+void TSheetDocumentForm::PickPhrasesOn(QLineEdit* edit, int code) {
+    lum::onDoubleClick(edit, [this, code] { PickPhrases(code); });
+}
+
+lum::KeyEditBinding* TSheetDocumentForm::BindEraDate(QLineEdit* edit) {
+    trackEdit(edit);
+    return lum::KeyEditBinding::bindEraDate(edit);
+}
+
+bool TSheetDocumentForm::refuse(const QString& text, QWidget* focus) {
+    lum::message(MsgKind::Information, text, MsgButton::Ok, this);
+    if (focus) focus->setFocus();
+    return false;
+}
+
+QWidget* TSheetDocumentForm::WorkArea() const { return ScrollBox1; }

@@ -11,13 +11,17 @@
 #include "clients/person.h"
 #include "common/datetime.h"
 #include "plans/document_kinds.h"
+#include "plans/sheet_builder.h"
 #include "report/data/report_components.h"
 #include "report/data/tfr_dataset.h"
 #include "report/engine/tfr_report.h"
 
+#include <QByteArrayView>
 #include <QMainWindow>
 
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 class QAction;
@@ -28,6 +32,11 @@ class QPushButton;
 class QScrollArea;
 class QToolBar;
 class TGetDocumentForm;
+class TSheetScrollBox;
+
+namespace lum {
+class KeyEditBinding;
+}
 
 class TDocumentForm : public QMainWindow {
     Q_OBJECT
@@ -55,6 +64,10 @@ public:
     void PrintClick();
     // The close command: the member's close question when modified, then close().
     void CloseClick();
+
+    // Controls into the record with the member's checks; false after the
+    // first failed check's message, with the focus on its field.
+    virtual bool CollectRecord() = 0;
 
     virtual bool IsModified() const;
     virtual void ResetModified();
@@ -93,9 +106,6 @@ protected:
     virtual void TakeHeader(const TPerson& person) = 0;
     virtual void ShowHeader() = 0;
     virtual void ShowRecord() = 0;
-    // Controls into the record with the member's checks; false after the
-    // first failed check's message, with the focus on its field.
-    virtual bool CollectRecord() = 0;
     // The area hidden while no document is shown, and the field focused
     // after New and Open.
     virtual QWidget* WorkArea() const = 0;
@@ -105,7 +115,8 @@ protected:
 
     // ---- blob members: the record's bytes and back (the header included)
     virtual QByteArray RecordBytes() const { return {}; }
-    virtual bool LoadRecord(const QByteArray&) { return false; }
+    // The stored record and its day (the row's key date) into the member.
+    virtual bool LoadRecord(const QByteArray&, lum::TDateTime) { return false; }
     // The document date the record holds (CollectRecord sets it).
     virtual lum::TDateTime RecordDate() const { return {}; }
 
@@ -151,4 +162,68 @@ private:
     bool closeAsked_ = false;  // the close command asked its question already
     std::vector<QLineEdit*> edits_;
     std::vector<QPlainTextEdit*> memos_;
+};
+
+// A care document drawn as one paper sheet in a scroll box, like its printed
+// form (the blob members and the daily-life evaluation). The scroll box is
+// the work area; a double click on a phrase field picks phrases of its list
+// into the hidden CopyMemo for pasting; a blob member binds its record and
+// codec once, and the road stores, opens and dates it.
+class TSheetDocumentForm : public TDocumentForm {
+    Q_OBJECT
+public:
+    TSheetDocumentForm(lum::DocumentId id, QWidget* parent);
+
+    // The blank text of an era date edit or label.
+    static const QString BlankDate;
+
+    TSheetScrollBox* ScrollBox1;
+    QPlainTextEdit* CopyMemo = nullptr;  // hidden: phrases picked for pasting
+
+protected:
+    // The sheet into the scroll box; dateField is focused after New and Open.
+    // With a phrase program, CopyMemo is laid on the sheet for its phrases.
+    void PlaceSheet(QWidget* sheet, QWidget* dateField, const QString& phraseProgram = {});
+    // A double click on the field picks phrases of its list `code`.
+    void PickPhrasesOn(QPlainTextEdit* memo, int code);
+    void PickPhrasesOn(QLineEdit* edit, int code);
+    void PickPhrases(int code);
+    // An era date edit of the sheet: its key editor, its modified flag tracked.
+    lum::KeyEditBinding* BindEraDate(QLineEdit* edit);
+    // The check's message (information), the focus on its field; false.
+    bool refuse(const QString& text, QWidget* focus);
+
+    // The record on screen and its date with the member's codec: Save stores
+    // what encode gives under the date's day, Open decodes into both.
+    template <class R>
+    void BindRecord(R& record, lum::TDateTime& day, QByteArray (*encode)(const R&),
+                    std::optional<R> (*decode)(QByteArrayView)) {
+        recordBytes_ = [&record, encode] { return encode(record); };
+        loadRecord_ = [&record, &day, decode](const QByteArray& bytes, lum::TDateTime stored) {
+            std::optional<R> loaded = decode(bytes);
+            if (!loaded) return false;
+            record = std::move(*loaded);
+            day = stored;
+            return true;
+        };
+        recordDay_ = &day;
+    }
+
+    QWidget* WorkArea() const override;
+    QWidget* DateField() const override { return firstField_; }
+    QByteArray RecordBytes() const override { return recordBytes_ ? recordBytes_() : QByteArray(); }
+    bool LoadRecord(const QByteArray& bytes, lum::TDateTime day) override {
+        return loadRecord_ && loadRecord_(bytes, day);
+    }
+    lum::TDateTime RecordDate() const override { return recordDay_ ? *recordDay_ : lum::TDateTime(); }
+
+    // Set while the window fills its controls: their change signals are not the user's.
+    bool loading_ = false;
+
+private:
+    QWidget* firstField_ = nullptr;
+    QString phraseProgram_;
+    std::function<QByteArray()> recordBytes_;
+    std::function<bool(const QByteArray&, lum::TDateTime)> loadRecord_;
+    const lum::TDateTime* recordDay_ = nullptr;
 };

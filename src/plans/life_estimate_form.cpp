@@ -62,7 +62,7 @@ QPixmap oval(QSize size) {
 
 }  // namespace
 
-TLifeEstimateForm::TLifeEstimateForm(QWidget* parent) : TDocumentForm(KindId, parent) {
+TLifeEstimateForm::TLifeEstimateForm(QWidget* parent) : TSheetDocumentForm(KindId, parent) {
     setObjectName(QStringLiteral("LifeEstimateForm"));
     resize(820, 720);
     BuildSheet();
@@ -71,9 +71,6 @@ TLifeEstimateForm::TLifeEstimateForm(QWidget* parent) : TDocumentForm(KindId, pa
 
 void TLifeEstimateForm::BuildSheet() {
     namespace S = lum::sheet;
-    ScrollBox1 = new TSheetScrollBox(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    setCentralWidget(ScrollBox1);
     P1Panel = S::panel("P1Panel", kSheetWidth, kSheetHeight);
     QWidget* p = P1Panel;
 
@@ -148,7 +145,7 @@ void TLifeEstimateForm::BuildSheet() {
     S::label(p, nullptr, {kLeft + kItemWidth + kOptionWidth + 160, foot + 1, 40, 34}, QStringLiteral("点"));
     S::label(p, nullptr, {kLeft, foot + 48, 500, 22}, QStringLiteral("※　得点：０～１９点"));
     S::label(p, nullptr, {kLeft, foot + 70, 500, 22}, QStringLiteral("※　得点が低いほど、生活自立度が高い。"));
-    ScrollBox1->setWidget(P1Panel);
+    PlaceSheet(P1Panel, DateEdit);
     lum::setTabChain(chain);
 
     dateField_ = new lum::EraDateField(DateEdit, RegistDatePicker, kInvalidDate);
@@ -230,9 +227,6 @@ void TLifeEstimateForm::ShowHeader() {
 }
 
 void TLifeEstimateForm::ShowRecord() { ShowScores(); }
-
-QWidget* TLifeEstimateForm::WorkArea() const { return ScrollBox1; }
-QWidget* TLifeEstimateForm::DateField() const { return DateEdit; }
 
 bool TLifeEstimateForm::CollectRecord() {
     // A date typed without Enter is the date of making too: Save never

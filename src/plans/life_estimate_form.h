@@ -10,15 +10,12 @@
 #include <array>
 
 class QDateEdit;
-class QLabel;
-class QLineEdit;
-class TSheetScrollBox;
 
 namespace lum {
 class EraDateField;
 }
 
-class TLifeEstimateForm : public TDocumentForm {
+class TLifeEstimateForm : public TSheetDocumentForm {
     Q_OBJECT
 public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::Estimate;
@@ -36,7 +33,6 @@ public:
     bool CollectRecord() override;
 
     // Controls (object names as the design's).
-    TSheetScrollBox* ScrollBox1;
     QWidget* P1Panel;
     QLineEdit* DateEdit;
     QDateEdit* RegistDatePicker;
@@ -53,8 +49,6 @@ protected:
     void TakeHeader(const TPerson& person) override;
     void ShowHeader() override;
     void ShowRecord() override;
-    QWidget* WorkArea() const override;
-    QWidget* DateField() const override;
     bool OpenDocument(TGetDocumentForm& dialog) override;
     bool SaveDocument() override;
     bool DeleteDocument() override;
@@ -66,7 +60,6 @@ private:
     void ShowScores();
 
     lum::EraDateField* dateField_ = nullptr;
-    bool loading_ = false;
 };
 
 extern TLifeEstimateForm* LifeEstimateForm;

@@ -505,7 +505,7 @@ QWidget* TPracticePlanForm::DateField() const { return PlanDateEdit; }
 
 QByteArray TPracticePlanForm::RecordBytes() const { return lum::encodePracticePlan(Plan); }
 
-bool TPracticePlanForm::LoadRecord(const QByteArray& bytes) {
+bool TPracticePlanForm::LoadRecord(const QByteArray& bytes, lum::TDateTime) {
     const std::optional<P> plan = lum::decodePracticePlan(bytes);
     if (!plan) return false;
     Plan = *plan;

@@ -148,7 +148,7 @@ protected:
     QWidget* DateField() const override;
     void FillLists() override;
     QByteArray RecordBytes() const override;
-    bool LoadRecord(const QByteArray& bytes) override;
+    bool LoadRecord(const QByteArray& bytes, lum::TDateTime) override;  // the plan date is in the record
     lum::TDateTime RecordDate() const override { return Plan.PlanDate; }
     bool DeleteDocument() override;
     void SetRecordCounts() override;

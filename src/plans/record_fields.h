@@ -13,12 +13,18 @@
 // past a field: a length byte above the capacity is clamped, an area without
 // a zero byte is read to its end, and a lead byte left without its trail byte
 // at a text's end is dropped.
+#include "clients/person.h"
+#include "common/calendar_helpers.h"
+#include "common/cp932.h"
 #include "common/datetime.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+
+#include <optional>
+#include <span>
 
 namespace lum::record {
 
@@ -77,5 +83,98 @@ private:
 // The stored bytes of a text, cut to maxBytes on a character boundary (a
 // CR LF is never cut in two).
 QByteArray encodeText(QStringView text, qsizetype maxBytes, LineBreaks breaks = LineBreaks::CrLf);
+
+// ---- field tables: a record kind lists its fields once, and the walks below
+// write and read them all; the printout finds its variables in the same rows.
+
+// A text: a short string (a length byte, then width - 1 bytes) or a
+// zero-terminated text in an area of width bytes.
+template <class R>
+struct TextField {
+    QString R::*member;
+    int offset;
+    int width;  // bytes of the field, the length byte included
+    bool zeroTerminated;
+    const char* variable;  // the printout's name ("" for none)
+    int limit = 0;         // bytes the window accepts, where the kind says (stored form, CR LF counting 2)
+};
+template <class R>
+struct FlagField {
+    bool R::*member;
+    int offset;
+    const char* variable;
+};
+template <class R>
+struct IntField {
+    int R::*member;
+    int offset;
+    const char* variable;
+};
+template <class R>
+struct DateField {
+    TDateTime R::*member;
+    int offset;
+    const char* variable;
+};
+
+// A record kind's layout: its size and its field tables. What a table cannot
+// name (a member's array) is written and read by the kind's own step after them.
+template <class R>
+struct Layout {
+    int size;
+    std::span<const TextField<R>> texts;
+    std::span<const FlagField<R>> flags = {};
+    std::span<const IntField<R>> ints = {};
+    std::span<const DateField<R>> dates = {};
+    void (*writeMore)(Writer&, const R&) = nullptr;
+    void (*readMore)(const Reader&, R&) = nullptr;
+};
+
+// Exactly layout.size bytes; zeros in reserved bytes and after each text.
+template <class R>
+QByteArray encode(const Layout<R>& layout, const R& record) {
+    Writer w(layout.size);
+    for (const TextField<R>& f : layout.texts) {
+        if (f.zeroTerminated)
+            w.zeroText(f.offset, f.width, record.*f.member);
+        else
+            w.shortString(f.offset, f.width - 1, record.*f.member);
+    }
+    for (const FlagField<R>& f : layout.flags) w.flag(f.offset, record.*f.member);
+    for (const IntField<R>& f : layout.ints) w.int32(f.offset, record.*f.member);
+    for (const DateField<R>& f : layout.dates) w.dateTime(f.offset, record.*f.member);
+    if (layout.writeMore) layout.writeMore(w, record);
+    return w.bytes();
+}
+
+// Reads the first layout.size bytes into a default record; nothing when
+// fewer are given.
+template <class R>
+std::optional<R> decode(const Layout<R>& layout, QByteArrayView bytes) {
+    if (bytes.size() < layout.size) return std::nullopt;
+    const Reader r(bytes.first(layout.size));
+    R record;
+    for (const TextField<R>& f : layout.texts)
+        record.*f.member = f.zeroTerminated ? r.zeroText(f.offset, f.width) : r.shortString(f.offset, f.width - 1);
+    for (const FlagField<R>& f : layout.flags) record.*f.member = r.flag(f.offset);
+    for (const IntField<R>& f : layout.ints) record.*f.member = r.int32(f.offset);
+    for (const DateField<R>& f : layout.dates) record.*f.member = r.dateTime(f.offset);
+    if (layout.readMore) layout.readMore(r, record);
+    return record;
+}
+
+// The client header of a new document, from the client row: the name cut to
+// its field on a character boundary, sex, birth, the age at the document's
+// day and the care level. Every record kind stores it under these names
+// (the name's member is the kind's own).
+inline constexpr int ClientNameCapacity = 50;
+template <class R>
+void takeClientHeader(R& record, QString R::*name, const TPerson& client, TDateTime day) {
+    record.*name = cp932::leftBytes(client.Name, ClientNameCapacity);
+    record.Sex = client.Sex;
+    record.Birth = client.Birth;
+    record.Old = AgeInYears(client.Birth, day);
+    record.Kaigodo = client.YOUKAIGO_KBN;
+}
 
 }  // namespace lum::record

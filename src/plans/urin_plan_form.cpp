@@ -8,7 +8,6 @@
 #include "common/input_limits.h"
 #include "plans/entry_checks.h"
 #include "plans/marker_pair.h"
-#include "widgets/phrase_picking.h"
 #include "plans/sheet_builder.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_plan_values.h"
@@ -28,8 +27,6 @@
 
 TURinPlanForm* URinPlanForm = nullptr;
 
-const QString TURinPlanForm::BlankDate = QStringLiteral("平成  年  月  日");
-
 namespace {
 
 using lum::MsgButton;
@@ -46,8 +43,10 @@ const char* const kLevelCaptions[7] = {"要支援１", "要支援２", "要介�
 
 }  // namespace
 
-TURinPlanForm::TURinPlanForm(QWidget* parent) : TDocumentForm(lum::DocumentId::UrinPlan, parent) {
+TURinPlanForm::TURinPlanForm(QWidget* parent) : TSheetDocumentForm(KindId, parent) {
     setObjectName(QStringLiteral("URinPlanForm"));
+    BindRecord(Plan, SakuseiDate, lum::encodeUrinPlan, lum::decodeUrinPlan);
+    ScrollBox1->ScrollToTopOnResize = true;
     NewToolButton->setText(QStringLiteral("新規"));
     resize(900, 760);
     BuildSheet();
@@ -56,10 +55,6 @@ TURinPlanForm::TURinPlanForm(QWidget* parent) : TDocumentForm(lum::DocumentId::U
 
 void TURinPlanForm::BuildSheet() {
     namespace S = lum::sheet;
-    ScrollBox1 = new TSheetScrollBox(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    ScrollBox1->ScrollToTopOnResize = true;
-    setCentralWidget(ScrollBox1);
     MainPanel = S::panel("MainPanel", kSheetWidth, kSheetHeight);
     QWidget* p = MainPanel;
 
@@ -171,14 +166,12 @@ void TURinPlanForm::BuildSheet() {
     S::label(p, nullptr, {kLeft + 400, y, 100, 30}, QStringLiteral("リハ担当者："), Qt::AlignRight | Qt::AlignVCenter);
     TantouBox = S::combo(p, "TantouBox", {kLeft + 500, y, 220, 30}, false);
 
-    CopyMemo = S::memo(p, "CopyMemo", {0, 0, 10, 10});
-    CopyMemo->hide();
-    ScrollBox1->setWidget(MainPanel);
+    PlaceSheet(MainPanel, SakuseiDay, kProgram);
 
-    sakuseiKeys_ = lum::KeyEditBinding::bindEraDate(SakuseiDay);
-    tankiKeys_ = lum::KeyEditBinding::bindEraDate(TankiLmtDay);
-    ninchiKeys_ = lum::KeyEditBinding::bindEraDate(NinchiLmtDay);
-    for (QLineEdit* e : {TankiLmtDay, NinchiLmtDay, SakuseiDay, HDS_R_Edit}) trackEdit(e);
+    sakuseiKeys_ = BindEraDate(SakuseiDay);
+    tankiKeys_ = BindEraDate(TankiLmtDay);
+    ninchiKeys_ = BindEraDate(NinchiLmtDay);
+    trackEdit(HDS_R_Edit);
     for (QPlainTextEdit* m : {TokiMemo, KinkiMemo}) trackMemo(m);
 }
 
@@ -205,22 +198,8 @@ void TURinPlanForm::WireChanges() {
     for (lum::KeyEditBinding* keys : {sakuseiKeys_, tankiKeys_, ninchiKeys_}) {
         connect(keys, &lum::KeyEditBinding::accepted, this, [this] { focusNextChild(); });
     }
-    TokiMemo->viewport()->installEventFilter(this);
-    KinkiMemo->viewport()->installEventFilter(this);
-}
-
-bool TURinPlanForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == TokiMemo->viewport()) {
-            PickPhrases(2);
-            return true;
-        }
-        if (watched == KinkiMemo->viewport()) {
-            PickPhrases(3);
-            return true;
-        }
-    }
-    return TDocumentForm::eventFilter(watched, event);
+    PickPhrasesOn(TokiMemo, 2);
+    PickPhrasesOn(KinkiMemo, 3);
 }
 
 void TURinPlanForm::DateEntered(QLineEdit* edit, const QString& error) {
@@ -247,8 +226,6 @@ void TURinPlanForm::EditPurposes() {
     lum::runModal(comments);
     FillLists();
 }
-
-void TURinPlanForm::PickPhrases(int code) { lum::PickPhrasesToClipboard(kProgram, code, CopyMemo); }
 
 void TURinPlanForm::FillLists() {
     const bool was = loading_;
@@ -332,12 +309,6 @@ void TURinPlanForm::ShowRecord() {
     loading_ = false;
 }
 
-bool TURinPlanForm::refuse(const QString& text, QWidget* focus) {
-    lum::message(MsgKind::Information, text, MsgButton::Ok, this);
-    if (focus) focus->setFocus();
-    return false;
-}
-
 bool TURinPlanForm::CollectRecord() {
     // Collected into a copy: the plan on screen changes only when every check passed.
     lum::TUrinPlan plan = Plan;
@@ -370,24 +341,6 @@ bool TURinPlanForm::CollectRecord() {
     SakuseiDate = made;
     return true;
 }
-
-bool TURinPlanForm::OpenDocument(TGetDocumentForm& dialog) {
-    if (!TDocumentForm::OpenDocument(dialog)) return false;
-    SakuseiDate = *StoredDate;
-    return true;
-}
-
-QByteArray TURinPlanForm::RecordBytes() const { return lum::encodeUrinPlan(Plan); }
-
-bool TURinPlanForm::LoadRecord(const QByteArray& bytes) {
-    const std::optional<lum::TUrinPlan> plan = lum::decodeUrinPlan(bytes);
-    if (!plan) return false;
-    Plan = *plan;
-    return true;
-}
-
-QWidget* TURinPlanForm::WorkArea() const { return ScrollBox1; }
-QWidget* TURinPlanForm::DateField() const { return SakuseiDay; }
 
 void TURinPlanForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::UrinPlanPrint print{Plan, SakuseiDate, MainModule ? MainModule->FacilityName : QString(),

@@ -7,19 +7,10 @@
 
 #include <array>
 
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
 class TMarker;
 class TMarkerPair;
-class TSheetScrollBox;
 
-namespace lum {
-class KeyEditBinding;
-}
-
-class TURinPlanForm : public TDocumentForm {
+class TURinPlanForm : public TSheetDocumentForm {
     Q_OBJECT
 public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::UrinPlan;
@@ -32,11 +23,7 @@ public:
 
     bool CollectRecord() override;
 
-    // The blank text of an era date edit and label.
-    static const QString BlankDate;
-
     // Controls (object names as the design's).
-    TSheetScrollBox* ScrollBox1;
     QWidget* MainPanel;
     QLabel* ShisetsuLabel;
     QLabel* NameLabel;
@@ -57,22 +44,14 @@ public:
     QPlainTextEdit* KinkiMemo;
     QLineEdit* SakuseiDay;
     QComboBox* TantouBox;
-    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
 
 protected:
     void ClearDocument() override;
     void TakeHeader(const TPerson& person) override;
     void ShowHeader() override;
     void ShowRecord() override;
-    QWidget* WorkArea() const override;
-    QWidget* DateField() const override;
     void FillLists() override;
-    QByteArray RecordBytes() const override;
-    bool LoadRecord(const QByteArray& bytes) override;
-    lum::TDateTime RecordDate() const override { return SakuseiDate; }
-    bool OpenDocument(TGetDocumentForm& dialog) override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildSheet();
@@ -82,14 +61,11 @@ private:
     void ShowAddition(TMarkerPair* pair, QLineEdit* date, bool set, lum::TDateTime to);
     void DateEntered(QLineEdit* edit, const QString& error);
     void EditPurposes();
-    void PickPhrases(int code);
-    bool refuse(const QString& text, QWidget* focus);
 
     std::array<QLabel*, 7> levelCaptions_{};
     lum::KeyEditBinding* sakuseiKeys_ = nullptr;
     lum::KeyEditBinding* tankiKeys_ = nullptr;
     lum::KeyEditBinding* ninchiKeys_ = nullptr;
-    bool loading_ = false;
 };
 
 extern TURinPlanForm* URinPlanForm;

@@ -1,69 +1,58 @@
 #include "plans/urin_plan_record.h"
 
-#include "common/calendar_helpers.h"
-#include "common/cp932.h"
 #include "plans/record_fields.h"
 
 namespace lum {
+namespace {
 
-namespace L = urin_plan_layout;
+using P = TUrinPlan;
+
+// Reserved: 51, 582..583, 594..599, 609..615, 1659.
+constexpr record::TextField<P> kTexts[] = {
+    {&P::Shimei, 0, 51, false, "Shimei"},
+    {&P::HDSR, 624, 11, false, "HDSR"},
+    {&P::SpacialMemo, 635, 512, true, "SpacialMemo"},
+    {&P::KinkiMemo, 1147, 512, true, "KinkiMemo"},
+};
+constexpr record::FlagField<P> kFlags[] = {
+    {&P::NyushoKiou, 592, "NyushoKiou"}, {&P::TankiKasann, 593, "TankiKasann"}, {&P::NinchiKasann, 608, "NinchiKasann"}};
+constexpr record::IntField<P> kInts[] = {
+    {&P::Sex, 52, "Sex"}, {&P::Old, 64, "Old"}, {&P::Kaigodo, 68, "Kaigodo"}, {&P::Rihabi, 1660, "Rihabi"}};
+constexpr record::DateField<P> kDates[] = {{&P::Birth, 56, "Birth"},
+                                           {&P::Nyushobi, 584, "Nyushobi"},
+                                           {&P::TankiKasannTo, 600, "TankiKasannTo"},
+                                           {&P::NinchiKasannTo, 616, "NinchiKasannTo"}};
+
+// The six diseases from 72 and the four purposes from 378, 51 bytes apart.
+constexpr int kDiseases = 72;
+constexpr int kPurposes = 378;
+constexpr int kStride = 51;
+constexpr int kCapacity = 50;
+
+void writeLists(record::Writer& w, const P& p) {
+    for (int i = 0; i < 6; ++i) w.shortString(kDiseases + kStride * i, kCapacity, p.Disease[i]);
+    for (int i = 0; i < 4; ++i) w.shortString(kPurposes + kStride * i, kCapacity, p.Purpose[i]);
+}
+
+void readLists(const record::Reader& r, P& p) {
+    for (int i = 0; i < 6; ++i) p.Disease[i] = r.shortString(kDiseases + kStride * i, kCapacity);
+    for (int i = 0; i < 4; ++i) p.Purpose[i] = r.shortString(kPurposes + kStride * i, kCapacity);
+}
+
+const record::Layout<P> kLayout{UrinPlanSize, kTexts, kFlags, kInts, kDates, writeLists, readLists};
+
+}  // namespace
 
 TUrinPlan newUrinPlan(const TPerson& client, TDateTime made) {
     TUrinPlan p;
-    p.Shimei = cp932::leftBytes(client.Name, L::NameCapacity);
-    p.Sex = client.Sex;
-    p.Birth = client.Birth;
-    p.Old = AgeInYears(client.Birth, made);
-    p.Kaigodo = client.YOUKAIGO_KBN;
+    record::takeClientHeader(p, &P::Shimei, client, made);
     for (int i = 0; i < 6; ++i) p.Disease[i] = diseaseText(client.Disease[i]);
     p.Nyushobi = client.NYUSHOBI_YMD;
     return p;
 }
 
-QByteArray encodeUrinPlan(const TUrinPlan& p) {
-    record::Writer w(UrinPlanSize);
-    w.shortString(L::Shimei, L::NameCapacity, p.Shimei);
-    w.int32(L::Sex, p.Sex);
-    w.dateTime(L::Birth, p.Birth);
-    w.int32(L::Old, p.Old);
-    w.int32(L::Kaigodo, p.Kaigodo);
-    for (int i = 0; i < 6; ++i) w.shortString(L::Disease + L::ShortStride * i, L::NameCapacity, p.Disease[i]);
-    for (int i = 0; i < 4; ++i) w.shortString(L::Purpose + L::ShortStride * i, L::NameCapacity, p.Purpose[i]);
-    w.dateTime(L::Nyushobi, p.Nyushobi);
-    w.flag(L::NyushoKiou, p.NyushoKiou);
-    w.flag(L::TankiKasann, p.TankiKasann);
-    w.dateTime(L::TankiKasannTo, p.TankiKasannTo);
-    w.flag(L::NinchiKasann, p.NinchiKasann);
-    w.dateTime(L::NinchiKasannTo, p.NinchiKasannTo);
-    w.shortString(L::HDSR, L::ScoreCapacity, p.HDSR);
-    w.zeroText(L::SpacialMemo, L::MemoArea, p.SpacialMemo);
-    w.zeroText(L::KinkiMemo, L::MemoArea, p.KinkiMemo);
-    w.int32(L::Rihabi, p.Rihabi);
-    return w.bytes();
-}
+QByteArray encodeUrinPlan(const TUrinPlan& plan) { return record::encode(kLayout, plan); }
 
-std::optional<TUrinPlan> decodeUrinPlan(QByteArrayView bytes) {
-    if (bytes.size() < UrinPlanSize) return std::nullopt;
-    const record::Reader r(bytes.first(UrinPlanSize));
-    TUrinPlan p;
-    p.Shimei = r.shortString(L::Shimei, L::NameCapacity);
-    p.Sex = r.int32(L::Sex);
-    p.Birth = r.dateTime(L::Birth);
-    p.Old = r.int32(L::Old);
-    p.Kaigodo = r.int32(L::Kaigodo);
-    for (int i = 0; i < 6; ++i) p.Disease[i] = r.shortString(L::Disease + L::ShortStride * i, L::NameCapacity);
-    for (int i = 0; i < 4; ++i) p.Purpose[i] = r.shortString(L::Purpose + L::ShortStride * i, L::NameCapacity);
-    p.Nyushobi = r.dateTime(L::Nyushobi);
-    p.NyushoKiou = r.flag(L::NyushoKiou);
-    p.TankiKasann = r.flag(L::TankiKasann);
-    p.TankiKasannTo = r.dateTime(L::TankiKasannTo);
-    p.NinchiKasann = r.flag(L::NinchiKasann);
-    p.NinchiKasannTo = r.dateTime(L::NinchiKasannTo);
-    p.HDSR = r.shortString(L::HDSR, L::ScoreCapacity);
-    p.SpacialMemo = r.zeroText(L::SpacialMemo, L::MemoArea);
-    p.KinkiMemo = r.zeroText(L::KinkiMemo, L::MemoArea);
-    p.Rihabi = r.int32(L::Rihabi);
-    return p;
-}
+std::optional<TUrinPlan> decodeUrinPlan(QByteArrayView bytes) { return record::decode(kLayout, bytes); }
 
 }  // namespace lum

@@ -50,30 +50,6 @@ QByteArray encodeUrinPlan(const TUrinPlan& plan);
 // Reads the first 1664 bytes; nothing when fewer are given.
 std::optional<TUrinPlan> decodeUrinPlan(QByteArrayView bytes);
 
-namespace urin_plan_layout {
-inline constexpr int Shimei = 0;            // capacity 50
-inline constexpr int Sex = 52;
-inline constexpr int Birth = 56;
-inline constexpr int Old = 64;
-inline constexpr int Kaigodo = 68;
-inline constexpr int Disease = 72;          // + 51 * i, capacity 50
-inline constexpr int Purpose = 378;         // + 51 * i, capacity 50
-inline constexpr int Nyushobi = 584;
-inline constexpr int NyushoKiou = 592;
-inline constexpr int TankiKasann = 593;
-inline constexpr int TankiKasannTo = 600;
-inline constexpr int NinchiKasann = 608;
-inline constexpr int NinchiKasannTo = 616;
-inline constexpr int HDSR = 624;            // capacity 10
-inline constexpr int SpacialMemo = 635;     // area 512
-inline constexpr int KinkiMemo = 1147;      // area 512
-inline constexpr int Rihabi = 1660;
-inline constexpr int ShortStride = 51;
-inline constexpr int NameCapacity = 50;
-inline constexpr int ScoreCapacity = 10;
-inline constexpr int MemoArea = 512;
-}  // namespace urin_plan_layout
-
 // Byte limits of the window's entries (stored form, CR LF counting 2).
 namespace urin_plan_limits {
 inline constexpr int Purpose = 48;

@@ -7,7 +7,6 @@
 #include "common/era_text.h"
 #include "common/input_limits.h"
 #include "plans/entry_checks.h"
-#include "widgets/phrase_picking.h"
 #include "plans/sheet_builder.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/text_form.h"
@@ -67,8 +66,9 @@ void setControlText(QWidget* w, const QString& text) {
 
 }  // namespace
 
-TURinPractForm::TURinPractForm(QWidget* parent) : TDocumentForm(lum::DocumentId::UrinPract, parent) {
+TURinPractForm::TURinPractForm(QWidget* parent) : TSheetDocumentForm(KindId, parent) {
     setObjectName(QStringLiteral("URinPractForm"));
+    BindRecord(Pract, HyoukaDate, lum::encodeUrinPract, lum::decodeUrinPract);
     setWindowTitle(QStringLiteral("リハビリテーション実施計画書（予防）"));
     NewToolButton->setText(QStringLiteral("新規"));
     resize(900, 760);
@@ -78,9 +78,6 @@ TURinPractForm::TURinPractForm(QWidget* parent) : TDocumentForm(lum::DocumentId:
 }
 
 void TURinPractForm::BuildSheet() {
-    ScrollBox1 = new TSheetScrollBox(this);
-    ScrollBox1->setObjectName(QStringLiteral("ScrollBox1"));
-    setCentralWidget(ScrollBox1);
     MainPanel = S::panel("MainPanel", kSheetWidth, kSheetHeight);
     QWidget* p = MainPanel;
     const QString blank;
@@ -248,9 +245,7 @@ void TURinPractForm::BuildSheet() {
     ShisetsuLbl = S::label(p, "ShisetsuLbl", {kLeft + 200, y + 66, 380, 26}, blank, Qt::AlignRight | Qt::AlignVCenter);
     S::label(p, nullptr, {kLeft + 584, y + 66, 136, 26}, QStringLiteral("リハビリテーション部"));
 
-    CopyMemo = S::memo(p, "CopyMemo", {0, 0, 10, 10});
-    CopyMemo->hide();
-    ScrollBox1->setWidget(MainPanel);
+    PlaceSheet(MainPanel, HyoukaDayEdit, kProgram);
 
     // The typed entries in the order their checks run.
     const QString over8 = lum::overLimitMessage(8), over28 = lum::overLimitMessage(28),
@@ -293,27 +288,11 @@ void TURinPractForm::WireChanges() {
     lum::onDoubleClick(GoodsBox, [this] { EditList(GoodsBox, kGoodsCode); });
     lum::onDoubleClick(Fuka, [this] { EditList(Fuka, kFukaCode); });
     lum::onDoubleClick(FukaHow, [this] { EditList(FukaHow, kFukaHowCode); });
-    phraseMemos_ = {{KiouMemo->viewport(), 2},  {ItamiMemo->viewport(), 4}, {SelfMemo->viewport(), 5},
-                    {AttentMemo->viewport(), 6}, {ShortMemo->viewport(), 8}, {AllMemo->viewport(), 9},
-                    {HyoukaMemo->viewport(), 10}};
-    for (const auto& [viewport, code] : phraseMemos_) viewport->installEventFilter(this);
-    ETCEdit->installEventFilter(this);
-}
-
-bool TURinPractForm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonDblClick) {
-        if (watched == ETCEdit) {
-            EditSonota();
-            return true;
-        }
-        for (const auto& [viewport, code] : phraseMemos_) {
-            if (watched == viewport) {
-                PickPhrases(code);
-                return true;
-            }
-        }
-    }
-    return TDocumentForm::eventFilter(watched, event);
+    const std::pair<QPlainTextEdit*, int> phraseMemos[] = {{KiouMemo, 2},   {ItamiMemo, 4}, {SelfMemo, 5},
+                                                           {AttentMemo, 6}, {ShortMemo, 8}, {AllMemo, 9},
+                                                           {HyoukaMemo, 10}};
+    for (const auto& [memo, code] : phraseMemos) PickPhrasesOn(memo, code);
+    lum::onDoubleClick(ETCEdit, [this] { EditSonota(); });
 }
 
 void TURinPractForm::EditList(QComboBox* box, int code) {
@@ -332,8 +311,6 @@ void TURinPractForm::FillList(QComboBox* box, int code) {
     box->setEditText(shown);
     loading_ = was;
 }
-
-void TURinPractForm::PickPhrases(int code) { lum::PickPhrasesToClipboard(kProgram, code, CopyMemo); }
 
 void TURinPractForm::EditSonota() {
     TTextForm& form = lum::textForm();
@@ -404,12 +381,6 @@ void TURinPractForm::ShowRecord() {
     loading_ = false;
 }
 
-bool TURinPractForm::refuse(const QString& text, QWidget* focus) {
-    lum::message(MsgKind::Information, text, MsgButton::Ok, this);
-    if (focus) focus->setFocus();
-    return false;
-}
-
 bool TURinPractForm::CollectRecord() {
     // Collected into a copy: the plan on screen changes only when every check passed.
     P pract = Pract;
@@ -434,24 +405,10 @@ bool TURinPractForm::CollectRecord() {
     return true;
 }
 
-QByteArray TURinPractForm::RecordBytes() const { return lum::encodeUrinPract(Pract); }
-
-bool TURinPractForm::LoadRecord(const QByteArray& bytes) {
-    const std::optional<P> pract = lum::decodeUrinPract(bytes);
-    if (!pract) return false;
-    Pract = *pract;
-    return true;
-}
-
 bool TURinPractForm::OpenDocument(TGetDocumentForm& dialog) {
     InitRecord();
-    if (!TDocumentForm::OpenDocument(dialog)) return false;
-    HyoukaDate = *StoredDate;
-    return true;
+    return TSheetDocumentForm::OpenDocument(dialog);
 }
-
-QWidget* TURinPractForm::WorkArea() const { return ScrollBox1; }
-QWidget* TURinPractForm::DateField() const { return HyoukaDayEdit; }
 
 void TURinPractForm::GetValue(const QString& name, lum::ExprValue& value) {
     const lum::UrinPractPrint print{Pract, HyoukaDate, MainModule ? MainModule->FacilityName : QString(),

@@ -10,13 +10,8 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class TSheetScrollBox;
 
-class TURinPractForm : public TDocumentForm {
+class TURinPractForm : public TSheetDocumentForm {
     Q_OBJECT
 public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::UrinPract;
@@ -32,7 +27,6 @@ public:
     void InitRecord();
 
     // Controls (object names as the design's).
-    TSheetScrollBox* ScrollBox1;
     QWidget* MainPanel;
     QLineEdit* HyoukaDayEdit;
     QComboBox* MakeBox;
@@ -73,22 +67,16 @@ public:
     QComboBox* Fuka;
     QComboBox* FukaHow;
     QLabel* ShisetsuLbl;
-    QPlainTextEdit* CopyMemo;  // hidden: phrases picked for pasting
 
 protected:
     void ClearDocument() override;
     void TakeHeader(const TPerson& person) override;
     void ShowHeader() override;
     void ShowRecord() override;
-    QWidget* WorkArea() const override;
-    QWidget* DateField() const override;
     void FillLists() override;
-    QByteArray RecordBytes() const override;
-    bool LoadRecord(const QByteArray& bytes) override;
-    lum::TDateTime RecordDate() const override { return HyoukaDate; }
+    // A failed open leaves a fresh record behind.
     bool OpenDocument(TGetDocumentForm& dialog) override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // A typed entry of the record: its control, its field and its limit, in
@@ -103,13 +91,9 @@ private:
     void WireChanges();
     void EditList(QComboBox* box, int code);
     void FillList(QComboBox* box, int code);
-    void PickPhrases(int code);
     void EditSonota();
-    bool refuse(const QString& text, QWidget* focus);
 
     std::vector<Entry> entries_;
-    std::vector<std::pair<QWidget*, int>> phraseMemos_;  // memo viewport, list code
-    bool loading_ = false;
 };
 
 extern TURinPractForm* URinPractForm;

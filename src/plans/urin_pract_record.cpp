@@ -1,15 +1,11 @@
 #include "plans/urin_pract_record.h"
 
-#include "common/calendar_helpers.h"
 #include "common/cp932.h"
-#include "plans/record_fields.h"
 
 #include <QStringList>
 
 namespace lum {
 namespace {
-
-namespace L = urin_pract_layout;
 
 using P = TUrinPract;
 
@@ -46,6 +42,23 @@ constexpr UrinPractTextField kTexts[] = {
     {&P::Fukahow, 4517, 31, false, "Fukahow"},
 };
 
+constexpr record::IntField<P> kInts[] = {
+    {&P::Sakusei, 0, "Sakusei"}, {&P::Sex, 88, "Sex"}, {&P::Old, 104, "Old"}, {&P::Kaigodo, 108, "Kaigodo"}};
+constexpr record::DateField<P> kDates[] = {{&P::Birth, 96, "Birth"}};
+
+void writeProgramme(record::Writer& w, const P& p) {
+    for (int i = 0; i < 11; ++i) w.flag(UrinPractProgrammeOffset + i, p.Programme[i]);
+}
+
+void readProgramme(const record::Reader& r, P& p) {
+    for (int i = 0; i < 11; ++i) p.Programme[i] = r.flag(UrinPractProgrammeOffset + i);
+}
+
+const record::Layout<P> kLayout{UrinPractSize, kTexts, {}, kInts, kDates, writeProgramme, readProgramme};
+
+// The diagnoses' area: 511 bytes of text and its zero.
+constexpr int kDiagnoseArea = 512;
+
 }  // namespace
 
 const std::array<const char*, 11> UrinPractProgrammeVariables{
@@ -56,11 +69,7 @@ std::span<const UrinPractTextField> urinPractTextFields() { return kTexts; }
 
 TUrinPract newUrinPract(const TPerson& client, TDateTime day) {
     TUrinPract p;
-    p.UserName = cp932::leftBytes(client.Name, 50);
-    p.Sex = client.Sex;
-    p.Birth = client.Birth;
-    p.Old = AgeInYears(client.Birth, day);
-    p.Kaigodo = client.YOUKAIGO_KBN;
+    record::takeClientHeader(p, &P::UserName, client, day);
     QStringList diagnoses;
     for (const QString& d : client.Disease)
         if (!d.isEmpty()) diagnoses << diseaseText(d);
@@ -68,41 +77,12 @@ TUrinPract newUrinPract(const TPerson& client, TDateTime day) {
     return p;
 }
 
-QByteArray encodeUrinPract(const TUrinPract& p) {
-    record::Writer w(UrinPractSize);
-    w.int32(L::Sakusei, p.Sakusei);
-    w.int32(L::Sex, p.Sex);
-    w.dateTime(L::Birth, p.Birth);
-    w.int32(L::Old, p.Old);
-    w.int32(L::Kaigodo, p.Kaigodo);
-    for (const UrinPractTextField& f : kTexts) {
-        if (f.zeroTerminated)
-            w.zeroText(f.offset, f.width, p.*f.member);
-        else
-            w.shortString(f.offset, f.width - 1, p.*f.member);
-    }
-    for (int i = 0; i < 11; ++i) w.flag(UrinPractProgrammeOffset + i, p.Programme[i]);
-    return w.bytes();
-}
+QByteArray encodeUrinPract(const TUrinPract& pract) { return record::encode(kLayout, pract); }
 
-std::optional<TUrinPract> decodeUrinPract(QByteArrayView bytes) {
-    if (bytes.size() < UrinPractSize) return std::nullopt;
-    const record::Reader r(bytes.first(UrinPractSize));
-    TUrinPract p;
-    p.Sakusei = r.int32(L::Sakusei);
-    p.Sex = r.int32(L::Sex);
-    p.Birth = r.dateTime(L::Birth);
-    p.Old = r.int32(L::Old);
-    p.Kaigodo = r.int32(L::Kaigodo);
-    for (const UrinPractTextField& f : kTexts) {
-        p.*f.member = f.zeroTerminated ? r.zeroText(f.offset, f.width) : r.shortString(f.offset, f.width - 1);
-    }
-    for (int i = 0; i < 11; ++i) p.Programme[i] = r.flag(UrinPractProgrammeOffset + i);
-    return p;
-}
+std::optional<TUrinPract> decodeUrinPract(QByteArrayView bytes) { return record::decode(kLayout, bytes); }
 
 QString fitDiagnoses(const QString& text) {
-    const QByteArray stored = record::encodeText(text, L::TextArea - 1);
+    const QByteArray stored = record::encodeText(text, kDiagnoseArea - 1);
     return record::fromStoredLineBreaks(cp932::decode(stored));
 }
 

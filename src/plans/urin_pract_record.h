@@ -4,6 +4,7 @@
 // row's CureNo and UrinDay, not part of the record.
 #include "clients/person.h"
 #include "common/datetime.h"
+#include "plans/record_fields.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -58,30 +59,13 @@ QByteArray encodeUrinPract(const TUrinPract& pract);
 std::optional<TUrinPract> decodeUrinPract(QByteArrayView bytes);
 
 // The texts of the record as a table: where each is stored and the name the
-// printout asks for. Short strings have a length byte and `capacity` bytes;
-// areas are zero-terminated in `width` bytes.
-struct UrinPractTextField {
-    QString TUrinPract::*member;
-    int offset;
-    int width;  // bytes of the field, the length byte included
-    bool zeroTerminated;
-    const char* variable;
-};
+// printout asks for.
+using UrinPractTextField = record::TextField<TUrinPract>;
 std::span<const UrinPractTextField> urinPractTextFields();
 
 // The programme flags in stored order, from 4390, with their variables.
 inline constexpr int UrinPractProgrammeOffset = 4390;
 extern const std::array<const char*, 11> UrinPractProgrammeVariables;
-
-namespace urin_pract_layout {
-inline constexpr int Sakusei = 0;
-inline constexpr int Sex = 88;
-inline constexpr int Birth = 96;
-inline constexpr int Old = 104;
-inline constexpr int Kaigodo = 108;
-inline constexpr int Diagnose = 112;
-inline constexpr int TextArea = 512;
-}  // namespace urin_pract_layout
 
 // The diagnoses text as it will be stored: cut to 511 bytes (CR LF counting
 // 2) on a character boundary.

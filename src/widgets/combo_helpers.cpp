@@ -49,4 +49,8 @@ void onDoubleClick(QPlainTextEdit* memo, std::function<void()> action) {
     new DoubleClickFilter(memo, {memo->viewport()}, std::move(action));
 }
 
+void onDoubleClick(QLineEdit* edit, std::function<void()> action) {
+    new DoubleClickFilter(edit, {edit}, std::move(action));
+}
+
 }  // namespace lum

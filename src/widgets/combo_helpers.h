@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QLineEdit;
 class QPlainTextEdit;
 
 namespace lum {
@@ -17,7 +18,8 @@ void fillComboBox(QComboBox* box, const QStringList& items);
 // Runs the action when the box (or its edit field) is double-clicked. The
 // binding belongs to the box.
 void onDoubleClick(QComboBox* box, std::function<void()> action);
-// Likewise for a memo (the stock phrases of a notice).
+// Likewise for a memo (the stock phrases of a notice) and a line edit.
 void onDoubleClick(QPlainTextEdit* memo, std::function<void()> action);
+void onDoubleClick(QLineEdit* edit, std::function<void()> action);
 
 }  // namespace lum
