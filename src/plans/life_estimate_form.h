@@ -8,6 +8,7 @@
 #include "plans/life_estimate.h"
 
 #include <array>
+#include <optional>
 
 class QDateEdit;
 
@@ -60,6 +61,9 @@ private:
     void ShowScores();
 
     lum::EraDateField* dateField_ = nullptr;
+    // The evaluation on screen as stored when it was opened or last saved:
+    // Save replaces that row unasked, any other only after the question.
+    std::optional<lum::TLifeEstimate> storedRow_;
 };
 
 extern TLifeEstimateForm* LifeEstimateForm;
