@@ -105,6 +105,9 @@ MsgButton message(MsgKind kind, const QString& text, MsgButtons buttons = MsgBut
 // control it is about).
 MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButtons buttons = MsgButton::Ok,
                     QWidget* parent = nullptr);
+// How many messages have been shown in this run. A window compares it before
+// and after a step to know whether a box took the keyboard focus meanwhile.
+unsigned messagesShown();
 int runModal(QDialog& dialog);
 QString chooseFile(const FileRequest& request);
 std::optional<QString> inputText(const InputRequest& request);
