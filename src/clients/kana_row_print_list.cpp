@@ -115,6 +115,7 @@ KanaRowPrintList::KanaRowPrintList(QWidget* parent, QVector<KanaRowListColumn> c
 
     for (int row = 0; row < KanaRowCount; ++row) {
         KanaButtons[row] = listButton(kanaRowButtonName(row), kanaRowCaption(row), parent);
+        KanaButtons[row]->setCheckable(true);  // the row in force stays pressed
         connect(KanaButtons[row], &QPushButton::clicked, this, [this, row] { ApplyKanaFilter(row); });
     }
     AllDispBtn = listButton(QStringLiteral("AllDispBtn"), options_.showAllCaption, parent);
@@ -238,13 +239,20 @@ void KanaRowPrintList::EnableListButtons(bool on) {
 void KanaRowPrintList::ApplyKanaFilter(int row) {
     kanaRow_ = (row >= 0 && row < KanaRowCount) ? row : -1;
     only_ = nullptr;
+    markKanaRow();
     refill();
 }
 
 void KanaRowPrintList::ShowOnly(std::function<bool(const QSqlRecord&)> keep) {
     kanaRow_ = -1;
     only_ = std::move(keep);
+    markKanaRow();
     refill();
+}
+
+void KanaRowPrintList::markKanaRow() {
+    // A click toggles a checkable button; the row in force decides instead.
+    for (int row = 0; row < KanaRowCount; ++row) KanaButtons[row]->setChecked(row == kanaRow_);
 }
 
 bool KanaRowPrintList::passes(const QSqlRecord& record) const {

@@ -87,7 +87,8 @@ public:
     // The ten kana-row buttons and the show-all button, together.
     void EnableListButtons(bool on);
 
-    // The filter: a row of the kana rule (0 ア .. 9 ワ), or -1 for none.
+    // The filter: a row of the kana rule (0 ア .. 9 ワ), or -1 for none. The
+    // button of the row in force stays pressed.
     void ApplyKanaFilter(int row);
     void ShowAll() { ApplyKanaFilter(-1); }
     int kanaRow() const { return kanaRow_; }
@@ -117,6 +118,8 @@ signals:
 
 private:
     void refill();
+    // The button of the row in force pressed, the others not.
+    void markKanaRow();
 
     KanaRowListOptions options_;
     QVector<QSqlRecord> rows_;

@@ -173,7 +173,6 @@ void TPrintPersonResultForm::showEvent(QShowEvent* event) {
     CloseList();
     SetMonth(lum::TDateTime::fromDate(lum::today()));
     YearMonthLabel->setText(lum::DateToEraSpacedMonthText(Month));
-    CountLabel->clear();
     DisplayBtn->setFocus();
 }
 
@@ -198,12 +197,12 @@ void TPrintPersonResultForm::EnableCommands(bool on) {
 
 void TPrintPersonResultForm::CloseList() {
     List->clear();
+    CountLabel->clear();  // the count goes with the rows it counted
     EnableCommands(false);
 }
 
 void TPrintPersonResultForm::HizukeClick(int direction) {
     CloseList();
-    CountLabel->clear();
     Hizuke->setEnabled(false);
     SetMonth(lum::TDateTime::fromDate(Month.date().addMonths(direction > 0 ? 1 : -1)));
     Hizuke->setEnabled(true);
@@ -211,7 +210,6 @@ void TPrintPersonResultForm::HizukeClick(int direction) {
 
 void TPrintPersonResultForm::DisplayBtnClick() {
     CloseList();
-    CountLabel->clear();
     try {
         lum::db::Database& db = lum::requireFacilityDatabase();
         QSqlQuery q = lum::SelectPlanPersonQuery(db, Month);
@@ -253,8 +251,10 @@ void TPrintPersonResultForm::PrintBtnClick() {
     frUserDataset1.RangeEndCount = static_cast<int>(CureNos.size());
     frUserDataset2.RangeEndCount = Record.DayCount();
     if (frReport1.LoadTemplateFromFile(lum::printTemplatePath(kTemplateFile))) frReport1.PrepareAndShow();
-    // Printed or not, the list is empty until the next 抽出.
+    // Printed or not, the list is empty until the next 抽出 (印刷 then says
+    // so), and its count goes with it.
     List->clear();
+    CountLabel->clear();
 }
 
 void TPrintPersonResultForm::BeginPage() {

@@ -14,6 +14,7 @@
 #include "results/cure_results_store.h"
 #include "widgets/ui_font.h"
 #include "widgets/up_down.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -302,15 +303,13 @@ void TPrintToukeiForm::ResultLoadBtnClick() {
         pathLabels[static_cast<size_t>(m)]->setText(month + QStringLiteral("CSVファイルの保存場所"));
     }
     ShowCountedControls(true);
-    ResultLoadBtn->setEnabled(false);
-    CancelButton->setEnabled(true);
+    lum::handOverCommand(ResultLoadBtn, CancelButton);
 }
 
 void TPrintToukeiForm::CancelButtonClick() {
     Counted.reset();
     StatisticsTable.clear();
-    ResultLoadBtn->setEnabled(true);
-    CancelButton->setEnabled(false);
+    lum::handOverCommand(CancelButton, ResultLoadBtn);
     ShowCountedControls(false);
     RepaintGrid();
 }

@@ -7,6 +7,7 @@
 #include "results/bookings_to_copy_model.h"
 #include "results/copy_mode_form.h"
 #include "results/writer_stamp.h"
+#include "widgets/date_picker.h"
 #include "widgets/ui_font.h"
 #include "widgets/widget_helpers.h"
 
@@ -47,10 +48,8 @@ namespace {
 const QString kAllStaff = QStringLiteral("全員");
 
 QDateEdit* makePicker(const char* name, QWidget* parent) {
-    auto* picker = new QDateEdit(parent);
+    auto* picker = new lum::DatePicker(parent);
     picker->setObjectName(QString::fromLatin1(name));
-    picker->setCalendarPopup(true);
-    picker->setDisplayFormat(QStringLiteral("yyyy/MM/dd"));
     picker->setDate(lum::today());  // once, when the window is made
     return picker;
 }

@@ -9,6 +9,7 @@
 #include "platform/db/facility_database.h"
 #include "results/result_cell_input.h"
 #include "results/result_grid_style.h"
+#include "widgets/cell_after_message.h"
 #include "widgets/combo_helpers.h"
 #include "widgets/comment_form.h"
 #include "widgets/key_edit_binding.h"
@@ -232,6 +233,13 @@ TResultsEditForm::TResultsEditForm(QWidget* parent) : QDialog(parent) {
     connect(DBGrid1, &QTableWidget::currentCellChanged, this, [this] { PlaceEditors(); });
     connect(DBGrid1, &QTableWidget::itemSelectionChanged, this, [this] { PlaceEditors(); });
     connect(DBGrid1, &QTableWidget::cellChanged, this, &TResultsEditForm::CellEdited);
+    // A click on the remark cell puts the caret in its box: the first click
+    // takes typing (the keys keep the grid's focus for the arrows).
+    connect(DBGrid1, &QTableWidget::cellClicked, this, [this](int, int column) {
+        if (column != CommentColumn || !ResultCommentBox->isVisible()) return;
+        ResultCommentBox->setFocus(Qt::MouseFocusReason);
+        ResultCommentBox->lineEdit()->end(false);
+    });
     connect(DBGrid1->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { PlaceEditors(); });
 }
 
@@ -408,17 +416,25 @@ void TResultsEditForm::PlaceEditors() {
 }
 
 bool TResultsEditForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == DBGrid1 && event->type() == QEvent::InputMethod && DBGrid1->currentColumn() == CommentColumn &&
+        ResultCommentBox->isVisible()) {
+        // Text from the input method on the remark cell is the remark's.
+        ResultCommentBox->setFocus(Qt::OtherFocusReason);
+        QApplication::sendEvent(ResultCommentBox->lineEdit(), event);
+        return true;
+    }
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     const int column = DBGrid1->currentColumn();
     if (watched == DBGrid1) {
         // A key typed on a flag goes to its check box (Space ticks it); on the
-        // staff cell to the staff box.
+        // staff cell to the staff box; on the remark to the remark box.
         const QString text = key->text();
         if (key->key() != Qt::Key_Tab && !text.isEmpty() && text[0].isPrint()) {
             QWidget* target = nullptr;
             if (isFlagColumn(column)) target = FlagBoxes[column - FirstFlagColumn];
             if (column == StaffColumn) target = DBLookupComboBox1;
+            if (column == CommentColumn) target = ResultCommentBox;
             if (target && target->isVisible()) {
                 target->setFocus();
                 if (auto* box = qobject_cast<QCheckBox*>(target); box && key->key() == Qt::Key_Space) {
@@ -487,12 +503,14 @@ bool TResultsEditForm::WriteChange(int row, const CureResultChange& change) {
 
 void TResultsEditForm::TypeChosen(int index) {
     if (index < 0) return;
+    const lum::CellAfterMessage back(DBGrid1);
     CureResultChange change;
     change.RihaType = index;  // the flags stay as they are
     WriteChange(DBGrid1->currentRow(), change);
 }
 
 void TResultsEditForm::FlagClicked(int flag, bool on) {
+    const lum::CellAfterMessage back(DBGrid1);
     CureResultChange change;
     change.Flags[flag] = on;
     if (!WriteChange(DBGrid1->currentRow(), change)) PlaceEditors();
@@ -501,11 +519,13 @@ void TResultsEditForm::FlagClicked(int flag, bool on) {
 void TResultsEditForm::CommentEdited(const QString&) {
     const int row = DBGrid1->currentRow();
     if (!ResultCommentBox->isVisible() || row < 0 || row >= static_cast<int>(rows_.size())) return;
+    const lum::CellAfterMessage back(DBGrid1);
     if (const auto change = lum::ReadTypedComment(*ResultCommentBox, rows_[row].Comment, this)) WriteChange(row, *change);
 }
 
 void TResultsEditForm::StaffChosen(int index) {
     if (index < 0 || index >= static_cast<int>(staff_.size())) return;
+    const lum::CellAfterMessage back(DBGrid1);
     const lum::StaffMember& s = staff_[index];
     CureResultChange change;
     change.Stuff = CureResultChange::Staff{s.code, s.name, s.symbol};
@@ -516,6 +536,8 @@ void TResultsEditForm::StaffChosen(int index) {
 void TResultsEditForm::CellEdited(int row, int column) {
     if (filling_ || row < 0 || row >= static_cast<int>(rows_.size())) return;
     if (column != StartColumn && column != MinuteColumn) return;
+    // The cell typed into, also when the key that ended the typing moved on.
+    const lum::CellAfterMessage back(DBGrid1, row, column);
     const auto cell = column == StartColumn ? lum::TypedCell::Start : lum::TypedCell::Minutes;
     const std::optional<CureResultChange> change = lum::ReadTypedCell(cell, DBGrid1->item(row, column)->text(), this);
     if (!change) {
@@ -567,6 +589,8 @@ void TResultsEditForm::WorkingAddButtonClick() {
 void TResultsEditForm::DeleteButtonClick() {
     const int row = DBGrid1->currentRow();
     if (row < 0 || row >= static_cast<int>(rows_.size())) return;
+    // The button goes; the grid keeps the focus at the cell the reload makes current.
+    const lum::CellAfterMessage back(DBGrid1, -1, -1);
     if (lum::message(MsgKind::Confirm, QStringLiteral("レコードを削除してもよいですか？"),
                      MsgButton::Ok | MsgButton::Cancel, this) == MsgButton::Ok) {
         try {

@@ -119,7 +119,6 @@ bool TAttendListForm::OpenList(const lum::AttendCriteria& criteria) {
     try {
         rows = lum::BookingStore(lum::requireFacilityDatabase()).attendRows(criteria);
     } catch (const lum::db::DbError&) {
-        CountLabel->clear();
         lum::message(MsgKind::Error, QStringLiteral("System Error:表示に失敗しました。"), MsgButton::Abort, this);
         return false;
     }
@@ -137,6 +136,7 @@ void TAttendListForm::CloseList() {
     open_ = false;
     cursor_ = 0;
     ScheduleGrid->setRowCount(0);
+    CountLabel->clear();  // a count never stands over rows no longer shown
     PrintButton->setEnabled(false);
 }
 

@@ -64,7 +64,7 @@ protected:
     // and leaves the list closed (false). With no rows the list stays
     // closed. The count shows either way; 印刷 is on only with rows.
     bool OpenList(const lum::AttendCriteria& criteria);
-    // Closes the list: no rows, 印刷 off.
+    // Closes the list: no rows, no count, 印刷 off.
     void CloseList();
 
     // The member's cell texts, its variables and its template.

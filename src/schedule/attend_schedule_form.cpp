@@ -98,7 +98,6 @@ TAttendScheduleForm::TAttendScheduleForm(QWidget* parent)
 
 void TAttendScheduleForm::FormShow() {
     CloseList();
-    CountLabel->clear();
     {
         const QSignalBlocker block(TantouBox);
         lum::fillStaffBox(TantouBox);

@@ -84,7 +84,6 @@ void TDayAttendForm::DisplayList() {
     const int staff = lum::chosenStaffCode(TantouBox);
     if (staff < 0) {
         // No staff member chosen (an empty staff list): nothing to list.
-        CountLabel->clear();
         shownStaff_.clear();
         return;
     }

@@ -16,17 +16,23 @@ FrameInput refuse(const QString& text, FrameField field) {
 
 }  // namespace
 
+bool frameStartAllowed(int hour, int minute) {
+    return hour >= FrameFirstHour && hour <= FrameLastHour && minute >= 0 && minute <= 59;
+}
+
+bool frameLengthAllowed(int minutes) { return minutes >= 1 && minutes <= FrameMaxMinutes; }
+
 FrameInput checkFrameTime(const QString& startText, const QString& minutesText) {
     using namespace frame_text;
     const auto hour = parseWholeNumber(QStringView(startText).left(2));
-    if (!hour || *hour < 8 || *hour > 20) return refuse(StartError, FrameField::StartTime);
+    if (!hour || !frameStartAllowed(*hour, 0)) return refuse(StartError, FrameField::StartTime);
     const auto minute = startText.size() >= 5 ? parseWholeNumber(QStringView(startText).mid(3, 2)) : std::nullopt;
-    if (!minute || *minute < 0 || *minute > 59) return refuse(StartError, FrameField::StartTime);
+    if (!minute || !frameStartAllowed(*hour, *minute)) return refuse(StartError, FrameField::StartTime);
     if (minutesText.isEmpty()) return refuse(MinutesRequired, FrameField::Minutes);
     const auto minutes = parseWholeNumber(minutesText);
     if (!minutes) return refuse(MinutesNotNumber, FrameField::Minutes);
     if (*minutes < 1) return refuse(MinutesTooFew, FrameField::Minutes);
-    if (*minutes > 600) return refuse(MinutesTooMany, FrameField::Minutes);
+    if (!frameLengthAllowed(*minutes)) return refuse(MinutesTooMany, FrameField::Minutes);
     FrameInput r;
     r.ok = true;
     r.startTime = timeOfDay(*hour * 60 + *minute);

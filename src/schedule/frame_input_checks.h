@@ -30,8 +30,17 @@ inline const QString DayError = QStringLiteral("日付けエラーです。");
 inline const QString NoStaff = QStringLiteral("担当者を指定して下さい。");
 }  // namespace frame_text
 
-// Start "hh:nn" (hour 8 to 20, minute 0 to 59, a blank for a leading zero)
-// and minutes 1 to 600.
+// What a frame may be: it starts from 8:00 to 20:59 and lasts 1 to 600
+// minutes. The boards and the client month schedule draw nothing else, so
+// every road that makes a frame keeps to these limits.
+inline constexpr int FrameFirstHour = 8;
+inline constexpr int FrameLastHour = 20;
+inline constexpr int FrameMaxMinutes = 600;
+bool frameStartAllowed(int hour, int minute);
+bool frameLengthAllowed(int minutes);
+
+// Start "hh:nn" (a blank for a leading zero) and minutes within the limits
+// above.
 FrameInput checkFrameTime(const QString& startText, const QString& minutesText);
 // An era date ("令和06年02月20日"), a chosen staff member (-1: none), then
 // the start and minutes as above.

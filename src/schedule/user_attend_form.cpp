@@ -109,7 +109,6 @@ TUserAttendForm::TUserAttendForm(QWidget* parent)
 void TUserAttendForm::FormShow() {
     // The client and the notice stay from the last time.
     CloseList();
-    CountLabel->clear();
     Display->setEnabled(false);
     SetMonth(lum::FirstDayOfMonth(TDateTime::fromDate(lum::today())));
     UserSearch->setFocus();

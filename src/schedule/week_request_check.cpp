@@ -1,6 +1,7 @@
 #include "schedule/week_request_check.h"
 
 #include "common/input_limits.h"
+#include "schedule/frame_input_checks.h"
 #include "schedule/time_span.h"
 
 namespace lum {
@@ -32,7 +33,10 @@ WeekRequestInput checkWeekRequests(const std::array<QString, 7>& startTexts,
         }
         const int hour = hourRead.value_or(-1);
         const int minute = minuteRead.value_or(-1);
-        if (hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+        // 00:00 is no request; any other time must be one a frame can start
+        // at, or the request could never be shown nor booked.
+        const bool noTime = hour == 0 && minute == 0;
+        if (hour < 0 || hour > 23 || minute < 0 || minute > 59 || (!noTime && !frameStartAllowed(hour, minute))) {
             r.error = week_text::TimeError;
             r.field = d;
             return r;
@@ -41,7 +45,9 @@ WeekRequestInput checkWeekRequests(const std::array<QString, 7>& startTexts,
     }
     for (int d = 0; d < 7; ++d) {
         const auto minutes = parseWholeNumber(minuteTexts[static_cast<size_t>(d)]);
-        if (!minutes) {
+        // Only a requested day (a time and 1 minute or more) becomes a frame.
+        const bool requested = r.week[static_cast<size_t>(d)].StartTime.value() > 0 && minutes && *minutes >= 1;
+        if (!minutes || (requested && !frameLengthAllowed(*minutes))) {
             r.error = week_text::MinutesError;
             r.field = 7 + d;
             return r;

@@ -1,8 +1,9 @@
 #pragma once
 // The check of the weekly requests typed before they are saved: seven start
-// times ("hh:mm"; a blank mask is no time) and then seven minutes (any whole
-// number, signed too; empty is refused), Monday first. The first failure
-// names its field and message.
+// times ("hh:mm"; a blank mask or 00:00 is no time, any other time starts
+// where a frame may start) and then seven minutes (any whole number, signed
+// too; empty is refused; a requested day lasts no longer than a frame may),
+// Monday first. The first failure names its field and message.
 #include "schedule/month_book.h"
 
 #include <QString>

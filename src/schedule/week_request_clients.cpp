@@ -71,5 +71,7 @@ QVariant WeekRequestClients::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole) return {};
     if (section == 0) return QStringLiteral("治療番号");
     if (section == 1) return QStringLiteral("氏　名");
-    return (section - 2) % 2 == 0 ? QStringLiteral("開始") : QStringLiteral("分");
+    // Fourteen columns of 開始 and 分 read only with their weekday named.
+    const QString day = lum::WeekdayShortNames[(section - 2) / 2];
+    return day + ((section - 2) % 2 == 0 ? QStringLiteral("\n開始") : QStringLiteral("\n分"));
 }

@@ -83,4 +83,10 @@ void editFocused(EditAction action) {
     }
 }
 
+void handOverCommand(QWidget* from, QWidget* to) {
+    to->setEnabled(true);
+    if (from->window()->focusWidget() == from) to->setFocus(Qt::OtherFocusReason);
+    from->setEnabled(false);
+}
+
 }  // namespace lum

@@ -34,6 +34,12 @@ QLabel* errorLabel(QWidget* parent);
 // chain is a ring, so Tab goes from the last back to the first.
 void setTabChain(const QList<QWidget*>& chain);
 
+// One command giving way to its partner (表示 and キャンセル): `to` is
+// enabled, then `from` disabled. When `from` held its window's focus, `to`
+// takes it, so the focus never moves on by itself into the next field (where
+// Qt would select the field's text for the next key to overwrite).
+void handOverCommand(QWidget* from, QWidget* to);
+
 // The edit menu's and tool bar's cut, copy and paste: on the focused line
 // edit, editable combo box or memo; nothing when another widget has focus.
 enum class EditAction { Copy, Cut, Paste };

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSqlField>
 #include <QTableView>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -96,6 +97,35 @@ TEST_F(KanaRowPrintListTest, ShowOnlyNarrowsUntilAButtonOrTheNextLoad) {
     list->ShowOnly([](const QSqlRecord& r) { return r.value(0).toInt() == 3; });
     list->setRows({client(8, QStringLiteral("ｺﾊﾞﾔｼ")), client(3, QStringLiteral("ｻﾄｳ"))});
     EXPECT_EQ(shown(), (QVector<int>{8, 3}));
+}
+
+// The button of the row in force stays pressed, by the mouse or the keys;
+// a second press keeps it, show-all and a narrowing of the window's own
+// release it, a new load keeps it.
+TEST_F(KanaRowPrintListTest, TheChosenRowsButtonStaysPressed) {
+    window.show();
+    const auto pressed = [this] {
+        QStringList names;
+        for (QPushButton* b : list->KanaButtons)
+            if (b->isChecked()) names << b->objectName();
+        return names;
+    };
+    EXPECT_EQ(pressed(), QStringList());
+    QTest::mouseClick(list->KanaButtons[1], Qt::LeftButton);
+    EXPECT_EQ(pressed(), QStringList{QStringLiteral("KBtn")});
+    QTest::mouseClick(list->KanaButtons[1], Qt::LeftButton);
+    EXPECT_EQ(pressed(), QStringList{QStringLiteral("KBtn")});
+    EXPECT_EQ(shown(), (QVector<int>{2, 4}));
+    list->KanaButtons[9]->setFocus();
+    QTest::keyClick(list->KanaButtons[9], Qt::Key_Space);
+    EXPECT_EQ(pressed(), QStringList{QStringLiteral("WBtn")});
+    list->setRows({client(8, QStringLiteral("ﾜﾀﾅﾍﾞ")), client(9, QStringLiteral("ﾀﾅｶ"))});
+    EXPECT_EQ(pressed(), QStringList{QStringLiteral("WBtn")});
+    QTest::mouseClick(list->AllDispBtn, Qt::LeftButton);
+    EXPECT_EQ(pressed(), QStringList());
+    list->ApplyKanaFilter(3);
+    list->ShowOnly([](const QSqlRecord&) { return true; });
+    EXPECT_EQ(pressed(), QStringList());
 }
 
 TEST_F(KanaRowPrintListTest, ButtonsAreNamedAndSwitchedTogether) {

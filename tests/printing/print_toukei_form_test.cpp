@@ -10,6 +10,7 @@
 #include "results/cure_results_store.h"
 #include "widgets/up_down.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -160,6 +162,33 @@ TEST_P(PrintToukeiTest, ShowFillsTheGridAndAMonthStepChangesOnlyTheLabel) {
     EXPECT_EQ(form_->B0Label->text(), QStringLiteral("平成14年06月"));
     EXPECT_EQ(cell(0, 8), QStringLiteral("  1"));
     EXPECT_EQ(cell(0, 5), QStringLiteral("  5"));
+}
+
+// 表示 and キャンセル give way to each other: the focus goes with them, by
+// the keys or the mouse, and never into a CSV path where the next key would
+// overwrite it.
+TEST_P(PrintToukeiTest, TheFocusGoesBetweenShowAndCancelNeverIntoAPath) {
+    settings().Toukei2 = QStringLiteral("/srv/m2.csv");
+    addFixture();
+    openOnMay();
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    form_->ResultLoadBtn->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(form_->ResultLoadBtn, Qt::Key_Space);
+    ASSERT_TRUE(form_->PrintButton->isVisible()) << "counted";
+    EXPECT_EQ(QApplication::focusWidget(), form_->CancelButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_X);
+    EXPECT_EQ(form_->B2Edit->text(), QStringLiteral("/srv/m2.csv"));
+    EXPECT_FALSE(form_->B2Edit->hasSelectedText());
+
+    QTest::keyClick(form_->CancelButton, Qt::Key_Space);
+    EXPECT_FALSE(form_->PrintButton->isVisible()) << "cancelled";
+    EXPECT_EQ(QApplication::focusWidget(), form_->ResultLoadBtn);
+
+    QTest::mouseClick(form_->ResultLoadBtn, Qt::LeftButton);
+    ASSERT_TRUE(form_->PrintButton->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), form_->CancelButton);
+    EXPECT_EQ(form_->B2Edit->text(), QStringLiteral("/srv/m2.csv"));
 }
 
 TEST_P(PrintToukeiTest, AFailedCountSaysSoAndLeavesTheWindowAsItWas) {

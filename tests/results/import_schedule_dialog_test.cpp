@@ -14,6 +14,7 @@
 #include "results/month_sheet_model.h"
 #include "results/result_sheet_form.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -84,6 +85,27 @@ TEST_P(ImportScheduleDialogTest, ShowingOffersTheStaffThenEveryoneWithNoChoice) 
     EXPECT_EQ(dialog().FromDatePicker->date(), QDate(2024, 5, 31)) << "today, when the window was made";
     for (QPushButton* b : {dialog().AllSelectBtn, dialog().EraseBtn, dialog().ImportBtn}) EXPECT_FALSE(b->isEnabled());
     EXPECT_EQ(dialog().DisplayBtn->toolTip(), QStringLiteral("３ヶ月以内の利用者"));
+}
+
+// Tab leaves a date picker at once: each is one stop of the keyboard order.
+TEST_P(ImportScheduleDialogTest, EachDatePickerIsOneTabStop) {
+    dialog().show();
+    dialog().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog()));
+    dialog().FromDatePicker->setFocus(Qt::TabFocusReason);
+    const QList<QWidget*> forward = {dialog().ToDatePicker, dialog().StuffBox};
+    for (QWidget* next : forward) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), next) << next->objectName().toStdString();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog().ToDatePicker);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), dialog().FromDatePicker);
+    // The arrows still change the date.
+    const QDate before = dialog().FromDatePicker->date();
+    QTest::keyClick(dialog().FromDatePicker, Qt::Key_Down);
+    EXPECT_NE(dialog().FromDatePicker->date(), before);
 }
 
 TEST_P(ImportScheduleDialogTest, TheDisplayStopsAfterEachOfItsChecks) {

@@ -9,10 +9,12 @@
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/scripted_dialogs.h"
+#include "results/result_grid_style.h"
 #include "results_fixture.h"
 #include "widgets/comment_form.h"
 #include "widgets/comment_store.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -214,6 +216,101 @@ TEST_P(ResultsEditFormTest, ARemarkThatCannotBeStoredWholeIsRefusedAndTheStoredO
     focusCell(0, TResultsEditForm::CommentColumn);
     ASSERT_TRUE(f().ResultCommentBox->isVisible());
     lum::test::expectRemarkEntryChecked(*f().ResultCommentBox, [&] { return store().find(no)->Comment; });
+}
+
+// A message box takes the focus and the cell's editor goes while it is
+// open; after it the focus is back in the grid at the cell typed into, so
+// the arrows move on in the grid, however the typing ended.
+TEST_P(ResultsEditFormTest, AfterAMessageTheFocusIsBackAtTheCellItCameFrom) {
+    store().insert(lum::test::resultOn(client_, ymd(2024, 5, 7)));
+    store().insert(lum::test::resultOn(client_, ymd(2024, 5, 8)));
+    store().insert(lum::test::resultOn(client_, ymd(2024, 5, 9)));
+    lum::ScriptedDialogs d;
+    d.setMessagesTakeFocus(true);
+    open(client_.CureNo);
+    f().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    ASSERT_EQ(f().DBGrid1->rowCount(), 3);
+    struct Case {
+        int row;
+        int column;
+        const char* keys;
+        Qt::Key end;
+        const char* message;
+        int nextRow;  // after one more Down
+    };
+    const Case cases[] = {
+        {0, TResultsEditForm::StartColumn, "25:00", Qt::Key_Return, "開始時間は「時:分」（例 09:30）で入力してください。", 1},
+        {1, TResultsEditForm::MinuteColumn, "1x", Qt::Key_Down, "実施時間（分）は数字で入力してください。", 2},
+        {1, TResultsEditForm::MinuteColumn, "-5", Qt::Key_Tab, "負の値です。", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        focusCell(c.row, c.column);
+        const QString keys = QString::fromUtf8(c.keys);
+        QTest::keyClick(f().DBGrid1, keys.at(0).toLatin1());  // opens the cell's editor
+        QWidget* editor = QApplication::focusWidget();
+        ASSERT_NE(editor, f().DBGrid1);
+        QTest::keyClicks(editor, keys.mid(1));
+        d.expect(MsgKind::Warning, QString::fromUtf8(c.message),
+                 QString::fromUtf8(c.keys) == QStringLiteral("-5") ? MsgButton::Abort : MsgButton::Ok);
+        QTest::keyClick(editor, c.end);
+        QCoreApplication::processEvents();  // Enter commits from the event loop
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), f().DBGrid1);
+        EXPECT_EQ(f().DBGrid1->currentRow(), c.row);
+        EXPECT_EQ(f().DBGrid1->currentColumn(), c.column);
+        QTest::keyClick(f().DBGrid1, Qt::Key_Down);
+        EXPECT_EQ(f().DBGrid1->currentRow(), c.nextRow);
+    }
+    EXPECT_EQ(stored()[1].RMinute, 0) << "a negative time is stored as 0";
+
+    // A flag written while the result is gone: the grid is read again and
+    // keeps the focus.
+    focusCell(2, TResultsEditForm::FirstFlagColumn);
+    store().remove(stored()[2].ResultNo);
+    d.expect(MsgKind::Error, lum::kResultGoneElsewhere, MsgButton::Ok);
+    QTest::keyClick(f().DBGrid1, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_EQ(QApplication::focusWidget(), f().DBGrid1);
+    ASSERT_EQ(f().DBGrid1->rowCount(), 2);
+
+    // Deleting one: the button goes and the grid has the focus at the first row.
+    focusCell(1, TResultsEditForm::DeleteColumn);
+    ASSERT_TRUE(f().DeleteButton->isVisible());
+    f().DeleteButton->setFocus();
+    d.expect(MsgKind::Confirm, QStringLiteral("レコードを削除してもよいですか？"), MsgButton::Ok);
+    QTest::keyClick(f().DeleteButton, Qt::Key_Space);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_EQ(f().DBGrid1->rowCount(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), f().DBGrid1);
+}
+
+// The remark cell takes typing at once: after one click on it, or when the
+// arrows have reached it.
+TEST_P(ResultsEditFormTest, TheRemarkTakesTypingOnTheFirstClick) {
+    store().insert(lum::test::resultOn(client_, ymd(2024, 5, 7)));
+    store().insert(lum::test::resultOn(client_, ymd(2024, 5, 8)));
+    lum::ScriptedDialogs d;
+    open(client_.CureNo);
+    f().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    focusCell(0, TResultsEditForm::DateColumn);
+    const QRect cell = f().DBGrid1->visualRect(f().DBGrid1->model()->index(0, TResultsEditForm::CommentColumn));
+    QTest::mouseClick(f().DBGrid1->viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_TRUE(f().ResultCommentBox->isVisible());
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("walk"));
+    EXPECT_EQ(stored()[0].Comment, QStringLiteral("walk"));
+
+    focusCell(1, TResultsEditForm::StaffColumn);
+    QTest::keyClick(f().DBGrid1, Qt::Key_Left);
+    ASSERT_EQ(f().DBGrid1->currentColumn(), TResultsEditForm::CommentColumn);
+    QTest::keyClicks(f().DBGrid1, QStringLiteral("ok"));
+    EXPECT_EQ(stored()[1].Comment, QStringLiteral("ok"));
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
 }
 
 TEST_P(ResultsEditFormTest, DeletingOneAsksAndDeletingAllLeavesNeighboursAlone) {

@@ -40,6 +40,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using lum::AttendRow;
@@ -305,6 +307,63 @@ TEST_P(AttendListTest, TheStaffListListsTheMonthOrTheDaysAskedFor) {
     EXPECT_EQ(f.CountLabel->text(), QStringLiteral("0"));
     EXPECT_FALSE(f.PrintButton->isEnabled());
     EXPECT_EQ(d.messages().size(), 1);
+}
+
+// Whatever criterion changes, by the keys or the mouse, the count goes with
+// the rows: never a count over an empty grid.
+TEST_P(AttendListTest, AChangedCriterionClearsTheCountWithTheRows) {
+    auto& f = show<TAttendScheduleForm>();
+    f.activateWindow();
+    struct Change {
+        const char* name;
+        bool days;  // listed by 指定日 (the whole month, 1 to 29) first
+        std::function<void()> act;
+    };
+    const std::vector<Change> changes = {
+        {"staff by the keys", false, [&f] { QTest::keyClick(f.TantouBox, Qt::Key_Down); }},
+        {"指定日", false, [&f] { f.SagyoGroup->item(1)->click(); }},
+        {"first day by the keys", true, [&f] { QTest::keyClick(f.FromEdit, Qt::Key_Up); }},
+        {"last day by the keys", true, [&f] { QTest::keyClick(f.ToEdit, Qt::Key_Down); }},
+        {"１ヵ月分", true, [&f] { f.SagyoGroup->item(0)->click(); }},
+        {"month", false, [&f] { QTest::mouseClick(f.Hizuke->nextButton(), Qt::LeftButton); }},
+    };
+    for (const Change& c : changes) {
+        SCOPED_TRACE(c.name);
+        f.hide();
+        f.show();  // again: February, the first staff member, the whole month
+        f.SagyoGroup->item(c.days ? 1 : 0)->click();
+        f.DisplayButton->click();
+        ASSERT_EQ(f.CountLabel->text(), QStringLiteral("4"));
+        ASSERT_EQ(f.ScheduleGrid->rowCount(), 4);
+        c.act();
+        EXPECT_TRUE(f.CountLabel->text().isEmpty());
+        EXPECT_EQ(f.ScheduleGrid->rowCount(), 0);
+        EXPECT_FALSE(f.PrintButton->isEnabled());
+    }
+
+    auto& u = show<TUserAttendForm>();
+    const TPerson client = *lum::PersonStore(db()).find(yamada_);
+    lum::ScriptedDialogs d;
+    const auto choose = [&d, &u](const TPerson& p) {
+        d.expectModal(QStringLiteral("UserSearchForm"), [p](QDialog& dialog) {
+            static_cast<TUserSearchForm&>(dialog).Person = p;
+            return int(QDialog::Accepted);
+        });
+        u.UserSearch->click();
+    };
+    choose(client);
+    u.Display->click();
+    ASSERT_EQ(u.CountLabel->text(), QStringLiteral("3"));
+    QTest::mouseClick(u.Hizuke->nextButton(), Qt::LeftButton);
+    EXPECT_TRUE(u.CountLabel->text().isEmpty());
+    EXPECT_EQ(u.ScheduleGrid->rowCount(), 0);
+    u.Hizuke->previousButton()->click();
+    u.Display->click();
+    ASSERT_EQ(u.CountLabel->text(), QStringLiteral("3"));
+    choose(*lum::PersonStore(db()).find(kawai_));
+    EXPECT_TRUE(u.CountLabel->text().isEmpty());
+    EXPECT_EQ(u.ScheduleGrid->rowCount(), 0);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
 }
 
 TEST_P(AttendListTest, WithoutStaffNothingCanBeDisplayedAndAFailedReadSaysSo) {

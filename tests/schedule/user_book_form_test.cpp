@@ -64,8 +64,10 @@ TEST_P(WeekCheckTable, ChecksInOrder) {
     EXPECT_EQ(r.field, c.field);
 }
 
-constexpr std::array<const char*, 7> kTimes{"10:00", "__:__", "  :  ", "09:30", "13:15", "00:00", "23:59"};
-constexpr std::array<const char*, 7> kMinutes{"40", "0", "0", "-5", "30", "0", "1"};
+constexpr std::array<const char*, 7> kTimes{"10:00", "__:__", "  :  ", "09:30", "13:15", "00:00", "20:59"};
+constexpr std::array<const char*, 7> kMinutes{"40", "0", "0", "-5", "30", "0", "600"};
+constexpr std::array<const char*, 7> kNoTimes{"__:__", "__:__", "__:__", "__:__", "__:__", "__:__", "__:__"};
+constexpr std::array<const char*, 7> kNoMinutes{"0", "0", "0", "0", "0", "0", "0"};
 
 INSTANTIATE_TEST_SUITE_P(
     Checks, WeekCheckTable,
@@ -82,7 +84,24 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"TimesBeforeMinutes", {"10:00", "__:__", "__:__", "__:__", "__:__", "__:__", "9x:00"},
                   {"", "0", "0", "0", "0", "0", "0"}, "時刻の数値エラー", 6},
         CheckCase{"EmptyMinutes", kTimes, {"40", "0", "", "0", "0", "0", "0"}, "作業時間(分)の数値エラー", 9},
-        CheckCase{"MinutesNotANumber", kTimes, {"40", "0", "0", "0", "0", "0", "1０"}, "作業時間(分)の数値エラー", 13}),
+        CheckCase{"MinutesNotANumber", kTimes, {"40", "0", "0", "0", "0", "0", "1０"}, "作業時間(分)の数値エラー", 13},
+        // Only a time and a length a frame can have: 8:00 to 20:59, 1 to 600
+        // minutes; 00:00 is no time, and a day not requested keeps any length.
+        CheckCase{"BeforeEight", {"__:__", "07:30", "__:__", "__:__", "__:__", "__:__", "__:__"}, kNoMinutes,
+                  "時刻の数値エラー", 1},
+        CheckCase{"JustAfterMidnight", {"00:30", "__:__", "__:__", "__:__", "__:__", "__:__", "__:__"}, kNoMinutes,
+                  "時刻の数値エラー", 0},
+        CheckCase{"TwentyOne", {"__:__", "__:__", "__:__", "__:__", "21:00", "__:__", "__:__"}, kNoMinutes,
+                  "時刻の数値エラー", 4},
+        CheckCase{"TwentyTwoThursday", {"__:__", "__:__", "__:__", "22:00", "__:__", "__:__", "__:__"}, kNoMinutes,
+                  "時刻の数値エラー", 3},
+        CheckCase{"LastMinuteOfTheDay", {"__:__", "__:__", "__:__", "__:__", "__:__", "__:__", "23:59"},
+                  kNoMinutes, "時刻の数値エラー", 6},
+        CheckCase{"EightAndTheLongest", {"08:00", "__:__", "__:__", "__:__", "__:__", "__:__", "20:59"},
+                  {"600", "0", "0", "0", "0", "0", "600"}, nullptr, -1},
+        CheckCase{"LongerThanAFrame", {"__:__", "__:__", "08:00", "__:__", "__:__", "__:__", "__:__"},
+                  {"0", "0", "601", "0", "0", "0", "0"}, "作業時間(分)の数値エラー", 9},
+        CheckCase{"LongButNotRequested", kNoTimes, {"0", "0", "601", "0", "0", "0", "0"}, nullptr, -1}),
     [](const ::testing::TestParamInfo<CheckCase>& p) { return std::string(p.param.name); });
 
 TEST(WeekCheck, BlankTimesAreZeroAndNegativeMinutesPass) {
@@ -97,7 +116,7 @@ TEST(WeekCheck, BlankTimesAreZeroAndNegativeMinutesPass) {
     EXPECT_EQ(r.week[1].StartTime, TDateTime());
     EXPECT_EQ(r.week[2].StartTime, TDateTime());
     EXPECT_EQ(r.week[3], (lum::TWeekBookSlot{hm("09:30"), -5}));
-    EXPECT_EQ(r.week[6], (lum::TWeekBookSlot{hm("23:59"), 1}));
+    EXPECT_EQ(r.week[6], (lum::TWeekBookSlot{hm("20:59"), 600}));
 }
 
 // ---- the window
@@ -164,7 +183,9 @@ TEST_P(UserBookTest, OpenListsTheMonthAndAClickShowsTheClient) {
     EXPECT_EQ(form_->NextMonthStart, TDateTime::fromYmd(2024, 4, 1));
     ASSERT_EQ(form_->UserSrchQuery->rowCount(), 2);
     EXPECT_EQ(form_->UserSrchQuery->data(form_->UserSrchQuery->index(1, 4)).toString(), QStringLiteral("10:00"));
-    EXPECT_EQ(form_->UserSrchQuery->headerData(2, Qt::Horizontal).toString(), QStringLiteral("開始"));
+    EXPECT_EQ(form_->UserSrchQuery->headerData(2, Qt::Horizontal).toString(), QStringLiteral("月\n開始"));
+    EXPECT_EQ(form_->UserSrchQuery->headerData(3, Qt::Horizontal).toString(), QStringLiteral("月\n分"));
+    EXPECT_EQ(form_->UserSrchQuery->headerData(15, Qt::Horizontal).toString(), QStringLiteral("日\n分"));
 
     clickRow(1);
     EXPECT_EQ(form_->ShownCureNo, b_);
@@ -219,6 +240,57 @@ TEST_P(UserBookTest, ARefusedCheckWritesNothingAndFocusesTheField) {
     form_->SaveButton->click();
     EXPECT_EQ(store().find(b_)->Funn[4], -5);
     EXPECT_TRUE(dialogs_.allDone()) << dialogs_.report().toStdString();
+}
+
+// The limits as typed into the window: only what a frame can be is saved,
+// anything else is refused with its message and the focus in its field.
+TEST_P(UserBookTest, OnlyTimesAFrameCanHaveAreSaved) {
+    struct Case {
+        int day;
+        const char* startKeys;
+        const char* minuteKeys;
+        const char* error;  // nullptr: saved
+        bool minutesField;  // the field the focus goes to
+        const char* stored;
+        int storedMinutes;
+    };
+    const Case cases[] = {
+        {1, "0730", "40", "時刻の数値エラー", false, nullptr, 0},
+        {1, "0800", "40", nullptr, false, "08:00", 40},
+        {2, "2059", "600", nullptr, false, "20:59", 600},
+        {2, "2059", "601", "作業時間(分)の数値エラー", true, nullptr, 0},
+        {4, "2100", "30", "時刻の数値エラー", false, nullptr, 0},
+        {4, "2200", "30", "時刻の数値エラー", false, nullptr, 0},
+        {3, "2200", "30", "時刻の数値エラー", false, nullptr, 0},
+    };
+    openMonth();
+    form_->activateWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.startKeys) + " " + c.minuteKeys);
+        clickRow(1);
+        const size_t d = static_cast<size_t>(c.day);
+        const TPerson before = *store().find(b_);
+        type(form_->StartTime[d], QString::fromLatin1(c.startKeys));
+        type(form_->Funn[d], QString::fromLatin1(c.minuteKeys));
+        if (c.error) {
+            dialogs_.expect(MsgKind::Error, QString::fromUtf8(c.error), MsgButton::Ok);
+        } else {
+            dialogs_.expect(MsgKind::Information, QStringLiteral("治療番号 : %1を保存しました").arg(b_), MsgButton::Ok);
+        }
+        form_->SaveButton->setFocus();
+        QTest::keyClick(form_->SaveButton, Qt::Key_Return);
+        EXPECT_TRUE(dialogs_.allDone()) << dialogs_.report().toStdString();
+        const TPerson after = *store().find(b_);
+        if (c.error) {
+            QLineEdit* field = c.minutesField ? form_->Funn[d] : form_->StartTime[d];
+            EXPECT_EQ(form_->focusWidget(), field);
+            EXPECT_EQ(after.Reserve, before.Reserve);
+            EXPECT_EQ(after.Funn, before.Funn);
+        } else {
+            EXPECT_EQ(after.Reserve[d], hm(c.stored));
+            EXPECT_EQ(after.Funn[d], c.storedMinutes);
+        }
+    }
 }
 
 TEST_P(UserBookTest, AClientGoneMeanwhileIsNeverReportedSaved) {

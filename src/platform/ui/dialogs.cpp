@@ -82,13 +82,21 @@ Dialogs* setDialogs(Dialogs* replacement) {
     return previous;
 }
 
+namespace {
+unsigned shownMessages = 0;
+}  // namespace
+
 MsgButton message(MsgKind kind, const QString& text, MsgButtons buttons, QWidget* parent) {
+    ++shownMessages;
     return dialogs().message(Message{kind, text, buttons, {}}, parent);
 }
 
 MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButtons buttons, QWidget* parent) {
+    ++shownMessages;
     return dialogs().message(Message{kind, text, buttons, {}, position}, parent);
 }
+
+unsigned messagesShown() { return shownMessages; }
 
 int runModal(QDialog& dialog) { return dialogs().runModal(dialog); }
 

@@ -105,6 +105,9 @@ MsgButton message(MsgKind kind, const QString& text, MsgButtons buttons = MsgBut
 // control it is about).
 MsgButton messageAt(QPoint position, MsgKind kind, const QString& text, MsgButtons buttons = MsgButton::Ok,
                     QWidget* parent = nullptr);
+// How many messages have been shown in this run. A window compares it before
+// and after a step to know whether a box took the keyboard focus meanwhile.
+unsigned messagesShown();
 int runModal(QDialog& dialog);
 // The chosen file or folder ("" when cancelled). A file of the open database
 // (its -wal, -shm and -journal too) is refused with a warning and gives "".

@@ -1,7 +1,9 @@
 #include "platform/ui/scripted_dialogs.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QPointer>
+#include <QPushButton>
 
 namespace lum {
 
@@ -144,7 +146,39 @@ QString ScriptedDialogs::describe(const Step& step) {
         .arg(i.answer ? QStringLiteral("\"%1\"").arg(*i.answer) : QStringLiteral("(cancel)"));
 }
 
+namespace {
+
+// What a box does to the focus: its own window is active while it is
+// answered; closing it activates the window that was active before.
+class FocusTakingBox {
+public:
+    FocusTakingBox() : before_(QApplication::activeWindow()) {
+        box_.setObjectName(QStringLiteral("ScriptedMessageBox"));
+        auto* button = new QPushButton(QStringLiteral("OK"), &box_);
+        box_.resize(120, 60);
+        box_.show();
+        box_.activateWindow();
+        button->setFocus();
+        QCoreApplication::processEvents();
+    }
+    ~FocusTakingBox() {
+        box_.hide();
+        if (before_) before_->activateWindow();
+        QCoreApplication::processEvents();
+    }
+    FocusTakingBox(const FocusTakingBox&) = delete;
+    FocusTakingBox& operator=(const FocusTakingBox&) = delete;
+
+private:
+    QPointer<QWidget> before_;
+    QWidget box_;
+};
+
+}  // namespace
+
 MsgButton ScriptedDialogs::message(const Message& message, QWidget*) {
+    std::optional<FocusTakingBox> box;
+    if (messagesTakeFocus_) box.emplace();
     messages_.append(message);
     const MsgButton escape = negativeAnswer(message.buttons);
     const MessageStep* step = next<MessageStep>();

@@ -65,6 +65,11 @@ public:
     static void setFailureReporter(std::function<void(const QString&)> reporter);
     // Off for a test that looks at failures() itself.
     void setReportFailures(bool on) { reportFailures_ = on; }
+    // On for a test of where the focus goes after a message: each message
+    // then takes the keyboard focus as a real box does (a window of its own
+    // is active while it is answered, and the window active before it is
+    // activated again afterwards).
+    void setMessagesTakeFocus(bool on) { messagesTakeFocus_ = on; }
 
     // ---- Dialogs
     MsgButton message(const Message& message, QWidget* parent) override;
@@ -106,6 +111,7 @@ private:
     QList<InputRequest> inputRequests_;
     QStringList failures_;
     bool reportFailures_ = true;
+    bool messagesTakeFocus_ = false;
     Dialogs* previous_ = nullptr;
     bool installed_ = false;
 };
