@@ -11,7 +11,7 @@ packages=(
   unixodbc libsqliteodbc odbc-postgresql
   libssl-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fontconfig
-  xvfb xauth poppler-utils
+  xvfb xauth poppler-utils tzdata libx11-dev
   postgresql
 )
 if [ "${LUMORIND_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi

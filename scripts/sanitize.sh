@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer into
-# build-sanitize/ (or $LUMORIND_SANITIZE_BUILD_DIR) and runs the whole suite
-# that way, on SQLite and on a throwaway PostgreSQL server as ./test.sh does.
+# Builds the tests and the benchmarks with AddressSanitizer and
+# UndefinedBehaviorSanitizer into build-sanitize/ (or $LUMORIND_SANITIZE_BUILD_DIR)
+# and runs the whole suite that way, on SQLite and on a throwaway PostgreSQL
+# server as ./test.sh does; each benchmark runs once, briefly (tests bench.*).
 # Any report of either sanitizer fails the test case it happens in.
 #   scripts/sanitize.sh [ctest arguments, e.g. -R clients]
 set -euo pipefail
@@ -9,7 +10,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 build="${LUMORIND_SANITIZE_BUILD_DIR:-$root/build-sanitize}"
 # -O1 with line tables: reports keep their lines and the build is quicker than -O2 -g.
-LUMORIND_BUILD_DIR="$build" "$root/scripts/build.sh" -DLUMORIND_SANITIZE=ON -DLUMORIND_TESTS=ON -DLUMORIND_WERROR=ON \
+LUMORIND_BUILD_DIR="$build" "$root/scripts/build.sh" -DLUMORIND_SANITIZE=ON -DLUMORIND_TESTS=ON -DLUMORIND_BENCHMARKS=ON -DLUMORIND_WERROR=ON \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
 export QT_QPA_PLATFORM=offscreen
 # Leaks count; the libraries' own caches kept until exit (fontconfig, Qt's

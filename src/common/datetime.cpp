@@ -31,18 +31,23 @@ TDateTime TDateTime::fromDate(const QDate& date) {
     return TDateTime(static_cast<double>(kEpoch.daysTo(date)));
 }
 
-TDateTime TDateTime::fromDateTime(const QDateTime& dateTime) {
-    if (!dateTime.isValid()) return TDateTime();
-    const double days = static_cast<double>(kEpoch.daysTo(dateTime.date()));
-    const double frac = static_cast<double>(dateTime.time().msecsSinceStartOfDay()) / kMsecsPerDay;
+TDateTime TDateTime::fromDateAndTime(const QDate& date, const QTime& time) {
+    if (!date.isValid()) return TDateTime();
+    const double days = static_cast<double>(kEpoch.daysTo(date));
+    const double frac = time.isValid() ? static_cast<double>(time.msecsSinceStartOfDay()) / kMsecsPerDay : 0.0;
     // Before the epoch the day counts down while the time still counts up.
     return TDateTime(days < 0 ? days - frac : days + frac);
+}
+
+TDateTime TDateTime::fromDateTime(const QDateTime& dateTime) {
+    if (!dateTime.isValid()) return TDateTime();
+    return fromDateAndTime(dateTime.date(), dateTime.time());
 }
 
 TDateTime TDateTime::fromYmd(int year, int month, int day) { return fromDate(QDate(year, month, day)); }
 
 TDateTime TDateTime::fromYmdHms(int year, int month, int day, int hour, int minute, int second, int msec) {
-    return fromDateTime(QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec)));
+    return fromDateAndTime(QDate(year, month, day), QTime(hour, minute, second, msec));
 }
 
 int TDateTime::dayNumber() const {
@@ -114,7 +119,7 @@ std::optional<TDateTime> parseDateTimeText(QStringView text) {
     if (!text.contains(u'/')) {
         const std::optional<QTime> clock = parseClockText(text);
         if (!clock) return std::nullopt;
-        return TDateTime::fromDateTime(QDateTime(kEpoch, *clock));
+        return TDateTime::fromDateAndTime(kEpoch, *clock);
     }
     const qsizetype blank = text.indexOf(u' ');
     const QStringView datePart = blank < 0 ? text : text.left(blank);
@@ -129,7 +134,7 @@ std::optional<TDateTime> parseDateTimeText(QStringView text) {
     while (!clockPart.isEmpty() && isAsciiBlank(clockPart.front())) clockPart = clockPart.mid(1);
     const std::optional<QTime> clock = parseClockText(clockPart);
     if (!clock) return std::nullopt;
-    return TDateTime::fromDateTime(QDateTime(day->date(), *clock));
+    return TDateTime::fromDateAndTime(day->date(), *clock);
 }
 
 DateRange dayRange(TDateTime day) {

@@ -16,7 +16,13 @@ public:
     constexpr explicit TDateTime(double days) : days_(days) {}
 
     static TDateTime fromDate(const QDate& date);
-    static TDateTime fromDateTime(const QDateTime& dateTime);  // local wall-clock time, no zone shift
+    // A calendar date and a time of day, counted in days and milliseconds:
+    // never through the local clock, so no time zone or daylight-saving rule
+    // of the machine moves a stored value. An invalid date gives the empty
+    // date; an invalid time counts as midnight.
+    static TDateTime fromDateAndTime(const QDate& date, const QTime& time);
+    // The date and time fields as they read (a local time stays as shown).
+    static TDateTime fromDateTime(const QDateTime& dateTime);
     static TDateTime fromYmd(int year, int month, int day);
     static TDateTime fromYmdHms(int year, int month, int day, int hour, int minute, int second = 0,
                                 int msec = 0);

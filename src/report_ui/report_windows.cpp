@@ -9,7 +9,9 @@ void installReportWindows() {
     static TfrProgressForm* progress = new TfrProgressForm;  // lives until exit, as the engine does
     static WidgetReportUi ui;
     setDefaultReportWindows(progress, &ui);
-    attachPlatformPrinters();
+    // The printers are read by the first preview (its printer box and print
+    // dialog need them), not here: listing them loads the print system's
+    // plugin and its libraries, which nothing before the first window needs.
 }
 
 }  // namespace lum

@@ -1,7 +1,8 @@
 #pragma once
 // Engine start for the application: the progress window (made once and
-// reused), the preview and error boxes as every report's defaults, and the
-// platform's printers for the engine's printer.
+// reused) and the preview and error boxes as every report's defaults. The
+// platform's printers come to the engine's printer when the first preview
+// opens (attachPlatformPrinters), once per run.
 namespace lum {
 
 void installReportWindows();

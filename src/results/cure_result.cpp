@@ -25,8 +25,7 @@ void TakeClientSnapshot(CureResult& row, const TPerson& person, bool takeCategor
 }
 
 TDateTime StartTimeOnEmptyDate(TDateTime value) {
-    const QTime t = value.time();
-    return TDateTime::fromYmdHms(1899, 12, 30, t.hour(), t.minute(), t.second(), t.msec());
+    return TDateTime::fromDateAndTime(TDateTime().date(), value.time());
 }
 
 CureResult NewHandEnteredResult(const TPerson& person, TDateTime day, TDateTime now) {

@@ -39,11 +39,7 @@ std::optional<TDateTime> storedFormValue(const QString& text) {
         second > 59 || !QDate::isValid(year, month, day)) {
         return std::nullopt;
     }
-    // As TDateTime::fromDateTime counts: before the epoch the day counts down
-    // while the time still counts up.
-    const double days = TDateTime::fromDate(QDate(year, month, day)).value();
-    const double frac = (hour * 3600.0 + minute * 60.0 + second) / 86400.0;
-    return TDateTime(days < 0 ? days - frac : days + frac);
+    return TDateTime::fromDateAndTime(QDate(year, month, day), QTime(hour, minute, second));
 }
 
 }  // namespace
@@ -57,11 +53,10 @@ TDateTime readDate(const QVariant& stored) {
     if (stored.metaType().id() == QMetaType::QDateTime) {
         // PostgreSQL's timestamp without zone: take its fields as they are.
         const QDateTime dt = stored.toDateTime();
-        return TDateTime::fromDateTime(QDateTime(dt.date(), dt.time(), Qt::UTC));
+        return TDateTime::fromDateAndTime(dt.date(), dt.time());
     }
     if (stored.metaType().id() == QMetaType::QDate) return TDateTime::fromDate(stored.toDate());
-    // Date and time are read apart: a local-time QDateTime could fall into a
-    // daylight-saving gap and move.
+    // Date and time are read apart and counted, never through the local clock.
     const QString text = stored.toString().trimmed();
     if (const auto value = storedFormValue(text)) return *value;
     const QDate day = QDate::fromString(text.left(10), QStringLiteral("yyyy-MM-dd"));
@@ -74,7 +69,7 @@ TDateTime readDate(const QVariant& stored) {
         if (separator != u' ' && separator != u'T') time = QTime();
     }
     if (!day.isValid() || !time.isValid()) throw DbError(QStringLiteral("日付として読めない値です: \"%1\"").arg(text));
-    return TDateTime::fromDateTime(QDateTime(day, time, Qt::UTC));
+    return TDateTime::fromDateAndTime(day, time);
 }
 
 QString selectDate(Backend backend, const QString& column) {
