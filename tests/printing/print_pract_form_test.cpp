@@ -9,7 +9,7 @@
 #include "common/db/sql_date.h"
 #include "plans/blob_document_store.h"
 #include "plans/document_kinds.h"
-#include "print_fixture.h"
+#include "plan_print_fixture.h"
 
 #include <QPushButton>
 #include <QSqlQuery>
@@ -22,11 +22,13 @@ using lum::MsgButton;
 using lum::MsgKind;
 using lum::TDateTime;
 
-class PrintPractFormTest : public lum::test::PrintWindowTest {
+class PrintPractFormTest : public lum::test::PlanPrintTest<TPrintPractForm> {
 protected:
+    PrintPractFormTest() : PlanPrintTest("PractNo") {}
     void SetUp() override {
         PrintWindowTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
+        clientBase_.YOUKAIGO_KBN = 2;
         yamada_ = addClient(QStringLiteral("山田　花子"), QStringLiteral("ﾔﾏﾀﾞ ﾊﾅｺ"), 0, 1 | 8);
         kato_ = addClient(QStringLiteral("加藤　一郎"), QStringLiteral("ｶﾄｳ ｲﾁﾛｳ"), 2, 2);
         kimura_ = addClient(QStringLiteral("木村　京子"), QStringLiteral("ｷﾑﾗ ｷｮｳｺ"), 1, 0);
@@ -36,27 +38,9 @@ protected:
         // On the first day of the month three months back, in the afternoon: not recent.
         planC_ = addPlan(kato_, TDateTime::fromYmdHms(2002, 2, 1, 14, 0), QStringLiteral("加藤さんの評価"));
         planD_ = addPlan(kimura_, TDateTime::fromYmdHms(2002, 2, 2, 0, 0), QStringLiteral("木村さんの評価"));
-        form_ = std::make_unique<TPrintPractForm>();
-        form_->frReport1.Ui = &ui_;
-        form_->frReport1.Progress = &progress_;
-        form_->show();
-    }
-    void TearDown() override {
-        form_.reset();
-        PrintWindowTest::TearDown();
+        makeForm();
     }
 
-    int addClient(const QString& name, const QString& kana, int type, int kubun) {
-        TPerson p;
-        p.Name = name;
-        p.Kana = kana;
-        p.Sex = 1;
-        p.Birth = TDateTime::fromYmd(1931, 7, 14);
-        p.RihaType = type;
-        p.KubunCode = kubun;
-        p.YOUKAIGO_KBN = 2;
-        return lum::PersonStore(db()).insert(p);
-    }
     // A plan stored as it is, its date with the time given, version 30.
     int addPlan(int cureNo, TDateTime when, const QString& hope, int version = 30) {
         const TPerson p = *lum::PersonStore(db()).find(cureNo);
@@ -76,22 +60,6 @@ protected:
         return last.value(0).toInt();
     }
 
-    TPrintPractForm& f() { return *form_; }
-    QPushButton* button(const char* name) { return f().findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QVector<int> listed() const {
-        QVector<int> n;
-        for (int r = 0; r < form_->List->rowCount(); ++r) n << form_->List->row(r).value(QStringLiteral("PractNo")).toInt();
-        return n;
-    }
-    QString cell(int row, int column) const {
-        QAbstractItemModel* m = form_->List->DBGrid1->model();
-        return m->data(m->index(row, column)).toString();
-    }
-    void select(const QVector<int>& rows) {
-        for (int r : rows)
-            f().List->DBGrid1->selectionModel()->select(f().List->DBGrid1->model()->index(r, 0),
-                                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
     // The texts of the pages from..to-1, joined.
     QString pagesText(int from, int to) {
         QStringList out;
@@ -109,9 +77,6 @@ protected:
 
     int yamada_ = 0, kato_ = 0, kimura_ = 0;
     int planA_ = 0, planB_ = 0, planC_ = 0, planD_ = 0;
-    lum::HeadlessReportUi ui_;
-    lum::HeadlessProgress progress_;
-    std::unique_ptr<TPrintPractForm> form_;
 };
 
 TEST_P(PrintPractFormTest, ThePlansAreListedByKanaThenDateAndRecentGoesByCalendarDay) {

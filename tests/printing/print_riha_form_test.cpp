@@ -11,7 +11,7 @@
 #include "plans/cure_plan_values.h"
 #include "plans/open_document_dialog.h"
 #include "plans/plan_store.h"
-#include "print_fixture.h"
+#include "plan_print_fixture.h"
 #include "report/objects/picture_view.h"
 
 #include <QLineEdit>
@@ -29,11 +29,13 @@ using lum::MsgButton;
 using lum::MsgKind;
 using lum::TDateTime;
 
-class PrintRihaFormTest : public lum::test::PrintWindowTest {
+class PrintRihaFormTest : public lum::test::PlanPrintTest<TPrintRihaForm> {
 protected:
+    PrintRihaFormTest() : PlanPrintTest("PlanNo") {}
     void SetUp() override {
         PrintWindowTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
+        clientBase_.Disease = {QStringLiteral("脳梗塞後遺症"), {}, {}, {}, {}, {}};
         yamada_ = addClient(QStringLiteral("山田　花子"), QStringLiteral("ﾔﾏﾀﾞ ﾊﾅｺ"), 0, 1 | 8);
         kato_ = addClient(QStringLiteral("加藤　一郎"), QStringLiteral("ｶﾄｳ ｲﾁﾛｳ"), 2, 2);
         kimura_ = addClient(QStringLiteral("木村　京子"), QStringLiteral("ｷﾑﾗ ｷｮｳｺ"), 1, 0);
@@ -50,27 +52,9 @@ protected:
         planC_ = addPlan(kato_, TDateTime::fromYmd(2002, 2, 1), QStringLiteral("計画Ｃの所見"), {});
         planD_ = addPlan(kimura_, TDateTime::fromYmd(2002, 2, 2), QStringLiteral("計画Ｄの所見"), first);
         planE_ = addPlan(sato_, TDateTime::fromYmd(2001, 11, 1), QStringLiteral("計画Ｅの所見"), second);
-        form_ = std::make_unique<TPrintRihaForm>();
-        form_->frReport1.Ui = &ui_;
-        form_->frReport1.Progress = &progress_;
-        form_->show();
-    }
-    void TearDown() override {
-        form_.reset();
-        PrintWindowTest::TearDown();
+        makeForm();
     }
 
-    int addClient(const QString& name, const QString& kana, int type, int kubun) {
-        TPerson p;
-        p.Name = name;
-        p.Kana = kana;
-        p.Sex = 1;
-        p.Birth = TDateTime::fromYmd(1931, 7, 14);
-        p.RihaType = type;
-        p.KubunCode = kubun;
-        p.Disease = {QStringLiteral("脳梗塞後遺症"), {}, {}, {}, {}, {}};
-        return lum::PersonStore(db()).insert(p);
-    }
     int addPlan(int cureNo, TDateTime start, const QString& sonota, const lum::BodyChart& chart) {
         const TPerson p = *lum::PersonStore(db()).find(cureNo);
         lum::TPlan plan;
@@ -88,21 +72,10 @@ protected:
         return lum::PlanStore(db()).SavePlan(plan, lum::figureRows(chart), QStringLiteral("職員"), start);
     }
 
-    TPrintRihaForm& f() { return *form_; }
-    QPushButton* button(const char* name) { return f().findChild<QPushButton*>(QString::fromLatin1(name)); }
-    QVector<int> listed() const {
-        QVector<int> n;
-        for (int r = 0; r < form_->List->rowCount(); ++r) n << form_->List->row(r).value(QStringLiteral("PlanNo")).toInt();
-        return n;
-    }
     QVector<int> selected() const {
         QVector<int> n;
         for (const QSqlRecord& r : form_->List->selectedRows()) n << r.value(QStringLiteral("PlanNo")).toInt();
         return n;
-    }
-    QString cell(int row, int column) const {
-        QAbstractItemModel* m = form_->List->DBGrid1->model();
-        return m->data(m->index(row, column)).toString();
     }
     // The texts printed on a page, joined, and its body-chart picture.
     static QString pageText(lum::TfrReport& report, int page) {
@@ -148,9 +121,6 @@ protected:
 
     int yamada_ = 0, kato_ = 0, kimura_ = 0, sato_ = 0;
     int planA_ = 0, planB_ = 0, planC_ = 0, planD_ = 0, planE_ = 0;
-    lum::HeadlessReportUi ui_;
-    lum::HeadlessProgress progress_;
-    std::unique_ptr<TPrintRihaForm> form_;
 };
 
 TEST_P(PrintRihaFormTest, RecentAndAllListThePlansInKanaOrder) {
