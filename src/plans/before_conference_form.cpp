@@ -117,10 +117,11 @@ void TBeforeConferenceForm::BuildSheet() {
     SexLabel = S::label(p, "SexLabel", {kLeft + 327, y + 1, 48, 30}, {}, Qt::AlignCenter);
     S::heading(p, {kLeft + 376, y, 76, 32}, QStringLiteral("生年月日"));
     S::cell(p, {kLeft + 452, y, 180, 32});
-    BirthLabel = S::label(p, "BirthLabel", {kLeft + 456, y + 1, 124, 30}, {}, Qt::AlignRight | Qt::AlignVCenter);
-    S::label(p, nullptr, {kLeft + 582, y + 1, 8, 30}, QStringLiteral("("));
-    OldLabel = S::label(p, "OldLabel", {kLeft + 590, y + 1, 20, 30}, {}, Qt::AlignCenter);
-    S::label(p, nullptr, {kLeft + 610, y + 1, 22, 30}, QStringLiteral("歳)"));
+    BirthLabel = S::label(p, "BirthLabel", {kLeft + 454, y + 1, 120, 30}, {}, Qt::AlignRight | Qt::AlignVCenter);
+    S::label(p, nullptr, {kLeft + 574, y + 1, 8, 30}, QStringLiteral("("));
+    // Wide enough for an age of three digits.
+    OldLabel = S::label(p, "OldLabel", {kLeft + 582, y + 1, 26, 30}, {}, Qt::AlignCenter);
+    S::label(p, nullptr, {kLeft + 608, y + 1, 24, 30}, QStringLiteral("歳)"));
     S::heading(p, {kLeft + 632, y, 88, 16}, QStringLiteral("要介護度"));
     S::cell(p, {kLeft + 632, y + 16, 88, 16});
     KaigoLabel = S::label(p, "KaigoLabel", {kLeft + 633, y + 16, 86, 16}, {}, Qt::AlignCenter);

@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFontMetricsF>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -114,14 +115,30 @@ QString dayText(lum::TDateTime day) { return day.msecsOfDay() == 0 ? day.toDateT
 int indexOf(const QComboBox* box) { return box->currentIndex(); }
 void setIndex(QComboBox* box, int index) { box->setCurrentIndex(index >= 0 && index < box->count() ? index : -1); }
 
-void placeCircle(QLabel* circle, const int* xs, int count, int index) {
-    if (index < 0 || index >= count) {
-        circle->hide();
-        return;
-    }
-    circle->move(xs[index] - 3, circle->y());
-    circle->show();
+// The ring of a printed scale's word: a "○" whose inside holds the word's
+// glyphs whole, however wide the word (a ring through the first stroke of
+// ⅢA reads ⅡA), tall rather than wide so that it keeps clear of the
+// neighbouring words.
+// Its left edge stays on the scale's position; the word is centred under it.
+QFont ringFont(const QFont& wordFont, const QString& word) {
+    const QString ring = QStringLiteral("○");
+    const QRectF ink = QFontMetricsF(wordFont).tightBoundingRect(word);
+    // An ellipse 1.2 times the word's width holds its corners when it is
+    // 1.81 times its height: narrow enough to keep clear of the neighbours.
+    const double needWidth = ink.width() * 1.2 + 1, needHeight = ink.height() * 1.81 + 1;
+    QFont f = lum::uiFont(16);
+    auto inside = [&](bool across) {
+        const QFontMetricsF fm(f);
+        const QRectF glyph = fm.tightBoundingRect(ring);
+        const double stroke = std::max(1.0, fm.height() / 16);
+        return (across ? glyph.width() : glyph.height()) - 2 * stroke;
+    };
+    for (int px = 8; px < 64 && inside(false) < needHeight; ++px) f.setPixelSize(px);
+    f.setStretch(50);
+    for (int stretch = 51; stretch <= 400 && inside(true) < needWidth; ++stretch) f.setStretch(stretch);
+    return f;
 }
+
 
 }  // namespace
 
@@ -173,24 +190,42 @@ void TCurePlanForm::BuildHeader() {
                                      {80 + (i / 3) * 212, 128 + (i % 3) * 26, 206, 22});
     }
 
-    // The three printed scales with their circle marks.
-    auto scale = [&](const char* caption, int y, const int* xs, int count, QStringList texts) {
+    // The three printed scales with their circle marks: each word centred
+    // under its ring, the ring's left edge on the scale's position.
+    auto scale = [&](int which, const char* caption, int y, const int* xs, int count, QStringList texts) {
         label(p, QString::fromUtf8(caption), {512, y, 110, 20});
+        rings_[size_t(which)].clear();
         for (int i = 0; i < count; ++i) {
-            QLabel* l = label(p, texts.value(i), {xs[i] - 4, y + 20, 26, 20});
+            QLabel* l = label(p, texts.value(i), {0, y + 20, 26, 20});
             l->setAlignment(Qt::AlignCenter);
             l->setFont(lum::uiFont(8));
+            const QFont font = ringFont(l->font(), l->text());
+            const QFontMetricsF fm(font);
+            const QString ringText = QStringLiteral("○");
+            const double advance = fm.horizontalAdvance(ringText);
+            const QSize size(int(std::ceil(advance)) + 2, int(std::ceil(fm.height())) + 2);
+            // The word's glyphs centred on the ring's, as both labels centre
+            // their texts.
+            const QPointF ringGlyph = fm.tightBoundingRect(ringText).center();
+            const QFontMetricsF wordMetrics(l->font());
+            const QPointF wordGlyph = wordMetrics.tightBoundingRect(l->text()).center();
+            const double wordMiddleY = y + 20 + (20 - wordMetrics.height()) / 2 + wordMetrics.ascent() + wordGlyph.y();
+            const double ringTop = wordMiddleY - ((size.height() - fm.height()) / 2 + fm.ascent() + ringGlyph.y());
+            const QRect ring(xs[i], int(std::lround(ringTop)), size.width(), size.height());
+            const double ringMiddle = ring.left() + (size.width() - advance) / 2 + ringGlyph.x();
+            const double wordOffset = (26 - wordMetrics.horizontalAdvance(l->text())) / 2 + wordGlyph.x();
+            l->move(int(std::lround(ringMiddle - wordOffset)), y + 20);
+            rings_[size_t(which)].push_back({font, ring});
         }
     };
-    scale("日常生活自立度", 40, kJiritsuX, 9,
+    scale(0, "日常生活自立度", 40, kJiritsuX, 9,
           {"正常", "J1", "J2", "A1", "A2", "B1", "B2", "C1", "C2"});
-    scale("認知度", 84, kNinchiX, 8, {"正常", "Ⅰ", "ⅡA", "ⅡB", "ⅢA", "ⅢB", "Ⅳ", "M"});
-    scale("要介護度", 128, kYoukaigoX, 7, {"1", "2", "1", "2", "3", "4", "5"});
+    scale(1, "認知度", 84, kNinchiX, 8, {"正常", "Ⅰ", "ⅡA", "ⅡB", "ⅢA", "ⅢB", "Ⅳ", "M"});
+    scale(2, "要介護度", 128, kYoukaigoX, 7, {"1", "2", "1", "2", "3", "4", "5"});
     label(p, QStringLiteral("要支援"), {573, 148, 44, 20})->setFont(lum::uiFont(8));
     label(p, QStringLiteral("要介護"), {660, 148, 46, 20})->setFont(lum::uiFont(8));
     auto circle = [&](const char* name, int y) {
         QLabel* c = label(p, QStringLiteral("○"), {0, y, 26, 26}, name);
-        c->setFont(lum::uiFont(16));
         c->setAlignment(Qt::AlignCenter);
         c->setAttribute(Qt::WA_TransparentForMouseEvents);
         c->setStyleSheet(QStringLiteral("QLabel { color: #c00000; background: transparent; }"));
@@ -658,9 +693,18 @@ void TCurePlanForm::ShowHeader() {
     kubun.SetCode(Plan.KubunCode);
     KubunLabel->setText(kubun.LongText());
     for (int i = 0; i < 6; ++i) ShikanLabels[i]->setText(Plan.Disease[i]);
-    placeCircle(JiritsuCircle, kJiritsuX, 9, Plan.Jiritsu_KBN);
-    placeCircle(NinchiCircle, kNinchiX, 8, Plan.Ninchi_KBN);
-    placeCircle(YoukaigoCircle, kYoukaigoX, 7, Plan.YOUKAIGO_KBN);
+    auto placeCircle = [](QLabel* circle, const std::vector<RingPlace>& places, int index) {
+        if (index < 0 || index >= int(places.size())) {
+            circle->hide();
+            return;
+        }
+        circle->setFont(places[size_t(index)].font);
+        circle->setGeometry(places[size_t(index)].geometry);
+        circle->show();
+    };
+    placeCircle(JiritsuCircle, rings_[0], Plan.Jiritsu_KBN);
+    placeCircle(NinchiCircle, rings_[1], Plan.Ninchi_KBN);
+    placeCircle(YoukaigoCircle, rings_[2], Plan.YOUKAIGO_KBN);
 }
 
 void TCurePlanForm::ShowRecord() {

@@ -8,9 +8,12 @@
 #include "plans/plan_record.h"
 #include "platform/ui/dialogs.h"
 
+#include <QFont>
 #include <QImage>
+#include <QRect>
 
 #include <array>
+#include <vector>
 #include <optional>
 
 class QButtonGroup;
@@ -145,6 +148,13 @@ private:
     bool built_ = false;  // the event filter waits for every control
     lum::BodyChart openedChart_;
     QImage chartImage_;
+    // Per printed scale (自立度, 認知度, 要介護度) and choice: the ring's font
+    // and place, sized on its word.
+    struct RingPlace {
+        QFont font;
+        QRect geometry;
+    };
+    std::array<std::vector<RingPlace>, 3> rings_;
 };
 
 extern TCurePlanForm* CurePlanForm;

@@ -145,6 +145,9 @@ TEST_P(BeforeConferenceFormTest, NewFillSaveAndOpenGiveEveryFieldBack) {
     EXPECT_EQ(f().SexLabel->text(), QStringLiteral("女性"));
     EXPECT_EQ(f().BirthLabel->text(), QStringLiteral("昭和 15年04月01日"));
     EXPECT_EQ(f().OldLabel->text(), QStringLiteral("83"));
+    // An age of three digits shows whole, and so does the longest birthday.
+    EXPECT_LE(f().OldLabel->fontMetrics().horizontalAdvance(QStringLiteral("118")), f().OldLabel->width());
+    EXPECT_LE(f().BirthLabel->fontMetrics().horizontalAdvance(QStringLiteral("明治 32年12月31日")), f().BirthLabel->width());
     EXPECT_EQ(f().KaigoLabel->text(), QStringLiteral("要介護3"));
     // Unchecked boxes: their texts disabled, 未定 marked.
     EXPECT_FALSE(f().TaishyoYotei->isEnabled());

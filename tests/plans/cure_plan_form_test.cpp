@@ -12,11 +12,13 @@
 #include "plans/riha_shape.h"
 #include "platform/ui/scripted_dialogs.h"
 #include "report/objects/picture_view.h"
+#include "support/page_layout.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -104,6 +106,69 @@ protected:
 
 const QString kSavedFor20240131 =
     QStringLiteral("利用者番号 = %1\n計画登録日 = 2024/01/31\nで登録しました。");
+
+// The window's header, shown again after the plan's ratings change.
+class HeaderProbe : public TCurePlanForm {
+public:
+    using TCurePlanForm::ShowHeader;
+};
+
+// Where a centred label draws a text: its glyphs' own outline, on the window.
+QRectF centredInk(const QLabel& label, const QString& text) {
+    const QFontMetricsF fm(label.font());
+    const QRectF r(label.geometry());
+    const double x = r.left() + (r.width() - fm.horizontalAdvance(text)) / 2;
+    const double top = r.top() + (r.height() - fm.height()) / 2;
+    return fm.tightBoundingRect(text).translated(x, top + fm.ascent());
+}
+
+// The ring of each printed scale (自立度, 認知度, 要介護度) sits on the chosen
+// word whole, on every choice, and touches no other word: a ring that runs
+// through the first stroke of ⅢA reads ⅡA.
+TEST_P(CurePlanFormTest, EveryRingHoldsItsChosenWordWhole) {
+    HeaderProbe probe;
+    const struct {
+        const char* circle;
+        int lum::TPlan::*rating;
+        QStringList words;
+    } scales[] = {
+        {"JiritsuCircle", &lum::TPlan::Jiritsu_KBN, {"正常", "J1", "J2", "A1", "A2", "B1", "B2", "C1", "C2"}},
+        {"NinchiCircle", &lum::TPlan::Ninchi_KBN, {"正常", "Ⅰ", "ⅡA", "ⅡB", "ⅢA", "ⅢB", "Ⅳ", "M"}},
+        {"YoukaigoCircle", &lum::TPlan::YOUKAIGO_KBN, {"1", "2", "1", "2", "3", "4", "5"}},
+    };
+    for (const auto& scale : scales) {
+        auto* circle = probe.findChild<QLabel*>(QString::fromLatin1(scale.circle));
+        ASSERT_TRUE(circle);
+        // The scale's words: the labels on the circle's row, left to right.
+        std::vector<const QLabel*> words;
+        for (const QLabel* l : probe.CurePlanPanel->findChildren<QLabel*>()) {
+            if (l == circle || l->y() > circle->geometry().bottom() || l->geometry().bottom() < circle->y()) continue;
+            if (scale.words.contains(l->text()) && l->x() > 500) words.push_back(l);
+        }
+        std::sort(words.begin(), words.end(), [](const QLabel* a, const QLabel* b) { return a->x() < b->x(); });
+        ASSERT_EQ(int(words.size()), scale.words.size()) << scale.circle;
+        for (int choice = 0; choice < int(words.size()); ++choice) {
+            probe.Plan.*scale.rating = choice;
+            probe.ShowHeader();
+            ASSERT_FALSE(circle->isHidden());
+            const QFontMetricsF fm(circle->font());
+            const QRectF cell(circle->geometry());
+            double stroke = 1;
+            const QRectF outer = lum::test::ringInk(
+                circle->font(), QPointF(cell.left() + (cell.width() - fm.horizontalAdvance(circle->text())) / 2,
+                                        cell.top() + (cell.height() - fm.height()) / 2),
+                &stroke);
+            const QRectF inner = outer.adjusted(stroke, stroke, -stroke, -stroke);
+            for (int w = 0; w < int(words.size()); ++w) {
+                const QRectF ink = centredInk(*words[size_t(w)], words[size_t(w)]->text());
+                if (w == choice)
+                    EXPECT_TRUE(lum::test::ringHolds(inner, ink)) << scale.circle << " " << choice << " ring " << inner.x() << "," << inner.y() << " " << inner.width() << "x" << inner.height() << " word " << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
+                else
+                    EXPECT_FALSE(lum::test::ringTouches(outer, ink)) << scale.circle << " " << choice << " touches " << w << " ring " << outer.x() << "+" << outer.width() << " word " << ink.x() << "+" << ink.width();
+            }
+        }
+    }
+}
 
 TEST_P(CurePlanFormTest, NewFillChartSaveOpenSaveAgainDelete) {
     EXPECT_FALSE(f().CurePlanPanel->isVisible());

@@ -96,7 +96,9 @@ protected:
     // rows' cells, the page number.
     QStringList printedMemos() const {
         QStringList out;
-        for (const auto& v : form_->frReport1.EMFPages.GetPage(0).objects()) out << v->Memo.join(u'\n');
+        // The frames drawn around a cell's text hold no text of their own.
+        for (const auto& v : form_->frReport1.EMFPages.GetPage(0).objects())
+            if (!v->Memo.isEmpty()) out << v->Memo.join(u'\n');
         return out;
     }
 

@@ -7,6 +7,7 @@
 #include "common/era_text.h"
 #include "common/text_helpers.h"
 #include "print_fixture.h"
+#include "support/page_layout.h"
 #include "support/report_pdf.h"
 #include "plans/life_estimate_form.h"
 #include "plans/open_document_dialog.h"
@@ -190,7 +191,8 @@ TEST_P(DemoPrintoutsTest, TheEvaluationAtTheMaximumPrintsItsThirteenCircles) {
     ASSERT_TRUE(ui.errors.isEmpty()) << ui.errors.join(u' ').toStdString();
     const QString text = pdfOf(form.frReport1.EMFPages, "Estimate");
     EXPECT_TRUE(text.contains(QStringLiteral("日常生活機能評価表")));
-    EXPECT_EQ(text.count(QStringLiteral("○")), 13);
+    // Thirteen chosen options, each ringed.
+    EXPECT_EQ(lum::test::layOutPage(form.frReport1.EMFPages.GetPage(0)).rings.size(), 13);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("19\\s*点"))));
     form.ResetModified();
     delete GetEstimateForm;

@@ -63,6 +63,8 @@ TBeforeConference surveyBody(TBeforeConference b, int variant, int staff) {
     return b;
 }
 
+}  // namespace
+
 // Every text at its limit: the printout must hold them whole.
 TBeforeConference surveyAtLimits(TBeforeConference b, int staff) {
     for (QString* s : {&b.Health, &b.Gapeisho, &b.HonninHope, &b.KazokuHope, &b.UndouText, &b.KankakuText,
@@ -76,7 +78,6 @@ TBeforeConference surveyAtLimits(TBeforeConference b, int staff) {
     return b;
 }
 
-}  // namespace
 
 int writeDemoConferenceSurveys(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                                const std::vector<int>& staffCodes) {

@@ -3,6 +3,7 @@
 // dates, one with every text at its limit) and the stock phrases the survey
 // window offers.
 #include "clients/person.h"
+#include "plans/before_conference_record.h"
 #include "platform/db/database.h"
 
 #include <QDate>
@@ -15,5 +16,8 @@ namespace lum::setup {
 // staffCodes: the KaigoStuff codes to name as attendees.
 int writeDemoConferenceSurveys(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                                const std::vector<int>& staffCodes);
+
+// A survey with every text at its limit (the printouts' layout tests use it too).
+TBeforeConference surveyAtLimits(TBeforeConference b, int staff);
 
 }  // namespace lum::setup

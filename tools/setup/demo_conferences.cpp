@@ -38,8 +38,10 @@ TConference body(TConference c, int variant, const std::vector<int>& staff) {
     return c;
 }
 
+}  // namespace
+
 // Every text at its limit: the printout must hold them whole.
-TConference atLimits(TConference c, const std::vector<int>& staff) {
+TConference conferenceAtLimits(TConference c, const std::vector<int>& staff) {
     c = body(c, 1, staff);
     // 2047 full-width characters (4094 bytes), the last one marking the end.
     QString evaluation;
@@ -52,7 +54,6 @@ TConference atLimits(TConference c, const std::vector<int>& staff) {
     return c;
 }
 
-}  // namespace
 
 int writeDemoConferences(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                          const std::vector<int>& staffCodes) {
@@ -69,7 +70,7 @@ int writeDemoConferences(db::Database& db, const std::vector<TPerson>& clients, 
             TConference conf = withNewHeader(TConference{}, c, TDateTime::fromDate(day));
             conf.FromDay = TDateTime::fromDate(day.addMonths(-3));
             conf.ToDay = TDateTime::fromDate(day);
-            conf = i == 6 ? atLimits(conf, staffCodes) : body(conf, i + earlier, staffCodes);
+            conf = i == 6 ? conferenceAtLimits(conf, staffCodes) : body(conf, i + earlier, staffCodes);
             store.save(c.CureNo, TDateTime::fromDate(day), encodeConference(conf), false);
             ++written;
         }

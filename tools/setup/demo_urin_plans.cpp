@@ -49,8 +49,10 @@ TUrinPlan planBody(TUrinPlan p, TDateTime made, int variant, int staff) {
     return p;
 }
 
+}  // namespace
+
 // Every entry at its limit: the printout must hold them whole.
-TUrinPlan planAtLimits(TUrinPlan p, TDateTime made, int staff) {
+TUrinPlan urinPlanAtLimits(TUrinPlan p, TDateTime made, int staff) {
     for (int i = 0; i < 4; ++i) p.Purpose[i] = fullWidth(48, u"目標在宅"[i]);
     p.NyushoKiou = p.TankiKasann = p.NinchiKasann = true;
     p.TankiKasannTo = made.addDays(90);
@@ -61,6 +63,8 @@ TUrinPlan planAtLimits(TUrinPlan p, TDateTime made, int staff) {
     p.Rihabi = staff;
     return p;
 }
+
+namespace {
 
 TUrinPract practBody(TUrinPract p, int variant, int staff) {
     p.Sakusei = staff;
@@ -95,7 +99,9 @@ TUrinPract practBody(TUrinPract p, int variant, int staff) {
     return p;
 }
 
-TUrinPract practAtLimits(TUrinPract p, int staff) {
+}  // namespace
+
+TUrinPract urinPractAtLimits(TUrinPract p, int staff) {
     p.Sakusei = staff;
     p.Shokushu = fullWidth(28, u'職');
     for (QString* s : {&p.AkuryokuR, &p.AkuryokuL, &p.StandR, &p.StandL, &p.TUG1, &p.TUG2, &p.Stand30, &p.MaxWalk1,
@@ -110,7 +116,6 @@ TUrinPract practAtLimits(TUrinPract p, int staff) {
     return p;
 }
 
-}  // namespace
 
 DemoUrinPlans writeDemoUrinPlans(db::Database& db, const std::vector<TPerson>& clients, QDate today,
                                  const std::vector<int>& staffCodes) {
@@ -127,7 +132,7 @@ DemoUrinPlans writeDemoUrinPlans(db::Database& db, const std::vector<TPerson>& c
         for (int earlier = i == 8 ? 3 : 0; earlier >= 0; earlier -= 3) {
             const TDateTime made = TDateTime::fromDate(month.addDays(-3 * (i - 8)).addMonths(-earlier));
             const TUrinPlan head = newUrinPlan(c, made);
-            const TUrinPlan p = i == 13 ? planAtLimits(head, made, staff(i)) : planBody(head, made, i + earlier, staff(i));
+            const TUrinPlan p = i == 13 ? urinPlanAtLimits(head, made, staff(i)) : planBody(head, made, i + earlier, staff(i));
             plans.save(c.CureNo, made, encodeUrinPlan(p), false);
             ++written.plans;
         }
@@ -138,7 +143,7 @@ DemoUrinPlans writeDemoUrinPlans(db::Database& db, const std::vector<TPerson>& c
         for (int earlier = i == 14 ? 3 : 0; earlier >= 0; earlier -= 3) {
             const TDateTime day = TDateTime::fromDate(month.addDays(-2 * (i - 14)).addMonths(-earlier));
             const TUrinPract head = newUrinPract(c, day);
-            const TUrinPract p = i == 19 ? practAtLimits(head, staff(i)) : practBody(head, i + earlier, staff(i));
+            const TUrinPract p = i == 19 ? urinPractAtLimits(head, staff(i)) : practBody(head, i + earlier, staff(i));
             preventive.save(c.CureNo, day, encodeUrinPract(p), false);
             ++written.preventive;
         }

@@ -1,0 +1,397 @@
+// Every printout laid out for paper: each of the nineteen templates prepared
+// on the longest values its window accepts (and, where a ring marks a
+// choice, on every choice in turn), and its prepared pages read back object
+// by object (support/page_layout.h): every text inside its box with 1 mm to
+// the frame lines beside it, no two texts overlapping, every ring on its
+// chosen word whole. Set LUMORIND_PRINT_OUT to a folder to keep the pages as
+// PNG pictures and look at them.
+#include "demo_conference_surveys.h"
+#include "demo_conferences.h"
+#include "demo_data.h"
+#include "demo_urin_plans.h"
+#include "print_fixture.h"
+#include "support/page_layout.h"
+
+#include "common/code_tables.h"
+#include "common/cp932.h"
+#include "plans/before_conference_values.h"
+#include "plans/conference_values.h"
+#include "plans/cure_plan_values.h"
+#include "plans/life_estimate.h"
+#include "plans/practice_plan_record.h"
+#include "plans/practice_plan_values.h"
+#include "plans/urin_plan_values.h"
+#include "plans/urin_pract_values.h"
+#include "printing/client_list.h"
+#include "results/daily_medical_record.h"
+#include "schedule/attend_texts.h"
+#include "report/data/report_components.h"
+#include "report/data/tfr_dataset.h"
+#include "report/engine/tfr_report.h"
+#include "report/prepared/page_draw.h"
+#include "report/render/painter_canvas.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using lum::ExprValue;
+using lum::TDateTime;
+using lum::test::layoutFaults;
+using lum::test::Ring;
+
+// With $LUMORIND_PRINT_OUT naming a folder, every page as a PNG picture there
+// (at twice the screen's size).
+void keepPages(const lum::TfrEMFPages& pages, const QString& name) {
+    const QString folder = qEnvironmentVariable("LUMORIND_PRINT_OUT");
+    if (folder.isEmpty()) return;
+    QDir().mkpath(folder);
+    for (int p = 0; p < pages.Count(); ++p) {
+        const lum::TfrPreparedPage& page = pages.GetPage(p);
+        const QRect rect = lum::pageDrawRect(page, 0, 0, 2.0);
+        QImage image(rect.size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        {
+            QPainter painter(&image);
+            lum::QPainterCanvas canvas(painter, 192);
+            lum::DrawPage(page, canvas, rect);
+        }
+        image.save(QStringLiteral("%1/layout-%2-%3.png").arg(folder, name).arg(p + 1));
+    }
+}
+
+// A text of exactly `bytes` code page 932 bytes of one full-width character.
+QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
+
+// The client with the longest values the registration accepts: a name and a
+// kana of 20 bytes, an age of three digits, six diseases of 50 bytes, a room
+// of 40 bytes.
+TPerson longestClient() {
+    TPerson c;
+    c.CureNo = 99999999;
+    c.Name = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");  // 20 bytes, the widest characters
+    c.Kana = QStringLiteral("ﾀｶﾜｼﾎｳﾎｳﾘﾝ ﾘｭｳﾂﾙﾗﾝｻ");
+    c.Sex = 1;
+    c.Birth = TDateTime::fromYmd(1899, 12, 31);  // past 100 on every date of the demo
+    for (QString& d : c.Disease) d = fullWidth(50, u'疾');
+    c.ROOM_NO = QString(40, QChar(u'W'));
+    c.RihaType = 1;
+    c.KubunCode = 15;
+    c.Jiritsu_KBN = 8;
+    c.Ninchi_KBN = 5;
+    c.YOUKAIGO_KBN = 6;
+    return c;
+}
+
+TDateTime kDay() { return TDateTime::fromYmd(2018, 12, 28); }  // 平成30年12月28日: the widest era date
+
+QString staffName(int code) { return code < 0 ? QString() : QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺").left(10); }
+
+// One template prepared with a value function, as the document windows do:
+// user sources with their record counts, the value event and the object hook.
+class Sheet {
+public:
+    using Values = std::function<std::optional<ExprValue>(const QString& name)>;
+    using Enter = std::function<void(QStringList& memo, lum::TfrView* view)>;
+
+    Sheet(const char* file, std::initializer_list<std::pair<const char*, int>> sources) {
+        for (const auto& [name, count] : sources) {
+            auto ds = std::make_unique<lum::TfrUserDataset>(QString::fromLatin1(name));
+            ds->RangeEnd = lum::reCount;
+            ds->RangeEndCount = count;
+            components_.addDataSource(ds.get());
+            sources_.push_back(std::move(ds));
+        }
+        report_.Ui = &ui_;
+        report_.ShowProgress = false;
+        loaded_ = report_.LoadTemplateFromFile(QDir(QStringLiteral(LUMORIND_TEMPLATE_DIR)).filePath(QString::fromLatin1(file)));
+    }
+    ~Sheet() {
+        for (const auto& ds : sources_) components_.remove(ds->Name);
+    }
+    lum::TfrUserDataset& source(int i) { return *sources_.at(size_t(i)); }
+
+    // The faults of the pages prepared with these answers; the rings with
+    // their words into `rings`.
+    QStringList faults(const QString& name, const Values& values, QList<Ring>* rings = nullptr, const Enter& enter = {}) {
+        if (!loaded_) return {QStringLiteral("the template did not load")};
+        report_.OnGetValue = [&](const QString& n, ExprValue& value) {
+            if (std::optional<ExprValue> v = values(n)) value = *v;
+        };
+        report_.OnEnterRect = enter;
+        if (!report_.Prepare()) return {QStringLiteral("not prepared: ") + ui_.errors.join(u' ')};
+        if (!ui_.errors.isEmpty()) return ui_.errors;
+        if (report_.EMFPages.Count() == 0) return {QStringLiteral("no page")};
+        keepPages(report_.EMFPages, name);
+        return layoutFaults(report_.EMFPages, name, rings);
+    }
+
+private:
+    lum::ReportComponents components_{QStringLiteral("PrintoutLayoutTest")};
+    std::vector<std::unique_ptr<lum::TfrUserDataset>> sources_;
+    lum::HeadlessReportUi ui_;
+    lum::TfrReport report_{&components_};
+    bool loaded_ = false;
+};
+
+// Passes without faults; otherwise names each, one per line.
+testing::AssertionResult readsRight(const QStringList& faults) {
+    if (faults.isEmpty()) return testing::AssertionSuccess();
+    return testing::AssertionFailure() << faults.size() << " faults:\n" << faults.join(u'\n').toStdString();
+}
+
+std::optional<ExprValue> text(std::optional<QString> s) {
+    if (!s) return std::nullopt;
+    return ExprValue(*s);
+}
+
+// ---- the documents --------------------------------------------------------
+
+lum::TPlan longestCurePlan() {
+    const TPerson c = longestClient();
+    lum::TPlan p;
+    p.CureNo = c.CureNo;
+    p.PlanRegistDay = kDay();
+    p.PlanEndDay = kDay();
+    p.Name = c.Name;
+    p.Sex = c.Sex;
+    p.Birth = c.Birth;
+    p.RihaType = c.RihaType;
+    p.KubunCode = c.KubunCode;
+    p.Jiritsu_KBN = c.Jiritsu_KBN;
+    p.Ninchi_KBN = c.Ninchi_KBN;
+    p.YOUKAIGO_KBN = c.YOUKAIGO_KBN;
+    p.Disease = c.Disease;
+    lum::PlanBody& b = p.Body;
+    b.Kansetsu = b.MahiUp = b.MahiDown = b.MahiFin = b.Kinryoku = b.Itami = 3;
+    b.Shiryoku = b.LeftChoryoku = b.RightChoryoku = 3;
+    b.MahiUpDetail = b.MahiDownDetail = b.MahiFinDetail = 6;
+    for (QString& s : b.ImpairmentComments) s = fullWidth(40, u'記');
+    b.EtcMemo = fullWidth(340, u'他');
+    b.Shitsugo = b.Shitsunin = 1;
+    b.Behaviours.fill(true);
+    b.ShitsugoComment = b.ShitsuninnComment = fullWidth(50, u'言');
+    b.DailyLife.fill(2);
+    for (QString& s : b.DailyLifeComments) s = fullWidth(78, u'日');
+    b.Sonota = fullWidth(540, u'其');
+    for (auto* list : {&b.Mondaiten, &b.Mokuhyo, &b.Program})
+        for (QString& s : *list) s = fullWidth(36, u'標');
+    b.DrMemo = fullWidth(540, u'医');
+    return p;
+}
+
+TEST(PrintoutLayout, TreatmentPlan) {
+    const lum::TPlan plan = longestCurePlan();
+    Sheet sheet("CurePlan.frf", {{"frUserDataset1", 1}});
+    const QImage chart(255, 231, QImage::Format_RGB32);
+    EXPECT_TRUE(readsRight(sheet.faults(
+                  QStringLiteral("CurePlan"),
+                  [&](const QString& n) { return lum::curePlanValue(plan, QStringLiteral("介護老人保健施設 ルモリンド苑"), n); },
+                  nullptr, [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
+}
+
+TEST(PrintoutLayout, DISABLED_PracticePlan) {
+    lum::TPracticePlan plan = lum::newPracticePlan(longestClient(), kDay());
+    for (const lum::PracticeTextField& f : lum::practiceTextFields()) plan.*f.member = fullWidth(f.width - 1, u'実');
+    for (const lum::PracticeFlagField& f : lum::practiceFlagFields()) plan.*f.member = true;
+    plan.HDSR = 30;
+    plan.Kaigodo = 7;
+    for (int number : lum::PracticeRowNumbers) {
+        lum::TPracticeRow& r = plan.row(number);
+        for (QString& abc : r.ABC) abc = fullWidth(lum::practice_layout::CellCapacity - 1, u'Ａ');
+        r.Goods = fullWidth(lum::practice_layout::MemoCapacity, u'具');
+        r.Kaigo = fullWidth(lum::practice_layout::MemoCapacity, u'介');
+        r.Time = fullWidth(10, u'月');
+        r.Special = 1;
+    }
+    plan.Team.fill(1);
+    Sheet sheet("PracticePlan.frf", {{"frUserDataset1", lum::PracticeFirstSourceRecords},
+                                     {"frUserDataset2", lum::PracticeSecondSourceRecords}});
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("PracticePlan"),
+                           [&](const QString& n) {
+                               const lum::PracticePlanPrint print{plan, sheet.source(0).RecNo(), sheet.source(1).RecNo(),
+                                                                  staffName};
+                               return lum::practicePlanValue(print, n);
+                           })));
+}
+
+// The care level's ring, on each level in turn.
+TEST(PrintoutLayout, RehabilitationPlanRingsEveryCareLevel) {
+    const TPerson client = longestClient();
+    for (int level = 0; level < 7; ++level) {
+        TPerson c = client;
+        c.YOUKAIGO_KBN = level;
+        const lum::TUrinPlan plan = lum::setup::urinPlanAtLimits(lum::newUrinPlan(c, kDay()), kDay(), 1);
+        Sheet sheet("UrinPlan.frf", {{"frUserDataset1", 1}});
+        QList<Ring> rings;
+        const lum::UrinPlanPrint print{plan, kDay(), QStringLiteral("介護老人保健施設 ルモリンド苑"), staffName};
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPlan-%1").arg(level), [&](const QString& n) { return lum::urinPlanValue(print, n); },
+                               &rings)));
+        ASSERT_EQ(rings.size(), 1) << level;
+        EXPECT_EQ(rings[0].word, QStringLiteral("要支援１ 要支援２ 要介護１ 要介護２ 要介護３ 要介護４ 要介護５").split(u' ')[level]);
+    }
+}
+
+TEST(PrintoutLayout, DISABLED_PreventivePlan) {
+    const lum::TUrinPract pract = lum::setup::urinPractAtLimits(lum::newUrinPract(longestClient(), kDay()), 1);
+    Sheet sheet("UrinPract.frf", {{"frUserDataset1", 1}});
+    const lum::UrinPractPrint print{pract, kDay(), QStringLiteral("介護老人保健施設 ルモリンド苑"), staffName};
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPract"), [&](const QString& n) { return lum::urinPractValue(print, n); })));
+}
+
+TEST(PrintoutLayout, Conference) {
+    lum::TConference conf = lum::withNewHeader(lum::TConference{}, longestClient(), kDay());
+    conf.FromDay = conf.ToDay = kDay();
+    conf = lum::setup::conferenceAtLimits(conf, {1, 2, 3, 4, 5});
+    Sheet sheet("conference.frf", {{"frUserDataset1", 1}});
+    const lum::ConferencePrint print{conf, kDay(), staffName};
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("conference"), [&](const QString& n) { return lum::conferenceValue(print, n); })));
+}
+
+TEST(PrintoutLayout, ConferenceSurveyWithAnAgeOfThreeDigits) {
+    const lum::TBeforeConference survey = lum::setup::surveyAtLimits(lum::newBeforeConference(longestClient(), kDay()), 1);
+    ASSERT_GE(survey.Old, 100);
+    Sheet sheet("BeforeConf.frf", {{"frUserDataset1", 1}});
+    const lum::BeforeConferencePrint print{survey, kDay(), staffName};
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("BeforeConf"), [&](const QString& n) { return lum::beforeConferenceValue(print, n); })));
+}
+
+// Every option of every item in turn: all items on their first option, then
+// on their second, then those with a third on it.
+TEST(PrintoutLayout, EvaluationRingsEveryOption) {
+    for (int points = 0; points <= 2; ++points) {
+        lum::TLifeEstimate e = lum::newLifeEstimate(longestClient(), kDay());
+        e.CureNo = 99999999;
+        QStringList expected;
+        for (int item = 0; item < lum::EstimateItemCount; ++item) {
+            const lum::EstimateItem& it = lum::estimateItems()[size_t(item)];
+            e.Scores[size_t(item)] = points <= it.maxPoints() ? points : lum::EstimateUnanswered;
+            if (points <= it.maxPoints()) expected << QString(it.options[points]).remove(u'\n');
+        }
+        Sheet sheet("Estimate.frf", {{"frUserDataset1", 1}});
+        QList<Ring> rings;
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("Estimate-%1").arg(points),
+                               [&](const QString& n) { return text(lum::estimateValue(e, n)); }, &rings)));
+        QStringList words;
+        for (const Ring& r : rings) words << r.word;
+        EXPECT_EQ(words, expected) << points;
+    }
+}
+
+// ---- the lists ------------------------------------------------------------
+
+const QString kFacility = QStringLiteral("介護老人保健施設　鷹鷲鳳鵬麟龍鶴鸞鷺苑");
+
+// 通算日数 of five digits: admitted in 1990, still in care.
+TPerson longestListedClient() {
+    TPerson c = longestClient();
+    c.NYUSHOBI_YMD = TDateTime::fromYmd(1990, 1, 1);
+    c.HP_TAISHO_YMD = TDateTime::fromYmd(1989, 12, 31);
+    c.TAISHOBI_YMD = TDateTime::fromYmd(2018, 12, 28);
+    return c;
+}
+
+TEST(PrintoutLayout, ClientList) {
+    const TPerson c = longestListedClient();
+    const QDateTime now(QDate(2018, 12, 28), QTime(23, 59));
+    lum::ClientListConditions conditions;
+    conditions.nyusho = conditions.tanki = conditions.tsusho = conditions.houmon = true;
+    conditions.leavers = 1;
+    conditions.period = 1;
+    Sheet sheet("AllUser.frf", {{"frDBDataSet1", 40}});
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("AllUser"), [&](const QString& n) -> std::optional<ExprValue> {
+        if (auto v = lum::clientListPageValue(n, conditions, kFacility, now)) return ExprValue(*v);
+        if (auto v = lum::clientListRowValue(n, c, now)) return ExprValue(*v);
+        if (n == u"CureNo") return ExprValue(c.CureNo);
+        if (n == u"Name") return ExprValue(c.Name);
+        if (n == u"Kana") return ExprValue(c.Kana);
+        if (n == u"ROOM_NO") return ExprValue(c.ROOM_NO);
+        return std::nullopt;
+    })));
+}
+
+lum::AttendRow longestBooking() {
+    const TPerson c = longestClient();
+    lum::AttendRow r;
+    r.ReserveDay = kDay();
+    r.CureNo = c.CureNo;
+    r.Name = c.Name;
+    r.NYUSHOBI_YMD = kDay();
+    r.RihaType = 2;
+    r.KubunCode = 15;
+    r.HasStartTime = true;
+    r.StartTime = TDateTime::fromYmdHms(1899, 12, 30, 23, 59);
+    r.WorkingMin = 999;
+    r.Capacity = 999;
+    r.StuffCode = 1;
+    r.StuffName = staffName(1);
+    r.Sex = 1;
+    r.Birth = c.Birth;
+    return r;
+}
+
+// The three booking lists, a month of bookings each.
+TEST(PrintoutLayout, DISABLED_BookingLists) {
+    const lum::AttendRow row = longestBooking();
+    const lum::attend::PrintHeading heading{kFacility, TDateTime::fromYmdHms(2018, 12, 28, 23, 59),
+                                            QStringLiteral("平成 30年12月 1日～31日")};
+    const lum::attend::ClientHeading client{QStringLiteral("99999999"), row.Name, longestClient().Kana,
+                                            QStringLiteral("明治 32年12月31日"), QStringLiteral("女性"),
+                                            fullWidth(512, u'連')};
+    {
+        Sheet sheet("AttendSchedule.frf", {{"frUserDataset1", 31}});
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("AttendSchedule"), [&](const QString& n) {
+            return lum::attend::StaffListValue(n, &row, heading, staffName, 1);
+        })));
+    }
+    {
+        Sheet sheet("UserAttend.frf", {{"frUserDataset1", 31}});
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend"), [&](const QString& n) {
+            return lum::attend::ClientListValue(n, &row, heading, client);
+        })));
+    }
+    {
+        Sheet sheet("DayAttend.frf", {{"frUserDataset1", 31}});
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("DayAttend"), [&](const QString& n) {
+            return lum::attend::DayListValue(n, &row, heading, QStringLiteral("金"), staffName(1));
+        })));
+    }
+}
+
+TEST(PrintoutLayout, DISABLED_DailyMedicalRecord) {
+    const TPerson c = longestClient();
+    lum::CureResult r;
+    r.CureDate = kDay();
+    r.CureNo = c.CureNo;
+    r.StuffCode = 1;
+    r.StuffName = staffName(1);
+    r.StuffKigo = QStringLiteral("鷹鷲");
+    r.PStartTime = r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 23, 59);
+    r.PMinute = r.RMinute = 999;
+    r.Comment = fullWidth(254, u'備');
+    r.RihaType = 2;
+    r.KubunCode = 15;
+    r.Name = c.Name;
+    r.Kana = c.Kana;
+    r.Sex = 1;
+    r.Birth = c.Birth;
+    r.ROOM_NO = c.ROOM_NO;
+    const std::vector<lum::CureResult> rows(40, r);
+    const lum::DailyRecordHeading heading{QStringLiteral("平成30年12月28日"), QStringLiteral("短期入所療養介護"), staffName(1)};
+    const lum::DailyRecordTotals totals = lum::DailyRecordTotals::Of(rows);
+    Sheet sheet("DailyMedicalRecord.frf", {{"frUserDataset1", int(rows.size())}});
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("DailyMedicalRecord"), [&](const QString& n) {
+        const int at = sheet.source(0).RecNo();
+        return lum::DailyRecordValue(n, at < int(rows.size()) ? &rows[size_t(at)] : nullptr, heading, totals, kFacility,
+                                     TDateTime::fromYmdHms(2018, 12, 28, 23, 59));
+    })));
+}
+
+}  // namespace
