@@ -4,7 +4,8 @@
 // by object (support/page_layout.h): every text inside its box with 1 mm to
 // the frame lines beside it, no two texts overlapping, every ring on its
 // chosen word whole. Set LUMORIND_PRINT_OUT to a folder to keep the pages as
-// PNG pictures and look at them.
+// PNG pictures and look at them, and LUMORIND_LAYOUT_TEMPLATES to a folder of
+// other built templates to check those instead.
 #include "demo_conference_surveys.h"
 #include "demo_conferences.h"
 #include "demo_data.h"
@@ -111,12 +112,16 @@ public:
         }
         report_.Ui = &ui_;
         report_.ShowProgress = false;
-        loaded_ = report_.LoadTemplateFromFile(QDir(QStringLiteral(LUMORIND_TEMPLATE_DIR)).filePath(QString::fromLatin1(file)));
+        const QString other = qEnvironmentVariable("LUMORIND_LAYOUT_TEMPLATES");
+        const QDir dir(other.isEmpty() ? QStringLiteral(LUMORIND_TEMPLATE_DIR) : other);
+        loaded_ = report_.LoadTemplateFromFile(dir.filePath(QString::fromLatin1(file)));
     }
     ~Sheet() {
         for (const auto& ds : sources_) components_.remove(ds->Name);
     }
     lum::TfrUserDataset& source(int i) { return *sources_.at(size_t(i)); }
+
+    const lum::TfrEMFPages& pages() const { return report_.EMFPages; }
 
     // The faults of the pages prepared with these answers; the rings with
     // their words into `rings`.
@@ -392,6 +397,40 @@ TEST(PrintoutLayout, DISABLED_DailyMedicalRecord) {
         return lum::DailyRecordValue(n, at < int(rows.size()) ? &rows[size_t(at)] : nullptr, heading, totals, kFacility,
                                      TDateTime::fromYmdHms(2018, 12, 28, 23, 59));
     })));
+}
+
+// Three months of five-digit counts; each type's caption centred over its
+// rows (four, 訪問 two), as the window shows it.
+TEST(PrintoutLayout, StatisticsCentreEachTypeOverItsRows) {
+    Sheet sheet("Toukei.frf", {{"frUserDataset1", 14}, {"frUserDataset2", 9}});
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("Toukei"), [](const QString& n) -> std::optional<ExprValue> {
+        if (n == u"Hizuke") return ExprValue(QStringLiteral("平成30年12月28日"));
+        if (n == u"Hizuke3B" || n == u"Hizuke2B" || n == u"Hizuke1B") return ExprValue(QStringLiteral("平成30年12月"));
+        if (n == u"Shisetusu") return ExprValue(kFacility);
+        if (n == u"TokeiData") return ExprValue(99999);
+        return std::nullopt;
+    })));
+    ASSERT_EQ(sheet.pages().Count(), 1);
+    const lum::test::PageLayout page = lum::test::layOutPage(sheet.pages().GetPage(0));
+    // The rows' boxes: the category of each row, top to bottom.
+    QList<QRectF> rows;
+    for (const lum::test::LaidText& t : page.texts)
+        if (QStringList({"短期集中", "認知症", "集団", "個別"}).contains(t.text)) rows << t.clip;
+    ASSERT_EQ(rows.size(), 14);
+    const struct {
+        const char* caption;
+        int first, count;
+    } groups[] = {{"入所", 0, 4}, {"短期入所", 4, 4}, {"通所リハビリ", 8, 4}, {"訪問", 12, 2}};
+    for (const auto& g : groups) {
+        const double middle = (rows[g.first].top() + rows[g.first + g.count - 1].bottom()) / 2;
+        bool found = false;
+        for (const lum::test::LaidText& t : page.texts) {
+            if (t.text != QString::fromUtf8(g.caption)) continue;
+            found = true;
+            EXPECT_NEAR(t.ink.center().y(), middle, 1.5) << g.caption;
+        }
+        EXPECT_TRUE(found) << g.caption;
+    }
 }
 
 }  // namespace
