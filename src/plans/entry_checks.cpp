@@ -9,7 +9,12 @@ QString unstorableCharacterMessage(const QString& character) {
     return QStringLiteral("「%1」は保存できない文字です。\n別の文字に置き換えてください。").arg(character);
 }
 
+QString nulCharacterMessage() {
+    return QStringLiteral("保存できない制御文字（NUL）が含まれています。\n取り除いてください。");
+}
+
 std::optional<QString> refuseEntry(QStringView text, int maxBytes, const QString& overLimitText) {
+    if (text.contains(QChar(u'\0'))) return nulCharacterMessage();
     QString bad;
     if (!record::isStorable(text, &bad)) return unstorableCharacterMessage(bad);
     if (record::storedLength(text) > maxBytes) return overLimitText;

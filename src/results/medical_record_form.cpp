@@ -522,10 +522,10 @@ void TMedicalRecordForm::CommentEdited(const QString& text) {
     const int row = ResultGrid->currentRow();
     if (!CommentBox->isVisible() || row < 0 || row >= static_cast<int>(rows_.size())) return;
     if (rows_[static_cast<size_t>(row)].Comment == text) return;
+    const auto change = lum::ReadTypedComment(*CommentBox, rows_[static_cast<size_t>(row)].Comment, this);
+    if (!change) return;
     EditStarted();
-    CureResultChange change;
-    change.Comment = text;
-    WriteChange(row, change);
+    WriteChange(row, *change);
 }
 
 bool TMedicalRecordForm::WriteChange(int row, CureResultChange change) {

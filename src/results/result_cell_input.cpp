@@ -1,9 +1,12 @@
 #include "results/result_cell_input.h"
 
 #include "common/input_limits.h"
+#include "plans/entry_checks.h"
 #include "platform/ui/dialogs.h"
 
+#include <QComboBox>
 #include <QRegularExpression>
+#include <QSignalBlocker>
 #include <QTime>
 
 namespace lum {
@@ -42,6 +45,20 @@ std::optional<CureResultChange> ReadTypedCell(TypedCell cell, const QString& tex
         change.RMinute = ReadMinutesCell(text, parent);
         if (!change.RMinute) return std::nullopt;
     }
+    return change;
+}
+
+std::optional<CureResultChange> ReadTypedComment(QComboBox& box, const QString& stored, QWidget* parent) {
+    const QString text = box.currentText();
+    if (const std::optional<QString> refusal = refuseEntry(text, ResultCommentBytes)) {
+        message(MsgKind::Warning, *refusal, MsgButton::Ok, parent);
+        const QSignalBlocker block(box);
+        box.setEditText(stored);
+        box.setFocus();
+        return std::nullopt;
+    }
+    CureResultChange change;
+    change.Comment = text;
     return change;
 }
 

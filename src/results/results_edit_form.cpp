@@ -498,11 +498,10 @@ void TResultsEditForm::FlagClicked(int flag, bool on) {
     if (!WriteChange(DBGrid1->currentRow(), change)) PlaceEditors();
 }
 
-void TResultsEditForm::CommentEdited(const QString& text) {
-    if (!ResultCommentBox->isVisible()) return;
-    CureResultChange change;
-    change.Comment = text;
-    WriteChange(DBGrid1->currentRow(), change);
+void TResultsEditForm::CommentEdited(const QString&) {
+    const int row = DBGrid1->currentRow();
+    if (!ResultCommentBox->isVisible() || row < 0 || row >= static_cast<int>(rows_.size())) return;
+    if (const auto change = lum::ReadTypedComment(*ResultCommentBox, rows_[row].Comment, this)) WriteChange(row, *change);
 }
 
 void TResultsEditForm::StaffChosen(int index) {

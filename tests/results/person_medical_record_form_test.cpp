@@ -360,6 +360,15 @@ TEST_P(PersonMedicalRecordTest, TwoWorkstationsEditingDifferentColumnsOfOneResul
     EXPECT_EQ(after.RMinute, 15);
 }
 
+TEST_P(PersonMedicalRecordTest, ARemarkThatCannotBeStoredWholeIsRefusedAndTheStoredOneStays) {
+    const qint64 no = addResult(client_, ymd(2024, 5, 7), 3, hm(9, 0), 20);
+    openClient(QString::number(client_.CureNo));
+    focusCell(0, 20);
+    ASSERT_TRUE(f().CommentBox->isVisible());
+    f().CommentBox->lineEdit()->insert(QStringLiteral("歩行訓練"));
+    lum::test::expectRemarkEntryChecked(*f().CommentBox, [&] { return store().find(no)->Comment; });
+}
+
 TEST_P(PersonMedicalRecordTest, PrintingNeedsOpenRowsAndAPlanAndPrintsTheMonth) {
     lum::ScriptedDialogs d;
     f().show();

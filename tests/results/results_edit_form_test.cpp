@@ -206,6 +206,16 @@ TEST_P(ResultsEditFormTest, EveryEditIsWrittenAtOnceAndSaveBringsTheCodeInLineWi
     EXPECT_EQ(f().DBGrid1->item(0, TResultsEditForm::StaffColumn)->text(), QStringLiteral("佐藤 花子"));
 }
 
+TEST_P(ResultsEditFormTest, ARemarkThatCannotBeStoredWholeIsRefusedAndTheStoredOneStays) {
+    CureResult row = lum::test::resultOn(client_, ymd(2024, 5, 7));
+    row.Comment = QStringLiteral("歩行訓練");
+    const qint64 no = store().insert(row);
+    open(client_.CureNo);
+    focusCell(0, TResultsEditForm::CommentColumn);
+    ASSERT_TRUE(f().ResultCommentBox->isVisible());
+    lum::test::expectRemarkEntryChecked(*f().ResultCommentBox, [&] { return store().find(no)->Comment; });
+}
+
 TEST_P(ResultsEditFormTest, DeletingOneAsksAndDeletingAllLeavesNeighboursAlone) {
     for (TDateTime day : {ymd(2024, 4, 30), ymd(2024, 5, 1), ymd(2024, 5, 31), ymd(2024, 6, 1)}) {
         store().insert(lum::test::resultOn(client_, day));

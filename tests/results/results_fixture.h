@@ -4,9 +4,54 @@
 #include "clients/person_store.h"
 #include "results/cure_result.h"
 #include "results/cure_results_store.h"
+#include "common/input_limits.h"
+#include "plans/entry_checks.h"
+#include "platform/ui/scripted_dialogs.h"
 #include "support/database_fixture.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+#include <functional>
+
 namespace lum::test {
+
+// Types remarks a results grid must refuse into its remark box, as a paste
+// puts them: a NUL (stored, the text would end there), a character code page
+// 932 lacks (the month's CSV export could not write it) and 256 bytes (past
+// the column). Each gives the entry check's message, keeps the stored remark
+// (stored()) and shows it again with the focus in the box; then the longest
+// remark, 255 bytes, is stored whole.
+inline void expectRemarkEntryChecked(QComboBox& box, const std::function<QString()>& stored) {
+    const QString kept = stored();
+    struct Case {
+        const char* what;
+        QString typed;
+        QString message;
+    } cases[] = {
+        {"a NUL", QStringLiteral("歩行") + QChar(u'\0') + QStringLiteral("訓練"), nulCharacterMessage()},
+        {"a character with no code page 932 form", QStringLiteral("歩行😀"),
+         QStringLiteral("「😀」は保存できない文字です。\n別の文字に置き換えてください。")},
+        {"256 bytes", QString(128, QChar(u'あ')), overLimitMessage(255)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedDialogs d;
+        d.expect(MsgKind::Warning, c.message, MsgButton::Ok);
+        box.lineEdit()->selectAll();
+        box.lineEdit()->insert(c.typed);
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(stored(), kept);
+        EXPECT_EQ(box.currentText(), kept);
+        const QWidget* focus = box.window()->focusWidget();
+        EXPECT_TRUE(focus == &box || focus == box.lineEdit());
+    }
+    const QString longest = QString(127, QChar(u'あ')) + u'a';
+    box.lineEdit()->selectAll();
+    box.lineEdit()->insert(longest);
+    EXPECT_EQ(stored(), longest);
+}
 
 inline TPerson makeClient(const QString& name, int type, int kubun) {
     TPerson p;
