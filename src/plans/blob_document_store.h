@@ -40,10 +40,10 @@ public:
 
     enum class SaveResult { Inserted, Replaced, Refused };
     // Writes the record (exactly the kind's size) as the client's document of
-    // that day, in one transaction. replaceAllowed: the user agreed to
-    // overwrite; a row found without that agreement (another workstation
-    // saved meanwhile) is left alone and Refused comes back. Throws
-    // db::DbError on failure, with nothing written.
+    // that day, in one transaction that looks for the row first.
+    // replaceAllowed: the user agreed to overwrite; a row found without that
+    // agreement is left alone and Refused comes back. Throws db::DbError on
+    // failure, with nothing written.
     SaveResult save(int cureNo, TDateTime day, const QByteArray& record, bool replaceAllowed) const;
     // Deletes the client's document of that day in one transaction; throws
     // db::NoRowTouched when there is none.

@@ -32,6 +32,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
 TCurePlanForm* CurePlanForm = nullptr;
 
 namespace {
@@ -793,9 +795,28 @@ bool TCurePlanForm::OpenDocument(TGetDocumentForm& dialog) {
 bool TCurePlanForm::SaveDocument() {
     const QString login = MainModule ? MainModule->LoginName : QString();
     const lum::TDateTime today = lum::TDateTime::fromDate(lum::today());
+    const std::vector<lum::FigureRow> rows = lum::figureRows(Chart());
+    // Unasked, a save replaces only the plan on screen as opened or saved
+    // here; another plan of that day (one saved elsewhere meanwhile too) only
+    // once the user agreed to replace it.
+    const int onScreen = Plan.PlanNo;
+    std::vector<int> asked;
+    std::optional<int> saved;
     try {
         const lum::PlanStore store(lum::requireFacilityDatabase());
-        Plan.PlanNo = store.SavePlan(Plan, lum::figureRows(Chart()), login, today);
+        const auto write = [&](bool agreed) {
+            const std::vector<int> agreedTo = agreed ? asked : std::vector<int>();
+            const lum::PlanStore::SaveOutcome outcome =
+                store.SavePlan(Plan, rows, login, today, [&](int planNo) {
+                    return (onScreen != 0 && planNo == onScreen) ||
+                           std::find(agreedTo.begin(), agreedTo.end(), planNo) != agreedTo.end();
+                });
+            asked = outcome.stored;
+            saved = outcome.planNo;
+            return saved.has_value();
+        };
+        if (!lum::writeAskingOverwrite(Kind(), write, this)) return false;
+        Plan.PlanNo = *saved;
     } catch (const lum::db::TransactionStartError&) {
         return refuse(QStringLiteral("SystemError : 治療計画の確認に失敗しました。"), nullptr, MsgKind::Error);
     } catch (const lum::db::DbError&) {

@@ -1,8 +1,9 @@
 #pragma once
 // The treatment plan window "リハビリ治療計画書": one plan of one client,
 // with its body chart, on the document road. It stores the plan as a
-// RihaPlan row and Figure rows (PlanStore): saving again for the same client
-// and start day replaces the earlier plan whole.
+// RihaPlan row and Figure rows (PlanStore): saving the plan on screen again
+// replaces it whole; another stored plan of that client and start day only
+// once the user agreed to overwrite it.
 #include "plans/body_chart_model.h"
 #include "plans/document_form.h"
 #include "plans/plan_record.h"

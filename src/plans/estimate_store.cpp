@@ -65,7 +65,8 @@ std::optional<TLifeEstimate> EstimateStore::load(int cureNo, TDateTime day) cons
     return e;
 }
 
-EstimateStore::SaveResult EstimateStore::save(const TLifeEstimate& e) const {
+EstimateStore::SaveOutcome EstimateStore::save(const TLifeEstimate& e,
+                                               const std::function<bool(const TLifeEstimate&)>& mayReplace) const {
     const TDateTime day = e.Sakuseibi.dateOnly();
     const auto bindRow = [&](QSqlQuery& q) {
         q.bindValue(QStringLiteral(":CureNo"), e.CureNo);
@@ -86,29 +87,46 @@ EstimateStore::SaveResult EstimateStore::save(const TLifeEstimate& e) const {
         if (c != u"CureNo") assignments << c + QStringLiteral(" = ") + placeholder(c);
     }
     return db::inTransaction(db_, [&] {
-        const std::optional<TDateTime> key = stored(e.CureNo, day);
-        if (key) {
+        SaveOutcome outcome;
+        // Overwrites the row found, once accepted.
+        const auto update = [&](const TLifeEstimate& found) {
+            outcome.row = found;
+            if (!mayReplace(found)) return false;
             QSqlQuery q = db_.prepare(QStringLiteral("UPDATE Estimate SET %1 WHERE CureNo = :CureNo AND Sakuseibi = :stored")
                                           .arg(assignments.join(QStringLiteral(", "))));
             bindRow(q);
-            db::bindDate(q, QStringLiteral(":stored"), *key);
+            db::bindDate(q, QStringLiteral(":stored"), *stored(e.CureNo, day));
             db_.execTouching(q);
-            return SaveResult::Updated;
+            outcome.result = SaveResult::Updated;
+            return true;
+        };
+        if (const std::optional<TLifeEstimate> found = load(e.CureNo, day)) {
+            if (!update(*found)) return outcome;
+        } else {
+            // Another workstation may insert the same client and day meanwhile:
+            // the unique key turns this insert into nothing, and that row is
+            // then the one found.
+            QSqlQuery q = db_.prepare(QStringLiteral("INSERT INTO Estimate (%1) VALUES (%2) "
+                                                     "ON CONFLICT (CureNo, Sakuseibi) DO NOTHING")
+                                          .arg(columns().join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", "))));
+            bindRow(q);
+            db_.exec(q);
+            if (q.numRowsAffected() > 0) {
+                outcome.result = SaveResult::Inserted;
+            } else if (const std::optional<TLifeEstimate> inserted = load(e.CureNo, day)) {
+                if (!update(*inserted)) return outcome;
+            } else {
+                // A trigger may drop the row without an error: never report it saved.
+                throw db::NoRowTouched(QStringLiteral("the evaluation was not stored"));
+            }
         }
-        // Another workstation may insert the same client and day meanwhile:
-        // the unique key turns this insert into an update of that row.
-        QStringList excluded;
-        for (const QString& c : columns())
-            if (c != u"CureNo" && c != u"Sakuseibi") excluded << c + QStringLiteral(" = excluded.") + c;
-        QSqlQuery q = db_.prepare(QStringLiteral("INSERT INTO Estimate (%1) VALUES (%2) "
-                                                 "ON CONFLICT (CureNo, Sakuseibi) DO UPDATE SET %3")
-                                      .arg(columns().join(QStringLiteral(", ")), placeholders.join(QStringLiteral(", ")),
-                                           excluded.join(QStringLiteral(", "))));
-        bindRow(q);
-        // A trigger may drop the row without an error: never report it saved.
-        db_.execTouching(q);
-        return SaveResult::Inserted;
+        outcome.row = load(e.CureNo, day);
+        return outcome;
     });
+}
+
+EstimateStore::SaveResult EstimateStore::save(const TLifeEstimate& e) const {
+    return save(e, [](const TLifeEstimate&) { return true; }).result;
 }
 
 void EstimateStore::remove(int cureNo, TDateTime day) const {

@@ -41,6 +41,7 @@ struct TLifeEstimate {
     int RihaStuff = -1;  // written 0
 
     TLifeEstimate() { Scores.fill(EstimateUnanswered); }
+    bool operator==(const TLifeEstimate&) const = default;
 };
 
 // A new evaluation of the client dated `today`: every item at 0 points.

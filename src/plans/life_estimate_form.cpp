@@ -212,6 +212,7 @@ void TLifeEstimateForm::ClearDocument() {
     dateField_->clear();
     loading_ = false;
     Estimate = lum::TLifeEstimate();
+    storedRow_.reset();
     CureNoLbl->clear();
     NameLbl->clear();
     ShowScores();
@@ -260,6 +261,7 @@ bool TLifeEstimateForm::OpenDocument(TGetDocumentForm& dialog) {
         return false;
     }
     Estimate = *loaded;
+    storedRow_ = *loaded;
     DocCureNo = Estimate.CureNo;
     StoredDate = Estimate.Sakuseibi;
     Estimate.Sakuseibi = Estimate.Sakuseibi.dateOnly();
@@ -270,8 +272,21 @@ bool TLifeEstimateForm::SaveDocument() {
     P1Panel->setEnabled(false);
     bool saved = false;
     try {
-        lum::EstimateStore(lum::requireFacilityDatabase()).save(Estimate);
-        saved = true;
+        const lum::EstimateStore store(lum::requireFacilityDatabase());
+        std::optional<lum::TLifeEstimate> asked;
+        const auto write = [&](bool agreed) {
+            const std::optional<lum::TLifeEstimate> agreedTo = agreed ? asked : std::nullopt;
+            const lum::EstimateStore::SaveOutcome outcome = store.save(Estimate, [&](const lum::TLifeEstimate& stored) {
+                return stored == storedRow_ || stored == agreedTo;
+            });
+            if (outcome.result == lum::EstimateStore::SaveResult::Refused) {
+                asked = outcome.row;
+                return false;
+            }
+            storedRow_ = outcome.row;
+            return true;
+        };
+        saved = lum::writeAskingOverwrite(Kind(), write, this);
     } catch (const lum::db::TransactionStartError&) {
         lum::message(MsgKind::Error, QStringLiteral("SystemError : 日常生活機能の確認に失敗しました。"), MsgButton::Abort,
                      this);

@@ -8,6 +8,7 @@
 #include "plans/life_estimate.h"
 
 #include <array>
+#include <optional>
 
 class QDateEdit;
 class QLabel;
@@ -67,6 +68,9 @@ private:
 
     lum::EraDateField* dateField_ = nullptr;
     bool loading_ = false;
+    // The evaluation on screen as stored when it was opened or last saved:
+    // Save replaces that row unasked, any other only after the question.
+    std::optional<lum::TLifeEstimate> storedRow_;
 };
 
 extern TLifeEstimateForm* LifeEstimateForm;

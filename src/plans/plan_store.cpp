@@ -6,6 +6,8 @@
 #include <QSqlRecord>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace lum {
 namespace {
 
@@ -159,19 +161,28 @@ std::vector<int> PlanStore::PlansOfDay(int cureNo, TDateTime day) const {
     });
 }
 
-int PlanStore::SavePlan(const TPlan& plan, const std::vector<FigureRow>& rows, const QString& creator,
-                        TDateTime today) const {
+PlanStore::SaveOutcome PlanStore::SavePlan(const TPlan& plan, const std::vector<FigureRow>& rows,
+                                           const QString& creator, TDateTime today,
+                                           const std::function<bool(int planNo)>& mayReplace) const {
     return db::inTransaction(db_, [&] {
         // Sought inside the transaction, so a plan another workstation saved
-        // for the same day a moment ago is replaced too, never doubled.
-        for (int earlier : PlansOfDay(plan.CureNo, plan.PlanRegistDay)) {
+        // for the same day a moment ago is never replaced unless accepted.
+        SaveOutcome outcome;
+        outcome.stored = PlansOfDay(plan.CureNo, plan.PlanRegistDay);
+        if (!std::all_of(outcome.stored.begin(), outcome.stored.end(), mayReplace)) return outcome;
+        for (int earlier : outcome.stored) {
             DeleteFigureRows(earlier);
             DeletePlanRow(earlier);
         }
-        const int planNo = AppendPlanRow(plan, creator, today);
-        SaveFigures(planNo, rows);
-        return planNo;
+        outcome.planNo = AppendPlanRow(plan, creator, today);
+        SaveFigures(*outcome.planNo, rows);
+        return outcome;
     });
+}
+
+int PlanStore::SavePlan(const TPlan& plan, const std::vector<FigureRow>& rows, const QString& creator,
+                        TDateTime today) const {
+    return *SavePlan(plan, rows, creator, today, [](int) { return true; }).planNo;
 }
 
 void PlanStore::DeletePlan(int planNo) const {

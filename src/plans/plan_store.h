@@ -6,6 +6,7 @@
 #include "plans/plan_record.h"
 #include "platform/db/database.h"
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -34,9 +35,17 @@ public:
     std::vector<int> PlansOfDay(int cureNo, TDateTime day) const;
 
     // The save command's write, in one transaction: the client's plans that
-    // start on the same day go with their marks, the plan is appended and
-    // its chart rows written. Gives the new PlanNo; on any failure nothing
-    // has changed.
+    // start on the same day are sought inside it. When mayReplace accepts
+    // each of them, they go with their marks, the plan is appended, its chart
+    // rows written and planNo is the new PlanNo; otherwise nothing is written
+    // and stored lists them. On any failure nothing has changed.
+    struct SaveOutcome {
+        std::optional<int> planNo;
+        std::vector<int> stored;
+    };
+    SaveOutcome SavePlan(const TPlan& plan, const std::vector<FigureRow>& rows, const QString& creator,
+                         TDateTime today, const std::function<bool(int planNo)>& mayReplace) const;
+    // The same replacing whatever plans that day holds; gives the new PlanNo.
     int SavePlan(const TPlan& plan, const std::vector<FigureRow>& rows, const QString& creator,
                  TDateTime today) const;
     // The plan and its marks, in one transaction; db::NoRowTouched when the

@@ -6,6 +6,7 @@
 #include "plans/cure_plan_form.h"
 
 #include "common/era_text.h"
+#include "plans/entry_checks.h"
 #include "plans/open_document_dialog.h"
 #include "plans/plan_store.h"
 #include "plans/plans_fixture.h"
@@ -14,7 +15,9 @@
 #include "report/objects/picture_view.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -26,6 +29,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -77,6 +82,12 @@ protected:
         f().NewToolButton->click();
         ASSERT_TRUE(d.allDone()) << d.report().toStdString();
         typeDate(f().PlanRegistDay, startKeys);
+    }
+    void openPlan(int cureNo) {
+        lum::ScriptedDialogs d;
+        d.expectModal(kPlanDialog, typeNumber(cureNo));
+        f().OpenToolButton->click();
+        ASSERT_TRUE(d.allDone()) << d.report().toStdString();
     }
     void choose(const char* combo, int index) {
         auto* box = control<QComboBox>(combo);
@@ -204,6 +215,88 @@ TEST_P(CurePlanFormTest, NewFillChartSaveOpenSaveAgainDelete) {
     EXPECT_FALSE(f().DeleteMenu->isEnabled());
 }
 
+TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAStoredPlanNotOnScreen) {
+    const TDateTime day = TDateTime::fromYmd(2024, 1, 31);
+    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
+    // The other workstation's plans, with marks of their own.
+    auto other = scratch().open();
+    const std::vector<FigureRow> theirMarks{{1, 0, -1, 11, 12}, {3, 1, 2, -1, -1}};
+    const auto storeTheirs = [&](TDateTime start) {
+        lum::TPlan p;
+        p.CureNo = client_;
+        p.Name = QStringLiteral("山田　花子");
+        p.PlanRegistDay = start;
+        p.PlanEndDay = start.addDays(30);
+        p.Body.DrMemo = QStringLiteral("別の端末");
+        return lum::PlanStore(*other).SavePlan(p, theirMarks, QStringLiteral("b"), start);
+    };
+    struct Case {
+        const char* what;
+        std::function<int()> setUp;  // a plan on screen; gives the PlanNo of theirs on its day
+    } cases[] = {
+        {"a new plan on a day another plan holds",
+         [&] {
+             const int theirs = storeTheirs(day);
+             newPlan(client_);
+             return theirs;
+         }},
+        {"the plan opened, then saved again elsewhere",
+         [&] {
+             storeTheirs(day);
+             openPlan(client_);
+             return storeTheirs(day);
+         }},
+        {"the start moved onto another stored plan",
+         [&] {
+             storeTheirs(day.addDays(-1));
+             openPlan(client_);
+             const int theirs = storeTheirs(day);
+             typeDate(f().PlanRegistDay, QStringLiteral("R060131"));
+             return theirs;
+         }},
+    };
+    const lum::PlanStore store(db());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        db().execute(QStringLiteral("DELETE FROM Figure"));
+        db().execute(QStringLiteral("DELETE FROM RihaPlan"));
+        f().ResetModified();
+        const int theirs = c.setUp();
+        click(f().FrontImage, Qt::LeftButton, {30, 40});
+        f().DrMemo->setPlainText(QStringLiteral("この端末"));
+        // いいえ: nothing written; theirs stays whole, marks and all.
+        {
+            lum::ScriptedDialogs d;
+            d.expect(MsgKind::Information, overwrite, MsgButton::No);
+            f().SaveToolButton->click();
+            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        }
+        EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{theirs});
+        EXPECT_EQ(store.LoadFigures(theirs), theirMarks);
+        EXPECT_EQ(store.LoadPlanRow(theirs)->Body.DrMemo, QStringLiteral("別の端末"));
+        EXPECT_TRUE(f().IsModified());
+        // はい: the plan on screen replaces theirs with its marks.
+        {
+            lum::ScriptedDialogs d;
+            d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
+                .expect(MsgKind::Information, kSavedFor20240131.arg(client_), MsgButton::Ok);
+            f().SaveToolButton->click();
+            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        }
+        const int mine = f().Plan.PlanNo;
+        EXPECT_NE(mine, theirs);
+        EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{mine});
+        EXPECT_EQ(store.LoadPlanRow(mine)->Body.DrMemo, QStringLiteral("この端末"));
+        EXPECT_EQ(rows(QStringLiteral("SELECT COUNT(*) FROM Figure WHERE PlanNo = %1").arg(theirs)), 0);
+        const std::vector<FigureRow> myMarks = store.LoadFigures(mine);
+        EXPECT_NE(std::find(myMarks.begin(), myMarks.end(), FigureRow{0, 0, -1, 30, 40}), myMarks.end());
+        EXPECT_FALSE(f().IsModified());
+        // The plan on screen saved again: no question.
+        EXPECT_TRUE(save(kSavedFor20240131.arg(client_)));
+        EXPECT_EQ(store.PlansOfDay(client_, day).size(), 1u);
+    }
+}
+
 TEST_P(CurePlanFormTest, CollectRecordChecksInOrder) {
     struct Case {
         const char* what;
@@ -228,6 +321,18 @@ TEST_P(CurePlanFormTest, CollectRecordChecksInOrder) {
          "行の文字数がオーバーしています。\n半角540文字・全角270文字以内で入力してください。", "DrMemo"},
         {"a character with no stored form", [](TCurePlanForm& w) { w.Program[0]->setEditText(QStringLiteral("歩行😀")); },
          "「😀」は保存できない文字です。\n別の文字に置き換えてください。", "Program1"},
+        {"a NUL in a memo", [](TCurePlanForm& w) { w.EtcMemo->setPlainText(QStringLiteral("右") + QChar(u'\0') + "左"); },
+         lum::nulCharacterMessage(), "EtcMemo"},
+        {"a NUL pasted into a memo",
+         [](TCurePlanForm& w) {
+             QApplication::clipboard()->setText(QStringLiteral("血圧") + QChar(u'\0') + QStringLiteral("に注意"));
+             w.DrMemo->paste();
+         },
+         lum::nulCharacterMessage(), "DrMemo"},
+        {"a NUL in a remark", [](TCurePlanForm& w) { w.DailyComments[0]->setEditText(QStringLiteral("可") + QChar(u'\0')); },
+         lum::nulCharacterMessage(), "NegaeriComment"},
+        {"a character with no stored form in a memo", [](TCurePlanForm& w) { w.Sonota->setPlainText(QStringLiteral("家族😀")); },
+         "「😀」は保存できない文字です。\n別の文字に置き換えてください。", "Sonota"},
         {"the earliest failure first",
          [](TCurePlanForm& w) {
              w.DrMemo->setPlainText(QString(541, 'a'));

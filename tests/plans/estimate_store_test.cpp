@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -110,6 +111,34 @@ TEST_P(EstimateStoreTest, TwoWorkstationsSavingOneClientAndDayLeaveOneRowOfOneSa
     EXPECT_EQ(count(), 1);
     // The later save holds the row whole: never scores of one mixed with the other's.
     EXPECT_EQ(EstimateStore(db()).load(7, day)->Scores, maximum);
+}
+
+TEST_P(EstimateStoreTest, ARowStoredElsewhereDuringASaveIsReplacedOnlyWhenAccepted) {
+    std::optional<EstimateStore::SaveOutcome> theirs;
+    {
+        lum::db::Transaction tx(db());
+        EstimateStore(db()).save(sample(7, day, mixed));
+        std::thread other([&] {
+            auto connection = scratch().open();
+            theirs = EstimateStore(*connection).save(sample(7, day, maximum), [](const TLifeEstimate&) { return false; });
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        tx.commit();
+        other.join();
+    }
+    ASSERT_TRUE(theirs);
+    EXPECT_EQ(theirs->result, EstimateStore::SaveResult::Refused);
+    ASSERT_TRUE(theirs->row);
+    EXPECT_EQ(theirs->row->Scores, mixed) << "the row found comes back";
+    EXPECT_EQ(EstimateStore(db()).load(7, day)->Scores, mixed);
+    // Accepted, the row is replaced and comes back as stored now.
+    const TLifeEstimate found = *theirs->row;
+    const EstimateStore::SaveOutcome again =
+        EstimateStore(db()).save(sample(7, day, maximum), [&](const TLifeEstimate& row) { return row == found; });
+    EXPECT_EQ(again.result, EstimateStore::SaveResult::Updated);
+    ASSERT_TRUE(again.row);
+    EXPECT_EQ(again.row->Scores, maximum);
+    EXPECT_EQ(count(), 1);
 }
 
 TEST_P(EstimateStoreTest, AnInsertThatStoresNoRowIsNeverASave) {

@@ -19,6 +19,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using lum::EstimateScores;
@@ -206,6 +208,79 @@ TEST_P(LifeEstimateFormTest, SaveOpenAndASecondSaveOfTheDay) {
     save(kToday);
     EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), 1);
     EXPECT_EQ(stored(kToday)->Scores[0], 1);
+}
+
+TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAStoredEvaluationNotOnScreen) {
+    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
+    auto other = scratch().open();
+    const auto storeTheirs = [&](TDateTime day, int score) {
+        lum::TLifeEstimate e;
+        e.CureNo = client_;
+        e.Sakuseibi = day;
+        e.UserName = QStringLiteral("山田　花子");
+        e.Scores = allOf(score);
+        lum::EstimateStore(*other).save(e);
+    };
+    struct Case {
+        const char* what;
+        std::function<void()> setUp;  // an evaluation on screen; theirs, all at 1 point, stored for today
+        int rowsAfter;                // the client's evaluations at the end
+    } cases[] = {
+        {"a new evaluation on a day already evaluated",
+         [&] {
+             storeTheirs(kToday, 1);
+             newEstimate(client_);
+         },
+         1},
+        {"the evaluation opened, then saved again elsewhere",
+         [&] {
+             storeTheirs(kToday, 0);
+             openEstimate(client_);
+             storeTheirs(kToday, 1);
+         },
+         1},
+        {"the date moved onto another stored evaluation",
+         [&] {
+             storeTheirs(kToday.addDays(-1), 0);
+             openEstimate(client_);
+             storeTheirs(kToday, 1);
+             typeDate(f().DateEdit, QStringLiteral("R060131"));
+         },
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        db().execute(QStringLiteral("DELETE FROM Estimate"));
+        f().ResetModified();
+        c.setUp();
+        click(2, 2);
+        // いいえ: theirs stays whole, the evaluation on screen unsaved.
+        {
+            lum::ScriptedDialogs d;
+            d.expect(MsgKind::Information, overwrite, MsgButton::No);
+            f().SaveToolButton->click();
+            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        }
+        ASSERT_TRUE(stored(kToday));
+        EXPECT_EQ(stored(kToday)->Scores, allOf(1));
+        EXPECT_TRUE(f().IsModified());
+        // はい: the evaluation on screen replaces theirs.
+        {
+            lum::ScriptedDialogs d;
+            d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
+                .expect(MsgKind::Information, savedText(client_, kToday), MsgButton::Ok);
+            f().SaveToolButton->click();
+            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        }
+        EXPECT_EQ(stored(kToday)->Scores, f().Estimate.Scores);
+        EXPECT_EQ(stored(kToday)->Scores[2], 2);
+        EXPECT_FALSE(f().IsModified());
+        // Saved again from the screen: no question.
+        click(0, 1);
+        save(kToday);
+        EXPECT_EQ(stored(kToday)->Scores[0], 1);
+        EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), c.rowsAfter);
+    }
 }
 
 TEST_P(LifeEstimateFormTest, SaveTakesTheDateAsTypedWithOrWithoutEnter) {
