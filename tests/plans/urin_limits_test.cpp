@@ -2,10 +2,11 @@
 // taken, one byte over it is refused with the entry's message and the focus
 // on that entry; full-width characters count two, half-width kana one and a
 // line break (stored as CR LF) two. A character code page 932 lacks is
-// refused by name.
+// refused by name, and a NUL is refused.
 #include "plans/urin_plan_form.h"
 #include "plans/urin_pract_form.h"
 
+#include "plans/entry_checks.h"
 #include "plans/urin_fixture.h"
 
 #include <QApplication>
@@ -104,13 +105,17 @@ TEST_P(UrinLimitsTest, EveryEntryAtItsLimitAndOneByteOver) {
             QWidget* focus = form.focusWidget();  // the window's focus, active or not
             EXPECT_TRUE(focus == control || (focus && focus->parentWidget() == control)) << l.control;
         }
-        // A character code page 932 cannot store is named; nothing is taken.
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, QStringLiteral("「😀」は保存できない文字です。\n別の文字に置き換えてください。"),
-                 MsgButton::Ok);
-        setText(control, QStringLiteral("a😀"));
-        EXPECT_FALSE(collect());
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        // A character code page 932 cannot store is named, and a NUL (the
+        // stored text would end there) is refused; nothing is taken.
+        for (const auto& [text, refusal] :
+             {std::pair{QStringLiteral("a😀"), QStringLiteral("「😀」は保存できない文字です。\n別の文字に置き換えてください。")},
+              std::pair{QStringLiteral("a") + QChar(u'\0') + QStringLiteral("b"), lum::nulCharacterMessage()}}) {
+            lum::ScriptedDialogs d;
+            d.expect(MsgKind::Information, refusal, MsgButton::Ok);
+            setText(control, text);
+            EXPECT_FALSE(collect());
+            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        }
         setText(control, QString());
     }
     plan.ResetModified();
