@@ -48,8 +48,11 @@ void EngineContext::reset() {
 }
 
 EngineContext& engine() {
-    static EngineContext context;
-    return context;
+    // Made once and never destroyed: a report freed while the process ends (a
+    // static, a window destroyed by the end-of-process clean-up) still tells
+    // the engine it is gone, whatever the order of the static destructors.
+    static EngineContext* context = new EngineContext;
+    return *context;
 }
 
 }  // namespace lum
