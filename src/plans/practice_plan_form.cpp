@@ -47,10 +47,6 @@ using P = lum::TPracticePlan;
 const QString kProgram = QStringLiteral("PracticePlan");
 const QString kBlankCell = QStringLiteral("　");
 const QString kBlankDate = QStringLiteral("平成   年  月  日");
-constexpr int kNameBytes = 50;
-constexpr int kCellBytes = 10;
-constexpr int kRowMemoBytes = 58;
-constexpr int kTimeBytes = 8;
 
 QWidget* tabPage(const char* name, QWidget* scrollBox) {
     auto* page = new QWidget;
@@ -119,26 +115,26 @@ TPracticePlanForm::TPracticePlanForm(QWidget* parent) : TDocumentForm(KindId, pa
     frReport1.ReportType = lum::rtMultiple;
 
     // The typed texts in the order their checks run, with their limits.
-    headEntries_ = {{KenkouMemo, &P::KenkouMemo, 254},
-                    {GapeiMemo, &P::GapeiMemo, 254},
-                    {SeikatsuMemo, &P::SeikatsuMemo, 254}};
-    bodyEntries_ = {{EtcEdit, &P::EtcEdit, 38},           {HomeWorkEdit, &P::HomeWorkEdit, 98},
-                    {SocialEdit, &P::SocialEdit, 98},     {GoOutEdit, &P::GoOutEdit, 98},
-                    {FreeTimeEdit, &P::FreeTimeEdit, 98}, {TaiinEdit, &P::TaiinEdit, 98},
-                    {ExerciseMemo, &P::ExerciseMemo, 98}, {SenseMemo, &P::SenseMemo, 98},
-                    {BrainMemo, &P::BrainMemo, 98},       {KoushukuMemo, &P::KoushukuMemo, 98},
-                    {ArthralgiaMemo, &P::ArthralgiaMemo, 98}, {SonotaMemo, &P::SonotaMemo, 98}};
-    tableMemos0_ = {{PTOTST0, &P::PTOTST0, 1000},
-                    {Kango0, &P::Kango0, 1000},
-                    {Jitchi0, &P::Jitchi0, 1000}};
-    tableMemos1_ = {{PTOTST1, &P::PTOTST1, 1000},
-                    {Kango1, &P::Kango1, 1000},
-                    {Jitchi1, &P::Jitchi1, 1000}};
-    page2Entries_ = {{SelfHope, &P::SelfHope, 1000},     {FarmilyHope, &P::FarmilyHope, 1000},
-                     {LifePoint, &P::LifePoint, 1000},   {RihaTerget, &P::RihaTerget, 1000},
-                     {SelfDo, &P::SelfDo, 1000},         {AskFarmily, &P::AskFarmily, 1000},
-                     {DiseseCare, &P::DiseseCare, 1000}, {Variation, &P::Variation, 1000},
-                     {Remark, &P::Remark, 1000}};
+    auto entries = [](std::initializer_list<std::pair<QWidget*, QString P::*>> list) {
+        std::vector<Entry> out;
+        for (const auto& [control, field] : list) out.push_back({control, field, lum::practiceEntryLimit(field)});
+        return out;
+    };
+    headEntries_ =
+        entries({{KenkouMemo, &P::KenkouMemo}, {GapeiMemo, &P::GapeiMemo}, {SeikatsuMemo, &P::SeikatsuMemo}});
+    bodyEntries_ = entries({{EtcEdit, &P::EtcEdit},           {HomeWorkEdit, &P::HomeWorkEdit},
+                            {SocialEdit, &P::SocialEdit},     {GoOutEdit, &P::GoOutEdit},
+                            {FreeTimeEdit, &P::FreeTimeEdit}, {TaiinEdit, &P::TaiinEdit},
+                            {ExerciseMemo, &P::ExerciseMemo}, {SenseMemo, &P::SenseMemo},
+                            {BrainMemo, &P::BrainMemo},       {KoushukuMemo, &P::KoushukuMemo},
+                            {ArthralgiaMemo, &P::ArthralgiaMemo}, {SonotaMemo, &P::SonotaMemo}});
+    tableMemos0_ = entries({{PTOTST0, &P::PTOTST0}, {Kango0, &P::Kango0}, {Jitchi0, &P::Jitchi0}});
+    tableMemos1_ = entries({{PTOTST1, &P::PTOTST1}, {Kango1, &P::Kango1}, {Jitchi1, &P::Jitchi1}});
+    page2Entries_ = entries({{SelfHope, &P::SelfHope},     {FarmilyHope, &P::FarmilyHope},
+                             {LifePoint, &P::LifePoint},   {RihaTerget, &P::RihaTerget},
+                             {SelfDo, &P::SelfDo},         {AskFarmily, &P::AskFarmily},
+                             {DiseseCare, &P::DiseseCare}, {Variation, &P::Variation},
+                             {Remark, &P::Remark}});
 
     // What IsModified counts (the plan date edit only for the close question).
     for (const auto* list : {&headEntries_, &bodyEntries_, &tableMemos0_, &tableMemos1_, &page2Entries_}) {
@@ -445,14 +441,14 @@ bool TPracticePlanForm::CollectRow(int number, lum::TPracticePlan& plan) {
     RowControls& rc = Row(number);
     lum::TPracticeRow& r = plan.row(number);
     for (int c = 0; c < lum::PracticeLevelColumns; ++c)
-        r.ABC[size_t(c)] = lum::cp932::leftBytes(rc.ABC[size_t(c)]->text(), kCellBytes);
+        r.ABC[size_t(c)] = lum::cp932::leftBytes(rc.ABC[size_t(c)]->text(), lum::practice_layout::CellCapacity);
     for (auto [memo, field] : {std::pair{rc.Goods, &lum::TPracticeRow::Goods}, std::pair{rc.Kaigo, &lum::TPracticeRow::Kaigo}}) {
         const QString text = memo->toPlainText();
-        if (const auto refusal = lum::refuseEntry(text, kRowMemoBytes)) return Refuse(*refusal, memo);
+        if (const auto refusal = lum::refuseEntry(text, lum::PracticeRowMemoLimit)) return Refuse(*refusal, memo);
         r.*field = text;
     }
     const QString time = rc.Time->text();
-    if (const auto refusal = lum::refuseEntry(time, kTimeBytes))
+    if (const auto refusal = lum::refuseEntry(time, lum::PracticeTimeLimit))
         return Refuse(*refusal, rc.Time);
     r.Time = time;
     return true;
@@ -465,7 +461,7 @@ bool TPracticePlanForm::CollectRecord() {
     if (!CheckPlanDate()) return false;
     // Collected into a copy: the plan on screen changes only when every check passed.
     P plan = Plan;
-    plan.UserName = lum::cp932::leftBytes(plan.UserName, kNameBytes);
+    plan.UserName = lum::cp932::leftBytes(plan.UserName, lum::practiceEntryLimit(&P::UserName));
     plan.Old = lum::AgeInYears(plan.Birth, plan.PlanDate);
     // 2. 健康状態, 合併疾患, 生活不活発病.
     if (!CollectEntries(headEntries_, plan)) return false;

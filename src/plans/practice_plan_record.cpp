@@ -17,38 +17,38 @@ using P = TPracticePlan;
 // Every text of the record outside the rows, in stored order (padding at 59,
 // 2009 … 2011, 7587 and 21476 … 21479).
 constexpr PracticeTextField kTexts[] = {
-    {&P::UserName, 8, 51, false, "UserName"},
-    {&P::KenkouMemo, 80, 256, false, "KenkouMemo"},
-    {&P::GapeiMemo, 336, 256, false, "GapeiMemo"},
-    {&P::SeikatsuMemo, 592, 256, false, "SeikatsuMemo"},
-    {&P::EtcEdit, 850, 41, false, "EtcEdit"},
-    {&P::HomeWorkEdit, 892, 101, false, "HomeWorkEdit"},
-    {&P::SocialEdit, 993, 101, false, "SocialEdit"},
-    {&P::GoOutEdit, 1094, 101, false, "GoOutEdit"},
-    {&P::FreeTimeEdit, 1195, 101, false, "FreeTimeEdit"},
-    {&P::TaiinEdit, 1296, 101, false, "TaiinEdit"},
-    {&P::ExerciseMemo, 1398, 101, false, "ExerciseMemo"},
-    {&P::SenseMemo, 1500, 101, false, "SenseMemo"},
-    {&P::BrainMemo, 1602, 101, false, "BrainMemo"},
-    {&P::KoushukuMemo, 1704, 101, false, "KoushukuMemo"},
-    {&P::ArthralgiaMemo, 1806, 101, false, "ArthralgiaMemo"},
-    {&P::SonotaMemo, 1908, 101, false, "SonotaMemo"},
-    {&P::PTOTST0, 4512, 1025, true, "PTOTST0"},
-    {&P::Kango0, 5537, 1025, true, "Kango0"},
-    {&P::Jitchi0, 6562, 1025, true, "Jitchi0"},
-    {&P::PTOTST1, 9124, 1025, true, "PTOTST1"},
-    {&P::Kango1, 10149, 1025, true, "Kango1"},
-    {&P::Jitchi1, 11174, 1025, true, "Jitchi1"},
-    {&P::SelfHope, 12199, 1025, true, "SelfHope"},
-    {&P::FarmilyHope, 13224, 1025, true, "FarmilyHope"},
-    {&P::LifePoint, 14249, 1025, true, "LifePoint"},
-    {&P::RihaTerget, 15274, 1025, true, "RihaTerget"},
-    {&P::SelfDo, 16299, 1025, true, "SelfDo"},
-    {&P::AskFarmily, 17324, 1025, true, "AskFarmily"},
-    {&P::DiseseCare, 18349, 1025, true, "DiseseCare"},
-    {&P::Variation, 19374, 1025, true, "Variation"},
+    {&P::UserName, 8, 51, false, "UserName", 50},
+    {&P::KenkouMemo, 80, 256, false, "KenkouMemo", 254},
+    {&P::GapeiMemo, 336, 256, false, "GapeiMemo", 254},
+    {&P::SeikatsuMemo, 592, 256, false, "SeikatsuMemo", 254},
+    {&P::EtcEdit, 850, 41, false, "EtcEdit", 38},
+    {&P::HomeWorkEdit, 892, 101, false, "HomeWorkEdit", 98},
+    {&P::SocialEdit, 993, 101, false, "SocialEdit", 98},
+    {&P::GoOutEdit, 1094, 101, false, "GoOutEdit", 98},
+    {&P::FreeTimeEdit, 1195, 101, false, "FreeTimeEdit", 98},
+    {&P::TaiinEdit, 1296, 101, false, "TaiinEdit", 98},
+    {&P::ExerciseMemo, 1398, 101, false, "ExerciseMemo", 98},
+    {&P::SenseMemo, 1500, 101, false, "SenseMemo", 98},
+    {&P::BrainMemo, 1602, 101, false, "BrainMemo", 98},
+    {&P::KoushukuMemo, 1704, 101, false, "KoushukuMemo", 98},
+    {&P::ArthralgiaMemo, 1806, 101, false, "ArthralgiaMemo", 98},
+    {&P::SonotaMemo, 1908, 101, false, "SonotaMemo", 98},
+    {&P::PTOTST0, 4512, 1025, true, "PTOTST0", 1000},
+    {&P::Kango0, 5537, 1025, true, "Kango0", 1000},
+    {&P::Jitchi0, 6562, 1025, true, "Jitchi0", 1000},
+    {&P::PTOTST1, 9124, 1025, true, "PTOTST1", 1000},
+    {&P::Kango1, 10149, 1025, true, "Kango1", 1000},
+    {&P::Jitchi1, 11174, 1025, true, "Jitchi1", 1000},
+    {&P::SelfHope, 12199, 1025, true, "SelfHope", 1000},
+    {&P::FarmilyHope, 13224, 1025, true, "FarmilyHope", 1000},
+    {&P::LifePoint, 14249, 1025, true, "LifePoint", 1000},
+    {&P::RihaTerget, 15274, 1025, true, "RihaTerget", 1000},
+    {&P::SelfDo, 16299, 1025, true, "SelfDo", 1000},
+    {&P::AskFarmily, 17324, 1025, true, "AskFarmily", 1000},
+    {&P::DiseseCare, 18349, 1025, true, "DiseseCare", 1000},
+    {&P::Variation, 19374, 1025, true, "Variation", 1000},
     // The template asks for 備考 as "ReMark".
-    {&P::Remark, 20399, 1025, true, "ReMark"},
+    {&P::Remark, 20399, 1025, true, "ReMark", 1000},
 };
 
 constexpr PracticeFlagField kFlags[] = {
@@ -115,6 +115,12 @@ const TPracticeRow& TPracticePlan::row(int number) const {
 }
 
 std::span<const PracticeTextField> practiceTextFields() { return kTexts; }
+
+int practiceEntryLimit(QString TPracticePlan::*member) {
+    for (const PracticeTextField& f : kTexts)
+        if (f.member == member) return f.entryLimit;
+    throw std::out_of_range("not a text of the practice plan's table");
+}
 std::span<const PracticeFlagField> practiceFlagFields() { return kFlags; }
 
 TPracticePlan newPracticePlan(const TPerson& client, TDateTime planDate) {

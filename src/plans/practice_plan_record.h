@@ -92,15 +92,26 @@ std::optional<TPracticePlan> decodePracticePlan(QByteArrayView bytes);
 
 // The texts and flags of the record as tables: where each is stored and the
 // name the printout asks for. Short strings have a length byte and
-// width − 1 bytes; areas are zero-terminated in `width` bytes.
+// width − 1 bytes; areas are zero-terminated in `width` bytes. The window
+// refuses a longer text than `entryLimit` bytes (the name it cuts there).
 struct PracticeTextField {
     QString TPracticePlan::*member;
     int offset;
     int width;
     bool zeroTerminated;
     const char* variable;
+    int entryLimit;
 };
 std::span<const PracticeTextField> practiceTextFields();
+// The entry limit of a text of the table; throws std::out_of_range for
+// another member.
+int practiceEntryLimit(QString TPracticePlan::*member);
+
+// What the window accepts in a row: the level cells are cut to
+// CellCapacity bytes, the tool and care memos and the target period refused
+// beyond these.
+inline constexpr int PracticeRowMemoLimit = 58;
+inline constexpr int PracticeTimeLimit = 8;
 
 struct PracticeFlagField {
     bool TPracticePlan::*member;
