@@ -8,7 +8,8 @@
 //    line runs through it;
 //  - no two texts overlap;
 //  - a ring (an ellipse shape, or a "○" printed over a choice) holds the
-//    whole of one word and touches no other.
+//    whole of one word and touches no other; a "○" that is the value of a
+//    framed cell of its own is a text.
 // `ringHolds` and `ringInk` are the geometry alone, for windows that draw
 // their rings with labels.
 #include "report/draw/view_draw.h"
@@ -91,7 +92,10 @@ namespace detail {
 
 inline double advance(const CanvasOp& op, const QString& text) { return TextMetrics::width(op.font, text, op.charExtra); }
 
-inline void addText(PageLayout& out, const CanvasOp& op, int owner, const QString& name) {
+// `markable`: a "○" of this object may be a ring over a choice. A framed
+// cell whose own value is "○" (a ticked category, a priority) prints a
+// mark in its cell, not over a word: it is a text like any other.
+inline void addText(PageLayout& out, const CanvasOp& op, int owner, const QString& name, bool markable) {
     if (op.font.rotated) return;  // no template prints rotated text
     qsizetype first = 0, last = op.text.size();
     while (first < last && isBlank(op.text[first])) ++first;
@@ -109,7 +113,7 @@ inline void addText(PageLayout& out, const CanvasOp& op, int owner, const QStrin
     t.clip = op.clip;
     t.owner = owner;
     t.ownerName = name;
-    if (t.text == kRingGlyph) {
+    if (t.text == kRingGlyph && markable) {
         double stroke = 1;
         Ring r;
         r.outer = ringInk(TextMetrics::qfont(op.font), QPointF(x0, op.y), &stroke);
@@ -142,9 +146,10 @@ inline PageLayout layOutPage(const TfrPreparedPage& page) {
                                               : v.Name;
         const auto* shape = dynamic_cast<const TfrShapeView*>(&v);
         const bool framed = dynamic_cast<const TfrMemoView*>(&v) || v.Typ == gtLine;
+        const bool cellOfItsOwn = dynamic_cast<const TfrMemoView*>(&v) && (v.FrameTyp & frAllSides) == frAllSides;
         for (const CanvasOp& op : canvas.ops()) {
             if (op.isText()) {
-                detail::addText(out, op, i, name);
+                detail::addText(out, op, i, name, !cellOfItsOwn);
             } else if (op.kind == CanvasOp::Line && framed) {
                 detail::addLine(out, QLineF(op.line));
             } else if (op.kind == CanvasOp::Rect && framed) {
