@@ -244,8 +244,10 @@ TEST(PrintoutLayout, RehabilitationPlanRingsEveryCareLevel) {
     }
 }
 
-TEST(PrintoutLayout, DISABLED_PreventivePlan) {
-    const lum::TUrinPract pract = lum::setup::urinPractAtLimits(lum::newUrinPract(longestClient(), kDay()), 1);
+TEST(PrintoutLayout, PreventivePlan) {
+    TPerson client = longestClient();
+    client.Sex = 2;  // 男性から女性へ, the widest
+    const lum::TUrinPract pract = lum::setup::urinPractAtLimits(lum::newUrinPract(client, kDay()), 1);
     Sheet sheet("UrinPract.frf", {{"frUserDataset1", 1}});
     const lum::UrinPractPrint print{pract, kDay(), QStringLiteral("介護老人保健施設 ルモリンド苑"), staffName};
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPract"), [&](const QString& n) { return lum::urinPractValue(print, n); })));
