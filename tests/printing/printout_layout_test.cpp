@@ -25,6 +25,7 @@
 #include "plans/urin_pract_values.h"
 #include "printing/client_list.h"
 #include "results/daily_medical_record.h"
+#include "results/writer_stamp.h"
 #include "schedule/attend_texts.h"
 #include "report/data/report_components.h"
 #include "report/data/tfr_dataset.h"
@@ -372,7 +373,9 @@ TEST(PrintoutLayout, DISABLED_BookingLists) {
     }
 }
 
-TEST(PrintoutLayout, DISABLED_DailyMedicalRecord) {
+// The day's record with every category ticked, a remark of the 255
+// characters its entry takes and a writer's name cut to its column's 20.
+TEST(PrintoutLayout, DailyMedicalRecord) {
     const TPerson c = longestClient();
     lum::CureResult r;
     r.CureDate = kDay();
@@ -382,7 +385,10 @@ TEST(PrintoutLayout, DISABLED_DailyMedicalRecord) {
     r.StuffKigo = QStringLiteral("鷹鷲");
     r.PStartTime = r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 23, 59);
     r.PMinute = r.RMinute = 999;
-    r.Comment = fullWidth(254, u'備');
+    r.Comment = QString(255, QChar(u'備'));
+    r.Flags.fill(true);
+    r.NYUSHOBI_YMD = kDay();
+    r.LoginName = QString(lum::LoginColumnWidth, QChar(u'鷹'));
     r.RihaType = 2;
     r.KubunCode = 15;
     r.Name = c.Name;
@@ -391,7 +397,8 @@ TEST(PrintoutLayout, DISABLED_DailyMedicalRecord) {
     r.Birth = c.Birth;
     r.ROOM_NO = c.ROOM_NO;
     const std::vector<lum::CureResult> rows(40, r);
-    const lum::DailyRecordHeading heading{QStringLiteral("平成30年12月28日"), QStringLiteral("短期入所療養介護"), staffName(1)};
+    const lum::DailyRecordHeading heading{QStringLiteral("平成30年12月28日"), lum::RihaTypeNames.at(r.RihaType),
+                                          staffName(1)};
     const lum::DailyRecordTotals totals = lum::DailyRecordTotals::Of(rows);
     Sheet sheet("DailyMedicalRecord.frf", {{"frUserDataset1", int(rows.size())}});
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("DailyMedicalRecord"), [&](const QString& n) {
