@@ -203,29 +203,44 @@ TEST(PrintoutLayout, TreatmentPlan) {
                   nullptr, [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
 }
 
-TEST(PrintoutLayout, DISABLED_PracticePlan) {
-    lum::TPracticePlan plan = lum::newPracticePlan(longestClient(), kDay());
-    for (const lum::PracticeTextField& f : lum::practiceTextFields()) plan.*f.member = fullWidth(f.width - 1, u'実');
-    for (const lum::PracticeFlagField& f : lum::practiceFlagFields()) plan.*f.member = true;
-    plan.HDSR = 30;
-    plan.Kaigodo = 7;
-    for (int number : lum::PracticeRowNumbers) {
-        lum::TPracticeRow& r = plan.row(number);
-        for (QString& abc : r.ABC) abc = fullWidth(lum::practice_layout::CellCapacity - 1, u'Ａ');
-        r.Goods = fullWidth(lum::practice_layout::MemoCapacity, u'具');
-        r.Kaigo = fullWidth(lum::practice_layout::MemoCapacity, u'介');
-        r.Time = fullWidth(10, u'月');
-        r.Special = 1;
+// The practice plan on every text at the window's limit: once each text as
+// one line; once the tool and care memos as the three lines their dialogs
+// give and 健康状態 as the six lines of diseases New puts there. The level
+// cells "AB", "C" as the letters dialog writes all three.
+TEST(PrintoutLayout, PracticePlan) {
+    TPerson client = longestClient();
+    client.Sex = 2;  // 男性から女性へ, the widest
+    for (const bool lines : {false, true}) {
+        lum::TPracticePlan plan = lum::newPracticePlan(client, kDay());
+        for (const lum::PracticeTextField& f : lum::practiceTextFields())
+            if (f.member != &lum::TPracticePlan::UserName) plan.*f.member = fullWidth(f.entryLimit, u'実');
+        // Six lines of 40 bytes and five CR LF: 250 of the 254 bytes.
+        if (lines) plan.KenkouMemo = QStringList(6, fullWidth(40, u'健')).join(u'\n');
+        for (const lum::PracticeFlagField& f : lum::practiceFlagFields()) plan.*f.member = true;
+        plan.HDSR = 99;
+        plan.Kaigodo = 6;
+        for (int number : lum::PracticeRowNumbers) {
+            lum::TPracticeRow& r = plan.row(number);
+            for (QString& abc : r.ABC) abc = QStringLiteral("AB\nC");
+            // Three lines of 18 bytes and two CR LF make the 58 bytes.
+            const auto memo = [&](char16_t c) {
+                return lines ? QStringList(3, fullWidth(18, c)).join(u'\n') : fullWidth(lum::PracticeRowMemoLimit, c);
+            };
+            r.Goods = memo(u'具');
+            r.Kaigo = memo(u'介');
+            r.Time = fullWidth(lum::PracticeTimeLimit, u'月');
+            r.Special = 1 + number % 2;
+        }
+        plan.Team.fill(1);
+        Sheet sheet("PracticePlan.frf", {{"frUserDataset1", lum::PracticeFirstSourceRecords},
+                                         {"frUserDataset2", lum::PracticeSecondSourceRecords}});
+        EXPECT_TRUE(readsRight(sheet.faults(lines ? QStringLiteral("PracticePlan-lines") : QStringLiteral("PracticePlan"),
+                               [&](const QString& n) {
+                                   const lum::PracticePlanPrint print{plan, sheet.source(0).RecNo(),
+                                                                      sheet.source(1).RecNo(), staffName};
+                                   return lum::practicePlanValue(print, n);
+                               })));
     }
-    plan.Team.fill(1);
-    Sheet sheet("PracticePlan.frf", {{"frUserDataset1", lum::PracticeFirstSourceRecords},
-                                     {"frUserDataset2", lum::PracticeSecondSourceRecords}});
-    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("PracticePlan"),
-                           [&](const QString& n) {
-                               const lum::PracticePlanPrint print{plan, sheet.source(0).RecNo(), sheet.source(1).RecNo(),
-                                                                  staffName};
-                               return lum::practicePlanValue(print, n);
-                           })));
 }
 
 // The care level's ring, on each level in turn.
