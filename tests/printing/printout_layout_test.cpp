@@ -360,30 +360,39 @@ lum::AttendRow longestBooking() {
     return r;
 }
 
-// The three booking lists, a month of bookings each.
-TEST(PrintoutLayout, DISABLED_BookingLists) {
+// The three booking lists, a month of bookings each, each heading with its
+// window's own period text: the staff list's month and widest range of days,
+// the client list's month, the day list's day. The client list's notice at
+// its limit of 512 bytes, as one paragraph and as the six lines the
+// stock-phrase picker gives (each line break counts two bytes).
+TEST(PrintoutLayout, BookingLists) {
     const lum::AttendRow row = longestBooking();
-    const lum::attend::PrintHeading heading{kFacility, TDateTime::fromYmdHms(2018, 12, 28, 23, 59),
-                                            QStringLiteral("平成 30年12月 1日～31日")};
-    const lum::attend::ClientHeading client{QStringLiteral("99999999"), row.Name, longestClient().Kana,
-                                            QStringLiteral("明治 32年12月31日"), QStringLiteral("女性"),
-                                            fullWidth(512, u'連')};
+    const TDateTime printed = TDateTime::fromYmdHms(2018, 12, 28, 23, 59);
+    const QString month = QStringLiteral("平成 30年12月");
     {
+        const lum::attend::PrintHeading heading{kFacility, printed, month + QStringLiteral(" 10日～31日")};
         Sheet sheet("AttendSchedule.frf", {{"frUserDataset1", 31}});
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("AttendSchedule"), [&](const QString& n) {
             return lum::attend::StaffListValue(n, &row, heading, staffName, 1);
         })));
     }
-    {
+    QStringList sixLines(6, fullWidth(84, u'連'));
+    sixLines.last() = fullWidth(82, u'連');  // 5 x 84 + 82 + 5 line breaks of 2 = 512
+    const QString notices[] = {fullWidth(512, u'連'), sixLines.join(u'\n')};
+    for (const QString& notice : notices) {
+        const lum::attend::PrintHeading heading{kFacility, printed, month};
+        const lum::attend::ClientHeading client{QStringLiteral("99999999"), row.Name, longestClient().Kana,
+                                                QStringLiteral("明治 32年12月31日"), QStringLiteral("女性"), notice};
         Sheet sheet("UserAttend.frf", {{"frUserDataset1", 31}});
-        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend"), [&](const QString& n) {
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend-%1").arg(notice.count(u'\n') + 1), [&](const QString& n) {
             return lum::attend::ClientListValue(n, &row, heading, client);
         })));
     }
     {
+        const lum::attend::PrintHeading heading{kFacility, printed, lum::attend::DateCell(kDay())};
         Sheet sheet("DayAttend.frf", {{"frUserDataset1", 31}});
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("DayAttend"), [&](const QString& n) {
-            return lum::attend::DayListValue(n, &row, heading, QStringLiteral("金"), staffName(1));
+            return lum::attend::DayListValue(n, &row, heading, lum::attend::WeekdayName(kDay()), staffName(1));
         })));
     }
 }
