@@ -11,6 +11,7 @@
 #include "demo_data.h"
 #include "demo_urin_plans.h"
 #include "print_fixture.h"
+#include "support/longest_values.h"
 #include "support/page_layout.h"
 
 #include "common/code_tables.h"
@@ -30,12 +31,8 @@
 #include "report/data/report_components.h"
 #include "report/data/tfr_dataset.h"
 #include "report/engine/tfr_report.h"
-#include "report/prepared/page_draw.h"
-#include "report/render/painter_canvas.h"
 
 #include <QDir>
-#include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -49,48 +46,9 @@ using lum::TDateTime;
 using lum::test::layoutFaults;
 using lum::test::Ring;
 
-// With $LUMORIND_PRINT_OUT naming a folder, every page as a PNG picture there
-// (at twice the screen's size).
-void keepPages(const lum::TfrEMFPages& pages, const QString& name) {
-    const QString folder = qEnvironmentVariable("LUMORIND_PRINT_OUT");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    for (int p = 0; p < pages.Count(); ++p) {
-        const lum::TfrPreparedPage& page = pages.GetPage(p);
-        const QRect rect = lum::pageDrawRect(page, 0, 0, 2.0);
-        QImage image(rect.size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            lum::QPainterCanvas canvas(painter, 192);
-            lum::DrawPage(page, canvas, rect);
-        }
-        image.save(QStringLiteral("%1/layout-%2-%3.png").arg(folder, name).arg(p + 1));
-    }
-}
-
-// A text of exactly `bytes` code page 932 bytes of one full-width character.
-QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
-
-// The client with the longest values the registration accepts: a name and a
-// kana of 20 bytes, an age of three digits, six diseases of 50 bytes, a room
-// of 40 bytes.
-TPerson longestClient() {
-    TPerson c;
-    c.CureNo = 99999999;
-    c.Name = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");  // 20 bytes, the widest characters
-    c.Kana = QStringLiteral("ﾀｶﾜｼﾎｳﾎｳﾘﾝ ﾘｭｳﾂﾙﾗﾝｻ");
-    c.Sex = 1;
-    c.Birth = TDateTime::fromYmd(1899, 12, 31);  // past 100 on every date of the demo
-    for (QString& d : c.Disease) d = fullWidth(50, u'疾');
-    c.ROOM_NO = QString(40, QChar(u'W'));
-    c.RihaType = 1;
-    c.KubunCode = 15;
-    c.Jiritsu_KBN = 8;
-    c.Ninchi_KBN = 5;
-    c.YOUKAIGO_KBN = 6;
-    return c;
-}
+using lum::test::fullWidth;
+using lum::test::keepPages;
+using lum::test::longestClient;
 
 TDateTime kDay() { return TDateTime::fromYmd(2018, 12, 28); }  // 平成30年12月28日: the widest era date
 
