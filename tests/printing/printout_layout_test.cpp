@@ -321,8 +321,9 @@ lum::AttendRow longestBooking() {
 // The three booking lists, a month of bookings each, each heading with its
 // window's own period text: the staff list's month and widest range of days,
 // the client list's month, the day list's day. The client list's notice at
-// its limit of 512 bytes, as one paragraph and as the six lines the
-// stock-phrase picker gives (each line break counts two bytes).
+// its limit of 512 bytes (each line break counts two bytes): one paragraph,
+// the six lines the stock-phrase picker gives, and the most lines it holds,
+// 128 of one character, which go on over the next pages.
 TEST(PrintoutLayout, BookingLists) {
     const lum::AttendRow row = longestBooking();
     const TDateTime printed = TDateTime::fromYmdHms(2018, 12, 28, 23, 59);
@@ -336,7 +337,7 @@ TEST(PrintoutLayout, BookingLists) {
     }
     QStringList sixLines(6, fullWidth(84, u'連'));
     sixLines.last() = fullWidth(82, u'連');  // 5 x 84 + 82 + 5 line breaks of 2 = 512
-    const QString notices[] = {fullWidth(512, u'連'), sixLines.join(u'\n')};
+    const QString notices[] = {fullWidth(512, u'連'), sixLines.join(u'\n'), QStringList(128, QStringLiteral("連")).join(u'\n')};
     for (const QString& notice : notices) {
         const lum::attend::PrintHeading heading{kFacility, printed, month};
         const lum::attend::ClientHeading client{QStringLiteral("99999999"), row.Name, longestClient().Kana,
@@ -345,6 +346,12 @@ TEST(PrintoutLayout, BookingLists) {
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend-%1").arg(notice.count(u'\n') + 1), [&](const QString& n) {
             return lum::attend::ClientListValue(n, &row, heading, client);
         })));
+        // Every line of the notice once, whatever pages it takes.
+        QStringList lines;
+        for (int p = 0; p < sheet.pages().Count(); ++p)
+            for (const lum::test::LaidText& t : lum::test::layOutPage(sheet.pages().GetPage(p)).texts)
+                if (t.text.startsWith(u'連') && t.text != u"連絡欄") lines << t.text;
+        EXPECT_EQ(lines.join(QString()).size(), notice.size() - notice.count(u'\n')) << notice.count(u'\n');
     }
     {
         const lum::attend::PrintHeading heading{kFacility, printed, lum::attend::DateCell(kDay())};
