@@ -346,11 +346,16 @@ TEST(PrintoutLayout, BookingLists) {
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend-%1").arg(notice.count(u'\n') + 1), [&](const QString& n) {
             return lum::attend::ClientListValue(n, &row, heading, client);
         })));
-        // Every line of the notice once, whatever pages it takes.
+        // Every line of the notice once, on the paper, whatever pages it takes.
         QStringList lines;
-        for (int p = 0; p < sheet.pages().Count(); ++p)
-            for (const lum::test::LaidText& t : lum::test::layOutPage(sheet.pages().GetPage(p)).texts)
+        for (int p = 0; p < sheet.pages().Count(); ++p) {
+            const lum::TfrPreparedPage& page = sheet.pages().GetPage(p);
+            const int paper = lum::pageDrawRect(page, 0, 0, 1.0).height();
+            for (const lum::test::LaidText& t : lum::test::layOutPage(page).texts) {
+                EXPECT_LE(t.ink.bottom(), paper) << "page " << p + 1 << " \"" << t.text.toStdString() << "\" off the paper";
                 if (t.text.startsWith(u'連') && t.text != u"連絡欄") lines << t.text;
+            }
+        }
         EXPECT_EQ(lines.join(QString()).size(), notice.size() - notice.count(u'\n')) << notice.count(u'\n');
     }
     {
