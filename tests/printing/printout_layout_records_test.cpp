@@ -44,12 +44,12 @@ protected:
         MedicalRecordTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         // The legend's twenty staff members, each with a name of 20 bytes and
-        // a symbol of 4.
+        // a symbol of 4 (two full-width characters).
         for (int code = 1; code <= lum::MonthRecordLegendSize; ++code) {
             QSqlQuery q = db().prepare(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (:c, :n, :k)"));
             q.bindValue(QStringLiteral(":c"), code);
             q.bindValue(QStringLiteral(":n"), kWidestName);
-            q.bindValue(QStringLiteral(":k"), fullWidth(2, u'鷲'));
+            q.bindValue(QStringLiteral(":k"), fullWidth(4, u'鷲'));
             db().exec(q);
         }
         reloadStaff();
@@ -81,7 +81,7 @@ protected:
                 lum::CureResult r = lum::test::resultOn(client_, ymd(2024, 5, day), 2);
                 r.StuffCode = k + 1;
                 r.StuffName = kWidestName;
-                r.StuffKigo = fullWidth(2, u'鷲');
+                r.StuffKigo = fullWidth(4, u'鷲');
                 r.PStartTime = r.RStartTime = hm(k == 0 ? 8 : 9, 0);
                 r.PMinute = r.RMinute = 999;
                 if (k == 0) r.Flags.fill(true);
