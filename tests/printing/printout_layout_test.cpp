@@ -11,6 +11,7 @@
 #include "demo_data.h"
 #include "demo_urin_plans.h"
 #include "print_fixture.h"
+#include "support/longest_values.h"
 #include "support/page_layout.h"
 
 #include "common/code_tables.h"
@@ -30,12 +31,8 @@
 #include "report/data/report_components.h"
 #include "report/data/tfr_dataset.h"
 #include "report/engine/tfr_report.h"
-#include "report/prepared/page_draw.h"
-#include "report/render/painter_canvas.h"
 
 #include <QDir>
-#include <QImage>
-#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -49,48 +46,9 @@ using lum::TDateTime;
 using lum::test::layoutFaults;
 using lum::test::Ring;
 
-// With $LUMORIND_PRINT_OUT naming a folder, every page as a PNG picture there
-// (at twice the screen's size).
-void keepPages(const lum::TfrEMFPages& pages, const QString& name) {
-    const QString folder = qEnvironmentVariable("LUMORIND_PRINT_OUT");
-    if (folder.isEmpty()) return;
-    QDir().mkpath(folder);
-    for (int p = 0; p < pages.Count(); ++p) {
-        const lum::TfrPreparedPage& page = pages.GetPage(p);
-        const QRect rect = lum::pageDrawRect(page, 0, 0, 2.0);
-        QImage image(rect.size(), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        {
-            QPainter painter(&image);
-            lum::QPainterCanvas canvas(painter, 192);
-            lum::DrawPage(page, canvas, rect);
-        }
-        image.save(QStringLiteral("%1/layout-%2-%3.png").arg(folder, name).arg(p + 1));
-    }
-}
-
-// A text of exactly `bytes` code page 932 bytes of one full-width character.
-QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
-
-// The client with the longest values the registration accepts: a name and a
-// kana of 20 bytes, an age of three digits, six diseases of 50 bytes, a room
-// of 40 bytes.
-TPerson longestClient() {
-    TPerson c;
-    c.CureNo = 99999999;
-    c.Name = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");  // 20 bytes, the widest characters
-    c.Kana = QStringLiteral("ﾀｶﾜｼﾎｳﾎｳﾘﾝ ﾘｭｳﾂﾙﾗﾝｻ");
-    c.Sex = 1;
-    c.Birth = TDateTime::fromYmd(1899, 12, 31);  // past 100 on every date of the demo
-    for (QString& d : c.Disease) d = fullWidth(50, u'疾');
-    c.ROOM_NO = QString(40, QChar(u'W'));
-    c.RihaType = 1;
-    c.KubunCode = 15;
-    c.Jiritsu_KBN = 8;
-    c.Ninchi_KBN = 5;
-    c.YOUKAIGO_KBN = 6;
-    return c;
-}
+using lum::test::fullWidth;
+using lum::test::keepPages;
+using lum::test::longestClient;
 
 TDateTime kDay() { return TDateTime::fromYmd(2018, 12, 28); }  // 平成30年12月28日: the widest era date
 
@@ -360,30 +318,51 @@ lum::AttendRow longestBooking() {
     return r;
 }
 
-// The three booking lists, a month of bookings each.
-TEST(PrintoutLayout, DISABLED_BookingLists) {
+// The three booking lists, a month of bookings each, each heading with its
+// window's own period text: the staff list's month and widest range of days,
+// the client list's month, the day list's day. The client list's notice at
+// its limit of 512 bytes (each line break counts two bytes): one paragraph,
+// the six lines the stock-phrase picker gives, and the most lines it holds,
+// 128 of one character, which go on over the next pages.
+TEST(PrintoutLayout, BookingLists) {
     const lum::AttendRow row = longestBooking();
-    const lum::attend::PrintHeading heading{kFacility, TDateTime::fromYmdHms(2018, 12, 28, 23, 59),
-                                            QStringLiteral("平成 30年12月 1日～31日")};
-    const lum::attend::ClientHeading client{QStringLiteral("99999999"), row.Name, longestClient().Kana,
-                                            QStringLiteral("明治 32年12月31日"), QStringLiteral("女性"),
-                                            fullWidth(512, u'連')};
+    const TDateTime printed = TDateTime::fromYmdHms(2018, 12, 28, 23, 59);
+    const QString month = QStringLiteral("平成 30年12月");
     {
+        const lum::attend::PrintHeading heading{kFacility, printed, month + QStringLiteral(" 10日～31日")};
         Sheet sheet("AttendSchedule.frf", {{"frUserDataset1", 31}});
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("AttendSchedule"), [&](const QString& n) {
             return lum::attend::StaffListValue(n, &row, heading, staffName, 1);
         })));
     }
-    {
+    QStringList sixLines(6, fullWidth(84, u'連'));
+    sixLines.last() = fullWidth(82, u'連');  // 5 x 84 + 82 + 5 line breaks of 2 = 512
+    const QString notices[] = {fullWidth(512, u'連'), sixLines.join(u'\n'), QStringList(128, QStringLiteral("連")).join(u'\n')};
+    for (const QString& notice : notices) {
+        const lum::attend::PrintHeading heading{kFacility, printed, month};
+        const lum::attend::ClientHeading client{QStringLiteral("99999999"), row.Name, longestClient().Kana,
+                                                QStringLiteral("明治 32年12月31日"), QStringLiteral("女性"), notice};
         Sheet sheet("UserAttend.frf", {{"frUserDataset1", 31}});
-        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend"), [&](const QString& n) {
+        EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend-%1").arg(notice.count(u'\n') + 1), [&](const QString& n) {
             return lum::attend::ClientListValue(n, &row, heading, client);
         })));
+        // Every line of the notice once, on the paper, whatever pages it takes.
+        QStringList lines;
+        for (int p = 0; p < sheet.pages().Count(); ++p) {
+            const lum::TfrPreparedPage& page = sheet.pages().GetPage(p);
+            const int paper = lum::pageDrawRect(page, 0, 0, 1.0).height();
+            for (const lum::test::LaidText& t : lum::test::layOutPage(page).texts) {
+                EXPECT_LE(t.ink.bottom(), paper) << "page " << p + 1 << " \"" << t.text.toStdString() << "\" off the paper";
+                if (t.text.startsWith(u'連') && t.text != u"連絡欄") lines << t.text;
+            }
+        }
+        EXPECT_EQ(lines.join(QString()).size(), notice.size() - notice.count(u'\n')) << notice.count(u'\n');
     }
     {
+        const lum::attend::PrintHeading heading{kFacility, printed, lum::attend::DateCell(kDay())};
         Sheet sheet("DayAttend.frf", {{"frUserDataset1", 31}});
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("DayAttend"), [&](const QString& n) {
-            return lum::attend::DayListValue(n, &row, heading, QStringLiteral("金"), staffName(1));
+            return lum::attend::DayListValue(n, &row, heading, lum::attend::WeekdayName(kDay()), staffName(1));
         })));
     }
 }

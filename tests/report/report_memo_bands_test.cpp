@@ -97,6 +97,37 @@ TEST_F(MemoBands, ObjectsBelowAContinuedMemoMoveDownByWhatItPrintsOnTheNewPage) 
     EXPECT_EQ(placed(report, 1).first().height, 75);
 }
 
+// Two passes: the first counts the pages the split text takes (it writes
+// nothing, yet each page must take its lines), so the total is the real one.
+TEST_F(MemoBands, TheFirstOfTwoPassesCountsThePagesOfASplitText) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    report.Template.DoublePass = 1;
+    addBand(page(), btMasterData, 0, 30, QStringLiteral("1"), TfrBandView::flStretched | TfrBandView::flAllowSplit);
+    wrapped(0, QStringLiteral("あいうえおかきくけこ").repeated(6));  // 15 lines: 11 and 4
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 2);
+    EXPECT_EQ(engine().TotalPages, 2);
+}
+
+// A cell's frame without text, stretched beside a split text, prints the
+// part of its box on each page, down to where the text ends on the last.
+TEST_F(MemoBands, AFrameBesideASplitTextGoesOnOverEveryPageItSpans) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    addBand(page(), btMasterData, 0, 30, QStringLiteral("1"), TfrBandView::flStretched | TfrBandView::flAllowSplit);
+    TfrMemoView& cell = addMemo(page(), 0, 0, 80, 20, QString(), TfrMemoView::flStretched);
+    cell.FrameTyp = frLeft | frTop | frRight | frBottom;
+    wrapped(0, QStringLiteral("あいうえおかきくけこ").repeated(10));  // 25 lines: 11, 11 and 3
+    report.Prepare();
+    ASSERT_EQ(report.EMFPages.Count(), 3);
+    for (int pg = 0; pg < 3; ++pg) {
+        const auto objects = placed(report, pg);
+        ASSERT_EQ(objects.size(), 2) << pg;
+        EXPECT_EQ(objects[0].top, 0) << pg;
+        EXPECT_EQ(objects[0].height, objects[1].height) << pg << ": the frame ends with the text";
+    }
+    EXPECT_EQ(placed(report, 2)[1].height, 3 * 18 + 2 + 1);
+}
+
 TEST_F(MemoBands, WithoutSplittingABandTooTallForThePageStillPrintsOnANewPage) {
     if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
     addBand(page(), btReportTitle, 0, 150);

@@ -5,6 +5,10 @@
 #include "report/engine/tfr_report.h"
 #include "report/expr/engine_context.h"
 
+#include <QSet>
+
+#include <algorithm>
+
 namespace lum {
 
 TfrBand::TfrBand(int typ, TfrPageRun& page) : Page(page), Typ(typ) {}
@@ -405,7 +409,15 @@ void TfrBand::split() {
         Page.CurY += PrintHeight;
         return;
     }
-    for (RtView* o : Objects) prepareSplitText(*o);
+    // Memos without text (a cell's frame and fill) print the part of their
+    // box on each page they span.
+    QSet<const RtView*> boxes;
+    for (RtView* o : Objects) {
+        prepareSplitText(*o);
+        const auto& lines = o->memo.Scratch;
+        if (o->asMemo() && std::all_of(lines.begin(), lines.end(), [](const WrappedLine& l) { return l.text.isEmpty(); }))
+            boxes.insert(o);
+    }
     TfrReport& report = Page.Report;
     int lastBottom = 0;
     const TfrBand* columnFooter = Page.Bands[btColumnFooter];
@@ -415,13 +427,24 @@ void TfrBand::split() {
     while (!report.Terminated) {
         const int limit = Page.CurBottomY - (columnFooter ? columnFooter->Height : 0) - Top - 2;
         lastBottom = 0;
-        for (RtView* o : Objects)
-            if (!o->Printed && o->asMemo() && o->memo.PrintedHeight > 0) continueBelow(*o, restHeight(*o), limit);
+        // Where the texts continued on this page end: a stretched box goes
+        // on down to there (the band grew to its texts).
+        int textBottom = 0;
+        for (RtView* o : Objects) {
+            if (o->Printed || boxes.contains(o) || !o->asMemo() || o->memo.PrintedHeight <= 0) continue;
+            continueBelow(*o, restHeight(*o), limit);
+            textBottom = qMax(textBottom, o->view->Top + o->view->Height);
+        }
         for (RtView* o : Objects) {
             if (o->Printed) continue;
             TfrView& v = *o->view;
             TfrMemoView* m = o->asMemo();
-            if (m && o->memo.PrintedHeight > 0) {  // a continuation: what is left, from the band's top
+            const bool boxOnly = boxes.contains(o);
+            if (boxOnly && v.Top < 0) {  // its rest, from the band's top
+                v.Height += v.Top;
+                v.Top = 0;
+                if (v.Flags & TfrMemoView::flStretched) v.Height = qMax(v.Height, textBottom);
+            } else if (m && o->memo.PrintedHeight > 0) {  // a continuation: what is left, from the band's top
                 v.Top = qMax(v.Top, 0);
                 v.Height = restHeight(*o);
             }
@@ -431,9 +454,19 @@ void TfrBand::split() {
                 DrawObject(*o);
                 o->Printed = true;
                 lastBottom = qMax(lastBottom, v.Top + v.Height);
+            } else if (boxOnly) {
+                const int bottom = v.Top + v.Height;
+                v.Height = limit - v.Top + 1;
+                DrawObject(*o);
+                lastBottom = qMax(lastBottom, v.Top + v.Height);
+                v.Height = bottom - v.Top;
             } else if (m) {
                 v.Height = limit - v.Top + 1;
-                if (memo::linesThatFit(*m, o->memo.Scratch) > 0) DrawObject(*o);
+                const int fit = memo::linesThatFit(*m, o->memo.Scratch);
+                if (fit > 0) DrawObject(*o);
+                // The first pass writes nothing, so the lines this part takes
+                // leave the rest here, as the write takes them in the second.
+                if (engine().FirstPass) o->memo.Scratch = o->memo.Scratch.mid(fit);
                 o->memo.PrintedHeight += v.Height;
                 o->Printed = o->memo.Scratch.isEmpty();
                 lastBottom = qMax(lastBottom, v.Top + v.Height);
