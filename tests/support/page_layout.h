@@ -16,6 +16,7 @@
 #include "report/engine/prepared_pages.h"
 #include "report/objects/addin_views.h"
 #include "report/objects/memo_view.h"
+#include "report/prepared/page_draw.h"
 #include "report/render/recording_canvas.h"
 
 #include <QFontMetricsF>
@@ -54,6 +55,7 @@ struct PageLayout {
     QList<LaidText> texts;
     QList<QLineF> lines;  // frame lines and line objects, horizontal or vertical
     QList<Ring> rings;
+    QRectF paper;  // the sheet itself; nothing printed may leave it
 };
 
 inline bool isBlank(QChar c) { return c == u' ' || c == QChar(0x3000) || c == u'\t'; }
@@ -135,6 +137,7 @@ inline void addLine(PageLayout& out, QLineF l) {
 // The layout of one prepared page at its own size (96 pixels per inch).
 inline PageLayout layOutPage(const TfrPreparedPage& page) {
     PageLayout out;
+    out.paper = QRectF(pageDrawRect(page, 0, 0, 1.0));
     const auto objects = page.objects();
     for (int i = 0; i < int(objects.size()); ++i) {
         const TfrView& v = *objects[size_t(i)];
@@ -180,6 +183,7 @@ inline QStringList layoutFaults(PageLayout& page, const QString& where) {
     };
     for (const LaidText& t : page.texts) {
         const QRectF& r = t.ink;
+        if (!page.paper.isEmpty() && !page.paper.contains(r)) say(t, QStringLiteral("off the paper"));
         // Cut by its own box (the clip's right and bottom edges are not drawn).
         if (r.left() < t.clip.left() - 0.01 || r.right() > t.clip.right() + 1.01 || r.top() < t.clip.top() - 1.01 ||
             r.bottom() > t.clip.bottom() + 2.01)
