@@ -8,6 +8,7 @@
 // overlapping). Set LUMORIND_PRINT_OUT to a folder to keep the pages as PDF
 // files and look at them.
 #include "print_fixture.h"
+#include "support/longest_values.h"
 #include "support/page_layout.h"
 
 #include "common/db/sql_date.h"
@@ -28,10 +29,11 @@ namespace {
 using lum::TDateTime;
 
 // The widest characters, 20 code page 932 bytes, as the registration takes a
-// name; staff names the same, marks of two full-width characters.
+// name; staff names the same, marks of two full-width characters; the
+// longest facility name the setup tool accepts.
 const QString kName = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");
 const QString kStaffName = kName;
-const QString kFacility = QStringLiteral("介護老人保健施設　鷹鷲鳳鵬麟龍鶴鸞鷺苑");
+const QString kFacility = lum::test::longestFacilityName();  // 60 characters
 constexpr int kStaff = 16;       // as many as the legends print
 constexpr int kTopCureNo = 99999999;
 constexpr int kType = 2;         // 通所リハビリ: the longest type name (with 訪問リハビリ)

@@ -53,7 +53,7 @@ protected:
             db().exec(q);
         }
         reloadStaff();
-        module().FacilityName = QStringLiteral("介護老人保健施設　鷹鷲鳳鵬麟龍鶴鸞鷺苑");
+        module().FacilityName = lum::test::longestFacilityName();
 
         // The client: the widest texts of every heading field, number 99999999.
         TPerson c = lum::test::longestClient();

@@ -52,6 +52,9 @@ using lum::test::longestClient;
 
 TDateTime kDay() { return TDateTime::fromYmd(2018, 12, 28); }  // 平成30年12月28日: the widest era date
 
+// The longest facility name the setup tool accepts (60 characters).
+const QString kFacility = lum::test::longestFacilityName();
+
 QString staffName(int code) { return code < 0 ? QString() : QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺").left(10); }
 
 // One template prepared with a value function, as the document windows do:
@@ -157,7 +160,7 @@ TEST(PrintoutLayout, TreatmentPlan) {
     const QImage chart(255, 231, QImage::Format_RGB32);
     EXPECT_TRUE(readsRight(sheet.faults(
                   QStringLiteral("CurePlan"),
-                  [&](const QString& n) { return lum::curePlanValue(plan, QStringLiteral("介護老人保健施設 ルモリンド苑"), n); },
+                  [&](const QString& n) { return lum::curePlanValue(plan, kFacility, n); },
                   nullptr, [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
 }
 
@@ -210,7 +213,7 @@ TEST(PrintoutLayout, RehabilitationPlanRingsEveryCareLevel) {
         const lum::TUrinPlan plan = lum::setup::urinPlanAtLimits(lum::newUrinPlan(c, kDay()), kDay(), 1);
         Sheet sheet("UrinPlan.frf", {{"frUserDataset1", 1}});
         QList<Ring> rings;
-        const lum::UrinPlanPrint print{plan, kDay(), QStringLiteral("介護老人保健施設 ルモリンド苑"), staffName};
+        const lum::UrinPlanPrint print{plan, kDay(), kFacility, staffName};
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPlan-%1").arg(level), [&](const QString& n) { return lum::urinPlanValue(print, n); },
                                &rings)));
         ASSERT_EQ(rings.size(), 1) << level;
@@ -223,7 +226,7 @@ TEST(PrintoutLayout, PreventivePlan) {
     client.Sex = 2;  // 男性から女性へ, the widest
     const lum::TUrinPract pract = lum::setup::urinPractAtLimits(lum::newUrinPract(client, kDay()), 1);
     Sheet sheet("UrinPract.frf", {{"frUserDataset1", 1}});
-    const lum::UrinPractPrint print{pract, kDay(), QStringLiteral("介護老人保健施設 ルモリンド苑"), staffName};
+    const lum::UrinPractPrint print{pract, kDay(), kFacility, staffName};
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPract"), [&](const QString& n) { return lum::urinPractValue(print, n); })));
 }
 
@@ -267,8 +270,6 @@ TEST(PrintoutLayout, EvaluationRingsEveryOption) {
 }
 
 // ---- the lists ------------------------------------------------------------
-
-const QString kFacility = QStringLiteral("介護老人保健施設　鷹鷲鳳鵬麟龍鶴鸞鷺苑");
 
 // 通算日数 of five digits: admitted in 1990, still in care.
 TPerson longestListedClient() {

@@ -4,6 +4,7 @@
 // registration accepts, and the prepared pages kept as PNG pictures to look
 // at ($LUMORIND_PRINT_OUT).
 #include "clients/person.h"
+#include "facility_admin.h"
 #include "common/datetime.h"
 #include "report/engine/prepared_pages.h"
 #include "report/prepared/page_draw.h"
@@ -38,6 +39,14 @@ inline void keepPages(const TfrEMFPages& pages, const QString& name) {
 
 // A text of exactly `bytes` code page 932 bytes of one full-width character.
 inline QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
+
+// The longest facility name the setup tool accepts, in the widest
+// characters: 60 full-width characters.
+inline QString longestFacilityName() {
+    QString name = QStringLiteral("介護老人保健施設　");
+    while (name.size() < setup::kFacilityNameWidth) name += QStringLiteral("鷹鷲鳳鵬麟龍鶴鸞鷺");
+    return name.left(setup::kFacilityNameWidth - 1) + QStringLiteral("苑");
+}
 
 // The client with the longest values the registration accepts: a name and a
 // kana of 20 bytes, an age of three digits, six diseases of 50 bytes, a room
