@@ -29,9 +29,12 @@ namespace {
 using lum::TDateTime;
 
 // The widest characters, 20 code page 932 bytes, as the registration takes a
-// name; staff names the same, marks of two full-width characters; the
+// name; staff names the same (see kStaffName), marks of two full-width characters; the
 // longest facility name the setup tool accepts.
 const QString kName = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");
+// The legends (16 entries of 123 px at 7 points, two lines in the page
+// footer) hold a name of 10 full-width characters; a name of 30 would take
+// three lines an entry and a taller footer, so fewer rows a page.
 const QString kStaffName = kName;
 const QString kFacility = lum::test::longestFacilityName();  // 60 characters
 constexpr int kStaff = 16;       // as many as the legends print

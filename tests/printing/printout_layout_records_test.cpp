@@ -44,7 +44,9 @@ protected:
         MedicalRecordTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
         // The legend's twenty staff members, each with a name of 20 bytes and
-        // a symbol of 4 (two full-width characters).
+        // a symbol of 4 (two full-width characters). The legend (four columns
+        // of 169 px at 8 points under the month) holds no name of 30
+        // characters on one line, and the sheet no room for more lines.
         for (int code = 1; code <= lum::MonthRecordLegendSize; ++code) {
             QSqlQuery q = db().prepare(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (:c, :n, :k)"));
             q.bindValue(QStringLiteral(":c"), code);
@@ -74,13 +76,16 @@ protected:
         addPlan(client_, ymd(2024, 4, 28), programs);
 
         // Every day of May 2024: ten results of 999 minutes, the first with
-        // every category marked, entered by a login name of 20 bytes.
+        // every category marked, entered by a login name of 20 bytes (the 入力者
+        // column, 100 px at 7 points in a line of 19 px, holds 10 full-width
+        // characters; the 20 the setup tool accepts would need a second line
+        // on every day and a second page).
         std::vector<lum::CureResult> rows;
         for (int day = 1; day <= 31; ++day) {
             for (int k = 0; k < kResultsADay; ++k) {
                 lum::CureResult r = lum::test::resultOn(client_, ymd(2024, 5, day), 2);
                 r.StuffCode = k + 1;
-                r.StuffName = kWidestName;
+                r.StuffName = lum::test::longestStaffName();
                 r.StuffKigo = fullWidth(4, u'鷲');
                 r.PStartTime = r.RStartTime = hm(k == 0 ? 8 : 9, 0);
                 r.PMinute = r.RMinute = 999;

@@ -55,7 +55,14 @@ TDateTime kDay() { return TDateTime::fromYmd(2018, 12, 28); }  // 平成30年12�
 // The longest facility name the setup tool accepts (60 characters).
 const QString kFacility = lum::test::longestFacilityName();
 
-QString staffName(int code) { return code < 0 ? QString() : QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺").left(10); }
+// Every staff member with the longest name the setup tool accepts.
+QString staffName(int code) { return code < 0 ? QString() : lum::test::longestStaffName(); }
+
+// The practice plan's team of thirteen: one line of 147 px a name at 8
+// points, under page 2's nine texts of 1000 bytes that fill the sheet. Three
+// lines a name (30 characters) would push the signature off the page, so the
+// plan is laid out for names of 10 full-width characters.
+QString teamMemberName(int code) { return code < 0 ? QString() : lum::test::longestStaffName().left(10); }
 
 // One template prepared with a value function, as the document windows do:
 // user sources with their record counts, the value event and the object hook.
@@ -198,7 +205,7 @@ TEST(PrintoutLayout, PracticePlan) {
         EXPECT_TRUE(readsRight(sheet.faults(lines ? QStringLiteral("PracticePlan-lines") : QStringLiteral("PracticePlan"),
                                [&](const QString& n) {
                                    const lum::PracticePlanPrint print{plan, sheet.source(0).RecNo(),
-                                                                      sheet.source(1).RecNo(), staffName};
+                                                                      sheet.source(1).RecNo(), teamMemberName};
                                    return lum::practicePlanValue(print, n);
                                })));
     }
@@ -383,7 +390,7 @@ TEST(PrintoutLayout, DailyMedicalRecord) {
     r.Comment = QString(255, QChar(u'備'));
     r.Flags.fill(true);
     r.NYUSHOBI_YMD = kDay();
-    r.LoginName = QString(lum::LoginColumnWidth, QChar(u'鷹'));
+    r.LoginName = lum::test::longestLoginName();
     r.RihaType = 2;
     r.KubunCode = 15;
     r.Name = c.Name;

@@ -48,6 +48,16 @@ inline QString longestFacilityName() {
     return name.left(setup::kFacilityNameWidth - 1) + QStringLiteral("苑");
 }
 
+// The longest staff name the setup tool accepts: 30 full-width characters.
+inline QString longestStaffName() {
+    QString name;
+    while (name.size() < setup::kStaffNameWidth) name += QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");
+    return name.left(setup::kStaffNameWidth);
+}
+
+// The longest login name the setup tool accepts: 20 full-width characters.
+inline QString longestLoginName() { return QString(setup::kLoginNameWidth, QChar(u'鷹')); }
+
 // The client with the longest values the registration accepts: a name and a
 // kana of 20 bytes, an age of three digits, six diseases of 50 bytes, a room
 // of 40 bytes.
