@@ -43,14 +43,13 @@ protected:
         seedStaff_ = false;
         MedicalRecordTest::SetUp();
         if (IsSkipped() || HasFatalFailure()) return;
-        // The legend's twenty staff members, each with a name of 20 bytes and
-        // a symbol of 4 (two full-width characters). The legend (four columns
-        // of 169 px at 8 points under the month) holds no name of 30
-        // characters on one line, and the sheet no room for more lines.
+        // The legend's twenty staff members, each with the longest name the
+        // setup tool accepts (30 characters) and a symbol of 4 bytes (two
+        // full-width characters).
         for (int code = 1; code <= lum::MonthRecordLegendSize; ++code) {
             QSqlQuery q = db().prepare(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (:c, :n, :k)"));
             q.bindValue(QStringLiteral(":c"), code);
-            q.bindValue(QStringLiteral(":n"), kWidestName);
+            q.bindValue(QStringLiteral(":n"), lum::test::longestStaffName());
             q.bindValue(QStringLiteral(":k"), fullWidth(4, u'鷲'));
             db().exec(q);
         }
