@@ -5,9 +5,22 @@
 
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
+
+// The picture filling the window, drawn straight into it when painted.
+class SplashPicture : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        lum::drawSplashPicture(p, size());
+    }
+};
 
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font,
                  const QColor& color, const QRect& geometry) {
@@ -33,10 +46,9 @@ TGreetForm::TGreetForm(QWidget* parent)
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
-    auto* picture = new QLabel(this);
+    auto* picture = new SplashPicture(this);
     picture->setObjectName(QStringLiteral("Image1"));
     picture->setGeometry(0, 0, kClientWidth, kClientHeight);
-    picture->setPixmap(lum::splashPicture(size()));
 
     QFont product = lum::uiFont(54, QFont::Bold);
     product.setItalic(true);
@@ -67,5 +79,11 @@ void TGreetForm::setProgress(int line, const QString& caption) {
     QLabel* labels[] = {GLabel1, GLabel2, GLabel3};
     if (line < 1 || line > 3) return;
     labels[line - 1]->setText(caption);
-    repaint();
+    // Only the line that changed: the rest of the window is as it was.
+    labels[line - 1]->repaint();
+}
+
+void TGreetForm::paintEvent(QPaintEvent* event) {
+    painted_ = true;
+    QWidget::paintEvent(event);
 }

@@ -143,10 +143,8 @@ QPixmap tilePicture(TileSymbol symbol, QSize size) {
     return pixmap;
 }
 
-QPixmap splashPicture(QSize size) {
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::white);
-    QPainter p(&pixmap);
+void drawSplashPicture(QPainter& p, QSize size) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const double w = size.width();
     const double h = size.height();
@@ -182,7 +180,7 @@ QPixmap splashPicture(QSize size) {
     p.drawLine(QPointF(106, 104), QPointF(94, 150));
     p.drawLine(QPointF(106, 104), QPointF(122, 150));
     p.drawLine(QPointF(102, 62), QPointF(74, 80));      // hand in hand
-    return pixmap;
+    p.restore();
 }
 
 }  // namespace lum

@@ -4,11 +4,16 @@
 #include <QPixmap>
 #include <QSize>
 
+class QPainter;
+
 namespace lum {
 
 enum class TileSymbol { Client, Documents, Schedule, Results, Print, Settings };
 
 QPixmap tilePicture(TileSymbol symbol, QSize size);
-QPixmap splashPicture(QSize size);
+// The splash window's picture over a white ground of `size`, drawn where it is
+// shown: a picture of the whole window kept aside would be one more
+// window-sized image to fill and copy before anything shows.
+void drawSplashPicture(QPainter& p, QSize size);
 
 }  // namespace lum

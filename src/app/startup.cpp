@@ -13,7 +13,9 @@ bool startApplication(const std::vector<StartupStep>& steps, AppWindows& windows
     // Freed on every way out of here.
     auto greet = std::make_unique<TGreetForm>();
     greet->show();
-    greet->repaint();
+    // Painted at once, unless show() did: a second paint of the whole window
+    // would first wait for the X server to take the one before.
+    if (!greet->painted()) greet->repaint();
     QCoreApplication::processEvents();
 
     StartupHooks hooks;

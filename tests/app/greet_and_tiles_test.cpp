@@ -2,6 +2,7 @@
 #include "app/greet_form.h"
 #include "app/menu_tile.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -19,6 +20,18 @@ TEST(TGreetForm, ShowsItsCaptionsAtTheirPlaces) {
     greet.setProgress(4, QStringLiteral("x"));  // no such label: nothing happens
     EXPECT_TRUE(greet.GLabel3->text().isEmpty());
     EXPECT_GE(greet.findChildren<QLabel*>().size(), 8);
+}
+
+TEST(TGreetForm, KnowsWhenItHasBeenPainted) {
+    TGreetForm greet;
+    EXPECT_FALSE(greet.painted());
+    greet.show();
+    greet.repaint();
+    EXPECT_TRUE(greet.painted());
+    // The picture is drawn into the window: the green band at the top left, white below it.
+    const QImage shot = greet.grab().toImage();
+    EXPECT_NE(shot.pixelColor(5, 5), QColor(Qt::white));
+    EXPECT_EQ(shot.pixelColor(5, 448), QColor(Qt::white));
 }
 
 TEST(MenuTile, AClickOnThePictureOrTheLabelIsTheTilesClick) {
