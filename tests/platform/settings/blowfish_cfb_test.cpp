@@ -1,5 +1,10 @@
+// libcrypto's Blowfish is the reference the cipher is held against.
+#define OPENSSL_SUPPRESS_DEPRECATED
 #include "platform/settings/blowfish_cfb.h"
 
+#include <openssl/blowfish.h>
+
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using namespace lum::blowfish;
@@ -48,4 +53,46 @@ TEST(BlowfishCfb, KeepsTheLengthAndRejectsBadKeysAndVectors) {
     EXPECT_THROW(cfb64Encrypt(QByteArray(), kIv, "x"), std::invalid_argument);
     EXPECT_THROW(cfb64Encrypt(QByteArray(73, 'k'), kIv, "x"), std::invalid_argument);
     EXPECT_THROW(cfb64Encrypt(kKey16, "short", "x"), std::invalid_argument);
+}
+
+namespace {
+
+QByteArray referenceCfb64(const QByteArray& key, const QByteArray& iv, const QByteArray& data, int direction) {
+    BF_KEY schedule;
+    BF_set_key(&schedule, static_cast<int>(key.size()), reinterpret_cast<const unsigned char*>(key.data()));
+    QByteArray feedback = iv;
+    int position = 0;
+    QByteArray out(data.size(), '\0');
+    if (!data.isEmpty()) {
+        BF_cfb64_encrypt(reinterpret_cast<const unsigned char*>(data.data()), reinterpret_cast<unsigned char*>(out.data()),
+                         static_cast<long>(data.size()), &schedule, reinterpret_cast<unsigned char*>(feedback.data()),
+                         &position, direction);
+    }
+    return out;
+}
+
+QByteArray randomBytes(QRandomGenerator& random, qsizetype size) {
+    QByteArray bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(random.bounded(256));
+    return bytes;
+}
+
+}  // namespace
+
+// Every key length, the application's 40-byte key among them, and texts that
+// end at, before and after a block's end, both ways, as libcrypto gives them.
+TEST(BlowfishCfb, MatchesLibcryptoForEveryKeyLength) {
+    QRandomGenerator random(20241210);
+    const qsizetype sizes[] = {0, 1, 7, 8, 9, 16, 57, 130};
+    for (int keySize = 1; keySize <= 72; ++keySize) {
+        const QByteArray key = randomBytes(random, keySize);
+        const QByteArray iv = randomBytes(random, 8);
+        for (qsizetype size : sizes) {
+            const QByteArray plain = randomBytes(random, size);
+            const QByteArray cipher = referenceCfb64(key, iv, plain, BF_ENCRYPT);
+            EXPECT_EQ(cfb64Encrypt(key, iv, plain).toHex(), cipher.toHex()) << "key " << keySize << ", size " << size;
+            EXPECT_EQ(cfb64Decrypt(key, iv, cipher), plain) << "key " << keySize << ", size " << size;
+            EXPECT_EQ(cfb64Decrypt(key, iv, plain), referenceCfb64(key, iv, plain, BF_DECRYPT));
+        }
+    }
 }
