@@ -100,7 +100,9 @@ void TMainForm::FormCreate() {
     errors += DBSeting->ReadRegistry();
     if (!errors.isEmpty()) lum::message(lum::MsgKind::Error, errors.join(u'\n'));
     for (const Tile& t : tiles()) t.tile->setEnabled(false);
-    applyWinState();
+    // The window state is applied when the window is shown (showEvent, before
+    // it reaches the screen): applied to the hidden window here, it would make
+    // its native window now and wait for the X server, before the login.
 }
 
 void TMainForm::showEvent(QShowEvent* event) {

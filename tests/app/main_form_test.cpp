@@ -67,6 +67,8 @@ TEST_F(MainFormTest, WindowStateFollowsWinStateSpeltExactly) {
 
 TEST_F(MainFormTest, WithoutASettingsKeyItOpensMaximised) {
     TMainForm& form = create();
+    // Created hidden, it has no native window yet: none is made before the login.
+    EXPECT_FALSE(form.testAttribute(Qt::WA_WState_Created));
     form.show();
     EXPECT_TRUE(form.windowState().testFlag(Qt::WindowMaximized));
 }
