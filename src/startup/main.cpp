@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 #include "app/startup.h"
 #include "startup/startup_windows.h"
+#include "startup/warm_up.h"
 #include "app/terminate_thread.h"
 #include "app/termination_signals.h"
 #include "platform/application.h"
@@ -11,6 +12,9 @@
 #include "report_ui/report_windows.h"
 
 int main(int argc, char** argv) {
+    // While the application object connects to the display and the splash
+    // window is made; joined when main ends.
+    const std::jthread warmUp = lum::startWarmUp();
     lum::Application app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Lumorind"));
     // Qt's own dialogs and buttons in Japanese, like every window of ours.

@@ -4,6 +4,8 @@
 #include "platform/db/owner_only_file.h"
 
 #include <QFileInfo>
+#include <QLibrary>
+#include <QLibraryInfo>
 #include <QSqlError>
 #include <QSqlRecord>
 
@@ -80,6 +82,13 @@ std::unique_ptr<Database> Database::open(const ConnectionSpec& target, const QSt
     std::unique_ptr<Database> result(new Database(target, db, name));
     result->configure();  // a failure here closes the connection through the destructor
     return result;
+}
+
+bool Database::preloadDriver(Backend backend) {
+    const QString file = backend == Backend::SQLite ? QStringLiteral("libqsqlite.so") : QStringLiteral("libqsqlpsql.so");
+    // Where Qt's own plugin loader looks first; the library stays loaded.
+    QLibrary plugin(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/sqldrivers/") + file);
+    return plugin.load();
 }
 
 Database::Database(ConnectionSpec target, QSqlDatabase db, QString name)

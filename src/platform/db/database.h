@@ -32,6 +32,11 @@ public:
                                           const QString& password, Create create = Create::No);
     static std::unique_ptr<Database> open(const ConnectionSpec& target, const QString& user, const QString& password,
                                           Create create = Create::No);
+    // Loads the driver plugin of `backend`, and the client library it links,
+    // ahead of the first connection; from any thread, before the application
+    // object too. The first open() then finds them loaded. False when the
+    // plugin could not be loaded (open() reports that itself).
+    static bool preloadDriver(Backend backend);
 
     ~Database();
     Database(const Database&) = delete;

@@ -1,0 +1,24 @@
+#include "startup/warm_up.h"
+
+#include "app/dbseting.h"
+#include "platform/db/connection_string.h"
+#include "platform/db/database.h"
+
+#include <fontconfig/fontconfig.h>
+
+namespace lum {
+
+std::jthread startWarmUp() {
+    return std::jthread([] {
+        // Qt's font database reads the same configuration and caches when the
+        // splash window first draws its text; read here, it finds them ready.
+        FcInit();
+        TDBSeting seting;
+        seting.ReadRegistry();
+        if (const auto target = db::parseConnectionString(seting.Connection)) {
+            db::Database::preloadDriver(target->backend);
+        }
+    });
+}
+
+}  // namespace lum
