@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql libqt6sql6-odbc
   qt6-translations-l10n
   unixodbc libsqliteodbc odbc-postgresql
-  libssl-dev libgtest-dev libgmock-dev libbenchmark-dev libfontconfig-dev
+  libgcrypt20-dev libssl-dev libgtest-dev libgmock-dev libbenchmark-dev libfontconfig-dev
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fontconfig
   xvfb xauth poppler-utils tzdata libx11-dev
   postgresql

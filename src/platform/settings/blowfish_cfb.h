@@ -1,6 +1,6 @@
 #pragma once
 // Blowfish in 64-bit cipher feedback mode, byte by byte from feedback
-// position 0: the cipher of the stored database password.
+// position 0 (libgcrypt's CFB mode): the cipher of the stored database password.
 #include <QByteArray>
 #include <QByteArrayView>
 
