@@ -13,10 +13,15 @@ std::jthread startWarmUp() {
         // Qt's font database reads the same configuration and caches when the
         // splash window first draws its text; read here, it finds them ready.
         FcInit();
-        TDBSeting seting;
-        seting.ReadRegistry();
-        if (const auto target = db::parseConnectionString(seting.Connection)) {
-            db::Database::preloadDriver(target->backend);
+        // Only a head start: whatever fails here, the start-up's own read of
+        // the settings meets again and reports, so nothing may end the program.
+        try {
+            TDBSeting seting;
+            seting.ReadRegistry();
+            if (const auto target = db::parseConnectionString(seting.Connection)) {
+                db::Database::preloadDriver(target->backend);
+            }
+        } catch (...) {
         }
     });
 }
