@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -282,6 +283,51 @@ TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAStoredEvaluationNotOnScree
         EXPECT_EQ(stored(kToday)->Scores[0], 1);
         EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), c.rowsAfter);
     }
+}
+
+// The same question when the other workstation is another process on the
+// database (on SQLite, another process on the file, with its own locks).
+TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAnEvaluationAnotherProcessStored) {
+    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
+    const auto peerStores = [&](int points) {
+        QProcess peer;
+        peer.start(QStringLiteral(LUMORIND_DOCUMENT_PEER),
+                   {scratch().connectionString(), lum::test::testPgUser(), lum::test::testPgPassword(),
+                    QStringLiteral("estimate"), QString::number(client_), QStringLiteral("2024-01-31"),
+                    QString::number(points)});
+        ASSERT_TRUE(peer.waitForFinished(30000));
+        ASSERT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
+    };
+    newEstimate(client_);
+    click(2, 2);
+    peerStores(1);
+    {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::No);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    ASSERT_TRUE(stored(kToday));
+    EXPECT_EQ(stored(kToday)->Scores, allOf(1));
+    EXPECT_EQ(stored(kToday)->UserName, QStringLiteral("別端末　太郎"));
+    {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
+            .expect(MsgKind::Information, savedText(client_, kToday), MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    EXPECT_EQ(stored(kToday)->Scores[2], 2);
+    // Saved again by the other process, then from the screen: asked again.
+    peerStores(0);
+    {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::No);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    EXPECT_EQ(stored(kToday)->Scores, allOf(0));
+    EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), 1);
 }
 
 TEST_P(LifeEstimateFormTest, SaveTakesTheDateAsTypedWithOrWithoutEnter) {
