@@ -30,6 +30,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -360,6 +361,56 @@ TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAStoredPlanNotOnScreen) {
         EXPECT_TRUE(save(kSavedFor20240131.arg(client_)));
         EXPECT_EQ(store.PlansOfDay(client_, day).size(), 1u);
     }
+}
+
+// The same question when the other workstation is another process on the
+// database (on SQLite, another process on the file, with its own locks).
+TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAPlanAnotherProcessStored) {
+    const TDateTime day = TDateTime::fromYmd(2024, 1, 31);
+    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
+    const auto peerStores = [&](const QString& memo) {
+        QProcess peer;
+        peer.start(QStringLiteral(LUMORIND_DOCUMENT_PEER),
+                   {scratch().connectionString(), lum::test::testPgUser(), lum::test::testPgPassword(),
+                    QStringLiteral("plan"), QString::number(client_), QStringLiteral("2024-01-31"), memo});
+        EXPECT_TRUE(peer.waitForFinished(30000));
+        EXPECT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
+        return peer.readAllStandardOutput().trimmed().toInt();
+    };
+    const lum::PlanStore store(db());
+    newPlan(client_);
+    f().DrMemo->setPlainText(QStringLiteral("この端末"));
+    const int theirs = peerStores(QStringLiteral("別の端末"));
+    ASSERT_GT(theirs, 0);
+    {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::No);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{theirs});
+    EXPECT_EQ(store.LoadPlanRow(theirs)->Body.DrMemo, QStringLiteral("別の端末"));
+    EXPECT_EQ(store.LoadFigures(theirs).size(), 2u);
+    {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
+            .expect(MsgKind::Information, kSavedFor20240131.arg(client_), MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    const int mine = f().Plan.PlanNo;
+    EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{mine});
+    EXPECT_EQ(store.LoadPlanRow(mine)->Body.DrMemo, QStringLiteral("この端末"));
+    EXPECT_TRUE(store.LoadFigures(theirs).empty());
+    // Saved again by the other process, then from the screen: asked again.
+    const int again = peerStores(QStringLiteral("また別の端末"));
+    {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::No);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{again});
 }
 
 TEST_P(CurePlanFormTest, CollectRecordChecksInOrder) {

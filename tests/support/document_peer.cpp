@@ -1,9 +1,15 @@
 // Another workstation saving a care document, for the tests that need a
 // second process on one database:
 //   document_peer <connection> <user> <password> estimate <CureNo> <yyyy-mm-dd> <points>
-// stores an evaluation of that client and day with every item at those points,
-// replacing whatever that day held, and closes its connection.
+//     stores an evaluation of that client and day with every item at those
+//     points, replacing whatever that day held;
+//   document_peer <connection> <user> <password> plan <CureNo> <yyyy-mm-dd> <memo>
+//     stores a treatment plan starting that day, with the memo as the
+//     doctor's remarks and two chart marks, replacing the plans of that day,
+//     and prints its PlanNo.
+// Either way it closes its connection before it ends.
 #include "plans/estimate_store.h"
+#include "plans/plan_store.h"
 #include "platform/db/database.h"
 
 #include <QCoreApplication>
@@ -12,23 +18,43 @@
 
 #include <cstdio>
 
+namespace {
+
+const QString kWho = QStringLiteral("別端末　太郎");
+
+lum::TDateTime dayOf(const QDate& d) { return lum::TDateTime::fromYmd(d.year(), d.month(), d.day()); }
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 8 || args[4] != u"estimate") {
-        std::fputs("usage: document_peer <connection> <user> <password> estimate <CureNo> <yyyy-mm-dd> <points>\n", stderr);
+    const QDate day = args.size() == 8 ? QDate::fromString(args[6], Qt::ISODate) : QDate();
+    if (!day.isValid() || (args[4] != u"estimate" && args[4] != u"plan")) {
+        std::fputs("usage: document_peer <connection> <user> <password> estimate|plan <CureNo> <yyyy-mm-dd> "
+                   "<points|memo>\n",
+                   stderr);
         return 2;
     }
-    const QDate day = QDate::fromString(args[6], Qt::ISODate);
-    if (!day.isValid()) return 2;
     try {
         auto db = lum::db::Database::open(args[1], args[2], args[3]);
-        lum::TLifeEstimate e;
-        e.CureNo = args[5].toInt();
-        e.Sakuseibi = lum::TDateTime::fromYmd(day.year(), day.month(), day.day());
-        e.UserName = QStringLiteral("別端末　太郎");
-        e.Scores.fill(args[7].toInt());
-        lum::EstimateStore(*db).save(e);
+        if (args[4] == u"estimate") {
+            lum::TLifeEstimate e;
+            e.CureNo = args[5].toInt();
+            e.Sakuseibi = dayOf(day);
+            e.UserName = kWho;
+            e.Scores.fill(args[7].toInt());
+            lum::EstimateStore(*db).save(e);
+        } else {
+            lum::TPlan p;
+            p.CureNo = args[5].toInt();
+            p.Name = kWho;
+            p.PlanRegistDay = dayOf(day);
+            p.PlanEndDay = dayOf(day.addDays(30));
+            p.Body.DrMemo = args[7];
+            const std::vector<lum::FigureRow> marks{{1, 0, -1, 11, 12}, {3, 1, 2, -1, -1}};
+            std::printf("%d\n", lum::PlanStore(*db).SavePlan(p, marks, QStringLiteral("b"), dayOf(day)));
+        }
     } catch (const lum::db::DbError& e) {
         std::fprintf(stderr, "%s\n", e.text().toUtf8().constData());
         return 1;
