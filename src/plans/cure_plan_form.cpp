@@ -672,17 +672,7 @@ void TCurePlanForm::ClearDocument() {
 }
 
 void TCurePlanForm::TakeHeader(const TPerson& person) {
-    Plan = lum::TPlan{};
-    Plan.CureNo = person.CureNo;
-    Plan.Name = person.Name;
-    Plan.Sex = person.Sex;
-    Plan.Birth = person.Birth;
-    Plan.RihaType = person.RihaType;
-    Plan.KubunCode = person.KubunCode;
-    Plan.Jiritsu_KBN = person.Jiritsu_KBN;
-    Plan.Ninchi_KBN = person.Ninchi_KBN;
-    Plan.YOUKAIGO_KBN = person.YOUKAIGO_KBN;
-    for (int i = 0; i < 6; ++i) Plan.Disease[i] = lum::cp932::leftBytes(person.Disease[i], lum::DiseaseBytes);
+    Plan = lum::newPlanOf(person);
 }
 
 void TCurePlanForm::ShowHeader() {

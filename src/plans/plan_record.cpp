@@ -80,4 +80,19 @@ std::optional<PlanBody> decodePlanData(QByteArrayView bytes) {
     return body;
 }
 
+TPlan newPlanOf(const TPerson& client) {
+    TPlan p;
+    p.CureNo = client.CureNo;
+    p.Name = client.Name;
+    p.Sex = client.Sex;
+    p.Birth = client.Birth;
+    p.RihaType = client.RihaType;
+    p.KubunCode = client.KubunCode;
+    p.Jiritsu_KBN = client.Jiritsu_KBN;
+    p.Ninchi_KBN = client.Ninchi_KBN;
+    p.YOUKAIGO_KBN = client.YOUKAIGO_KBN;
+    for (std::size_t i = 0; i < p.Disease.size(); ++i) p.Disease[i] = diseaseText(client.Disease[i]);
+    return p;
+}
+
 }  // namespace lum

@@ -2,6 +2,7 @@
 // The treatment plan record TPlan: a head mirrored by the RihaPlan columns and
 // the body stored unchanged as the 3700-byte PlanData blob. The treatment plan
 // window writes it; the plan printouts and monthly records read it.
+#include "clients/person.h"
 #include "common/datetime.h"
 
 #include <QByteArray>
@@ -88,6 +89,10 @@ struct TPlan {
 
     bool operator==(const TPlan&) const = default;
 };
+
+// A new plan's head taken from the client as registered (each disease cut
+// to its 50 bytes); the dates and the body are left for the caller.
+TPlan newPlanOf(const TPerson& client);
 
 // Byte limits of the plan's texts as entered (the stored capacity is larger).
 namespace plan_limits {

@@ -130,19 +130,9 @@ std::optional<ExprValue> text(std::optional<QString> s) {
 
 lum::TPlan longestCurePlan() {
     const TPerson c = longestClient();
-    lum::TPlan p;
-    p.CureNo = c.CureNo;
+    lum::TPlan p = lum::newPlanOf(c);
     p.PlanRegistDay = kDay();
     p.PlanEndDay = kDay();
-    p.Name = c.Name;
-    p.Sex = c.Sex;
-    p.Birth = c.Birth;
-    p.RihaType = c.RihaType;
-    p.KubunCode = c.KubunCode;
-    p.Jiritsu_KBN = c.Jiritsu_KBN;
-    p.Ninchi_KBN = c.Ninchi_KBN;
-    p.YOUKAIGO_KBN = c.YOUKAIGO_KBN;
-    p.Disease = c.Disease;
     lum::PlanBody& b = p.Body;
     b.Kansetsu = b.MahiUp = b.MahiDown = b.MahiFin = b.Kinryoku = b.Itami = 3;
     b.Shiryoku = b.LeftChoryoku = b.RightChoryoku = 3;

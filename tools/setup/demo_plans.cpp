@@ -39,19 +39,9 @@ const DemoPhraseList kPhrases[] = {
 QString phrase(int code, int index) { return demoPhrase(kPhrases, "CurePlan", code, index); }
 
 TPlan planFor(const TPerson& c, TDateTime start, int variant) {
-    TPlan p;
-    p.CureNo = c.CureNo;
+    TPlan p = newPlanOf(c);
     p.PlanRegistDay = start;
     p.PlanEndDay = DefaultEndDate(start);
-    p.Name = c.Name;
-    p.Sex = c.Sex;
-    p.Birth = c.Birth;
-    p.RihaType = c.RihaType;
-    p.KubunCode = c.KubunCode;
-    p.Jiritsu_KBN = c.Jiritsu_KBN;
-    p.Ninchi_KBN = c.Ninchi_KBN;
-    p.YOUKAIGO_KBN = c.YOUKAIGO_KBN;
-    p.Disease = c.Disease;
     PlanBody& b = p.Body;
     b.Kansetsu = 1;
     b.MahiUp = variant % 2;
