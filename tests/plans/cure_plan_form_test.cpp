@@ -13,6 +13,7 @@
 #include "plans/riha_shape.h"
 #include "platform/ui/scripted_dialogs.h"
 #include "report/objects/picture_view.h"
+#include "support/document_peer.h"
 #include "support/page_layout.h"
 
 #include <QAction>
@@ -30,7 +31,6 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +107,9 @@ protected:
         f().SaveToolButton->click();
         return d.allDone();
     }
+    // Save a plan of 2024-01-31 that another stored plan stands in the way
+    // of, answering the question; with はい the saved message follows.
+    void saveAnsweringOverwrite(MsgButton answer);
     int rows(const QString& sql) {
         QSqlQuery q = db().prepare(sql);
         db().exec(q);
@@ -116,8 +119,17 @@ protected:
     std::unique_ptr<TCurePlanForm> form_;
 };
 
+const QString kOverwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
 const QString kSavedFor20240131 =
     QStringLiteral("利用者番号 = %1\n計画登録日 = 2024/01/31\nで登録しました。");
+
+void CurePlanFormTest::saveAnsweringOverwrite(MsgButton answer) {
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, kOverwrite, answer);
+    if (answer == MsgButton::Yes) d.expect(MsgKind::Information, kSavedFor20240131.arg(client_), MsgButton::Ok);
+    f().SaveToolButton->click();
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
 
 // The window's header, shown again after the plan's ratings change.
 class HeaderProbe : public TCurePlanForm {
@@ -283,7 +295,6 @@ TEST_P(CurePlanFormTest, NewFillChartSaveOpenSaveAgainDelete) {
 
 TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAStoredPlanNotOnScreen) {
     const TDateTime day = TDateTime::fromYmd(2024, 1, 31);
-    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
     // The other workstation's plans, with marks of their own.
     auto other = scratch().open();
     const std::vector<FigureRow> theirMarks{{1, 0, -1, 11, 12}, {3, 1, 2, -1, -1}};
@@ -331,24 +342,13 @@ TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAStoredPlanNotOnScreen) {
         click(f().FrontImage, Qt::LeftButton, {30, 40});
         f().DrMemo->setPlainText(QStringLiteral("この端末"));
         // いいえ: nothing written; theirs stays whole, marks and all.
-        {
-            lum::ScriptedDialogs d;
-            d.expect(MsgKind::Information, overwrite, MsgButton::No);
-            f().SaveToolButton->click();
-            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-        }
+        saveAnsweringOverwrite(MsgButton::No);
         EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{theirs});
         EXPECT_EQ(store.LoadFigures(theirs), theirMarks);
         EXPECT_EQ(store.LoadPlanRow(theirs)->Body.DrMemo, QStringLiteral("別の端末"));
         EXPECT_TRUE(f().IsModified());
         // はい: the plan on screen replaces theirs with its marks.
-        {
-            lum::ScriptedDialogs d;
-            d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
-                .expect(MsgKind::Information, kSavedFor20240131.arg(client_), MsgButton::Ok);
-            f().SaveToolButton->click();
-            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-        }
+        saveAnsweringOverwrite(MsgButton::Yes);
         const int mine = f().Plan.PlanNo;
         EXPECT_NE(mine, theirs);
         EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{mine});
@@ -367,49 +367,29 @@ TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAStoredPlanNotOnScreen) {
 // database (on SQLite, another process on the file, with its own locks).
 TEST_P(CurePlanFormTest, ASaveAsksBeforeReplacingAPlanAnotherProcessStored) {
     const TDateTime day = TDateTime::fromYmd(2024, 1, 31);
-    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
     const auto peerStores = [&](const QString& memo) {
-        QProcess peer;
-        peer.start(QStringLiteral(LUMORIND_DOCUMENT_PEER),
-                   {scratch().connectionString(), lum::test::testPgUser(), lum::test::testPgPassword(),
-                    QStringLiteral("plan"), QString::number(client_), QStringLiteral("2024-01-31"), memo});
-        EXPECT_TRUE(peer.waitForFinished(30000));
-        EXPECT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
-        return peer.readAllStandardOutput().trimmed().toInt();
+        return lum::test::runDocumentPeer(
+                   scratch(), {QStringLiteral("plan"), QString::number(client_), QStringLiteral("2024-01-31"), memo})
+            .trimmed()
+            .toInt();
     };
     const lum::PlanStore store(db());
     newPlan(client_);
     f().DrMemo->setPlainText(QStringLiteral("この端末"));
     const int theirs = peerStores(QStringLiteral("別の端末"));
     ASSERT_GT(theirs, 0);
-    {
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, overwrite, MsgButton::No);
-        f().SaveToolButton->click();
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-    }
+    saveAnsweringOverwrite(MsgButton::No);
     EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{theirs});
     EXPECT_EQ(store.LoadPlanRow(theirs)->Body.DrMemo, QStringLiteral("別の端末"));
     EXPECT_EQ(store.LoadFigures(theirs).size(), 2u);
-    {
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
-            .expect(MsgKind::Information, kSavedFor20240131.arg(client_), MsgButton::Ok);
-        f().SaveToolButton->click();
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-    }
+    saveAnsweringOverwrite(MsgButton::Yes);
     const int mine = f().Plan.PlanNo;
     EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{mine});
     EXPECT_EQ(store.LoadPlanRow(mine)->Body.DrMemo, QStringLiteral("この端末"));
     EXPECT_TRUE(store.LoadFigures(theirs).empty());
     // Saved again by the other process, then from the screen: asked again.
     const int again = peerStores(QStringLiteral("また別の端末"));
-    {
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, overwrite, MsgButton::No);
-        f().SaveToolButton->click();
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-    }
+    saveAnsweringOverwrite(MsgButton::No);
     EXPECT_EQ(store.PlansOfDay(client_, day), std::vector<int>{again});
 }
 

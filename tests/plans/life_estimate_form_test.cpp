@@ -8,6 +8,7 @@
 #include "plans/estimate_store.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
+#include "support/document_peer.h"
 #include "support/page_layout.h"
 #include "support/report_pdf.h"
 
@@ -17,7 +18,6 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -30,6 +30,7 @@ using lum::MsgButton;
 using lum::MsgKind;
 using lum::TDateTime;
 
+const QString kOverwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
 const QString kDialog = QStringLiteral("TGetEstimateForm");
 
 class LifeEstimateFormTest : public lum::test::UrinTest {
@@ -88,6 +89,15 @@ protected:
         d.expect(MsgKind::Information, savedText(client_, expectedDay), MsgButton::Ok);
         f().SaveToolButton->click();
         ASSERT_TRUE(d.allDone()) << d.report().toStdString();
+    }
+    // Save an evaluation of today that another stored evaluation stands in
+    // the way of, answering the question; with はい the saved message follows.
+    void saveAnsweringOverwrite(MsgButton answer) {
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, kOverwrite, answer);
+        if (answer == MsgButton::Yes) d.expect(MsgKind::Information, savedText(client_, kToday), MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
     }
     std::optional<lum::TLifeEstimate> stored(TDateTime day) { return lum::EstimateStore(db()).load(client_, day); }
     void store(TDateTime day, const EstimateScores& scores) {
@@ -213,7 +223,6 @@ TEST_P(LifeEstimateFormTest, SaveOpenAndASecondSaveOfTheDay) {
 }
 
 TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAStoredEvaluationNotOnScreen) {
-    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
     auto other = scratch().open();
     const auto storeTheirs = [&](TDateTime day, int score) {
         lum::TLifeEstimate e;
@@ -257,23 +266,12 @@ TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAStoredEvaluationNotOnScree
         c.setUp();
         click(2, 2);
         // いいえ: theirs stays whole, the evaluation on screen unsaved.
-        {
-            lum::ScriptedDialogs d;
-            d.expect(MsgKind::Information, overwrite, MsgButton::No);
-            f().SaveToolButton->click();
-            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-        }
+        saveAnsweringOverwrite(MsgButton::No);
         ASSERT_TRUE(stored(kToday));
         EXPECT_EQ(stored(kToday)->Scores, allOf(1));
         EXPECT_TRUE(f().IsModified());
         // はい: the evaluation on screen replaces theirs.
-        {
-            lum::ScriptedDialogs d;
-            d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
-                .expect(MsgKind::Information, savedText(client_, kToday), MsgButton::Ok);
-            f().SaveToolButton->click();
-            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-        }
+        saveAnsweringOverwrite(MsgButton::Yes);
         EXPECT_EQ(stored(kToday)->Scores, f().Estimate.Scores);
         EXPECT_EQ(stored(kToday)->Scores[2], 2);
         EXPECT_FALSE(f().IsModified());
@@ -288,44 +286,22 @@ TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAStoredEvaluationNotOnScree
 // The same question when the other workstation is another process on the
 // database (on SQLite, another process on the file, with its own locks).
 TEST_P(LifeEstimateFormTest, ASaveAsksBeforeReplacingAnEvaluationAnotherProcessStored) {
-    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
     const auto peerStores = [&](int points) {
-        QProcess peer;
-        peer.start(QStringLiteral(LUMORIND_DOCUMENT_PEER),
-                   {scratch().connectionString(), lum::test::testPgUser(), lum::test::testPgPassword(),
-                    QStringLiteral("estimate"), QString::number(client_), QStringLiteral("2024-01-31"),
-                    QString::number(points)});
-        ASSERT_TRUE(peer.waitForFinished(30000));
-        ASSERT_EQ(peer.exitCode(), 0) << peer.readAllStandardError().toStdString();
+        lum::test::runDocumentPeer(scratch(), {QStringLiteral("estimate"), QString::number(client_),
+                                               QStringLiteral("2024-01-31"), QString::number(points)});
     };
     newEstimate(client_);
     click(2, 2);
     peerStores(1);
-    {
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, overwrite, MsgButton::No);
-        f().SaveToolButton->click();
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-    }
+    saveAnsweringOverwrite(MsgButton::No);
     ASSERT_TRUE(stored(kToday));
     EXPECT_EQ(stored(kToday)->Scores, allOf(1));
     EXPECT_EQ(stored(kToday)->UserName, QStringLiteral("別端末　太郎"));
-    {
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, overwrite, MsgButton::Yes)
-            .expect(MsgKind::Information, savedText(client_, kToday), MsgButton::Ok);
-        f().SaveToolButton->click();
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-    }
+    saveAnsweringOverwrite(MsgButton::Yes);
     EXPECT_EQ(stored(kToday)->Scores[2], 2);
     // Saved again by the other process, then from the screen: asked again.
     peerStores(0);
-    {
-        lum::ScriptedDialogs d;
-        d.expect(MsgKind::Information, overwrite, MsgButton::No);
-        f().SaveToolButton->click();
-        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
-    }
+    saveAnsweringOverwrite(MsgButton::No);
     EXPECT_EQ(stored(kToday)->Scores, allOf(0));
     EXPECT_EQ(rowCount(QStringLiteral("Estimate"), client_), 1);
 }
