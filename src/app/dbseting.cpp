@@ -63,6 +63,15 @@ QStringList TDBSeting::ReadRegistry() {
     return errors;
 }
 
+QString TDBSeting::StoredConnection() {
+    try {
+        const auto key = lum::SettingsKey::open(KeyPath);
+        return key ? key->readText(kConnection) : QString();
+    } catch (const lum::SettingTypeError&) {
+        return {};
+    }
+}
+
 bool TDBSeting::DecodeSeting(QByteArrayView enciphered) {
     if (enciphered.size() != SetingSize) return false;
     const QByteArray plain = lum::blowfish::cfb64Decrypt(kCipherKey, kCipherIv, enciphered);

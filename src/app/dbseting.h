@@ -28,6 +28,10 @@ public:
     // the texts returned, as is a value stored with another type.
     QStringList ReadRegistry();
 
+    // The stored connection string alone, empty when there is none or it
+    // cannot be read: what the start-up reads ahead, password left alone.
+    static QString StoredConnection();
+
     // Deciphers the 57 stored bytes into the password. A deciphered length
     // above 56 cannot be a password: it is refused and the password kept.
     bool DecodeSeting(QByteArrayView enciphered);

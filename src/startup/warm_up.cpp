@@ -16,9 +16,7 @@ std::jthread startWarmUp() {
         // Only a head start: whatever fails here, the start-up's own read of
         // the settings meets again and reports, so nothing may end the program.
         try {
-            TDBSeting seting;
-            seting.ReadRegistry();
-            if (const auto target = db::parseConnectionString(seting.Connection)) {
+            if (const auto target = db::parseConnectionString(TDBSeting::StoredConnection())) {
                 db::Database::preloadDriver(target->backend);
             }
         } catch (...) {
