@@ -82,7 +82,7 @@ QString startPathOf(const FileRequest& request) {
     if (!request.fileName.isEmpty()) {
         const QFileInfo preset(request.fileName);
         if (preset.isAbsolute() && preset.isDir()) {
-            folder = preset.absoluteFilePath();
+            folder = QDir::cleanPath(preset.absoluteFilePath());
         } else {
             if (request.mode != FileMode::Directory && !hasWildcard(preset.fileName())) name = preset.fileName();
             if (preset.isAbsolute() && QFileInfo(preset.absolutePath()).isDir()) folder = preset.absolutePath();

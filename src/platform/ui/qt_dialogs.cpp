@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -50,12 +51,22 @@ public:
         : QFileDialog(parent, caption, start, filter), mode_(mode) {}
 
     void accept() override {
+        // The name as typed (the dialog would add the kind's suffix to a
+        // folder's name and take it as a file), then as the dialog means it.
         const QString chosen = selectedFiles().value(0);
-        const QString refused = chosen.isEmpty() ? QString() : refusedFileNameText(chosen, mode_);
-        if (!refused.isEmpty()) {
+        QStringList names;
+        if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); edit && !edit->text().isEmpty())
+            names.append(directory().absoluteFilePath(edit->text()));
+        if (!chosen.isEmpty()) names.append(chosen);
+        for (const QString& name : names) {
+            const QString refused = refusedFileNameText(name, mode_);
+            if (refused.isEmpty()) continue;
             lum::message(MsgKind::Warning, refused, MsgButton::Ok, this);
             // A folder's name opens that folder, as the dialog's button says.
-            if (QFileInfo(chosen).isDir()) QFileDialog::accept();
+            if (QFileInfo(name).isDir()) {
+                setDirectory(name);
+                if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) edit->clear();
+            }
             return;
         }
         QFileDialog::accept();
