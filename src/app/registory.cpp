@@ -3,6 +3,7 @@
 #include "platform/settings/settings_key.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 #include <array>
 
@@ -44,9 +45,15 @@ QString typeErrorText(const QString& name) {
 
 TRegistory::TRegistory() { SetDefault(); }
 
+QString TRegistory::DefaultFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = documents.isEmpty() ? QDir::homePath() : documents;
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
 void TRegistory::SetDefault() {
     const QString home = QDir::homePath();
-    for (const TextValue& v : kPaths) this->*v.field = home;
+    for (const TextValue& v : kPaths) this->*v.field = DefaultFolder();
     ServFlg = 0;
     Tavelund.clear();
     ID.clear();

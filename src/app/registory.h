@@ -29,8 +29,12 @@ public:
 
     TRegistory();
 
-    // The defaults; the paths start in the user's home folder.
+    // The defaults; the paths start as DefaultFolder().
     void SetDefault();
+    // The user's documents folder with a closing "/": a folder that names no
+    // file yet, so the CSV windows ask for a name and the file dialogs open
+    // there.
+    static QString DefaultFolder();
 
     // A missing key gives the defaults; in an existing key a missing value
     // gives an empty text (0 for ServFlg). Every value is read on its own: one

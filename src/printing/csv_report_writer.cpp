@@ -30,7 +30,7 @@ CsvTarget csvTargetOf(const QString& path) {
         t.folder = slash == 0 ? QStringLiteral("/") : path.left(slash);
         t.name = path.mid(slash + 1);
     }
-    // The settings start as the home folder: a folder names no file.
+    // A stored path may be a folder (the settings start as one): it names no file.
     if (!t.name.isEmpty() && QFileInfo(path).isDir()) {
         t.folder = path;
         t.name.clear();

@@ -551,7 +551,9 @@ void TfrPreviewForm::print() {
     givePagesBack();
     const bool printed = report_.PrintPrepared(form.pageListText(currentPage()), copies, &error);
     takePages();
-    if (!printed) showEngineError(error, this);
+    // The page list was read above, so this is the printer's failure, told
+    // in the windows' language under the エラー title.
+    if (!printed) lum::message(MsgKind::Error, error, MsgButton::Ok, this);
     resetLayout();
 }
 

@@ -77,7 +77,11 @@ TfrPrintForm::TfrPrintForm(TfrPrinter& printer, QWidget* parent) : QDialog(paren
     // The platform's printers, without "Default printer".
     for (int i = 0; i < printer_.DefaultPrinterIndex; ++i) CB1->addItem(printer_.Printers.at(i));
     previous_ = printer_.PrinterIndex;
-    CB1->setCurrentIndex(printer_.isDefaultPrinter() ? -1 : printer_.PrinterIndex);
+    // "Default printer" is not in the list (it prints nowhere): the dialog
+    // opens on a printer it can print on, chosen as if the user had.
+    const int offered = printer_.DialogPrinterIndex();
+    if (offered >= 0 && offered != printer_.PrinterIndex) printer_.SelectPrinter(offered);
+    CB1->setCurrentIndex(offered);
     connect(CB1, &QComboBox::activated, this, [this](int index) { printer_.SelectPrinter(index); });
     connect(PropButton, &QPushButton::clicked, this, &TfrPrintForm::chooseProperties);
     connect(CopiesUp, &QPushButton::clicked, this,
@@ -112,7 +116,7 @@ void TfrPrintForm::chooseProperties() {
         lum::runModal(dialog);
         printer_.FillPaperList();
     }
-    CB1->setCurrentIndex(printer_.isDefaultPrinter() ? -1 : printer_.PrinterIndex);
+    CB1->setCurrentIndex(printer_.DialogPrinterIndex());
 }
 
 }  // namespace lum

@@ -1,7 +1,8 @@
 #pragma once
 // TfrPrintForm: the print dialog of the preview ("プリント"): the printer
 // (chosen at once through the engine's printer, put back when the dialog is
-// left any other way than "印刷"), its properties, copies with up and down
+// left any other way than "印刷"; it opens on the current printer, or on PDF
+// output on a machine without one), its properties, copies with up and down
 // buttons, and the page range.
 #include <QDialog>
 

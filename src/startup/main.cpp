@@ -2,12 +2,14 @@
 // loop until the main window closes, and the exit with its watchdog.
 #include "app/app_windows.h"
 #include "app/main_form.h"
+#include "app/registory.h"
 #include "app/startup.h"
 #include "startup/startup_windows.h"
 #include "startup/warm_up.h"
 #include "app/terminate_thread.h"
 #include "app/termination_signals.h"
 #include "platform/application.h"
+#include "platform/ui/file_dialog_rules.h"
 #include "platform/ui/qt_translations.h"
 #include "report_ui/report_windows.h"
 
@@ -25,6 +27,8 @@ int main(int argc, char** argv) {
     lum::TTerminateThread::install([] { lum::TTerminateThread::start(); });
     // The report engine's windows: previews, print dialogs, the progress window.
     lum::installReportWindows();
+    // Each kind of file's dialog opens where one was last chosen, in this run and the next.
+    lum::keepFileFoldersIn(TRegistory::KeyPath + QStringLiteral("\\FileFolders"));
 
     lum::AppWindows windows;
     lum::AppWindows::setCurrent(&windows);

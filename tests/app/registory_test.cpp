@@ -3,6 +3,7 @@
 #include "temp_settings.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 using lum::SettingsKey;
 
@@ -25,8 +26,12 @@ TEST_F(RegistoryTest, AMissingKeyGivesTheDefaults) {
     r.Import = QStringLiteral("changed");
     r.ServFlg = 2;
     EXPECT_TRUE(r.ReadRegistry().isEmpty());
+    // The CSV paths start as the documents folder, which names no file yet;
+    // the link's file path keeps the home folder.
+    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + u'/';
+    EXPECT_EQ(TRegistory::DefaultFolder(), docs);
     const QString home = QDir::homePath();
-    EXPECT_EQ(allTexts(r), (QStringList{home, home, home, home, home, home, home, home, QString(), QString(),
+    EXPECT_EQ(allTexts(r), (QStringList{docs, docs, docs, docs, docs, docs, docs, docs, QString(), QString(),
                                         QString(), home, QStringLiteral("wsMaximized")}));
     EXPECT_EQ(r.ServFlg, 0);
     EXPECT_TRUE(r.IsMaximized());
@@ -90,6 +95,6 @@ TEST_F(RegistoryTest, ValuesOfAnotherTypeAreReportedAndTheRestIsRead) {
     EXPECT_TRUE(errors.first().contains(QStringLiteral("Export")));
     EXPECT_EQ(r.ServFlg, 0);
     EXPECT_EQ(r.Import, QStringLiteral("/in"));
-    EXPECT_EQ(r.Export, QDir::homePath());  // kept its default
+    EXPECT_EQ(r.Export, TRegistory::DefaultFolder());  // kept its default
     EXPECT_EQ(r.WinState, QStringLiteral("wsNormal"));
 }

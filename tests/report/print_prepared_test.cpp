@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace lum;
@@ -90,6 +91,42 @@ TEST_F(Printing, UntitledJobAndDefaultPrinterCannotPrint) {
     EXPECT_EQ(PrintPageList(pages, printer, run), PrintOutcome::Failed);
 }
 
+// What the user reads when nothing is printed is Japanese, like every
+// other message of the windows; it names the printer or the file.
+TEST_F(Printing, FailuresAreToldInJapanese) {
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        int pages;
+        QString message;
+    };
+    QTemporaryDir dir;
+    const QString unwritable = dir.filePath(QStringLiteral("無い/報告.pdf"));
+    const Case cases[] = {
+        {"the printer refuses the job", [&] { device().failBegin = true; }, 1,
+         QStringLiteral("「Fake 1」への印刷に失敗しました。")},
+        {"Default printer prints nowhere", [&] { printer.SelectPrinter(printer.DefaultPrinterIndex); }, 1,
+         QStringLiteral("プリンタが選択されていません。")},
+        {"no page to print", [] {}, 0, QStringLiteral("印刷するページがありません。")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        printer.AttachPrinter(&platform);
+        c.arrange();
+        TfrEMFPages pages = pagesOf(QList<int>(c.pages, 0));
+        QString error;
+        EXPECT_EQ(PrintPageList(pages, printer, PrintRun{}, &error), PrintOutcome::Failed);
+        EXPECT_EQ(error, c.message);
+    }
+    // A PDF that cannot be written is named by its file.
+    PdfPrinterPlatform pdf(unwritable);
+    TfrPrinter toFile(&pdf);
+    TfrEMFPages pages = pagesOf({0});
+    QString error;
+    EXPECT_EQ(PrintPageList(pages, toFile, PrintRun{}, &error), PrintOutcome::Failed);
+    EXPECT_EQ(error, QStringLiteral("「%1」への印刷に失敗しました。").arg(unwritable));
+}
+
 TEST(TfrPrinterTest, DefaultPrinterGeometryFromThePaperTable) {
     TfrPrinter printer;
     EXPECT_EQ(printer.Printers, QStringList({"Default printer"}));
@@ -131,6 +168,35 @@ TEST(TfrPrinterTest, PlatformPrintersThenDefaultPrinter) {
     const PageGeometry g = printer.SetupPaper(9, 2100, 2970, 0);
     EXPECT_EQ(g.pageWidth, 752);
     EXPECT_EQ(g.offsetLeft, 15);
+}
+
+// The printer the print dialog opens on is one it can print on: never
+// "Default printer", which the dialog does not list.
+TEST(TfrPrinterTest, TheDialogOpensOnAPrinterItCanPrintOn) {
+    FakePrinterPlatform fakes;
+    NoPrinterPlatform none;
+    struct Case {
+        const char* what;
+        PrinterPlatform* platform;
+        int selected;  // -1: as attached
+        int offered;
+    };
+    const Case cases[] = {
+        {"the platform's current printer", &fakes, -1, 0},
+        {"the printer chosen last", &fakes, 1, 1},
+        {"Default printer chosen: the platform's current one", &fakes, 2, 0},
+        {"no printer installed: the PDF output", &none, -1, 0},
+        {"no platform at all: nothing to offer", nullptr, -1, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TfrPrinter printer(c.platform);
+        if (c.selected >= 0) printer.SelectPrinter(c.selected);
+        EXPECT_EQ(printer.DialogPrinterIndex(), c.offered);
+    }
+    TfrPrinter printer(&none);
+    EXPECT_TRUE(printer.isDefaultPrinter()) << "pages of a machine without printers keep the paper table's geometry";
+    EXPECT_TRUE(printer.hasPrinters());
 }
 
 TEST(TfrReportPrepared, PrintsUnderTheProgressWindowAndCancels) {

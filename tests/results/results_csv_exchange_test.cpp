@@ -13,6 +13,7 @@
 #include "results/month_sheet_model.h"
 #include "results/result_sheet_form.h"
 #include "results_fixture.h"
+#include "support/real_file_dialog.h"
 
 #include <QAction>
 #include <QDir>
@@ -434,6 +435,46 @@ TEST_P(ResultsCsvExchange, TheSheetsMenuKeepsTheFileNamesAndForcesTheExtension) 
     sheet.ImportExtDataMenu->trigger();
     EXPECT_EQ(d.fileRequests()[3].fileName, written);
     EXPECT_EQ(d.fileRequests()[4].fileName, written);
+    EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+}
+
+// The export's real save dialog on a new account: it opens in the documents
+// folder, not where the program was started; a wildcard typed as the name is
+// refused and the dialog stays open, so no file is written under a name the
+// user did not mean; a plain name is exported.
+TEST_P(ResultsCsvExchange, TheRealSaveDialogRefusesAWildcardName) {
+    twoRows();
+    lum::ScopedFacilityDatabase scope(db());
+    lum::FixedClock clock(QDateTime(QDate(2024, 5, 20), QTime(9, 0)));
+    db().execute(QStringLiteral("INSERT INTO KaigoStuff (CD, StuffName, KIGO) VALUES (3, '佐藤　理学', '佐')"));
+    lum::test::ScopedFreshHome fresh;
+    TResultSheetForm sheet;
+    sheet.show();
+    sheet.FromDate = may().begin;
+    sheet.ToDate = may().end;
+    lum::ScriptedDialogs d;
+    lum::test::RealFilePicker picker(d);
+    d.expect(MsgKind::Warning,
+             QStringLiteral("「*」はファイル名に使えません。\n「*」「?」を含まない名前を入力してください。"),
+             MsgButton::Ok);
+    QString opened;
+    bool openAfterRefusal = false;
+    lum::test::inNextFileDialog([&](QFileDialog& dialog) {
+        opened = lum::test::folderOf(dialog);
+        lum::test::typeAndAccept(dialog, QStringLiteral("*"));
+        openAfterRefusal = dialog.isVisible();
+        dialog.reject();
+    });
+    sheet.ExportMenu->trigger();
+    EXPECT_EQ(opened, fresh.documents());
+    EXPECT_TRUE(openAfterRefusal);
+    for (const QString& folder : {fresh.documents(), fresh.workingFolder()})
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList()) << folder.toStdString();
+
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    lum::test::inNextFileDialog([](QFileDialog& dialog) { lum::test::typeAndAccept(dialog, QStringLiteral("五月")); });
+    sheet.ExportMenu->trigger();
+    EXPECT_TRUE(QFile::exists(QDir(fresh.documents()).filePath(QStringLiteral("五月.csv"))));
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
 }
 

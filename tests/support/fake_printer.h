@@ -4,6 +4,7 @@
 // and draws every sheet on a recording canvas.
 #include "report/print/paper_table.h"
 #include "report/print/printer_device.h"
+#include "report/print/qt_printer_device.h"
 #include "report/render/recording_canvas.h"
 
 namespace lum::test {
@@ -79,6 +80,19 @@ public:
 
     QStringList log;
     QList<FakePrinterDevice*> devices;
+};
+
+// A machine without a printer as the application sees it there: the
+// platform lists only the PDF file printer and has no current printer, so
+// the engine's printer starts on "Default printer".
+class NoPrinterPlatform : public PrinterPlatform {
+public:
+    std::vector<std::unique_ptr<PrinterDevice>> printers() override {
+        std::vector<std::unique_ptr<PrinterDevice>> out;
+        out.push_back(std::make_unique<PdfPrinterDevice>(QString()));
+        return out;
+    }
+    int defaultIndex() const override { return -1; }
 };
 
 }  // namespace lum::test

@@ -1,12 +1,15 @@
 #include "platform/ui/qt_dialogs.h"
 
+#include "platform/ui/file_dialog_rules.h"
 #include "platform/ui/name_only_icon_provider.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHash>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -37,6 +40,41 @@ QMessageBox::StandardButton standardOf(MsgButton button) {
 }
 
 QWidget* parentOr(QWidget* parent) { return parent ? parent : QApplication::activeWindow(); }
+
+// Qt's file dialog that refuses, with our message and staying open, a name
+// the user cannot have meant (file_dialog_rules.h). Its own refusals (Qt's
+// message boxes) would bypass the dialog service, so ours come first.
+class CheckedFileDialog final : public QFileDialog {
+public:
+    CheckedFileDialog(QWidget* parent, const QString& caption, const QString& start, const QString& filter,
+                      lum::FileMode mode)
+        : QFileDialog(parent, caption, start, filter), mode_(mode) {}
+
+    void accept() override {
+        // The name as typed (the dialog would add the kind's suffix to a
+        // folder's name and take it as a file), then as the dialog means it.
+        const QString chosen = selectedFiles().value(0);
+        QStringList names;
+        if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit")); edit && !edit->text().isEmpty())
+            names.append(directory().absoluteFilePath(edit->text()));
+        if (!chosen.isEmpty()) names.append(chosen);
+        for (const QString& name : names) {
+            const QString refused = refusedFileNameText(name, mode_);
+            if (refused.isEmpty()) continue;
+            lum::message(MsgKind::Warning, refused, MsgButton::Ok, this);
+            // A folder's name opens that folder, as the dialog's button says.
+            if (QFileInfo(name).isDir()) {
+                setDirectory(name);
+                if (auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) edit->clear();
+            }
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    lum::FileMode mode_;  // QFileDialog has a FileMode of its own
+};
 
 }  // namespace
 
@@ -74,7 +112,12 @@ QString QtDialogs::chooseFile(const FileRequest& request) {
     // process and read files to tell their types and draw thumbnails, and
     // every file read and closed here takes the database's locks away. Ours
     // tells types by name alone.
-    QFileDialog dialog(parentOr(request.parent), request.caption, request.fileName, qtFileFilter(request.filter));
+    //
+    // It opens where this kind of file was last chosen, never in the working
+    // folder, and remembers where the choice was made.
+    const QString kind = fileKindOf(request);
+    CheckedFileDialog dialog(parentOr(request.parent), request.caption, startPathOf(request),
+                             qtFileFilter(request.filter), request.mode);
     dialog.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontUseCustomDirectoryIcons);
     NameOnlyIconProvider icons;
     dialog.setIconProvider(&icons);
@@ -88,6 +131,8 @@ QString QtDialogs::chooseFile(const FileRequest& request) {
         // The application asks its own overwrite question (after forcing the
         // extension), so the dialog asks none.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        // A name typed without a suffix gets the kind's ("報告" -> "報告.pdf").
+        if (kind != QStringLiteral("folder")) dialog.setDefaultSuffix(kind);
         break;
     case FileMode::Directory:
         dialog.setFileMode(QFileDialog::Directory);
@@ -95,7 +140,9 @@ QString QtDialogs::chooseFile(const FileRequest& request) {
         break;
     }
     if (runModal(dialog) != QDialog::Accepted) return {};
-    return dialog.selectedFiles().value(0);
+    const QString chosen = dialog.selectedFiles().value(0);
+    rememberFileFolder(kind, request.mode == FileMode::Directory ? chosen : QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 std::optional<QString> QtDialogs::inputText(const InputRequest& request) {

@@ -8,7 +8,16 @@ QString printJobTitle(const QString& reportTitle) {
     return QStringLiteral("Tiberlaine: ") + (reportTitle.isEmpty() ? QStringLiteral("Untitled") : reportTitle);
 }
 
+QString printFailedText(const QString& destination) {
+    return QStringLiteral("「%1」への印刷に失敗しました。").arg(destination);
+}
+
 namespace {
+
+// What the user reads when nothing could be printed: the windows' own
+// language, unlike the engine's progress captions.
+const QString kNoPrinter = QStringLiteral("プリンタが選択されていません。");
+const QString kNothingToPrint = QStringLiteral("印刷するページがありません。");
 
 class PrintJob {
 public:
@@ -18,7 +27,7 @@ public:
     PrintOutcome print(QString* error) {
         PrinterDevice* device = printer_.device();
         if (!device || pages_.Count() == 0) {
-            if (error) *error = QStringLiteral("No printer is selected");
+            if (error) *error = device ? kNothingToPrint : kNoPrinter;
             return PrintOutcome::Failed;
         }
         // A list that selects no page sends nothing (an empty job would still
@@ -53,7 +62,7 @@ private:
             device->abortJob();
             device->finishRun();
         }
-        if (error) *error = QStringLiteral("Printing on \"%1\" failed").arg(device ? device->name() : QString());
+        if (error) *error = printFailedText(device ? device->destination() : QString());
         return PrintOutcome::Failed;
     }
 

@@ -11,6 +11,8 @@ namespace lum {
 
 // The print-job title of a report.
 QString printJobTitle(const QString& reportTitle);
+// The message of a job that failed: 「<printer or file>」への印刷に失敗しました。
+QString printFailedText(const QString& destination);
 
 struct PrintRun {
     PageList pages;  // the pages to print (1-based); all when empty
@@ -24,7 +26,8 @@ struct PrintRun {
 enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // Prints on the printer's selected device; "Default printer" has none and
-// fails. Every page takes the printer's geometry for its paper.
+// fails. Every page takes the printer's geometry for its paper. A failure's
+// text (in `error`) is the one the user is shown, in Japanese.
 PrintOutcome PrintPageList(TfrEMFPages& pages, TfrPrinter& printer, const PrintRun& run, QString* error = nullptr);
 
 }  // namespace lum

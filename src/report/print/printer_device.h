@@ -28,6 +28,12 @@ class PrinterDevice {
 public:
     virtual ~PrinterDevice() = default;
     virtual QString name() const = 0;
+    // Where the pages go, as the user knows it: the printer's name, or the
+    // file a file printer writes.
+    virtual QString destination() const { return name(); }
+    // Whether it writes a file rather than paper (the choice of a machine
+    // without a printer).
+    virtual bool writesFile() const { return false; }
 
     // Device mode. Width and height in tenths of a millimetre as oriented;
     // they matter for the user-defined size 256. Copies are always 1.

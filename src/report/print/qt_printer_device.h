@@ -68,6 +68,8 @@ public:
     explicit PdfPrinterDevice(QString fileName, int dpi = 600);
     ~PdfPrinterDevice() override;
     QString name() const override { return QStringLiteral("PDF"); }
+    QString destination() const override { return fileName_.isEmpty() ? name() : fileName_; }
+    bool writesFile() const override { return true; }
     void setPaper(int paperCode, int width, int height, int orientation) override;
     QList<int> paperCodes() const override;
     QStringList paperNames() const override;

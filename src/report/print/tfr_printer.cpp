@@ -28,6 +28,16 @@ PrinterDevice* TfrPrinter::device() const {
     return isDefaultPrinter() ? nullptr : devices_.at(size_t(PrinterIndex)).get();
 }
 
+int TfrPrinter::DialogPrinterIndex() const {
+    if (!hasPrinters()) return -1;
+    if (!isDefaultPrinter()) return PrinterIndex;
+    const int current = platform_ ? platform_->defaultIndex() : -1;
+    if (current >= 0 && current < DefaultPrinterIndex) return current;
+    for (int i = 0; i < DefaultPrinterIndex; ++i)
+        if (devices_.at(size_t(i))->writesFile()) return i;
+    return 0;
+}
+
 void TfrPrinter::SelectPrinter(int index) {
     if (index < 0 || index >= Printers.size()) return;
     PrinterIndex = index;

@@ -41,6 +41,12 @@ public:
     // Whether the platform lists at least one printer.
     bool hasPrinters() const { return DefaultPrinterIndex > 0; }
 
+    // The printer the print dialog offers first: the selected one; with
+    // "Default printer" selected, the platform's current printer, else the
+    // file printer (a machine without printers), else the first; -1 when the
+    // platform lists none. The dialog never opens on an empty printer box.
+    int DialogPrinterIndex() const;
+
     void SelectPrinter(int index);
     void FillPaperList();
     void ApplyDeviceMode();

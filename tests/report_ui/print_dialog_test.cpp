@@ -1,0 +1,131 @@
+// The print dialog always opens on a printer it can print on: this machine's
+// current printer, or PDF output on a machine without one (never an empty
+// printer box); and what the preview tells the user when printing fails.
+#include "platform/ui/scripted_dialogs.h"
+#include "report/prepared_fixture.h"
+#include "report/print/qt_printer_device.h"
+#include "report/print/tfr_printer.h"
+#include "report_ui/preview_form.h"
+#include "report_ui/print_form.h"
+#include "report_ui/tb_buttons.h"
+#include "support/fake_printer.h"
+#include "support/qt_printers.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace lum;
+using namespace lum::test;
+
+namespace {
+
+// A preview of two pages on the engine's printer over `platform`.
+template <typename Platform>
+struct PreviewOn : ::testing::Test {
+    Platform platform;
+    TfrReport report;
+    HeadlessProgress progress;
+    ScriptedDialogs dialogs;
+
+    void SetUp() override {
+        ReportPrinter().AttachPrinter(&platform);
+        for (int i = 1; i <= 2; ++i) addTextPage(report.EMFPages, QStringLiteral("Page %1 頁").arg(i));
+        report.CanRebuild = false;
+        report.Progress = &progress;
+    }
+    void TearDown() override { ReportPrinter().AttachPrinter(nullptr); }
+
+    std::unique_ptr<TfrPreviewForm> open() {
+        auto form = std::make_unique<TfrPreviewForm>(report);
+        form->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        return form;
+    }
+};
+
+using PreviewWithoutPrinter = PreviewOn<NoPrinterPlatform>;
+using PreviewOnFakes = PreviewOn<FakePrinterPlatform>;
+
+}  // namespace
+
+TEST(PrintDialog, WithoutAPrinterItOpensOnPdfOutput) {
+    NoPrinterPlatform none;
+    TfrPrinter printer(&none);
+    ASSERT_TRUE(printer.isDefaultPrinter());
+    {
+        TfrPrintForm form(printer);
+        EXPECT_EQ(form.CB1->count(), 1);
+        EXPECT_EQ(form.CB1->currentIndex(), 0);
+        EXPECT_EQ(form.CB1->currentText(), QStringLiteral("PDF"));
+        // 印刷 prints on what the box shows.
+        ASSERT_NE(printer.device(), nullptr);
+        EXPECT_TRUE(printer.device()->writesFile());
+        form.reject();
+    }
+    EXPECT_TRUE(printer.isDefaultPrinter()) << "取消 puts the printer of before back";
+}
+
+// The dialog over this machine's own printers (none on a build machine):
+// the system's default printer, or PDF output when there is none.
+TEST(PrintDialog, OpensOnThisMachinesDefaultPrinterOrPdf) {
+    QtPrinterPlatform platform;
+    TfrPrinter printer(&platform);
+    TfrPrintForm form(printer);
+    const QStringList installed = QPrinterInfo::availablePrinterNames();
+    const QString system = QPrinterInfo::defaultPrinterName();
+    const QString expected = installed.isEmpty()          ? QStringLiteral("PDF")
+                             : installed.contains(system) ? system
+                                                          : installed.first();
+    EXPECT_EQ(form.CB1->currentText(), expected);
+    EXPECT_FALSE(form.CB1->currentText().isEmpty());
+    form.reject();
+}
+
+TEST_F(PreviewWithoutPrinter, PrintingWritesThePdfTheUserNames) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("報告.pdf"));
+    auto form = open();
+    EXPECT_TRUE(form->PrintBtn->isEnabled());
+    dialogs.expectModal(QStringLiteral("TfrPrintForm"), [](QDialog& d) {
+        EXPECT_EQ(static_cast<TfrPrintForm&>(d).CB1->currentText(), QStringLiteral("PDF"));
+        return int(QDialog::Accepted);
+    });
+    dialogs.expectFile(FileMode::Save, pdf);
+    QTest::keyClick(form.get(), Qt::Key_P, Qt::ControlModifier);
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << "no PDF written";
+    EXPECT_TRUE(written.read(5) == "%PDF-");
+    EXPECT_EQ(dialogs.fileRequests().value(0).filter, QStringLiteral("PDF (*.pdf)|*.pdf"));
+    EXPECT_EQ(form->pages().Count(), 2);
+    EXPECT_TRUE(dialogs.allDone()) << dialogs.report().toStdString();
+}
+
+// A failure is told in the windows' language under the エラー title, naming
+// where the pages were to go.
+TEST_F(PreviewOnFakes, APrintFailureIsToldInJapanese) {
+    auto form = open();
+    platform.devices.at(0)->failBegin = true;
+    dialogs.expectModal(QStringLiteral("TfrPrintForm"), int(QDialog::Accepted));
+    dialogs.expect(MsgKind::Error, QStringLiteral("「Fake 1」への印刷に失敗しました。"), MsgButton::Ok);
+    form->PrintBtn->click();
+    ASSERT_FALSE(dialogs.messages().isEmpty());
+    EXPECT_EQ(dialogs.messages().last().caption(), QStringLiteral("エラー"));
+    EXPECT_TRUE(dialogs.allDone()) << dialogs.report().toStdString();
+}
+
+TEST_F(PreviewWithoutPrinter, APdfThatCannotBeWrittenIsNamed) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("無いフォルダー/報告.pdf"));
+    auto form = open();
+    dialogs.expectModal(QStringLiteral("TfrPrintForm"), int(QDialog::Accepted));
+    dialogs.expectFile(FileMode::Save, pdf);
+    dialogs.expect(MsgKind::Error, QStringLiteral("「%1」への印刷に失敗しました。").arg(pdf), MsgButton::Ok);
+    form->PrintBtn->click();
+    EXPECT_EQ(dialogs.messages().value(0).caption(), QStringLiteral("エラー"));
+    EXPECT_TRUE(dialogs.allDone()) << dialogs.report().toStdString();
+}
