@@ -15,6 +15,7 @@
 #include "results/result_sheet_form.h"
 
 #include "bench_databases.h"
+#include "platform/application.h"
 
 #include <QApplication>
 #include <QSqlQuery>
@@ -145,7 +146,7 @@ public:
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    lum::Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     QTemporaryDir dir;
     std::fprintf(stderr, "Seeding %d results on each backend...\n", kRows);

@@ -22,6 +22,7 @@
 #include "schedule/time_span.h"
 
 #include "bench_databases.h"
+#include "platform/application.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -157,7 +158,7 @@ void BM_ChartDisplay(benchmark::State& state) {
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    lum::Application app(argc, argv);
     benchmark::Initialize(&argc, argv);
     QTemporaryDir dir;
     std::fprintf(stderr, "Seeding %d frames on each backend...\n", kStaff * kDays * kFramesPerDay);

@@ -1,6 +1,6 @@
 #include "plans/sheet_scroll_box.h"
 
-#include "widgets/wheel_filter.h"
+#include "platform/ui/wheel_rule.h"
 
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -9,16 +9,7 @@ TSheetScrollBox::TSheetScrollBox(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(false);
     setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setFrameShape(QFrame::NoFrame);
-    // The sheet takes every turn before the control under the pointer does.
-    new lum::WheelFilter(this, [this](QWidget*, QWheelEvent* event) {
-        Scroll(*event);
-        return true;
-    });
-}
-
-void TSheetScrollBox::wheelEvent(QWheelEvent* event) {
-    Scroll(*event);
-    event->accept();
+    lum::scrollByOwnRule(this, [this](const QWheelEvent& turn) { Scroll(turn); });
 }
 
 void TSheetScrollBox::Scroll(const QWheelEvent& event) {

@@ -1,9 +1,9 @@
 #pragma once
 // The scroll box that carries a document's paper sheet: the mouse wheel moves
 // it 32 pixels a notch wherever the pointer is on the sheet, over a drop-down,
-// a spin box or a date field too, whose value a notch never changes; and a
-// resize centres the sheet horizontally (scrolling back to the top where the
-// document asks for it).
+// a spin box or a date field without the focus too, whose value the
+// application's wheel rule keeps; and a resize centres the sheet horizontally
+// (scrolling back to the top where the document asks for it).
 #include <QScrollArea>
 
 class TSheetScrollBox : public QScrollArea {
@@ -15,7 +15,6 @@ public:
     bool ScrollToTopOnResize = false;
 
 protected:
-    void wheelEvent(QWheelEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

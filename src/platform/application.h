@@ -1,7 +1,8 @@
 #pragma once
 // The application object. Qt leaves an exception escaping an event handler
 // undefined; this one catches it where every event is delivered and shows it
-// through the default error handler, and the event loop goes on.
+// through the default error handler, and the event loop goes on. It also puts
+// the one wheel rule (platform/ui/wheel_rule.h) on every window.
 #include <QApplication>
 
 namespace lum {

@@ -21,9 +21,9 @@
 #include "schedule/stuff_change_form.h"
 #include "schedule/stuff_time_form.h"
 #include "schedule/time_table_form.h"
+#include "platform/ui/wheel_rule.h"
 #include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
-#include "widgets/wheel_filter.h"
 #include "widgets/widget_helpers.h"
 
 #include <QApplication>
@@ -83,12 +83,9 @@ TScheduleBoardForm::TScheduleBoardForm(const Names& names, QWidget* parent)
     }
     statusPanels_[0]->setMinimumWidth(200);
 
-    wheelFilter_ = new lum::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
-        // The client list scrolls itself; elsewhere the wheel steps the chart.
-        if (over == DragPersonDBGrid || DragPersonDBGrid->isAncestorOf(over)) return false;
-        FormMouseWheel(event->angleDelta().y());
-        return true;
-    });
+    // The wheel steps the chart wherever the pointer is on the board; the client
+    // list, a list, scrolls itself.
+    lum::scrollByOwnRule(this, [this](const QWheelEvent& turn) { FormMouseWheel(turn.angleDelta().y()); });
 
     resize(1100, 720);
     lum::centreOnScreen(*this);

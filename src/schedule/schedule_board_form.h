@@ -215,7 +215,6 @@ private:
     QHBoxLayout* topBar_ = nullptr;
     lum::board::BoardChart chart_;
     QLabel* statusPanels_[2] = {nullptr, nullptr};
-    QObject* wheelFilter_ = nullptr;
     bool displayed_ = false;
     QString headerPrefix_;
 };

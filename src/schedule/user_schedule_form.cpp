@@ -19,9 +19,9 @@
 #include "schedule/time_span.h"
 #include "schedule/time_table_form.h"
 #include "schedule/user_book_form.h"
+#include "platform/ui/wheel_rule.h"
 #include "widgets/lazy_window.h"
 #include "widgets/ui_font.h"
-#include "widgets/wheel_filter.h"
 #include "widgets/widget_helpers.h"
 
 #include <QAction>
@@ -86,12 +86,9 @@ TUserScheduleForm::TUserScheduleForm(QWidget* parent) : QWidget(parent, Qt::Wind
     statusPanel_->setObjectName(QStringLiteral("StatusPanel0"));
     StatusBar1->addWidget(statusPanel_, 1);
 
-    wheelFilter_ = new lum::WheelFilter(this, [this](QWidget* over, QWheelEvent* event) {
-        // The staff list scrolls itself; elsewhere the wheel steps the chart.
-        if (over == DragStuffDBGrid || DragStuffDBGrid->isAncestorOf(over)) return false;
-        FormMouseWheel(event->angleDelta().y());
-        return true;
-    });
+    // The wheel steps the chart wherever the pointer is on the board; the staff
+    // list, a list, scrolls itself.
+    lum::scrollByOwnRule(this, [this](const QWheelEvent& turn) { FormMouseWheel(turn.angleDelta().y()); });
 
     resize(1180, 760);
     LayOut();

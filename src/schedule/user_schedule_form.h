@@ -137,7 +137,6 @@ private:
     lum::board::BoardChart chart_;
     QWidget* chartHost_ = nullptr;
     QLabel* statusPanel_ = nullptr;
-    QObject* wheelFilter_ = nullptr;
     bool built_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include "plans/urin_fixture.h"
 #include "plans/urin_plan_form.h"
 #include "plans/urin_pract_form.h"
+#include "support/wheel.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -146,6 +147,46 @@ TEST_P(DocumentSheetsTest, TheWheelScrollsEverySheetAndNewStartsAtItsTop) {
         form->DocChanged = false;
         form->ResetModified();
     }
+}
+
+// On the treatment plan a notch over 寝返り, the caret in the first field,
+// scrolls the sheet and leaves the value and the caret where they were (↑ then
+// changes nothing of 寝返り); with the caret in 寝返り a notch steps it.
+TEST_P(DocumentSheetsTest, ANotchOverADropDownMovesNoFocusAndAFocusedOneSteps) {
+    std::unique_ptr<TDocumentForm> form(new TCurePlanForm);
+    form->show();
+    form->resize(1000, 420);
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    ASSERT_TRUE(newDocument(*form, client_));
+    auto* negaeri = form->findChild<QComboBox*>(QStringLiteral("Negaeri"));
+    ASSERT_TRUE(negaeri);
+    TSheetScrollBox* box = sheetBoxOf(negaeri);
+    box->ensureWidgetVisible(negaeri);
+    negaeri->setCurrentIndex(1);
+    QWidget* caret = QApplication::focusWidget();
+    ASSERT_EQ(caret->objectName(), QStringLiteral("PlanRegistDay"));
+    const int top = box->verticalScrollBar()->value();
+    ASSERT_GE(top, TSheetScrollBox::WheelStep) << "寝返り lies below the sheet's first screen";
+    const QPoint pointer = negaeri->mapToGlobal(negaeri->rect().center());
+
+    lum::test::turnWheelAt(negaeri, pointer, 120);
+    EXPECT_EQ(box->verticalScrollBar()->value(), top - TSheetScrollBox::WheelStep);
+    EXPECT_EQ(negaeri->currentIndex(), 1);
+    EXPECT_EQ(QApplication::focusWidget(), caret);
+    lum::test::turnWheelAt(negaeri, pointer, -120);
+    EXPECT_EQ(box->verticalScrollBar()->value(), top);
+    EXPECT_EQ(QApplication::focusWidget(), caret);
+    QTest::keyClick(caret, Qt::Key_Up);
+    EXPECT_EQ(negaeri->currentIndex(), 1);
+
+    negaeri->setFocus(Qt::TabFocusReason);
+    const int focusedAt = box->verticalScrollBar()->value();
+    lum::test::turnWheel(negaeri, -120);
+    EXPECT_EQ(negaeri->currentIndex(), 2);
+    EXPECT_EQ(box->verticalScrollBar()->value(), focusedAt);
+    form->DocChanged = false;
+    form->ResetModified();
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(DocumentSheetsTest);

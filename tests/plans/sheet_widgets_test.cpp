@@ -111,7 +111,7 @@ TEST(SheetScrollBox, TheWheelMoves32PixelsANotchAndAResizeCentresTheSheet) {
 }  // namespace
 
 // Over a drop-down, a spin box or a date field on the sheet the notch scrolls
-// the sheet and leaves the value; outside a sheet the same notch would step it.
+// the sheet and leaves the value; with the focus in it the control steps.
 TEST(SheetScrollBox, TheWheelOverAControlScrollsTheSheetAndLeavesTheValue) {
     auto makeControls = [](QWidget* parent, int top) {
         auto* combo = new QComboBox(parent);
@@ -150,10 +150,24 @@ TEST(SheetScrollBox, TheWheelOverAControlScrollsTheSheetAndLeavesTheValue) {
     wheelOver(combo, 240);
     EXPECT_EQ(box->verticalScrollBar()->value(), expected - 2 * TSheetScrollBox::WheelStep);
 
-    // The same notches outside the sheet change the values: the sheet's rule is what holds them.
+    // Outside the sheet the same notches leave the values as well: the
+    // application's rule holds every control without the focus.
     const QString outside = values(outCombo, outSpin, outDate);
     for (QWidget* over : std::initializer_list<QWidget*>{outCombo, outSpin, outDate}) wheelOver(over, -120);
-    EXPECT_NE(values(outCombo, outSpin, outDate), outside);
+    EXPECT_EQ(values(outCombo, outSpin, outDate), outside);
+
+    // A control with the focus steps, on the sheet or off it, and the sheet stays.
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    box->verticalScrollBar()->setValue(0);
+    for (QComboBox* focused : {combo, outCombo}) {
+        focused->setFocus(Qt::TabFocusReason);
+        const int index = focused->currentIndex();
+        wheelOver(focused, -120);
+        EXPECT_EQ(focused->currentIndex(), index + 1);
+        EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+    }
+    window.setFocus();
 
     // Hidden and shown again, the sheet takes the notches again.
     window.hide();

@@ -20,6 +20,7 @@
 #include "platform/clock.h"
 #include "platform/db/facility_database.h"
 #include "platform/ui/scripted_dialogs.h"
+#include "support/wheel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -541,6 +542,35 @@ TEST_P(StuffChartTest, TheWheelStepsTheAxisScrolledLastWithinItsRange) {
     wheel(-120);
     EXPECT_EQ(form_->TimeScrollBar->value(), 12);
     EXPECT_EQ(form_->SchedulePanel->y(), -1440);
+}
+
+// Over the client list's type box without the focus, as over the chart, a
+// notch steps the chart and leaves the type and the focus; with the focus in
+// the box a notch steps the box and leaves the chart.
+TEST_P(StuffChartTest, OnTheBoardANotchStepsTheChartUnlessAControlHoldsTheFocus) {
+    lum::ScriptedDialogs d;
+    display(1, day(20));
+    form_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
+    form_->DayScrollBar->setValue(5);
+    form_->ClearButton->setFocus(Qt::TabFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), form_->ClearButton);
+    QComboBox* type = form_->RihaTypeBox;
+    ASSERT_TRUE(type->isEnabled());
+    type->setCurrentIndex(1);
+    int expected = 5;
+    for (QWidget* over : {static_cast<QWidget*>(type), static_cast<QWidget*>(form_->Columns[2])}) {
+        SCOPED_TRACE(over->objectName().toStdString());
+        lum::test::turnWheel(over, -120);
+        EXPECT_EQ(form_->DayScrollBar->value(), ++expected);
+        EXPECT_EQ(type->currentIndex(), 1);
+        EXPECT_EQ(QApplication::focusWidget(), form_->ClearButton);
+    }
+
+    type->setFocus(Qt::TabFocusReason);
+    lum::test::turnWheel(type, -120);
+    EXPECT_EQ(type->currentIndex(), 2);
+    EXPECT_EQ(form_->DayScrollBar->value(), expected);
 }
 
 TEST_P(StuffChartTest, AMonthCostsTheSameStatementsForOneFrameAsForTwelveHundredAndForty) {

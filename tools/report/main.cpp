@@ -8,6 +8,7 @@
 // Templates are written through the engine's own writer, so what the tool
 // builds is what the application reads.
 #include "render_command.h"
+#include "platform/application.h"
 #include "report/frf/template_source.h"
 #include "report/frf/template_stream.h"
 #include "report/script/script_check.h"
@@ -85,11 +86,12 @@ int build(const QString& sourceName, const QString& fileName) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    // Drawing needs a GUI application; without a display it draws offscreen.
+    // Drawing needs a GUI application, the application's own for its previews;
+    // without a display it draws offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    lum::Application app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() == 2 && args[0] == QLatin1String("dump"))
         return dump(args[1]);
