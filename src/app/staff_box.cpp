@@ -22,6 +22,19 @@ int staffCodeAt(int index) {
 
 int chosenStaffCode(const QComboBox* box) { return staffCodeAt(box->currentIndex()); }
 
+std::optional<int> namedStaffCode(const QComboBox* box) {
+    const QString text = box->currentText().trimmed();
+    if (text.isEmpty()) return -1;
+    // Two members may share a name: the one chosen is the one meant.
+    const int chosen = box->currentIndex();
+    const int index = chosen >= 0 && box->itemText(chosen) == text
+                          ? chosen
+                          : box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    const int code = staffCodeAt(index);
+    if (code < 0) return std::nullopt;
+    return code;
+}
+
 void chooseStaffCode(QComboBox* box, int code) {
     box->setCurrentIndex(MainModule ? MainModule->IndexOfStuff(code) : -1);
 }

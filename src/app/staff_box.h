@@ -3,6 +3,8 @@
 // standing for staff code TMainModule.StuffCD[i]. Only a chosen item counts.
 #include <QString>
 
+#include <optional>
+
 class QComboBox;
 
 namespace lum {
@@ -13,6 +15,11 @@ void fillStaffBox(QComboBox* box);
 int staffCodeAt(int index);
 // The chosen staff member's code; -1 when none is chosen.
 int chosenStaffCode(const QComboBox* box);
+// The staff member an editable staff box names by its text (its ends
+// trimmed): the chosen item while the text still reads as it, else the first
+// item of that name; -1 when the text is blank; nothing when it names nobody
+// of the list.
+std::optional<int> namedStaffCode(const QComboBox* box);
 // Chooses the staff member with the code; clears the choice when the code is
 // not in the list.
 void chooseStaffCode(QComboBox* box, int code);

@@ -67,13 +67,6 @@ void setControlText(QWidget* w, const QString& text) {
     else if (auto* m = qobject_cast<QPlainTextEdit*>(w)) m->setPlainText(text);
 }
 
-// The staff code of the member chosen in the box; -1 when none is chosen or
-// the text typed over the choice names nobody of the list.
-int chosenStaff(const QComboBox* box) {
-    if (box->currentText() != box->itemText(box->currentIndex())) return -1;
-    return lum::chosenStaffCode(box);
-}
-
 }  // namespace
 
 TBeforeConferenceForm::TBeforeConferenceForm(QWidget* parent) : TSheetDocumentForm(KindId, parent) {
@@ -326,7 +319,7 @@ void TBeforeConferenceForm::ShowRecord() {
     loading_ = false;
 }
 
-std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect() {
+std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect(bool checkAttendees) {
     lum::TBeforeConference b = Survey;
     b.Taisho = TaishoBox->isChecked();
     b.TaishoSaki = TaishoSakiBox->isChecked();
@@ -342,7 +335,16 @@ std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect() {
         b.*e.field = text;
     }
     const auto attendees = lum::beforeConferenceAttendees();
-    for (size_t i = 0; i < attendees.size(); ++i) b.*attendees[i].member = chosenStaff(AttendeeBoxes[i]);
+    for (size_t i = 0; i < attendees.size(); ++i) {
+        int& code = b.*attendees[i].member;
+        if (const auto refusal = lum::refuseAttendee(AttendeeBoxes[i], QString::fromUtf8(kAttendees[i][1]), code)) {
+            if (checkAttendees) {
+                refuse(*refusal, AttendeeBoxes[i]);
+                return std::nullopt;
+            }
+            code = -1;
+        }
+    }
     return b;
 }
 
@@ -350,7 +352,7 @@ bool TBeforeConferenceForm::CollectRecord() {
     // Collected into a copy: the survey held changes only when every check passed.
     lum::TDateTime day;
     if (!lum::EraTextToDate(JishiDay->text(), day)) return refuse(QStringLiteral("日付エラーです。"), JishiDay);
-    std::optional<lum::TBeforeConference> b = Collect();
+    std::optional<lum::TBeforeConference> b = Collect(true);
     if (!b) return false;
     // The age belongs to the 実施日 collected, not to the day New was made.
     b->Old = lum::AgeInYears(b->Birth, day);
@@ -360,7 +362,7 @@ bool TBeforeConferenceForm::CollectRecord() {
 }
 
 bool TBeforeConferenceForm::CheckLengths() {
-    std::optional<lum::TBeforeConference> b = Collect();
+    std::optional<lum::TBeforeConference> b = Collect(false);
     if (!b) return false;
     lum::TDateTime day;
     PrintDay = lum::EraTextToDate(JishiDay->text(), day) ? day : PractDay;

@@ -84,7 +84,8 @@ private:
     void ShowStates();
     // The screen's entries into a copy of the held survey with the checks;
     // nothing after the first refusal (its message shown, its field focused).
-    std::optional<lum::TBeforeConference> Collect();
+    // Without checkAttendees (printing) a name that is no staff member is nobody.
+    std::optional<lum::TBeforeConference> Collect(bool checkAttendees);
     void JishiDayEntered();
 
     // Each typed entry with its record field, in the order the checks run.

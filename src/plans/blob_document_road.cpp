@@ -33,26 +33,18 @@ std::optional<BlobDocumentStore::Loaded> checked(const DocumentKind& kind, BlobD
 
 QString transactionStartText(int level) { return QStringLiteral("SystemError : DB Trans Start error %1").arg(level); }
 
-bool writeAskingOverwrite(const DocumentKind& kind, const std::function<bool(bool agreed)>& write,
-                          QWidget* parent) {
-    for (bool agreed = false; !write(agreed); agreed = true) {
-        if (message(MsgKind::Information, QStringLiteral("保存されたデータがあります。\n上書きしますか？"),
-                    MsgButton::Yes | MsgButton::No, parent) != MsgButton::Yes) {
-            if (!kind.messages.cancelled.isEmpty()) infoBox(kind.messages.cancelled, parent);
-            return false;
-        }
-    }
-    return true;
-}
-
 bool saveBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day, const QByteArray& record,
                       QWidget* parent) {
     const BlobDocumentStore store(db, kind);
     try {
-        const auto write = [&](bool agreed) {
-            return store.save(cureNo, day, record, agreed) != BlobDocumentStore::SaveResult::Refused;
+        using Stored = BlobDocumentStore::StoredDocument;
+        const auto attempt = [&](const std::function<bool(const Stored&)>& mayReplace) {
+            const BlobDocumentStore::SaveOutcome outcome = store.save(cureNo, day, record, mayReplace);
+            return outcome.result == BlobDocumentStore::SaveResult::Refused ? std::vector<Stored>{*outcome.found}
+                                                                            : std::vector<Stored>();
         };
-        if (!writeAskingOverwrite(kind, write, parent)) return false;
+        // Unasked, nothing stored is replaced: not even the document on screen.
+        if (!writeAskingOverwrite<Stored>(kind, attempt, nullptr, parent)) return false;
     } catch (const db::TransactionStartError& e) {
         errorBox(transactionStartText(e.level()), parent);
         return false;

@@ -3,11 +3,9 @@
 // member's messages: plain functions over BlobDocumentStore that the
 // document windows call and tests drive without a window.
 //
-// Every document save decides inside its own transaction whether it may
-// write and asks the overwrite question only between two such attempts, so
-// no message box waits while a transaction holds the write lock and no
-// stored document is replaced unasked.
+// Every save follows the overwrite rule of overwrite_question.h.
 #include "plans/blob_document_store.h"
+#include "plans/overwrite_question.h"
 
 #include <functional>
 
@@ -15,20 +13,10 @@ class QWidget;
 
 namespace lum {
 
-// The overwrite rule of every document save. write(agreed) is one attempt: it
-// runs the save's transaction and decides inside it. It writes and gives true
-// when nothing is stored under the document's key, when what is stored is
-// the member's to replace unasked, or, with agreed, when it is the record the
-// user was asked about at the attempt before; otherwise it writes nothing and
-// gives false. Between attempts "保存されたデータがあります。\n上書きしますか？"
-// is asked (again when yet another record took the key meanwhile); いいえ ends
-// the save with the member's cancelled message, when it has one. True when
-// written; failures of write pass to the caller.
-bool writeAskingOverwrite(const DocumentKind& kind, const std::function<bool(bool agreed)>& write,
-                          QWidget* parent = nullptr);
-
 // True when the record was written (the member's saved message shown). Any
-// stored document of that client and day is asked about, the one on screen too.
+// stored document of that client and day is asked about, the one on screen
+// too, and はい replaces that stored document only: one stored meanwhile by
+// another workstation is asked about again.
 bool saveBlobDocument(db::Database& db, const DocumentKind& kind, int cureNo, TDateTime day,
                       const QByteArray& record, QWidget* parent = nullptr);
 

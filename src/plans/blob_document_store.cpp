@@ -13,19 +13,25 @@ BlobDocumentStore::BlobDocumentStore(db::Database& database, const DocumentKind&
     if (kind.blobColumn.isEmpty() || kind.recordSize <= 0) throw std::invalid_argument("not a blob document");
 }
 
-std::optional<BlobDocumentStore::RowKey> BlobDocumentStore::find(int cureNo, TDateTime day) const {
+std::optional<BlobDocumentStore::StoredDocument> BlobDocumentStore::find(int cureNo, TDateTime day,
+                                                                        bool withContents) const {
     const DateRange range = dayRange(day);
     const bool numbered = kind_.key == DocumentKey::PractNo;
-    QSqlQuery q = db_.prepare(QStringLiteral("SELECT %1%2 FROM %3 WHERE CureNo = :c AND %1 >= :from AND %1 < :to "
-                                             "ORDER BY %1")
-                                  .arg(kind_.dateColumn, numbered ? QStringLiteral(", PractNo") : QString(),
-                                       kind_.table));
+    // A save's lookup locks the row on PostgreSQL (SQLite's transaction holds
+    // the write lock from its start), so the row compared is the row written.
+    const bool lock = withContents && db_.backend() == db::Backend::PostgreSQL;
+    QSqlQuery q = db_.prepare(
+        QStringLiteral("SELECT %1, %2, %3 FROM %4 WHERE CureNo = :c AND %1 >= :from AND %1 < :to ORDER BY %1%5")
+            .arg(kind_.dateColumn, numbered ? QStringLiteral("PractNo") : QStringLiteral("0"),
+                 withContents ? QStringLiteral("DataFormatVersion, ") + kind_.blobColumn
+                              : QStringLiteral("NULL, NULL"),
+                 kind_.table, lock ? QStringLiteral(" FOR UPDATE") : QString()));
     q.bindValue(QStringLiteral(":c"), cureNo);
     db::bindDate(q, QStringLiteral(":from"), range.begin);
     db::bindDate(q, QStringLiteral(":to"), range.end);
     db_.exec(q);
     if (!q.next()) return std::nullopt;
-    return RowKey{db::readDate(q.value(0)), numbered ? q.value(1).toLongLong() : 0};
+    return StoredDocument{db::readDate(q.value(0)), q.value(1).toLongLong(), q.value(2), q.value(3).toByteArray()};
 }
 
 BlobDocumentStore::Loaded BlobDocumentStore::read(QSqlQuery& q) const {
@@ -48,7 +54,7 @@ BlobDocumentStore::Loaded BlobDocumentStore::read(QSqlQuery& q) const {
 }
 
 BlobDocumentStore::Loaded BlobDocumentStore::load(int cureNo, TDateTime day) const {
-    const std::optional<RowKey> key = find(cureNo, day);
+    const std::optional<StoredDocument> key = find(cureNo, day);
     if (!key) return {};
     QSqlQuery q = db_.prepare(
         QStringLiteral("SELECT CureNo, %1, DataFormatVersion, %2 FROM %3 WHERE CureNo = :c AND %1 = :d")
@@ -70,12 +76,15 @@ BlobDocumentStore::Loaded BlobDocumentStore::loadByNumber(int practNo) const {
 
 bool BlobDocumentStore::exists(int cureNo, TDateTime day) const { return find(cureNo, day).has_value(); }
 
-BlobDocumentStore::SaveResult BlobDocumentStore::save(int cureNo, TDateTime day, const QByteArray& record,
-                                                      bool replaceAllowed) const {
+BlobDocumentStore::SaveOutcome BlobDocumentStore::save(
+    int cureNo, TDateTime day, const QByteArray& record,
+    const std::function<bool(const StoredDocument&)>& mayReplace) const {
     if (record.size() != kind_.recordSize) throw std::invalid_argument("record of the wrong size");
     return db::inTransaction(db_, [&] {
-        const std::optional<RowKey> key = find(cureNo, day);
-        if (key && !replaceAllowed) return SaveResult::Refused;
+        // Sought with its contents inside the transaction, so a row another
+        // workstation rewrote after the question is not the one agreed to.
+        const std::optional<StoredDocument> key = find(cureNo, day, true);
+        if (key && !mayReplace(*key)) return SaveOutcome{SaveResult::Refused, key};
         QSqlQuery q;
         if (!key) {
             q = db_.prepare(QStringLiteral("INSERT INTO %1 (CureNo, %2, DataFormatVersion, %3) "
@@ -98,16 +107,21 @@ BlobDocumentStore::SaveResult BlobDocumentStore::save(int cureNo, TDateTime day,
         q.bindValue(QStringLiteral(":blob"), record);
         if (key) {
             db_.execTouching(q);
-            return SaveResult::Replaced;
+            return SaveOutcome{SaveResult::Replaced, key};
         }
         db_.exec(q);
-        return SaveResult::Inserted;
+        return SaveOutcome{SaveResult::Inserted, std::nullopt};
     });
+}
+
+BlobDocumentStore::SaveResult BlobDocumentStore::save(int cureNo, TDateTime day, const QByteArray& record,
+                                                      bool replaceAllowed) const {
+    return save(cureNo, day, record, [replaceAllowed](const StoredDocument&) { return replaceAllowed; }).result;
 }
 
 void BlobDocumentStore::remove(int cureNo, TDateTime day) const {
     db::inTransaction(db_, [&] {
-        const std::optional<RowKey> key = find(cureNo, day);
+        const std::optional<StoredDocument> key = find(cureNo, day);
         if (!key) throw db::NoRowTouched(QStringLiteral("no document of that day"));
         QSqlQuery q;
         if (kind_.key == DocumentKey::PractNo) {

@@ -7,13 +7,18 @@
 // The document date is a key matched by calendar day, so a row stored with a
 // time of day is found by a later save or delete; a write stores the day
 // alone and touches that row by its own key. Each write runs in one
-// transaction and re-checks inside it what the user was asked about before.
+// transaction and re-checks inside it what the user was asked about before:
+// a row is the one asked about only while it is stored unchanged, so the
+// saves compare the whole stored row.
 #include "common/datetime.h"
 #include "plans/document_kinds.h"
 #include "platform/db/database.h"
 
 #include <QByteArray>
 
+#include <QVariant>
+
+#include <functional>
 #include <optional>
 
 namespace lum {
@@ -38,23 +43,36 @@ public:
     // Whether the client has a document on that day.
     bool exists(int cureNo, TDateTime day) const;
 
+    // A stored row as a save finds it: a row rewritten in place keeps its
+    // key and number, so only the whole row tells whether it changed.
+    struct StoredDocument {
+        TDateTime stored;  // the date column exactly as stored
+        qint64 practNo = 0;
+        QVariant version;
+        QByteArray blob;
+        friend bool operator==(const StoredDocument&, const StoredDocument&) = default;
+    };
+
     enum class SaveResult { Inserted, Replaced, Refused };
+    struct SaveOutcome {
+        SaveResult result = SaveResult::Refused;
+        std::optional<StoredDocument> found;  // the row found, when there was one
+    };
     // Writes the record (exactly the kind's size) as the client's document of
-    // that day, in one transaction that looks for the row first.
-    // replaceAllowed: the user agreed to overwrite; a row found without that
-    // agreement is left alone and Refused comes back. Throws db::DbError on
-    // failure, with nothing written.
+    // that day, in one transaction that looks for the row first: a row
+    // mayReplace does not accept is left alone and Refused comes back with
+    // it. Throws db::DbError on failure, with nothing written.
+    SaveOutcome save(int cureNo, TDateTime day, const QByteArray& record,
+                     const std::function<bool(const StoredDocument&)>& mayReplace) const;
+    // The same replacing any row found (replaceAllowed) or none.
     SaveResult save(int cureNo, TDateTime day, const QByteArray& record, bool replaceAllowed) const;
     // Deletes the client's document of that day in one transaction; throws
     // db::NoRowTouched when there is none.
     void remove(int cureNo, TDateTime day) const;
 
 private:
-    struct RowKey {
-        TDateTime stored;  // the date column exactly as stored
-        qint64 practNo = 0;
-    };
-    std::optional<RowKey> find(int cureNo, TDateTime day) const;
+    // The row of the client and day; its version and blob only withContents.
+    std::optional<StoredDocument> find(int cureNo, TDateTime day, bool withContents = false) const;
     Loaded read(QSqlQuery& q) const;
 
     db::Database& db_;

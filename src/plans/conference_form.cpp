@@ -33,7 +33,6 @@ namespace S = lum::sheet;
 namespace Limits = lum::conference_limits;
 
 const QString kProgram = QStringLiteral("Conference");
-const char* const kTyped = "typedName";  // a name typed into an attendee box, not chosen
 constexpr int kSheetWidth = 760;
 constexpr int kSheetHeight = 1090;
 constexpr int kLeft = 20;
@@ -135,20 +134,23 @@ void TConferenceForm::BuildSheet() {
     S::heading(p, {kLeft, y, kWidth, 26}, QStringLiteral("出席者"));
     y += 26;
     S::cell(p, {kLeft, y, kWidth, 84});
-    auto attendee = [&](int x, int top, const QString& caption, const char* name) {
+    size_t next = 0;
+    auto attendee = [&](int x, int top, const QString& caption, const char* name, int lum::TConference::*code) {
         S::label(p, nullptr, {x, top, 90, 30}, caption, Qt::AlignRight | Qt::AlignVCenter);
-        return S::combo(p, name, {x + 96, top + 2, 130, 26}, true);
+        QComboBox* box = S::combo(p, name, {x + 96, top + 2, 130, 26}, true);
+        attendees_[next++] = {box, caption, code};
+        return box;
     };
-    DRCombo = attendee(kLeft + 4, y + 6, QStringLiteral("医師"), "DRCombo");
-    CareCombo = attendee(kLeft + 240, y + 6, QStringLiteral("ケアマネ"), "CareCombo");
-    EiyouComb = attendee(kLeft + 476, y + 6, QStringLiteral("管理栄養士"), "EiyouComb");
-    KangoCombo = attendee(kLeft + 4, y + 46, QStringLiteral("看介護"), "KangoCombo");
-    RihaCombo = attendee(kLeft + 240, y + 46, QStringLiteral("リハビリ"), "RihaCombo");
+    using C = lum::TConference;
+    DRCombo = attendee(kLeft + 4, y + 6, QStringLiteral("医師"), "DRCombo", &C::Dr);
+    CareCombo = attendee(kLeft + 240, y + 6, QStringLiteral("ケアマネ"), "CareCombo", &C::Care);
+    EiyouComb = attendee(kLeft + 476, y + 6, QStringLiteral("管理栄養士"), "EiyouComb", &C::Eiyou);
+    KangoCombo = attendee(kLeft + 4, y + 46, QStringLiteral("看介護"), "KangoCombo", &C::KanKai);
+    RihaCombo = attendee(kLeft + 240, y + 46, QStringLiteral("リハビリ"), "RihaCombo", &C::Rihabiri);
 
     PlaceSheet(CanfPanel, Hizuke, kProgram);
 
     rows_ = {Row{TargetPair, target}, Row{KangoPair, KanKaigo}, Row{RihaPair, RihaProgram}};
-    attendees_ = {DRCombo, CareCombo, EiyouComb, KangoCombo, RihaCombo};
     hizukeKeys_ = BindEraDate(Hizuke);
     fromKeys_ = BindEraDate(FromDate);
     toKeys_ = BindEraDate(ToDate);
@@ -156,15 +158,12 @@ void TConferenceForm::BuildSheet() {
 }
 
 void TConferenceForm::WireChanges() {
-    for (QComboBox* box : attendees_) {
-        connect(box, &QComboBox::activated, this, [this, box] {
-            box->setProperty(kTyped, false);
-            if (!loading_) DocChanged = true;
-        });
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, box] {
-            box->setProperty(kTyped, true);
-            if (!loading_) DocChanged = true;
-        });
+    const auto changed = [this] {
+        if (!loading_) DocChanged = true;
+    };
+    for (const Attendee& a : attendees_) {
+        connect(a.box, &QComboBox::activated, this, changed);
+        connect(a.box->lineEdit(), &QLineEdit::textEdited, this, changed);
     }
     // A row switched is a change of the document: closing then asks.
     for (const Row& row : rows_) {
@@ -226,24 +225,16 @@ bool TConferenceForm::CheckToDate() {
     return CheckDate(ToDate, QStringLiteral("期間　終了日エラーです。"), Conf.ToDay);
 }
 
-int TConferenceForm::AttendeeCode(QComboBox* box) const {
-    return box->property(kTyped).toBool() ? -1 : lum::chosenStaffCode(box);
-}
-
 void TConferenceForm::ShowAttendee(QComboBox* box, int code) {
     const int index = MainModule && code >= 0 ? MainModule->IndexOfStuff(code) : -1;
     box->setCurrentIndex(index < box->count() ? index : -1);
     if (box->currentIndex() < 0) box->setEditText(QString());
-    box->setProperty(kTyped, false);
 }
 
 void TConferenceForm::FillLists() {
     const bool was = loading_;
     loading_ = true;
-    for (QComboBox* box : attendees_) {
-        lum::fillComboBox(box, MainModule ? MainModule->StuffNames : QStringList());
-        box->setProperty(kTyped, false);
-    }
+    for (const Attendee& a : attendees_) lum::fillComboBox(a.box, MainModule ? MainModule->StuffNames : QStringList());
     loading_ = was;
 }
 
@@ -286,12 +277,11 @@ void TConferenceForm::ShowRecord() {
     KanKaigo->setPlainText(Conf.KanKaigo);
     ShowRow(rows_[2], Conf.RihabiAriNasi);
     RihaProgram->setPlainText(Conf.Rihabi);
-    const std::array<int, 5> codes{Conf.Dr, Conf.Care, Conf.Eiyou, Conf.KanKai, Conf.Rihabiri};
-    for (size_t i = 0; i < attendees_.size(); ++i) ShowAttendee(attendees_[i], codes[i]);
+    for (const Attendee& a : attendees_) ShowAttendee(a.box, Conf.*a.code);
     loading_ = false;
 }
 
-bool TConferenceForm::CollectRecord() {
+bool TConferenceForm::Collect(bool checkAttendees) {
     // Collected into a copy: the record on screen changes only when every check passed.
     lum::TConference c = Conf;
     lum::TDateTime day;
@@ -317,11 +307,12 @@ bool TConferenceForm::CollectRecord() {
     if (!take(KanKaigo, Limits::RowMemo, c.KanKaigo)) return false;
     c.RihabiAriNasi = RihaPair->isYes();
     if (!take(RihaProgram, Limits::RowMemo, c.Rihabi)) return false;
-    c.Dr = AttendeeCode(DRCombo);
-    c.Care = AttendeeCode(CareCombo);
-    c.Eiyou = AttendeeCode(EiyouComb);
-    c.KanKai = AttendeeCode(KangoCombo);
-    c.Rihabiri = AttendeeCode(RihaCombo);
+    for (const Attendee& a : attendees_) {
+        if (const std::optional<QString> refusal = lum::refuseAttendee(a.box, a.caption, c.*a.code)) {
+            if (checkAttendees) return refuse(*refusal, a.box);
+            c.*a.code = -1;
+        }
+    }
     Conf = c;
     ConfDate = day;
     ShowAge();

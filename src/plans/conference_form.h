@@ -21,7 +21,7 @@ public:
     lum::TConference Conf;
     lum::TDateTime ConfDate;
 
-    bool CollectRecord() override;
+    bool CollectRecord() override { return Collect(true); }
     // Each takes a valid date into the record, or shows its message and
     // focuses the edit.
     bool CheckHizukeDate();
@@ -58,6 +58,7 @@ protected:
     void ShowRecord() override;
     void FillLists() override;
     void GetValue(const QString& name, lum::ExprValue& value) override;
+    bool CollectForPrint() override { return Collect(false); }
 
 private:
     struct Row {
@@ -70,12 +71,18 @@ private:
     void ShowAge();
     void ShowPeriodDate(QLineEdit* edit, lum::TDateTime date);
     bool CheckDate(QLineEdit* edit, const QString& error, lum::TDateTime& into);
-    // The staff code of an attendee box: -1 without a member chosen from the list.
-    int AttendeeCode(QComboBox* box) const;
+    // Controls into the record; for Save also the attendee boxes' check,
+    // while Print takes a name that is no staff member as nobody.
+    bool Collect(bool checkAttendees);
     void ShowAttendee(QComboBox* box, int code);
 
+    struct Attendee {
+        QComboBox* box;
+        QString caption;
+        int lum::TConference::*code;
+    };
     std::array<Row, 3> rows_{};
-    std::array<QComboBox*, 5> attendees_{};
+    std::array<Attendee, 5> attendees_{};
     lum::KeyEditBinding* hizukeKeys_ = nullptr;
     lum::KeyEditBinding* fromKeys_ = nullptr;
     lum::KeyEditBinding* toKeys_ = nullptr;

@@ -7,6 +7,7 @@
 #include "common/kubun.h"
 #include "plans/body_chart.h"
 #include "plans/blob_document_road.h"
+#include "plans/overwrite_question.h"
 #include "plans/cure_plan_values.h"
 #include "plans/entry_checks.h"
 #include "plans/open_document_dialog.h"
@@ -833,23 +834,20 @@ bool TCurePlanForm::SaveDocument() {
     // Unasked, a save replaces only the plan on screen as opened or saved
     // here; another plan of that day (one saved elsewhere meanwhile too) only
     // once the user agreed to replace it.
+    // A plan is never rewritten in place (a save appends a new one), so its
+    // number tells it from any plan stored since.
     const int onScreen = Plan.PlanNo;
-    std::vector<int> asked;
     std::optional<int> saved;
     try {
         const lum::PlanStore store(lum::requireFacilityDatabase());
-        const auto write = [&](bool agreed) {
-            const std::vector<int> agreedTo = agreed ? asked : std::vector<int>();
+        const auto attempt = [&](const std::function<bool(const int&)>& mayReplace) {
             const lum::PlanStore::SaveOutcome outcome =
-                store.SavePlan(Plan, rows, login, today, [&](int planNo) {
-                    return (onScreen != 0 && planNo == onScreen) ||
-                           std::find(agreedTo.begin(), agreedTo.end(), planNo) != agreedTo.end();
-                });
-            asked = outcome.stored;
+                store.SavePlan(Plan, rows, login, today, [&](int planNo) { return mayReplace(planNo); });
             saved = outcome.planNo;
-            return saved.has_value();
+            return saved ? std::vector<int>() : outcome.stored;
         };
-        if (!lum::writeAskingOverwrite(Kind(), write, this)) return false;
+        const auto mine = [onScreen](const int& planNo) { return onScreen != 0 && planNo == onScreen; };
+        if (!lum::writeAskingOverwrite<int>(Kind(), attempt, mine, this)) return false;
         Plan.PlanNo = *saved;
     } catch (const lum::db::TransactionStartError&) {
         return refuse(QStringLiteral("SystemError : 治療計画の確認に失敗しました。"), nullptr, MsgKind::Error);

@@ -1,5 +1,6 @@
 #include "plans/entry_checks.h"
 
+#include "app/staff_box.h"
 #include "common/input_limits.h"
 #include "plans/record_fields.h"
 
@@ -13,6 +14,10 @@ QString nulCharacterMessage() {
     return QStringLiteral("保存できない制御文字（NUL）が含まれています。\n取り除いてください。");
 }
 
+QString unknownAttendeeMessage(const QString& caption) {
+    return QStringLiteral("出席者（%1）は職員の一覧にない名前です。\n一覧から選ぶか、空欄にしてください。").arg(caption);
+}
+
 std::optional<QString> refuseEntry(QStringView text, int maxBytes, const QString& overLimitText) {
     if (text.contains(QChar(u'\0'))) return nulCharacterMessage();
     QString bad;
@@ -23,6 +28,13 @@ std::optional<QString> refuseEntry(QStringView text, int maxBytes, const QString
 
 std::optional<QString> refuseEntry(QStringView text, int maxBytes) {
     return refuseEntry(text, maxBytes, overLimitMessage(maxBytes));
+}
+
+std::optional<QString> refuseAttendee(const QComboBox* box, const QString& caption, int& code) {
+    const std::optional<int> named = namedStaffCode(box);
+    if (!named) return unknownAttendeeMessage(caption);
+    code = *named;
+    return std::nullopt;
 }
 
 }  // namespace lum

@@ -2,6 +2,7 @@
 
 #include "common/era_text.h"
 #include "plans/blob_document_road.h"
+#include "plans/overwrite_question.h"
 #include "plans/estimate_store.h"
 #include "plans/open_document_dialog.h"
 #include "plans/sheet_builder.h"
@@ -267,20 +268,17 @@ bool TLifeEstimateForm::SaveDocument() {
     bool saved = false;
     try {
         const lum::EstimateStore store(lum::requireFacilityDatabase());
-        std::optional<lum::TLifeEstimate> asked;
-        const auto write = [&](bool agreed) {
-            const std::optional<lum::TLifeEstimate> agreedTo = agreed ? asked : std::nullopt;
-            const lum::EstimateStore::SaveOutcome outcome = store.save(Estimate, [&](const lum::TLifeEstimate& stored) {
-                return stored == storedRow_ || stored == agreedTo;
-            });
-            if (outcome.result == lum::EstimateStore::SaveResult::Refused) {
-                asked = outcome.row;
-                return false;
-            }
+        // A row is rewritten in place: only the whole row tells the one asked
+        // about from one another workstation stored since.
+        using Row = lum::TLifeEstimate;
+        const auto attempt = [&](const std::function<bool(const Row&)>& mayReplace) {
+            const lum::EstimateStore::SaveOutcome outcome = store.save(Estimate, mayReplace);
+            if (outcome.result == lum::EstimateStore::SaveResult::Refused) return std::vector<Row>{*outcome.row};
             storedRow_ = outcome.row;
-            return true;
+            return std::vector<Row>();
         };
-        saved = lum::writeAskingOverwrite(Kind(), write, this);
+        const auto onScreen = [&](const Row& stored) { return stored == storedRow_; };
+        saved = lum::writeAskingOverwrite<Row>(Kind(), attempt, onScreen, this);
     } catch (const lum::db::TransactionStartError&) {
         lum::message(MsgKind::Error, QStringLiteral("SystemError : 日常生活機能の確認に失敗しました。"), MsgButton::Abort,
                      this);

@@ -1,8 +1,9 @@
 // The conference survey window on both backends, driven by its control
 // names: New, fill, Save, Open gives every field back; Enter in the 実施日
 // collects the whole survey; New keeps the body; the printout takes the
-// screen; Delete acts on the survey opened; unreadable rows; two
-// workstations saving one survey.
+// screen; an attendee that is no staff member is refused at Save; Delete
+// acts on the survey opened; unreadable rows; two workstations saving one
+// survey.
 #include "plans/before_conference_form.h"
 
 #include "common/db/sql_date.h"
@@ -319,7 +320,8 @@ TEST_P(BeforeConferenceFormTest, NewKeepsTheBodyAndThePrintoutShowsWhatTheScreen
     EXPECT_FALSE(text.contains(QStringLiteral("応援の職員")));
     EXPECT_EQ(f().Survey, held);  // nothing collected into the survey held
     EXPECT_EQ(rowCount(QStringLiteral("BeforeConfer"), other_), 0);
-    // Saved: the typed attendee and the empty ones are -1.
+    // Saved once the typed name is erased (Save refuses it): the empty boxes are -1.
+    f().AttendeeBoxes[4]->setEditText(QString());
     save();
     const std::optional<TBeforeConference> saved = lum::decodeBeforeConference(stored(other_, TDateTime::fromYmd(2024, 2, 10)));
     ASSERT_TRUE(saved);
@@ -328,6 +330,37 @@ TEST_P(BeforeConferenceFormTest, NewKeepsTheBodyAndThePrintoutShowsWhatTheScreen
     EXPECT_EQ(saved->Rihabi, -1);
     EXPECT_FALSE(saved->Tashisetsu);
     EXPECT_EQ(saved->TaishoText, QStringLiteral("３か月後"));  // kept, though 未定
+}
+
+// An attendee box whose text names nobody of the staff list is refused at
+// Save by its caption, with the focus in it and nothing stored; a staff
+// name typed whole is that member, a blank box nobody.
+TEST_P(BeforeConferenceFormTest, AnAttendeeThatIsNoStaffMemberIsRefusedAtSave) {
+    newPlan(client_);
+    struct Case {
+        const char* caption;
+        QString mended;  // the text that then saves
+        int code;
+    } cases[] = {
+        {"医師", QStringLiteral("佐藤　理学"), 3},
+        {"ケアマネ", QString(), -1},
+        {"管理栄養士", QStringLiteral(" "), -1},
+        {"看介護", QString(), -1},
+        {"リハビリ", QStringLiteral("鈴木　言語"), 9},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.caption);
+        QComboBox* box = f().AttendeeBoxes[i];
+        saveRefusingAttendee(box, c.caption);
+        typeInto(box, c.mended);
+        ASSERT_EQ(box->currentText(), c.mended);
+    }
+    save();
+    const std::optional<TBeforeConference> saved = lum::decodeBeforeConference(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    const std::vector<int> codes{saved->Dr, saved->Care, saved->Eiyou, saved->Kaigo, saved->Rihabi};
+    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(codes[i], cases[i].code) << cases[i].caption;
 }
 
 TEST_P(BeforeConferenceFormTest, DeleteAfterEnterOnAnotherDateDeletesTheSurveyOpenedOnly) {

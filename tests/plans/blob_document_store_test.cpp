@@ -1,8 +1,8 @@
 // The storage rule of the five blob documents, each case on every table and
 // both backends: save, the overwrite question (いいえ keeps the row), rows
 // found by calendar day and written by their own key, format versions other
-// than 30 and short blobs refused, delete, and a document saved or deleted
-// meanwhile by another workstation.
+// than 30 and short blobs refused, delete, and a document saved, rewritten
+// or deleted meanwhile by another workstation.
 #include "plans/blob_document_road.h"
 
 #include "common/db/sql_date.h"
@@ -169,6 +169,36 @@ TEST_P(BlobStoreTest, ADocumentSavedMeanwhileElsewhereIsNeverOverwrittenUnasked)
         EXPECT_EQ(here.save(6, day, record(kind, 'h'), false), BlobDocumentStore::SaveResult::Refused);
         EXPECT_EQ(storedBlob(kind, 6), record(kind, 'o'));
         EXPECT_FALSE(db().inTransaction());
+    }
+}
+
+// The question is about the document stored when it was asked: one another
+// workstation stores over it while the box is open (its key, and for the
+// practice plan its number, unchanged) is asked about again, and only はい to
+// that question replaces it.
+TEST_P(BlobStoreTest, ADocumentRewrittenElsewhereWhileTheQuestionIsOpenIsAskedAboutAgain) {
+    const TDateTime day = TDateTime::fromYmd(2024, 7, 9);
+    for (DocumentId id : lum::blobDocuments()) {
+        const DocumentKind& kind = lum::documentKind(id);
+        for (const MsgButton second : {MsgButton::No, MsgButton::Yes}) {
+            SCOPED_TRACE(kind.table.toStdString() + (second == MsgButton::Yes ? " はい" : " いいえ"));
+            db().execute(QStringLiteral("DELETE FROM %1").arg(kind.table));
+            auto other = scratch().open();
+            const BlobDocumentStore there(*other, kind);
+            there.save(9, day, record(kind, 'o'), false);
+            lum::ScriptedDialogs d;
+            d.expect(MsgKind::Information, kOverwrite, MsgButton::Yes,
+                     [&] { EXPECT_EQ(there.save(9, day, record(kind, 't'), true), BlobDocumentStore::SaveResult::Replaced); })
+                .expect(MsgKind::Information, kOverwrite, second,
+                        [&] { EXPECT_EQ(storedBlob(kind, 9), record(kind, 't')); })
+                .expect(MsgKind::Information, second == MsgButton::Yes ? kind.messages.saved : kind.messages.cancelled,
+                        MsgButton::Ok);
+            EXPECT_EQ(lum::saveBlobDocument(db(), kind, 9, day, record(kind, 'h')), second == MsgButton::Yes);
+            EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+            EXPECT_EQ(storedBlob(kind, 9), record(kind, second == MsgButton::Yes ? 'h' : 't'));
+            EXPECT_EQ(rows(kind), 1);
+            EXPECT_FALSE(db().inTransaction());
+        }
     }
 }
 

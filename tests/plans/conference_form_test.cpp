@@ -1,7 +1,8 @@
 // The conference record window on both backends, driven by its control
 // names: New, fill, Save, Open gives every field back; New after Open keeps
 // the body under the new header; Enter on the date and Save without it both
-// move the age; attendees not chosen from the list are -1; a row switched
+// move the age; a blank attendee box is -1, a typed name that is no staff
+// member is refused at Save; a row switched
 // asks on closing; the checks with their messages and focus; Delete acts on
 // the conference opened; damaged rows are refused; a save from another
 // workstation is replaced whole only when asked; the printout on its own.
@@ -48,11 +49,6 @@ protected:
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
-    void typeInto(QComboBox* box, const QString& text) {
-        box->setFocus();
-        box->lineEdit()->selectAll();
-        QTest::keyClicks(box->lineEdit(), text);
-    }
     void fill() {
         f().Hyouka->setFocus();
         f().Hyouka->insertPlainText(QStringLiteral("歩行が安定"));
@@ -63,7 +59,7 @@ protected:
         f().RihaProgram->setPlainText(QStringLiteral("歩行訓練\n階段"));
         choose(f().DRCombo, 0);
         choose(f().CareCombo, 2);
-        typeInto(f().CareCombo, QStringLiteral("Dr. Ota"));  // typed, not chosen
+        typeInto(f().CareCombo, QStringLiteral("　"));  // the choice typed over with a blank: nobody
         choose(f().KangoCombo, 1);
     }
     TConference expected() const {
@@ -239,6 +235,36 @@ TEST_P(ConferenceFormTest, EnterOnABadDateSaysSoAndKeepsTheFocus) {
     EXPECT_EQ(control<QLabel>("NenreiLabel")->text(), QStringLiteral("83"));
     typeDate(f().ToDate, QStringLiteral("R060331"));
     EXPECT_EQ(f().Conf.ToDay, TDateTime::fromYmd(2024, 3, 31));
+}
+
+// An attendee box whose text names nobody of the staff list is refused at
+// Save by its caption, with the focus in it and nothing stored; a staff
+// name typed whole is that member, a blank box nobody.
+TEST_P(ConferenceFormTest, AnAttendeeThatIsNoStaffMemberIsRefusedAtSave) {
+    newPlan(client_);
+    struct Case {
+        QComboBox* box;
+        const char* caption;
+        QString mended;  // the text that then saves
+        int code;
+    } cases[] = {
+        {f().DRCombo, "医師", QString(), -1},
+        {f().CareCombo, "ケアマネ", QStringLiteral("　"), -1},
+        {f().EiyouComb, "管理栄養士", QString(), -1},
+        {f().KangoCombo, "看介護", QStringLiteral("鈴木　言語"), 9},
+        {f().RihaCombo, "リハビリ", QStringLiteral("田中　作業"), 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        saveRefusingAttendee(c.box, c.caption);
+        typeInto(c.box, c.mended);
+        ASSERT_EQ(c.box->currentText(), c.mended);
+    }
+    save();
+    const std::optional<TConference> saved = lum::decodeConference(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    const std::vector<int> codes{saved->Dr, saved->Care, saved->Eiyou, saved->KanKai, saved->Rihabiri};
+    for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(codes[i], cases[i].code) << cases[i].caption;
 }
 
 // Each entry at its limit is taken, one byte more is refused with its

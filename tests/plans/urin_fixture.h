@@ -10,6 +10,10 @@
 #include "platform/ui/scripted_dialogs.h"
 #include "report/engine/tfr_report.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTableWidget>
@@ -61,6 +65,20 @@ protected:
             }
             return d.result();
         };
+    }
+
+    // Text typed over whatever an editable box shows, as the input method
+    // commits it; an empty text erases it.
+    static void typeInto(QComboBox* box, const QString& text) {
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(box->lineEdit(), &commit);
     }
 
     int rowCount(const QString& table, int cureNo) {
@@ -162,6 +180,27 @@ protected:
         f().SaveToolButton->click();
         EXPECT_TRUE(d.allDone()) << d.report().toStdString();
     }
+    // A conference window's Save with a name that is no staff member typed
+    // into the attendee box: refused by the box's caption, the focus back in
+    // the box, nothing stored and the document still modified.
+    void saveRefusingAttendee(QComboBox* box, const char* caption) {
+        box->setCurrentIndex(1);
+        typeInto(box, QStringLiteral("応援の職員"));
+        f().ScrollBox1->setFocus();  // the focus elsewhere, as after a click on the sheet
+        EXPECT_FALSE(box->hasFocus());
+        ScriptedDialogs d;
+        d.setMessagesTakeFocus(true);
+        d.expect(MsgKind::Information,
+                 QStringLiteral("出席者（%1）は職員の一覧にない名前です。\n一覧から選ぶか、空欄にしてください。")
+                     .arg(QString::fromUtf8(caption)),
+                 MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_TRUE(box->hasFocus());
+        EXPECT_EQ(rowCount(documentKind(Form::KindId).table, f().DocCureNo), 0);
+        EXPECT_TRUE(f().IsModified());
+    }
+
     // The table's stored blob of the client's plan of that day.
     QByteArray stored(int cureNo, TDateTime day) {
         const DocumentKind& k = documentKind(Form::KindId);

@@ -1,7 +1,8 @@
 // The rehabilitation plan window on both backends, driven by its control
 // names: New, fill, Save, Open gives every field back; a second Save of the
 // day asks; another day adds a plan; damaged rows are refused; Delete acts on
-// the plan opened; the printout on its own.
+// the plan opened; a plan another process stores while the overwrite question
+// is open is asked about again; the printout on its own.
 #include "plans/urin_plan_form.h"
 
 #include "common/era_text.h"
@@ -9,6 +10,7 @@
 #include "plans/marker_pair.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
+#include "support/document_peer.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -284,6 +286,48 @@ TEST_P(UrinPlanFormTest, AnotherWorkstationsPlanOfTheDayIsReplacedWholeOnlyWhenA
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
     EXPECT_EQ(rowCount(kTable, client_), 1);
     EXPECT_EQ(storedBlob(kTable, kBlob, client_, kToday), lum::encodeUrinPlan(expected()));
+}
+
+// Two workstations, the other a process of its own (on SQLite, another
+// process on the file): while this one's overwrite question about plan O is
+// open, the other replaces O with its own plan, asked and answered はい. The
+// はい to the question about O replaces nothing: the plan now stored is asked
+// about again, and only はい to that question replaces it; いいえ leaves it whole.
+TEST_P(UrinPlanFormTest, APlanStoredElsewhereWhileTheQuestionIsOpenIsAskedAboutAgain) {
+    const auto peerStores = [&](const QString& memo) {
+        lum::test::runDocumentPeer(
+            scratch(), {QStringLiteral("urinplan"), QString::number(client_), QStringLiteral("2024-01-31"), memo});
+    };
+    const auto theirs = [](const QString& memo) {
+        lum::TUrinPlan p;
+        p.Shimei = QStringLiteral("別端末　太郎");
+        p.KinkiMemo = memo;
+        return lum::encodeUrinPlan(p);
+    };
+    const QString overwrite = QStringLiteral("保存されたデータがあります。\n上書きしますか？");
+    newPlan(client_);
+    fill();
+    for (const MsgButton second : {MsgButton::No, MsgButton::Yes}) {
+        SCOPED_TRACE(second == MsgButton::Yes ? "はい" : "いいえ");
+        db().execute(QStringLiteral("DELETE FROM UrinKeikaku"));
+        peerStores(QStringLiteral("O"));
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, overwrite, MsgButton::Yes, [&] { peerStores(QStringLiteral("B")); })
+            .expect(MsgKind::Information, overwrite, second, [&] {
+                // Asked again, with the other plan still whole.
+                EXPECT_EQ(storedBlob(kTable, kBlob, client_, kToday), theirs(QStringLiteral("B")));
+            });
+        if (second == MsgButton::Yes)
+            d.expect(MsgKind::Information, QStringLiteral("計画書を保存しました。"), MsgButton::Ok);
+        else
+            d.expect(MsgKind::Information, QStringLiteral("計画書の保存はキャンセルしました。"), MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(rowCount(kTable, client_), 1);
+        EXPECT_EQ(storedBlob(kTable, kBlob, client_, kToday),
+                  second == MsgButton::Yes ? lum::encodeUrinPlan(expected()) : theirs(QStringLiteral("B")));
+        EXPECT_EQ(f().IsModified(), second == MsgButton::No);
+    }
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(UrinPlanFormTest);

@@ -6,10 +6,16 @@
 //   document_peer <connection> <user> <password> plan <CureNo> <yyyy-mm-dd> <memo>
 //     stores a treatment plan starting that day, with the memo as the
 //     doctor's remarks and two chart marks, replacing the plans of that day,
-//     and prints its PlanNo.
-// Either way it closes its connection before it ends.
+//     and prints its PlanNo;
+//   document_peer <connection> <user> <password> urinplan <CureNo> <yyyy-mm-dd> <memo>
+//     stores a rehabilitation plan of that client and day with the memo as
+//     its contraindications, replacing the plan that day held (its
+//     workstation asked and answered はい).
+// Any way it closes its connection before it ends.
+#include "plans/blob_document_store.h"
 #include "plans/estimate_store.h"
 #include "plans/plan_store.h"
+#include "plans/urin_plan_record.h"
 #include "platform/db/database.h"
 
 #include <QCoreApplication>
@@ -30,9 +36,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     const QDate day = args.size() == 8 ? QDate::fromString(args[6], Qt::ISODate) : QDate();
-    if (!day.isValid() || (args[4] != u"estimate" && args[4] != u"plan")) {
-        std::fputs("usage: document_peer <connection> <user> <password> estimate|plan <CureNo> <yyyy-mm-dd> "
-                   "<points|memo>\n",
+    if (!day.isValid() || (args[4] != u"estimate" && args[4] != u"plan" && args[4] != u"urinplan")) {
+        std::fputs("usage: document_peer <connection> <user> <password> estimate|plan|urinplan <CureNo> "
+                   "<yyyy-mm-dd> <points|memo>\n",
                    stderr);
         return 2;
     }
@@ -45,6 +51,12 @@ int main(int argc, char** argv) {
             e.UserName = kWho;
             e.Scores.fill(args[7].toInt());
             lum::EstimateStore(*db).save(e);
+        } else if (args[4] == u"urinplan") {
+            lum::TUrinPlan p;
+            p.Shimei = kWho;
+            p.KinkiMemo = args[7];
+            lum::BlobDocumentStore(*db, lum::documentKind(lum::DocumentId::UrinPlan))
+                .save(args[5].toInt(), dayOf(day), lum::encodeUrinPlan(p), true);
         } else {
             lum::TPlan p;
             p.CureNo = args[5].toInt();

@@ -53,23 +53,29 @@ ScriptedDialogs::~ScriptedDialogs() {
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, const QString& text, MsgButton answer) {
-    script_.push_back(MessageStep{kind, text, std::nullopt, answer});
+    script_.push_back(MessageStep{kind, text, std::nullopt, answer, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(const QString& text, MsgButton answer) {
-    script_.push_back(MessageStep{std::nullopt, text, std::nullopt, answer});
+    script_.push_back(MessageStep{std::nullopt, text, std::nullopt, answer, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, MsgButton answer) {
-    script_.push_back(MessageStep{kind, std::nullopt, std::nullopt, answer});
+    script_.push_back(MessageStep{kind, std::nullopt, std::nullopt, answer, {}});
     return *this;
 }
 
 ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, const QRegularExpression& pattern,
                                          MsgButton answer) {
-    script_.push_back(MessageStep{kind, std::nullopt, pattern, answer});
+    script_.push_back(MessageStep{kind, std::nullopt, pattern, answer, {}});
+    return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::expect(MsgKind kind, const QString& text, MsgButton answer,
+                                         std::function<void()> whileOpen) {
+    script_.push_back(MessageStep{kind, text, std::nullopt, answer, std::move(whileOpen)});
     return *this;
 }
 
@@ -187,7 +193,9 @@ MsgButton ScriptedDialogs::message(const Message& message, QWidget*) {
         return escape;
     }
     const MsgButton answer = step->answer;
+    const std::function<void()> whileOpen = step->whileOpen;
     script_.pop_front();
+    if (whileOpen) whileOpen();
     if (!buttonList(message.buttons).contains(answer)) {
         fail(QStringLiteral("scripted answer %1 is not a button of %2")
                  .arg(buttonText(answer), lum::describe(message)));

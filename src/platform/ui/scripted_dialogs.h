@@ -41,6 +41,9 @@ public:
     ScriptedDialogs& expect(MsgKind kind, MsgButton answer);         // with any text
     // A text that varies (a driver's error after a fixed start, say).
     ScriptedDialogs& expect(MsgKind kind, const QRegularExpression& pattern, MsgButton answer);
+    // What happens elsewhere while the box waits for its answer (another
+    // workstation saving, say): whileOpen runs, then the answer is given.
+    ScriptedDialogs& expect(MsgKind kind, const QString& text, MsgButton answer, std::function<void()> whileOpen);
     // `name` is the dialog's objectName or class name ("" matches any dialog).
     // The dialog is shown (not exec'd), the action runs, then the dialog ends
     // with the action's result unless the action ended it itself.
@@ -83,6 +86,7 @@ private:
         std::optional<QString> text;
         std::optional<QRegularExpression> pattern;
         MsgButton answer;
+        std::function<void()> whileOpen;
 
         bool matches(const Message& message) const;
     };
