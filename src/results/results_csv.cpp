@@ -11,6 +11,7 @@
 #include <QTime>
 
 #include <algorithm>
+#include <new>
 
 namespace lum {
 namespace {
@@ -165,6 +166,34 @@ private:
 char16_t exportedChar(QChar c) {
     if (c == u'\r' || c == u'\n') return u' ';
     return cp932::normalizeChar(c.unicode());
+}
+
+// The lines of a device that hold enough commas to be read as results,
+// counted in a pass over it before the reading, so the rows are held in one
+// block allocated once: a vector grown by doubling would leave each of its
+// earlier blocks resident in the heap, as it is once an earlier import's
+// large blocks were freed (the allocator then stops mapping such blocks on
+// their own). 0 for a device that cannot be read again from its start;
+// nothing when it could not be taken back there.
+std::optional<std::size_t> resultLinesOf(QIODevice& in) {
+    if (in.isSequential()) return 0;
+    const qint64 start = in.pos();
+    std::size_t lines = 0;
+    int commas = 0;
+    QByteArray block(64 * 1024, Qt::Uninitialized);
+    for (qint64 got = 0; (got = in.read(block.data(), block.size())) > 0;) {
+        for (const char c : QByteArrayView(block.constData(), got)) {
+            if (c == ',') {
+                ++commas;
+            } else if (c == '\n' || c == '\r') {
+                if (commas >= ResultsCsvFieldCount - 1) ++lines;
+                commas = 0;
+            }
+        }
+    }
+    if (commas >= ResultsCsvFieldCount - 1) ++lines;
+    if (!in.seek(start)) return std::nullopt;
+    return lines;
 }
 
 bool isBlankLine(QByteArrayView line) {
@@ -405,6 +434,11 @@ std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const 
 
 ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& staff, const WriterStamp& stamp) {
     ResultsCsvContent content;
+    const std::optional<std::size_t> resultLines = resultLinesOf(in);
+    if (!resultLines) {
+        content.refusal = ResultsCsvRefusal{1, results_csv_text::ReadFailed};
+        return content;
+    }
     LineReader lines(in, ResultsCsvLongestLine);
     int lineNo = 0;
     while (const std::optional<QByteArrayView> line = lines.next()) {
@@ -418,6 +452,14 @@ ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& 
         if (auto* message = std::get_if<QString>(&read)) {
             content.refusal = ResultsCsvRefusal{lineNo, *message};
             return content;
+        }
+        if (content.rows.empty()) {  // a file refused at its first line reserves nothing
+            try {
+                content.rows.reserve(*resultLines);
+                content.lines.reserve(*resultLines);
+            } catch (const std::bad_alloc&) {
+                // More lines than can be reserved: the rows grow as they come.
+            }
         }
         content.rows.push_back(std::move(std::get<CureResult>(read)));
         content.lines.push_back(lineNo);
