@@ -81,7 +81,9 @@ int charBytes(QStringView text, qsizetype i) {
     return 2;
 }
 
-char16_t normalized(char16_t c) {
+}  // namespace
+
+char16_t normalizeChar(char16_t c) {
     switch (c) {
     case 0x301C: return 0xFF5E;  // 〜 → ～
     case 0x2212: return 0xFF0D;  // − → －
@@ -98,11 +100,9 @@ char16_t normalized(char16_t c) {
     }
 }
 
-}  // namespace
-
 QString normalize(QStringView text) {
     QString out(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) out[i] = QChar(normalized(text[i].unicode()));
+    for (qsizetype i = 0; i < text.size(); ++i) out[i] = QChar(normalizeChar(text[i].unicode()));
     return out;
 }
 
@@ -178,7 +178,7 @@ qsizetype byteLength(QStringView text) {
     return n;
 }
 
-QString leftBytes(QStringView text, qsizetype maxBytes) {
+qsizetype leftBytesLength(QStringView text, qsizetype maxBytes) {
     qsizetype n = 0;
     qsizetype i = 0;
     while (i < text.size()) {
@@ -187,8 +187,10 @@ QString leftBytes(QStringView text, qsizetype maxBytes) {
         n += b;
         i += charLength(text, i);
     }
-    return text.left(i).toString();
+    return i;
 }
+
+QString leftBytes(QStringView text, qsizetype maxBytes) { return text.left(leftBytesLength(text, maxBytes)).toString(); }
 
 QByteArray cutBytes(QByteArrayView bytes, qsizetype maxBytes) {
     qsizetype i = 0;

@@ -14,6 +14,8 @@ namespace lum::cp932 {
 // Replaces characters typed on Linux that code page 932 only has in another
 // form: 〜→～, −→－, ‖→∥, —→―, ¢→￠, £→￡, ¬→￢, ¥→￥, ‾→￣.
 QString normalize(QStringView text);
+// The same for one UTF-16 unit.
+char16_t normalizeChar(char16_t c);
 
 // The code page 932 bytes of the normalized text. A character with no code
 // page 932 form (emoji, 𠮷, a lone surrogate) is never replaced: the result is
@@ -37,6 +39,8 @@ qsizetype byteLength(QStringView text);
 // The longest prefix of the text whose byte length is at most maxBytes; a
 // double-byte character or a surrogate pair is never split.
 QString leftBytes(QStringView text, qsizetype maxBytes);
+// The length of that prefix in UTF-16 units, without copying it.
+qsizetype leftBytesLength(QStringView text, qsizetype maxBytes);
 
 // The same cut on bytes already encoded: a lead byte whose trail byte would
 // fall past maxBytes is dropped with it.

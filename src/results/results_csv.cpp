@@ -2,18 +2,16 @@
 
 #include "common/code_tables.h"
 #include "common/cp932.h"
-#include "common/csv_file.h"
 #include "common/csv_split.h"
 #include "common/input_limits.h"
 #include "common/text_helpers.h"
 
 #include <QBuffer>
-#include <QCryptographicHash>
 #include <QIODevice>
 #include <QTime>
 
 #include <algorithm>
-#include <cstring>
+#include <new>
 
 namespace lum {
 namespace {
@@ -82,14 +80,17 @@ bool nameFits(const QString& text) {
 }
 
 // The lines of a device, ended by CR LF, LF or CR, read a block at a time:
-// only the line being read is held.
+// only the line being read is held, and of it no more than the longest
+// line the file may hold and one byte.
 class LineReader {
 public:
-    explicit LineReader(QIODevice& in) : in_(in) {}
+    LineReader(QIODevice& in, qsizetype longest) : in_(in), longest_(longest) {}
 
     // The next line without its end, valid until the next call; nothing at
-    // the end of the data (or after a read error: failed()).
+    // the end of the data (or after a read error: failed()). A line longer
+    // than the longest comes cut after longest + 1 bytes, and is the last.
     std::optional<QByteArrayView> next() {
+        if (cut_) return std::nullopt;
         qsizetype scan = at_;
         for (;;) {
             qsizetype end = scan;
@@ -101,6 +102,10 @@ public:
                 at_ = end + 1;
                 if (buffer_[end] == '\r' && at_ < buffer_.size() && buffer_[at_] == '\n') ++at_;
                 return QByteArrayView(buffer_).sliced(start, end - start);
+            }
+            if (end - at_ > longest_) {
+                cut_ = true;  // the rest of it is never read
+                return QByteArrayView(buffer_).sliced(at_, longest_ + 1);
             }
             if (atEnd_) {
                 if (at_ >= buffer_.size()) return std::nullopt;
@@ -133,11 +138,63 @@ private:
     }
 
     QIODevice& in_;
+    const qsizetype longest_;
     QByteArray buffer_;
     qsizetype at_ = 0;
     bool atEnd_ = false;
+    bool cut_ = false;
     bool failed_ = false;
 };
+
+// A name table's index as the text the export writes for it: the first
+// index of that text; -1 for an empty text, as an index outside the table gives.
+class ExportedNames {
+public:
+    explicit ExportedNames(const NameTable& table) {
+        for (const QString& name : table) first_.push_back(name.isEmpty() ? -1 : table.indexOf(name));
+    }
+    int of(int index) const {
+        return index >= 0 && index < static_cast<int>(first_.size()) ? first_[static_cast<std::size_t>(index)] : -1;
+    }
+
+private:
+    std::vector<int> first_;
+};
+
+// A character as the file holds it: line breaks are written as blanks, and a
+// character code page 932 has in another form as that form.
+char16_t exportedChar(QChar c) {
+    if (c == u'\r' || c == u'\n') return u' ';
+    return cp932::normalizeChar(c.unicode());
+}
+
+// The lines of a device that hold enough commas to be read as results,
+// counted in a pass over it before the reading, so the rows are held in one
+// block allocated once: a vector grown by doubling would leave each of its
+// earlier blocks resident in the heap, as it is once an earlier import's
+// large blocks were freed (the allocator then stops mapping such blocks on
+// their own). 0 for a device that cannot be read again from its start;
+// nothing when it could not be taken back there.
+std::optional<std::size_t> resultLinesOf(QIODevice& in) {
+    if (in.isSequential()) return 0;
+    const qint64 start = in.pos();
+    std::size_t lines = 0;
+    int commas = 0;
+    QByteArray block(64 * 1024, Qt::Uninitialized);
+    for (qint64 got = 0; (got = in.read(block.data(), block.size())) > 0;) {
+        for (const char c : QByteArrayView(block.constData(), got)) {
+            if (c == ',') {
+                ++commas;
+            } else if (c == '\n' || c == '\r') {
+                if (commas >= ResultsCsvFieldCount - 1) ++lines;
+                commas = 0;
+            }
+        }
+    }
+    if (commas >= ResultsCsvFieldCount - 1) ++lines;
+    if (!in.seek(start)) return std::nullopt;
+    return lines;
+}
 
 bool isBlankLine(QByteArrayView line) {
     for (const char c : line) {
@@ -181,22 +238,115 @@ QStringList ResultsCsvValues(const CureResult& r) {
     return out;
 }
 
-ResultsCsvKey ResultsCsvKeyOf(const CureResult& row) {
-    const QString line = csvLineText(ResultsCsvValues(row), CsvQuoting::EveryValue);
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char*>(line.utf16()), line.size() * qsizetype(sizeof(char16_t))),
-        QCryptographicHash::Sha256);
-    ResultsCsvKey key;
-    std::memcpy(&key.high, digest.constData(), sizeof key.high);
-    std::memcpy(&key.low, digest.constData() + sizeof key.high, sizeof key.low);
-    return key;
+ResultsCsvKey::ResultsCsvKey(const CureResult& r) {
+    static const ExportedNames sex(SexNames), jiritsu(JiritsuNames), ninchi(NinchiNames), youkaigo(YoukaigoNames),
+        rihaType(RihaTypeNames);
+    numbers_ = {r.CureNo,
+                r.Birth.dayNumber(),
+                sex.of(r.Sex),
+                jiritsu.of(r.Jiritsu_KBN),
+                ninchi.of(r.Ninchi_KBN),
+                youkaigo.of(r.YOUKAIGO_KBN),
+                r.NYUSHOBI_YMD.dayNumber(),
+                r.TAISHOBI_YMD.dayNumber(),
+                r.CureDate.dayNumber(),
+                r.RStartTime.msecsOfDay() / 60000,  // "hh:nn"
+                r.RMinute,
+                rihaType.of(r.RihaType),
+                r.KubunCode};
+    const QStringView comment(r.Comment);
+    texts_ = {r.Name, r.Kana, comment.left(cp932::leftBytesLength(comment, ResultsCsvCommentBytes)), r.StuffName};
+}
+
+bool ResultsCsvKey::operator==(const ResultsCsvKey& other) const {
+    if (numbers_ != other.numbers_) return false;
+    for (std::size_t t = 0; t < texts_.size(); ++t) {
+        const QStringView a = texts_[t], b = other.texts_[t];
+        if (a.size() != b.size()) return false;
+        for (qsizetype i = 0; i < a.size(); ++i) {
+            if (a[i] != b[i] && exportedChar(a[i]) != exportedChar(b[i])) return false;
+        }
+    }
+    return true;
+}
+
+std::size_t ResultsCsvKey::hash() const {
+    // FNV-1a over the numbers and the texts as written, a text ended by a
+    // unit no text holds so that "ab","c" and "a","bc" differ.
+    quint64 h = 14695981039346656037ULL;
+    const auto mix = [&h](quint64 v) {
+        h ^= v;
+        h *= 1099511628211ULL;
+    };
+    for (const int n : numbers_) mix(static_cast<quint32>(n));
+    for (const QStringView text : texts_) {
+        for (const QChar c : text) mix(exportedChar(c));
+        mix(0x10000);
+    }
+    return static_cast<std::size_t>(h ^ (h >> 29));
+}
+
+ResultsCsvMatch::ResultsCsvMatch(const std::vector<CureResult>& rows)
+    : rows_(rows), first_(rows.size()), stored_(rows.size()) {
+    std::vector<std::pair<std::size_t, std::uint32_t>> byHash;
+    byHash.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        byHash.emplace_back(ResultsCsvKey(rows[i]).hash(), static_cast<std::uint32_t>(i));
+    }
+    std::sort(byHash.begin(), byHash.end());
+    // A run of one hash holds equal rows as a rule, in file order: each row
+    // joins the set of the first earlier row equal to it, or starts one.
+    for (auto run = byHash.begin(); run != byHash.end();) {
+        const auto end = std::find_if(run, byHash.end(), [&](const auto& e) { return e.first != run->first; });
+        const auto firstOfRun = firsts_.size();
+        for (auto e = run; e != end; ++e) {
+            const ResultsCsvKey key(rows[e->second]);
+            const auto same = std::find_if(firsts_.begin() + static_cast<std::ptrdiff_t>(firstOfRun), firsts_.end(),
+                                           [&](const auto& f) { return ResultsCsvKey(rows[f.second]) == key; });
+            if (same != firsts_.end()) {
+                first_[e->second] = same->second;
+            } else {
+                first_[e->second] = e->second;
+                firsts_.push_back(*e);
+            }
+        }
+        run = end;
+    }
+    firsts_.shrink_to_fit();
+}
+
+void ResultsCsvMatch::countStored(const CureResult& stored) {
+    const ResultsCsvKey key(stored);
+    const std::size_t h = key.hash();
+    auto f = std::lower_bound(firsts_.begin(), firsts_.end(), std::pair<std::size_t, std::uint32_t>(h, 0));
+    for (; f != firsts_.end() && f->first == h; ++f) {
+        if (ResultsCsvKey(rows_[f->second]) == key) {
+            ++stored_[f->second];
+            return;
+        }
+    }
+}
+
+std::vector<bool> ResultsCsvMatch::added() const {
+    std::vector<int> toSkip = stored_;
+    std::vector<bool> added(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        int& skip = toSkip[first_[i]];
+        added[i] = skip == 0;
+        if (skip > 0) --skip;
+    }
+    return added;
 }
 
 QString ResultsCsvRefusal::text() const { return message + u'\n' + QString::number(line) + QStringLiteral("行目"); }
 
 std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const std::vector<StaffMember>& staff,
                                                      const WriterStamp& stamp) {
+    if (line.size() > ResultsCsvLongestLine) return results_csv_text::LineTooLong;
     if (!holdsEveryField(line)) return results_csv_text::FieldCount;
+    // No text column takes a NUL on every backend; in code page 932 a zero
+    // byte is never half of a character.
+    if (line.contains('\0')) return results_csv_text::NulCharacter;
     if (!cp932::decodeStrict(line)) return results_csv_text::BadBytes;
     const QStringList f = splitLine(line);
     const QString day = u'\n' + f[CureDateField];  // shown after most messages
@@ -284,11 +434,16 @@ std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const 
 
 ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& staff, const WriterStamp& stamp) {
     ResultsCsvContent content;
-    LineReader lines(in);
+    const std::optional<std::size_t> resultLines = resultLinesOf(in);
+    if (!resultLines) {
+        content.refusal = ResultsCsvRefusal{1, results_csv_text::ReadFailed};
+        return content;
+    }
+    LineReader lines(in, ResultsCsvLongestLine);
     int lineNo = 0;
     while (const std::optional<QByteArrayView> line = lines.next()) {
         ++lineNo;
-        if (isBlankLine(*line)) continue;
+        if (isBlankLine(*line) && line->size() <= ResultsCsvLongestLine) continue;
         if (lineNo == 1 && holdsEveryField(*line) && cp932::decodeStrict(*line) &&
             splitLine(*line) == ResultsCsvHeader()) {
             continue;
@@ -297,6 +452,14 @@ ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& 
         if (auto* message = std::get_if<QString>(&read)) {
             content.refusal = ResultsCsvRefusal{lineNo, *message};
             return content;
+        }
+        if (content.rows.empty()) {  // a file refused at its first line reserves nothing
+            try {
+                content.rows.reserve(*resultLines);
+                content.lines.reserve(*resultLines);
+            } catch (const std::bad_alloc&) {
+                // More lines than can be reserved: the rows grow as they come.
+            }
         }
         content.rows.push_back(std::move(std::get<CureResult>(read)));
         content.lines.push_back(lineNo);

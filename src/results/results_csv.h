@@ -18,7 +18,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -31,6 +35,21 @@ inline constexpr int ResultsCsvFieldCount = 17;
 inline constexpr int ResultsCsvNameBytes = 36;
 inline constexpr int ResultsCsvNameChars = 20;
 inline constexpr int ResultsCsvCommentBytes = 20;
+// The longest line read: every field between its quotes at its widest, with
+// the commas between them. A field's widest is twice its byte limit for the
+// four texts (each character could be a doubled quote): 氏名 and カナ氏名
+// 36 bytes, 備考 20, 担当者 a staff name of 30 double-byte characters with
+// blanks around it; any other field (a number, a date, a time or a table's
+// name) is given 64 bytes, room to spare for blanks around its value. A
+// longer line is refused unread, so a file of one endless line costs no
+// more memory than this.
+inline constexpr int ResultsCsvOtherFieldBytes = 64;
+inline constexpr int ResultsCsvStaffNameBytes = 60;
+inline constexpr int ResultsCsvLongestLine =
+    ResultsCsvFieldCount * 2 + (ResultsCsvFieldCount - 1)                                 // quotes and commas
+    + 2 * (2 * ResultsCsvNameBytes + ResultsCsvCommentBytes + ResultsCsvStaffNameBytes)  // the four texts
+    + ResultsCsvOtherFieldBytes                                                           // blanks of 担当者
+    + (ResultsCsvFieldCount - 4) * ResultsCsvOtherFieldBytes;                             // the other 13
 
 // "利用者番号","氏名", ... ,"担当者" as values.
 const QStringList& ResultsCsvHeader();
@@ -38,17 +57,46 @@ const QStringList& ResultsCsvHeader();
 // The 17 values the export writes for a row.
 QStringList ResultsCsvValues(const CureResult& row);
 
-// What tells one result from another in a file: a digest of the line the
-// export writes for the row. A stored result and the row a line gives have
-// the same key exactly when the export writes the same 17 values for both
-// (the start as "hh:nn", the staff member by name, the first 20 bytes of
-// the remark).
-struct ResultsCsvKey {
-    quint64 high = 0;
-    quint64 low = 0;
-    bool operator==(const ResultsCsvKey&) const = default;
+// What tells one result from another in a file: the seventeen values the
+// export writes for a row, held as they are rather than as text. Two keys
+// are equal exactly when the export writes the same values for their rows
+// (a day as its date, the start to the minute, a table's index as its name,
+// the remark's first 20 bytes, the staff member by name, the texts with line
+// breaks as blanks and in the form code page 932 stores), whatever else the
+// rows hold. A key refers to its row's texts: it lives no longer than the row.
+class ResultsCsvKey {
+public:
+    explicit ResultsCsvKey(const CureResult& row);
+    bool operator==(const ResultsCsvKey& other) const;
+    // Equal keys have equal hashes.
+    std::size_t hash() const;
+
+private:
+    std::array<int, 13> numbers_{};
+    std::array<QStringView, 4> texts_{};
 };
-ResultsCsvKey ResultsCsvKeyOf(const CureResult& row);
+
+// The lines of a file against the results stored: for each set of lines
+// whose keys are equal, as many are added as it holds beyond the stored
+// results with that key. So a month exported and read back adds nothing,
+// read back into an emptied month gives every result again, twins included,
+// and a file read twice adds nothing the second time. It holds only an index
+// of the rows (which must outlive it), not their keys.
+class ResultsCsvMatch {
+public:
+    explicit ResultsCsvMatch(const std::vector<CureResult>& rows);
+    // A stored result of the rows' months.
+    void countStored(const CureResult& stored);
+    // For each row: added (true) or skipped as already stored, the earlier
+    // lines of a set the ones skipped.
+    std::vector<bool> added() const;
+
+private:
+    const std::vector<CureResult>& rows_;
+    std::vector<std::pair<std::size_t, std::uint32_t>> firsts_;  // hash and row of each set's first row, sorted
+    std::vector<std::uint32_t> first_;                            // each row's set: its first row
+    std::vector<int> stored_;                                     // by first row: the stored results equal to it
+};
 
 // A refused line: the field's message and the line (from 1, the header
 // counted). text() is what the import shows: the message, "\n", n + "行目".
@@ -60,7 +108,8 @@ struct ResultsCsvRefusal {
 };
 
 // One data line's bytes (without its line end) as the row the import
-// stores, or the message that refuses it. A row holds the values of the
+// stores, or the message that refuses it: a line longer than
+// ResultsCsvLongestLine or holding a NUL is refused before it is decoded. A row holds the values of the
 // import road: ReserveNo -1, the start planned at the stamp's time of day
 // with 0 minutes, the flags by the category-flag rule, KubunDate and
 // UpdateDate the stamp's moment, no room and no hospital discharge date,
@@ -76,9 +125,10 @@ struct ResultsCsvContent {
 
 // Every line of a file: lines end with CR LF, LF or CR; a first line equal
 // to the header and blank lines are passed over; the first refused line
-// stops the reading. A line is refused for its number of fields before its
-// text is decoded. The device is read a block at a time: only the rows and
-// the line being read are held.
+// stops the reading. A line is refused for its length, its number of fields
+// and a NUL before its text is decoded. The device is read a block at a
+// time: only the rows and the line being read are held, and of a line no
+// more than ResultsCsvLongestLine bytes.
 ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& staff, const WriterStamp& stamp);
 ResultsCsvContent ReadResultsCsv(QByteArrayView bytes, const std::vector<StaffMember>& staff,
                                  const WriterStamp& stamp);
@@ -87,6 +137,8 @@ namespace results_csv_text {
 inline const QString FieldCount = QStringLiteral("インポートファイルの項目が一致しません。");
 inline const QString BadBytes = QStringLiteral("文字コードの変換に失敗しました。");
 inline const QString ReadFailed = QStringLiteral("インポートファイルを読み込めません。");
+inline const QString LineTooLong = QStringLiteral("インポートファイルの行が長すぎます。");
+inline const QString NulCharacter = QStringLiteral("インポートファイルにNUL文字があります。");
 }  // namespace results_csv_text
 
 }  // namespace lum

@@ -11,17 +11,12 @@
 #include <QSqlQuery>
 
 #include <set>
-#include <unordered_set>
 #include <utility>
 
 namespace lum {
 namespace {
 
 void error(const QString& text, QWidget* parent) { message(MsgKind::Error, text, MsgButton::Yes, parent); }
-
-struct KeyHash {
-    std::size_t operator()(const ResultsCsvKey& key) const { return static_cast<std::size_t>(key.high); }
-};
 
 }  // namespace
 
@@ -90,10 +85,8 @@ ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const Resul
     }
     try {
         const CureResultsStore store(database);
-        // The keys of every stored result of the file's months, then of each
-        // line taken: a line is skipped when the export writes the same
-        // values for a stored result or an earlier line.
-        std::unordered_set<ResultsCsvKey, KeyHash> seen;
+        // The stored results of the file's months counted against its lines.
+        ResultsCsvMatch match(content.rows);
         std::set<std::pair<int, int>> months;
         for (const CureResult& row : content.rows) {
             const QDate day = row.CureDate.date();
@@ -101,12 +94,11 @@ ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const Resul
         }
         for (const auto& [year, month] : months) {
             store.forEachPeriodRow(monthRange(year, month),
-                                   [&seen](const CureResult& stored) { seen.insert(ResultsCsvKeyOf(stored)); });
+                                   [&match](const CureResult& stored) { match.countStored(stored); });
         }
-        std::vector<bool> taken(content.rows.size());
-        for (std::size_t i = 0; i < content.rows.size(); ++i) {
-            taken[i] = seen.insert(ResultsCsvKeyOf(content.rows[i])).second;
-            if (taken[i]) {
+        const std::vector<bool> taken = match.added();
+        for (const bool add : taken) {
+            if (add) {
                 ++outcome.added;
             } else {
                 ++outcome.skipped;

@@ -5,11 +5,13 @@
 //
 // The export writes through a temporary file, so a failure keeps the old
 // file; an empty month writes no file. The import reads and checks every
-// line first, then stores all rows in one transaction or none. A line for
-// which the export would write the same seventeen values as for a stored
-// result of its month (however that was entered) or for an earlier line of
-// the file is skipped, so importing a file again adds nothing while a line
-// differing in any value is added. Imports are serialised
+// line first, then stores all rows in one transaction or none. Lines for
+// which the export would write the same seventeen values are counted
+// against the stored results of their month with those values (however
+// they were entered): only the lines beyond them are added, so importing a
+// file again adds nothing, a month restored from its own export gets every
+// result back, twins included, and a line differing in any value is added.
+// Imports are serialised
 // (the database's write lock on SQLite, an advisory lock on PostgreSQL), so
 // two workstations importing one file add it once.
 #include "app/staff_list.h"
@@ -54,10 +56,11 @@ struct ResultsImportOutcome {
     QString failure;      // the message when nothing was stored
 };
 
-// Stores the rows of a file's content in one transaction: a row whose
-// exported values (ResultsCsvKeyOf) equal those of a stored result of its
-// month or of an earlier row is skipped, so a month exported and read back
-// adds nothing. A refused content stores nothing and gives its refusal's text.
+// Stores the rows of a file's content in one transaction: of the rows with
+// equal exported values (ResultsCsvKey), as many are skipped as its month
+// stores results with those values (ResultsCsvMatch), so a month exported
+// and read back adds nothing. A refused content stores nothing and gives its
+// refusal's text.
 ResultsImportOutcome ImportResultsCsvContent(db::Database& database, const ResultsCsvContent& content);
 
 // The text of the end message: "インポートしました。" with the counts.

@@ -170,13 +170,13 @@ TEST_P(ResultsCsvExchange, TheImportStoresEveryLineOrNoneAndAddsAFileOnce) {
     EXPECT_EQ(refused.failure, QStringLiteral("インポートファイルの項目が一致しません。\n4行目"));
     EXPECT_EQ(count(), 0);
 
-    // A line twice in the file is stored once.
+    // A line twice in the file, the month holding none of it, is stored twice.
     const QByteArray lastLine = exported.mid(exported.lastIndexOf("\r\n", exported.size() - 3) + 2);
     lum::ResultsImportOutcome stored = import(exported + lastLine);
     EXPECT_TRUE(stored.stored);
-    EXPECT_EQ(stored.added, 2);
-    EXPECT_EQ(stored.skipped, 1);
-    EXPECT_EQ(count(), 2);
+    EXPECT_EQ(stored.added, 3);
+    EXPECT_EQ(stored.skipped, 0);
+    EXPECT_EQ(count(), 3);
 
     // A database failure halfway stores nothing.
     db().execute(QStringLiteral("DELETE FROM CureResults"));
@@ -257,7 +257,11 @@ TEST_P(ResultsCsvExchange, ALineIsSkippedOnlyWhenTheExportWritesTheSameValuesFor
          {"\"40\"", "\"35\""}, {}, 1, 0},
         {"two treatments with an unknown start and different 分", {}, {},
          {result(QTime(0, 0), 20), result(QTime(0, 0), 40)}, 2, 0},
-        {"a line twice in the file", {}, {}, {result(QTime(9, 0), 20), result(QTime(9, 0), 20)}, 1, 1},
+        {"a line twice in the file", {}, {}, {result(QTime(9, 0), 20), result(QTime(9, 0), 20)}, 2, 0},
+        {"a stored result's line twice more", {result(QTime(9, 0), 20)}, {},
+         {result(QTime(9, 0), 20), result(QTime(9, 0), 20)}, 2, 1},
+        {"two twins stored, the file holding a third", {result(QTime(9, 0, 10), 20), result(QTime(9, 0, 50), 20)}, {},
+         {result(QTime(9, 0), 20)}, 1, 2},
         {"a staff member sharing a name with another", {result(QTime(10, 30), 40, 8)}, {}, {}, 0, 1},
         {"a remark longer than the file holds", {longRemark(result(QTime(11, 0), 20))}, {}, {}, 0, 1},
         {"the same start on another day", {result(QTime(10, 30), 40)}, {"2024/05/07", "2024/05/08"}, {}, 1, 0},
@@ -292,21 +296,141 @@ TEST_P(ResultsCsvExchange, ALineIsSkippedOnlyWhenTheExportWritesTheSameValuesFor
     }
 }
 
-// A line of far too many fields is refused for their number, whatever its
-// bytes; the lines before it are not stored.
-TEST_P(ResultsCsvExchange, ALineOfTooManyFieldsIsRefusedForTheirNumber) {
+// A line the reader refuses unread (too many fields, too long, a NUL in a
+// field) refuses the file with its message and line number, the same on
+// every backend, and stores none of the lines before it.
+TEST_P(ResultsCsvExchange, ALineRefusedUnreadStoresNothing) {
     twoRows();
     lum::ScriptedDialogs d;
     d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
     ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    const QByteArray exported = readAll(file_);
+    const QByteArray lastLine = exported.mid(exported.lastIndexOf("\r\n", exported.size() - 3) + 2);
     db().execute(QStringLiteral("DELETE FROM CureResults"));
-    QByteArray huge(2'000'000, ',');
-    huge[10] = '\x80';  // no code page 932 character: the count comes first
-    writeAll(file_, readAll(file_) + huge + "\r\n");
-    d.expect(MsgKind::Error, QStringLiteral("インポートファイルの項目が一致しません。\n4行目"), MsgButton::Yes);
+    QByteArray manyFields(1'000, ',');
+    manyFields[10] = '\x80';  // no code page 932 character: the count comes first
+    QByteArray nulInRemark = lastLine;
+    nulInRemark.replace("\"\",\"\"\r\n", QByteArray("\"a\0b\",\"\"\r\n", 14));
+    ASSERT_NE(nulInRemark, lastLine);
+    QByteArray nulInName = exported.mid(exported.indexOf("\r\n") + 2);
+    nulInName.insert(nulInName.indexOf(*lum::cp932::encode(QStringLiteral("山田"))), '\0');
+    struct Case {
+        const char* what;
+        QByteArray appended;
+        QString message;
+    } const cases[] = {
+        {"far too many fields", manyFields + "\r\n", QStringLiteral("インポートファイルの項目が一致しません。\n4行目")},
+        {"a line of 2 MB", QByteArray(2'000'000, ',') + "\r\n", QStringLiteral("インポートファイルの行が長すぎます。\n4行目")},
+        {"a NUL in a remark", nulInRemark, QStringLiteral("インポートファイルにNUL文字があります。\n4行目")},
+        {"a NUL in a name", nulInName, QStringLiteral("インポートファイルにNUL文字があります。\n4行目")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(file_, exported + c.appended);
+        d.expect(MsgKind::Error, c.message, MsgButton::Yes);
+        EXPECT_FALSE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(count(), 0);
+    }
+}
+
+// A status figure of this process in kB ("VmRSS", "VmHWM"); -1 when unknown.
+long statusKb(const QByteArray& name) {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(name + ':')) return line.mid(name.size() + 1).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// A file of 32 MB in one line (one remark) is refused for its length with
+// the process's peak resident size hardly above what it was: the line is
+// never held whole.
+TEST_P(ResultsCsvExchange, AHugeLineIsRefusedWithoutBeingHeld) {
+    twoRows();
+    lum::ScriptedDialogs d;
+    d.expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+    ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+    const QByteArray exported = readAll(file_);
+    db().execute(QStringLiteral("DELETE FROM CureResults"));
+    {
+        QFile out(file_);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(exported);
+        out.write(*lum::cp932::encode(QStringLiteral("\"%1\",\"山田　花子\",\"ﾔﾏﾀﾞ ﾊﾅｺ\",\"1935/04/01\",\"女性\",\"J2\",\"Ⅱa\","
+                                                     "\"要介護3\",\"2024/03/25\",\"1899/12/30\",\"2024/05/07\",\"10:30\",\"40\","
+                                                     "\"通所リハビリ\",\"9\",\"")
+                                          .arg(a_.CureNo, 8, 10, QChar(u'0'))));
+        const QByteArray chunk(1024 * 1024, 'x');
+        for (int i = 0; i < 32; ++i) ASSERT_EQ(out.write(chunk), chunk.size());
+        out.write("\",\"佐藤　理学\"\r\n");
+    }
+    // The peak starts afresh from the resident size now.
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    ASSERT_TRUE(clear.open(QIODevice::WriteOnly)) << "the peak resident size cannot be reset";
+    clear.write("5");
+    clear.close();
+    const long before = statusKb("VmRSS");
+    ASSERT_GT(before, 0);
+    ASSERT_LE(statusKb("VmHWM"), before + 1024);
+    d.expect(MsgKind::Error, QStringLiteral("インポートファイルの行が長すぎます。\n4行目"), MsgButton::Yes);
     EXPECT_FALSE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+    const long grown = statusKb("VmHWM") - before;
     EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    EXPECT_LT(grown, 16 * 1024) << "kB more at the peak";
     EXPECT_EQ(count(), 0);
+}
+
+// A month restored from its own export gets every result back, twins
+// included (two sessions whose seventeen exported values are equal: the
+// file holds neither seconds nor planned minutes); read again, it adds
+// nothing.
+TEST_P(ResultsCsvExchange, AMonthRestoredFromItsExportGetsEveryResultBack) {
+    const TPerson client = registered(lum::test::makeClient(QStringLiteral("山田　花子"), 2, 9));
+    const auto session = [&client](int day, int second, int planned) {
+        CureResult r = lum::test::resultOn(client, TDateTime::fromYmd(2024, 5, day));
+        r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 0, 0, second);  // start unknown
+        r.RMinute = 20;
+        r.PMinute = planned;
+        r.StuffCode = 3;
+        r.StuffName = QStringLiteral("佐藤　理学");
+        return r;
+    };
+    struct Case {
+        const char* what;
+        std::vector<CureResult> month;
+        int left;  // results left in the month before the import, the first ones
+        int added;
+    };
+    const Case cases[] = {
+        {"two equal sessions", {session(7, 0, 20), session(7, 30, 40)}, 0, 2},
+        {"three equal sessions and another day", {session(7, 0, 0), session(7, 0, 0), session(7, 0, 0), session(8, 0, 0)},
+         0, 4},
+        {"three equal sessions, one left", {session(7, 0, 0), session(7, 0, 0), session(7, 0, 0)}, 1, 2},
+        {"nothing emptied", {session(7, 0, 0), session(7, 0, 0)}, 2, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        db().execute(QStringLiteral("DELETE FROM CureResults"));
+        std::vector<qint64> numbers;
+        for (const CureResult& r : c.month) numbers.push_back(store().insert(r));
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Warning, text::Overwrite, MsgButton::Yes).expect(MsgKind::Information, text::Exported, MsgButton::Ok);
+        if (!QFile::exists(file_)) writeAll(file_, "");
+        ASSERT_TRUE(lum::ExportResultsCsvFile(db(), may(), file_));
+        for (std::size_t i = static_cast<std::size_t>(c.left); i < numbers.size(); ++i) store().remove(numbers[i]);
+        const int total = static_cast<int>(c.month.size());
+        d.expect(MsgKind::Information, QStringLiteral("インポートしました。\n追加：%1件　スキップ：%2件").arg(c.added).arg(total - c.added),
+                 MsgButton::Ok);
+        EXPECT_TRUE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+        EXPECT_EQ(count(), total);
+        d.expect(MsgKind::Information, QStringLiteral("インポートしました。\n追加：0件　スキップ：%1件").arg(total),
+                 MsgButton::Ok);
+        EXPECT_TRUE(lum::ImportResultsCsvFile(db(), file_, staff_, kStamp));
+        EXPECT_EQ(count(), total);
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+    }
 }
 
 TEST_P(ResultsCsvExchange, TheFileRoadShowsEachOutcome) {

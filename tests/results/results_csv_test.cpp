@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using lum::CureResult;
@@ -120,8 +122,39 @@ TEST(ResultsCsvReader, ALineWithoutSeventeenFieldsOrWithBadBytesIsRefused) {
               (ResultsCsvRefusal{1, fieldCount}));
     // A line of far too many fields and bad bytes: refused for the fields,
     // before its text is decoded.
-    EXPECT_EQ(read(fileOf({good, QByteArray("\x80") + QByteArray(100000, ',')})).refusal,
+    EXPECT_EQ(read(fileOf({good, QByteArray("\x80") + QByteArray(1000, ',')})).refusal,
               (ResultsCsvRefusal{2, fieldCount}));
+}
+
+// A line longer than any the fields' limits allow is refused for its length
+// before anything else, and a NUL in any field for itself, before the text
+// is decoded: the line number says where.
+TEST(ResultsCsvReader, ALineTooLongOrHoldingANulIsRefusedUndecoded) {
+    const QByteArray good = lineOf(goodValues());
+    const QString tooLong = QStringLiteral("インポートファイルの行が長すぎます。");
+    const QString nul = QStringLiteral("インポートファイルにNUL文字があります。");
+    // 分 with blanks after it (which it may hold) up to the longest line, then one more.
+    QStringList values = goodValues();
+    values[12] += QString(lum::ResultsCsvLongestLine - good.size(), u' ');
+    const QByteArray longest = lineOf(values);
+    ASSERT_EQ(longest.size(), lum::ResultsCsvLongestLine);
+    const lum::ResultsCsvContent c = read(fileOf({good, longest}));
+    EXPECT_FALSE(c.refusal) << c.refusal->text().toStdString();
+    EXPECT_EQ(c.rows.size(), 2u);
+    values[12] += u' ';
+    EXPECT_EQ(read(fileOf({good, lineOf(values), good})).refusal, (ResultsCsvRefusal{2, tooLong}));
+    // Blanks, bad bytes or a missing line end change nothing.
+    EXPECT_EQ(read(fileOf({good, QByteArray(100000, ' ')})).refusal, (ResultsCsvRefusal{2, tooLong}));
+    EXPECT_EQ(read(good + "\r\n" + QByteArray(100000, '\x80')).refusal, (ResultsCsvRefusal{2, tooLong}));
+    // A NUL in each field in turn, the line otherwise good.
+    for (int field = 0; field < lum::ResultsCsvFieldCount; ++field) {
+        QStringList withNul = goodValues();
+        withNul[field].insert(withNul[field].size() / 2, QChar(u'\0'));
+        const QByteArray line = lineOf(withNul);
+        ASSERT_TRUE(line.contains('\0'));
+        EXPECT_EQ(read(fileOf({good, good, line})).refusal, (ResultsCsvRefusal{3, nul})) << field;
+        EXPECT_EQ(lum::ReadResultsCsvLine(line, kStaff, kStamp), (std::variant<CureResult, QString>(nul))) << field;
+    }
 }
 
 TEST(ResultsCsvReader, TheHeaderAndBlankLinesArePassedOver) {
@@ -143,14 +176,24 @@ TEST(ResultsCsvReader, TheHeaderAndBlankLinesArePassedOver) {
     EXPECT_TRUE(read(fileOf({header})).rows.empty());
 }
 
+// Blank lines whose last line end starts at byte `at` of the file.
+QByteArray blankLinesEndingAt(qsizetype at) {
+    QByteArray bytes;
+    while (at - bytes.size() > 1000) bytes += QByteArray(998, ' ') + "\r\n";
+    return bytes + QByteArray(at - bytes.size(), ' ') + "\r\n";
+}
+
 // The file is read a block at a time: a CR LF split between two blocks ends
-// one line, and a line longer than a block comes whole.
+// one line, and a line across two blocks comes whole.
 TEST(ResultsCsvReader, LinesAreReadWholeAcrossBlocks) {
     const QByteArray good = lineOf(goodValues());
-    for (const qsizetype blank : {qsizetype(64 * 1024 - 1), qsizetype(64 * 1024), qsizetype(300000)}) {
-        const lum::ResultsCsvContent c = read(QByteArray(blank, ' ') + "\r\n" + good + "\r\n" + good);
-        EXPECT_FALSE(c.refusal) << blank;
-        EXPECT_EQ(c.lines, (std::vector<int>{2, 3})) << blank;
+    constexpr qsizetype kBlock = 64 * 1024;
+    for (const qsizetype lineEnd : {kBlock - 1, kBlock, kBlock - good.size() / 2 - 2}) {
+        const QByteArray blanks = blankLinesEndingAt(lineEnd);
+        const int n = static_cast<int>(blanks.count("\r\n"));
+        const lum::ResultsCsvContent c = read(blanks + good + "\r\n" + good);
+        EXPECT_FALSE(c.refusal) << lineEnd;
+        EXPECT_EQ(c.lines, (std::vector<int>{n + 1, n + 2})) << lineEnd;
     }
 }
 
@@ -203,6 +246,108 @@ TEST(ResultsCsvReader, ALineGivesTheRowOfTheImportRoad) {
     EXPECT_EQ(d.rows[0].StuffCode, 3);
     EXPECT_EQ(d.rows[0].StuffKigo, QStringLiteral("佐"));
     EXPECT_EQ(d.rows[0].Comment, QStringLiteral("歩行,立位"));
+}
+
+// Two rows have equal keys exactly when the export writes the same seventeen
+// values for them, one change of a row a case.
+TEST(ResultsCsvKey, EqualExactlyWhenTheExportWritesTheSameValues) {
+    const TPerson client = lum::test::makeClient(QStringLiteral("山田　花子"), 2, 9);
+    CureResult base = lum::test::resultOn(client, TDateTime::fromYmd(2024, 5, 7));
+    base.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 10, 30);
+    base.RMinute = 40;
+    base.Comment = QStringLiteral("歩行訓練〜階段昇降の練習を行った");
+    base.StuffCode = 3;
+    base.StuffName = QStringLiteral("佐藤　理学");
+    struct Case {
+        const char* what;
+        std::function<void(CureResult&)> change;
+        bool equal;
+    };
+    const Case cases[] = {
+        {"seconds of the start", [](CureResult& r) { r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 10, 30, 59); }, true},
+        {"the start on another date", [](CureResult& r) { r.RStartTime = TDateTime::fromYmdHms(2024, 5, 7, 10, 30); }, true},
+        {"a time of day in CureDate", [](CureResult& r) { r.CureDate = TDateTime::fromYmdHms(2024, 5, 7, 15, 0); }, true},
+        {"planned minutes, frame, staff code and symbol, room, login",
+         [](CureResult& r) {
+             r.PMinute = 60;
+             r.ReserveNo = 7;
+             r.StuffCode = 8;
+             r.StuffKigo = QStringLiteral("理");
+             r.ROOM_NO = QStringLiteral("305");
+             r.LoginCD = QStringLiteral("9");
+         },
+         true},
+        {"the remark past its first 20 bytes", [](CureResult& r) { r.Comment += QStringLiteral("。"); }, true},
+        {"〜 as ～, the form the file holds", [](CureResult& r) { r.Comment.replace(u'〜', u'～'); }, true},
+        {"a half-width blank in the name", [](CureResult& r) { r.Name = QStringLiteral("山田 花子"); }, false},
+        {"a degree outside its table", [](CureResult& r) { r.Jiritsu_KBN = 99; }, false},
+        {"the start minute", [](CureResult& r) { r.RStartTime = TDateTime::fromYmdHms(1899, 12, 30, 10, 31); }, false},
+        {"分", [](CureResult& r) { r.RMinute = 41; }, false},
+        {"the day", [](CureResult& r) { r.CureDate = TDateTime::fromYmd(2024, 5, 8); }, false},
+        {"the staff member's name", [](CureResult& r) { r.StuffName = QStringLiteral("佐藤　理"); }, false},
+        {"the remark within 20 bytes", [](CureResult& r) { r.Comment[0] = u'步'; }, false},
+        {"区分", [](CureResult& r) { r.KubunCode = 1; }, false},
+        {"the sex", [](CureResult& r) { r.Sex = 0; }, false},
+        {"the client", [](CureResult& r) { r.CureNo += 1; }, false},
+        {"the discharge day", [](CureResult& r) { r.TAISHOBI_YMD = TDateTime::fromYmd(2024, 6, 1); }, false},
+    };
+    for (const Case& c : cases) {
+        CureResult changed = base;
+        c.change(changed);
+        const bool sameValues = lum::ResultsCsvValues(changed) == lum::ResultsCsvValues(base) ||
+                                *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvValues(changed),
+                                                                     lum::CsvQuoting::EveryValue)) ==
+                                    *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvValues(base),
+                                                                         lum::CsvQuoting::EveryValue));
+        EXPECT_EQ(sameValues, c.equal) << c.what << ": the case itself";
+        EXPECT_EQ(lum::ResultsCsvKey(changed) == lum::ResultsCsvKey(base), c.equal) << c.what;
+        if (c.equal) {
+            EXPECT_EQ(lum::ResultsCsvKey(changed).hash(), lum::ResultsCsvKey(base).hash()) << c.what;
+        }
+    }
+    // Two indices outside a table both write an empty name.
+    CureResult a = base, b = base;
+    a.Jiritsu_KBN = -1;
+    b.Jiritsu_KBN = 99;
+    EXPECT_TRUE(lum::ResultsCsvKey(a) == lum::ResultsCsvKey(b));
+    // CR and LF are written as blanks.
+    a.Name = QStringLiteral("山田\r\n花子");
+    b.Name = QStringLiteral("山田  花子");
+    EXPECT_TRUE(lum::ResultsCsvKey(a) == lum::ResultsCsvKey(b));
+    EXPECT_EQ(lum::ResultsCsvKey(a).hash(), lum::ResultsCsvKey(b).hash());
+}
+
+// The lines of a file are counted against the stored results: of each set of
+// equal lines only those beyond the equal stored results are added, the
+// later ones.
+TEST(ResultsCsvMatch, AddsTheLinesOfASetBeyondItsStoredResults) {
+    const TPerson client = lum::test::makeClient(QStringLiteral("山田　花子"), 2, 9);
+    const auto row = [&](int minutes) {
+        CureResult r = lum::test::resultOn(client, TDateTime::fromYmd(2024, 5, 7));
+        r.RMinute = minutes;
+        return r;
+    };
+    struct Case {
+        const char* what;
+        std::vector<int> lines;   // 分 of each line
+        std::vector<int> stored;  // 分 of each stored result
+        std::vector<bool> added;
+    };
+    const Case cases[] = {
+        {"twins, none stored", {20, 20}, {}, {true, true}},
+        {"twins, both stored", {20, 20}, {20, 20}, {false, false}},
+        {"twins, one stored: the later added", {20, 20}, {20}, {false, true}},
+        {"more stored than lines", {20}, {20, 20, 20}, {false}},
+        {"sets apart", {20, 40, 20, 40, 20}, {40, 20, 30}, {false, false, true, true, true}},
+        {"no lines", {}, {20}, {}},
+    };
+    for (const Case& c : cases) {
+        std::vector<CureResult> rows;
+        for (const int m : c.lines) rows.push_back(row(m));
+        lum::ResultsCsvMatch match(rows);
+        for (const int m : c.stored) match.countStored(row(m));
+        EXPECT_EQ(match.added(), c.added) << c.what;
+    }
 }
 
 TEST(ResultsCsvValues, WriteWhatReadsBack) {

@@ -209,6 +209,7 @@ TEST_P(DatabaseLayer, TheSessionIsConfiguredAtConnect) {
     if (isSqlite()) {
         EXPECT_EQ(count(QStringLiteral("PRAGMA foreign_keys")), 1);
         EXPECT_GT(count(QStringLiteral("PRAGMA busy_timeout")), 0);
+        EXPECT_EQ(count(QStringLiteral("PRAGMA synchronous")), 2) << "FULL: every commit synced to the disk";
     }
 }
 
