@@ -149,7 +149,7 @@ protected:
         EXPECT_GE(pages.Count(), 2) << name.toStdString();
         if (qEnvironmentVariableIsSet("LUMORIND_PRINT_OUT"))
             writePdf(pages, outputFile(QStringLiteral("layout-%1-%2.pdf").arg(name, isSqlite() ? "sqlite" : "pg")));
-        return lum::test::layoutFaults(pages, name);
+        return lum::test::layoutFaults(pages, name) + lum::test::scaleFaults(pages, name);
     }
 
     // A kana-row list window's treatment-plan list, printed.

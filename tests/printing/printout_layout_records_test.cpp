@@ -98,7 +98,7 @@ protected:
 
     QStringList faults(const lum::TfrEMFPages& pages, const QString& name) {
         lum::test::keepPages(pages, name);
-        return lum::test::layoutFaults(pages, name);
+        return lum::test::layoutFaults(pages, name) + lum::test::scaleFaults(pages, name);
     }
 
     TPerson client_;

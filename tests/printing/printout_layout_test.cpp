@@ -104,7 +104,7 @@ public:
         if (!ui_.errors.isEmpty()) return ui_.errors;
         if (report_.EMFPages.Count() == 0) return {QStringLiteral("no page")};
         keepPages(report_.EMFPages, name);
-        return layoutFaults(report_.EMFPages, name, rings);
+        return layoutFaults(report_.EMFPages, name, rings) + lum::test::scaleFaults(report_.EMFPages, name);
     }
 
 private:

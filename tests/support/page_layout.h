@@ -13,6 +13,7 @@
 // `ringHolds` and `ringInk` are the geometry alone, for windows that draw
 // their rings with labels.
 #include "report/draw/view_draw.h"
+#include "report/engine/page_geometry.h"
 #include "report/engine/prepared_pages.h"
 #include "report/objects/addin_views.h"
 #include "report/objects/memo_view.h"
@@ -249,6 +250,95 @@ inline QStringList layoutFaults(const TfrEMFPages& pages, const QString& printou
         faults << layoutFaults(page, QStringLiteral("%1 page %2").arg(printout).arg(p + 1));
         if (rings) rings->append(page.rings);
     }
+    return faults;
+}
+
+// ---- the same lines at every output scale ----------------------------------
+// A prepared page is drawn at the scale of its output: the preview's zoom,
+// the PNG pages, the printer's resolution. Each must show the lines the page
+// holds, every one whole: each object drawn alone at each scale draws the
+// same text runs as at its own size, and the glyphs of every run lie inside
+// the box they are clipped to.
+
+struct OutputScale {
+    QString name;
+    double scaleX = 1, scaleY = 1;
+    int dpi = 96;
+    bool printer = false;
+};
+
+// The page's own size, twice it (the PNG pages, the preview at 200 %) and the
+// PDF printer's 600 dots per inch.
+inline QList<OutputScale> outputScales() {
+    return {{QStringLiteral("scale 1"), 1, 1, 96, false},
+            {QStringLiteral("scale 2"), 2, 2, 192, false},
+            {QStringLiteral("600 dpi"), 600 / kScreenPixelsPerInchX, 600 / kScreenPixelsPerInchY, 600, true}};
+}
+
+// The text runs one object draws at a scale (blanks at either end left out),
+// with their glyphs' outline and clip.
+inline QList<LaidText> drawnTexts(const TfrView& v, const OutputScale& s) {
+    RecordingCanvas canvas(s.dpi, s.printer);
+    drawView(v, canvas, DrawScale{s.scaleX, s.scaleY, 0, 0});
+    PageLayout runs;
+    for (const CanvasOp& op : canvas.ops())
+        if (op.isText()) detail::addText(runs, op, -1, v.Name, false);
+    return runs.texts;
+}
+
+// Where a run's glyphs leave the box they are clipped to (half a device
+// pixel of rounding allowed), or an empty text. Across, the run's advances
+// count; down, the glyphs' own outline.
+inline QString cutBy(const LaidText& t) {
+    const QRectF box(QPointF(t.clip.left(), t.clip.top()), QPointF(t.clip.right() + 1, t.clip.bottom() + 1));
+    QStringList sides;
+    if (t.ink.left() < box.left() - 0.5) sides << QStringLiteral("left");
+    if (t.ink.right() > box.right() + 0.5) sides << QStringLiteral("right");
+    if (t.tight.top() < box.top() - 0.5) sides << QStringLiteral("top");
+    if (t.tight.bottom() > box.bottom() + 0.5) sides << QStringLiteral("bottom");
+    return sides.join(u'/');
+}
+
+inline QString joinedTexts(const QList<LaidText>& runs) {
+    QStringList texts;
+    for (const LaidText& t : runs) texts << t.text;
+    return texts.join(QStringLiteral(" | "));
+}
+
+// The objects of one page that draw other lines at some scale than at the
+// page's own size, or a line cut by its box.
+inline QStringList scaleFaults(const TfrPreparedPage& page, const QString& where) {
+    QStringList faults;
+    const QList<OutputScale> scales = outputScales();
+    const auto objects = page.objects();
+    for (const auto& object : objects) {
+        const TfrView& v = *object;
+        if (!v.Visible) continue;
+        const QString name = v.Name.isEmpty() ? QStringLiteral("box %1,%2 %3x%4").arg(v.Left).arg(v.Top).arg(v.Width).arg(v.Height)
+                                              : v.Name;
+        const QList<LaidText> own = drawnTexts(v, scales.first());
+        for (const OutputScale& s : scales) {
+            const QList<LaidText> runs = s.name == scales.first().name ? own : drawnTexts(v, s);
+            if (runs.size() != own.size() || joinedTexts(runs) != joinedTexts(own))
+                faults << QStringLiteral("%1 %2 at %3: draws %4 lines \"%5\", at scale 1 %6 \"%7\"")
+                              .arg(where, name, s.name).arg(runs.size()).arg(joinedTexts(runs)).arg(own.size())
+                              .arg(joinedTexts(own));
+            for (int k = 0; k < runs.size(); ++k) {
+                const QString cut = cutBy(runs[k]);
+                if (!cut.isEmpty())
+                    faults << QStringLiteral("%1 %2 at %3: line %4 of %5 \"%6\" cut at its %7")
+                                  .arg(where, name, s.name).arg(k + 1).arg(runs.size()).arg(runs[k].text, cut);
+            }
+        }
+    }
+    return faults;
+}
+
+// Every page of a printout at every output scale.
+inline QStringList scaleFaults(const TfrEMFPages& pages, const QString& printout) {
+    QStringList faults;
+    for (int p = 0; p < pages.Count(); ++p)
+        faults << scaleFaults(pages.GetPage(p), QStringLiteral("%1 page %2").arg(printout).arg(p + 1));
     return faults;
 }
 
