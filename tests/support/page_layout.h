@@ -284,6 +284,35 @@ inline QStringList layoutFaults(const TfrEMFPages& pages, const QString& printou
     return faults;
 }
 
+// How many times a name prints from its start: text runs holding the
+// name's first character (one it has nowhere else) with that character
+// inside the run's box. A name cut at its start, or whose first line its
+// box clips away, shows only a slice of itself and reads as another name.
+inline int namesPrintedFromTheStart(const TfrEMFPages& pages, QChar first) {
+    int count = 0;
+    for (int p = 0; p < pages.Count(); ++p) {
+        const auto objects = pages.GetPage(p).objects();
+        for (const auto& v : objects) {
+            if (!v->Visible) continue;
+            RecordingCanvas canvas;
+            drawView(*v, canvas);
+            for (const CanvasOp& op : canvas.ops()) {
+                const qsizetype at = op.isText() ? op.text.indexOf(first) : -1;
+                if (at < 0) continue;
+                const double natural = detail::advance(op, op.text);
+                const double factor = natural > 0 ? op.width() / natural : 1.0;
+                const double x0 = op.x + detail::advance(op, op.text.left(at)) * factor;
+                const double x1 = op.x + detail::advance(op, op.text.left(at + 1)) * factor;
+                const QRect& box = op.clip;
+                if (x0 >= box.left() - 0.01 && x1 <= box.right() + 1.01 && op.y >= box.top() - 1.01 &&
+                    op.y + op.font.pixelHeight <= box.bottom() + 2.01)
+                    ++count;
+            }
+        }
+    }
+    return count;
+}
+
 // Template boxes that overlap on a page of a template (a line printed into a
 // neighbouring box is crossed by that box's frame). A cell's frame with no
 // text of its own may hold the box of its text.
