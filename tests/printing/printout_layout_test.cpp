@@ -371,6 +371,20 @@ TEST(PrintoutLayout, BookingLists) {
             }
         }
         EXPECT_EQ(lines.join(QString()).size(), notice.size() - notice.count(u'\n')) << notice.count(u'\n');
+        // A page's notice lines stand under 連絡欄 and its booking rows under
+        // the columns' headings: a notice going on over the next pages never
+        // reads as booking rows.
+        for (int p = 0; p < sheet.pages().Count(); ++p) {
+            bool noticeLines = false, caption = false, bookings = false, headings = false;
+            for (const lum::test::LaidText& t : lum::test::layOutPage(sheet.pages().GetPage(p)).texts) {
+                noticeLines |= t.text.startsWith(u'連') && t.text != u"連絡欄";
+                caption |= t.text == u"連絡欄";
+                bookings |= t.text == lum::attend::WeekdayName(kDay());
+                headings |= t.text == u"曜日";
+            }
+            EXPECT_EQ(caption, noticeLines) << "page " << p + 1 << " of " << notice.count(u'\n') + 1 << " lines";
+            EXPECT_EQ(headings, bookings) << "page " << p + 1 << " of " << notice.count(u'\n') + 1 << " lines";
+        }
     }
     {
         const lum::attend::PrintHeading heading{kFacility, printed, lum::attend::DateCell(kDay())};
