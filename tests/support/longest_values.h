@@ -60,8 +60,12 @@ inline QString longestStaffName() {
     return name.left(setup::kStaffNameWidth);
 }
 
+// The first character of the longest login name, which it has nowhere else
+// (nor have the longest staff and client names).
+inline const QChar kLoginNameStart = u'鴻';
+
 // The longest login name the setup tool accepts: 20 full-width characters.
-inline QString longestLoginName() { return QString(setup::kLoginNameWidth, QChar(u'鷹')); }
+inline QString longestLoginName() { return kLoginNameStart + QString(setup::kLoginNameWidth - 1, QChar(u'鷹')); }
 
 // The first character of the longest client's name, which it has nowhere
 // else (nor has the longest staff name).
