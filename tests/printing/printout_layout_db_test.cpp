@@ -147,14 +147,10 @@ protected:
         EXPECT_GE(pages.Count(), 2) << name.toStdString();
         if (qEnvironmentVariableIsSet("LUMORIND_PRINT_OUT"))
             writePdf(pages, outputFile(QStringLiteral("layout-%1-%2.pdf").arg(name, isSqlite() ? "sqlite" : "pg")));
-<<<<<<< HEAD
-        return lum::test::layoutFaults(pages, name) + lum::test::scaleFaults(pages, name);
-=======
         pageCount_ = pages.Count();
         clientNames_ = lum::test::namesPrintedFromTheStart(pages, lum::test::kClientNameStart);
         staffNames_ = lum::test::namesPrintedFromTheStart(pages, lum::test::kStaffNameStart);
-        return lum::test::layoutFaults(pages, name);
->>>>>>> i44-templates
+        return lum::test::layoutFaults(pages, name) + lum::test::scaleFaults(pages, name);
     }
 
     // A kana-row list window's treatment-plan list, printed.
