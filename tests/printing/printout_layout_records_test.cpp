@@ -73,10 +73,9 @@ protected:
         addPlan(client_, ymd(2024, 4, 28), programs);
 
         // Every day of May 2024: ten results of 999 minutes, the first with
-        // every category marked, entered by a login name of 10 full-width
-        // characters (the 入力者 column, 100 px at 7 points in a line of 19
-        // px, holds 10; two lines of the 20 the setup tool accepts would not
-        // fit a day's line, so a longer name must be cut at its end).
+        // every category marked, entered by the longest login name the setup
+        // tool accepts (20 full-width characters, which the 入力者 column
+        // holds whole within a day's line).
         std::vector<lum::CureResult> rows;
         for (int day = 1; day <= 31; ++day) {
             for (int k = 0; k < kResultsADay; ++k) {
@@ -87,7 +86,7 @@ protected:
                 r.PStartTime = r.RStartTime = hm(k == 0 ? 8 : 9, 0);
                 r.PMinute = r.RMinute = 999;
                 if (k == 0) r.Flags.fill(true);
-                r.LoginName = lum::test::longestLoginName().left(10);
+                r.LoginName = lum::test::longestLoginName();
                 rows.push_back(r);
             }
         }
