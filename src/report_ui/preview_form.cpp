@@ -411,9 +411,16 @@ void TfrPreviewForm::paintPages(QPainter& painter, const QRect& area) {
         painter.save();
         painter.setClipRect(r);
         QPainterCanvas canvas(painter);
-        DrawPageObjects(objectsOf(i), page, canvas, pageDrawRect(page, r.left(), r.top(), layout_.scale), area);
+        drawPage(i, canvas, area);
         painter.restore();
     }
+}
+
+void TfrPreviewForm::drawPage(int index, ReportCanvas& canvas, const QRect& area) {
+    if (index < 0 || index >= layout_.pages.size() || index >= pages_.Count()) return;
+    const QRect r = layout_.pages[index].translated(-HScrollBar->value(), -VScrollBar->value());
+    const TfrPreparedPage& page = pages_.GetPage(index);
+    DrawPageObjects(objectsOf(index), page, canvas, pageDrawRect(page, r.left(), r.top(), layout_.scale), area);
 }
 
 bool TfrPreviewForm::find(const QString& text, bool exactCase, bool fromFirstPage) {

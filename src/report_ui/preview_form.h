@@ -104,6 +104,10 @@ public:
     void search();    // the find button
 
     void paintPages(QPainter& painter, const QRect& area);
+    // Draws page `index` (0-based) where the layout shows it, at its zoom and
+    // scroll, on any canvas; objects outside `area` are skipped unless it is
+    // empty. The page box paints with it; tests record what it draws.
+    void drawPage(int index, ReportCanvas& canvas, const QRect& area = {});
     void scrollBy(int dx, int dy);
 
 protected:

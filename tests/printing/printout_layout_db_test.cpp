@@ -28,14 +28,12 @@ namespace {
 
 using lum::TDateTime;
 
-// The widest characters, 20 code page 932 bytes, as the registration takes a
-// name; staff names the same (see kStaffName), marks of two full-width characters; the
-// longest facility name the setup tool accepts.
-const QString kName = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");
-// The legends (16 entries of 123 px at 7 points, two lines in the page
-// footer) hold a name of 10 full-width characters; a name of 30 would take
-// three lines an entry and a taller footer, so fewer rows a page.
-const QString kStaffName = kName;
+// The longest client name (20 code page 932 bytes of the widest characters,
+// as the registration takes a name), the longest staff name the setup tool
+// accepts (30 characters), marks of two full-width characters; the longest
+// facility name the setup tool accepts.
+const QString kName = lum::test::longestClient().Name;
+const QString kStaffName = lum::test::longestStaffName();
 const QString kFacility = lum::test::longestFacilityName();  // 60 characters
 constexpr int kStaff = 16;       // as many as the legends print
 constexpr int kTopCureNo = 99999999;
@@ -149,7 +147,10 @@ protected:
         EXPECT_GE(pages.Count(), 2) << name.toStdString();
         if (qEnvironmentVariableIsSet("LUMORIND_PRINT_OUT"))
             writePdf(pages, outputFile(QStringLiteral("layout-%1-%2.pdf").arg(name, isSqlite() ? "sqlite" : "pg")));
-        return lum::test::layoutFaults(pages, name);
+        pageCount_ = pages.Count();
+        clientNames_ = lum::test::namesPrintedFromTheStart(pages, lum::test::kClientNameStart);
+        staffNames_ = lum::test::namesPrintedFromTheStart(pages, lum::test::kStaffNameStart);
+        return lum::test::layoutFaults(pages, name) + lum::test::scaleFaults(pages, name);
     }
 
     // A kana-row list window's treatment-plan list, printed.
@@ -163,17 +164,24 @@ protected:
     }
 
     lum::HeadlessReportUi ui_;
+    // Of the last pages printed: how many, and how many times they print the
+    // client's and a staff member's name from its start.
+    int pageCount_ = 0;
+    int clientNames_ = 0;
+    int staffNames_ = 0;
 };
 
 TEST_P(PrintoutLayoutDbTest, ClientsWithoutPlans) {
     addClients(kListed);
     EXPECT_TRUE(readsRight(listFaults<TPrintOutstandingForm>(QStringLiteral("OutStandingList"))));
+    EXPECT_EQ(clientNames_, kListed);
 }
 
 TEST_P(PrintoutLayoutDbTest, PlanDeadlines) {
     addClients(kListed);
     addOldPlans(kListed);
     EXPECT_TRUE(readsRight(listFaults<TPrintLimitRihaForm>(QStringLiteral("PrintLimit"))));
+    EXPECT_EQ(clientNames_, kListed);
 }
 
 TEST_P(PrintoutLayoutDbTest, ResultsPerType) {
@@ -181,6 +189,8 @@ TEST_P(PrintoutLayoutDbTest, ResultsPerType) {
     TPrintKeitaiForm form;
     form.show();
     EXPECT_TRUE(readsRight(printedFaults(*form.frReport1, form.PrintButton, QStringLiteral("PrintKeitai"))));
+    EXPECT_EQ(clientNames_, kResultClients);
+    EXPECT_EQ(staffNames_, kStaff * pageCount_);  // the legend at each page's foot
 }
 
 TEST_P(PrintoutLayoutDbTest, MonthGrid) {
@@ -189,6 +199,8 @@ TEST_P(PrintoutLayoutDbTest, MonthGrid) {
     form.show();
     form.ComboBox1->setCurrentIndex(kType);
     EXPECT_TRUE(readsRight(printedFaults(*form.frReport1, form.PrintButton, QStringLiteral("PrintScheduleType"))));
+    EXPECT_EQ(clientNames_, kResultClients);
+    EXPECT_EQ(staffNames_, kStaff * pageCount_);  // the legend at each page's foot
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(PrintoutLayoutDbTest);

@@ -26,8 +26,6 @@ namespace {
 using lum::TDateTime;
 using lum::test::fullWidth;
 
-const QString kWidestName = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");  // 20 bytes
-
 // Passes without faults; otherwise names each, one per line.
 testing::AssertionResult readsRight(const QStringList& faults) {
     if (faults.isEmpty()) return testing::AssertionSuccess();
@@ -75,10 +73,9 @@ protected:
         addPlan(client_, ymd(2024, 4, 28), programs);
 
         // Every day of May 2024: ten results of 999 minutes, the first with
-        // every category marked, entered by a login name of 20 bytes (the 入力者
-        // column, 100 px at 7 points in a line of 19 px, holds 10 full-width
-        // characters; the 20 the setup tool accepts would need a second line
-        // on every day and a second page).
+        // every category marked, entered by the longest login name the setup
+        // tool accepts (20 full-width characters, which the 入力者 column
+        // holds whole within a day's line).
         std::vector<lum::CureResult> rows;
         for (int day = 1; day <= 31; ++day) {
             for (int k = 0; k < kResultsADay; ++k) {
@@ -89,7 +86,7 @@ protected:
                 r.PStartTime = r.RStartTime = hm(k == 0 ? 8 : 9, 0);
                 r.PMinute = r.RMinute = 999;
                 if (k == 0) r.Flags.fill(true);
-                r.LoginName = kWidestName;
+                r.LoginName = lum::test::longestLoginName();
                 rows.push_back(r);
             }
         }
@@ -98,7 +95,16 @@ protected:
 
     QStringList faults(const lum::TfrEMFPages& pages, const QString& name) {
         lum::test::keepPages(pages, name);
-        return lum::test::layoutFaults(pages, name);
+        return lum::test::layoutFaults(pages, name) + lum::test::scaleFaults(pages, name);
+    }
+
+    // The client's name, every staff member's in the legend and the login
+    // name on every day print from their start.
+    static void expectNamesFromTheStart(const lum::TfrEMFPages& pages) {
+        using namespace lum::test;
+        EXPECT_EQ(namesPrintedFromTheStart(pages, kClientNameStart), 1);
+        EXPECT_EQ(namesPrintedFromTheStart(pages, kStaffNameStart), lum::MonthRecordLegendSize);
+        EXPECT_EQ(namesPrintedFromTheStart(pages, kLoginNameStart), 31);
     }
 
     TPerson client_;
@@ -118,6 +124,7 @@ TEST_P(PrintoutLayoutRecordsTest, TheMonthlyRecordOfOneClient) {
     ASSERT_EQ(form.frReport1.EMFPages.Count(), 1);
     ASSERT_EQ(form.Record.CntTotal, 31 * kResultsADay);
     EXPECT_TRUE(readsRight(faults(form.frReport1.EMFPages, QStringLiteral("RihaPersonKirokusho"))));
+    expectNamesFromTheStart(form.frReport1.EMFPages);
 }
 
 TEST_P(PrintoutLayoutRecordsTest, TheMonthlyRecordsInBulk) {
@@ -132,6 +139,7 @@ TEST_P(PrintoutLayoutRecordsTest, TheMonthlyRecordsInBulk) {
     ASSERT_TRUE(ui_.errors.isEmpty()) << ui_.errors.join(u' ').toStdString();
     ASSERT_EQ(form.frReport1.EMFPages.Count(), 1);
     EXPECT_TRUE(readsRight(faults(form.frReport1.EMFPages, QStringLiteral("PrintPersonKirokusho"))));
+    expectNamesFromTheStart(form.frReport1.EMFPages);
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(PrintoutLayoutRecordsTest);

@@ -3,7 +3,9 @@
 // choice, on every choice in turn), and its prepared pages read back object
 // by object (support/page_layout.h): every text inside its box with 1 mm to
 // the frame lines beside it, no two texts overlapping, every ring on its
-// chosen word whole. Set LUMORIND_PRINT_OUT to a folder to keep the pages as
+// chosen word whole, nothing in the 5 mm strip along the sheet's edge; and
+// every cell that prints a staff or client name prints it from its start.
+// Set LUMORIND_PRINT_OUT to a folder to keep the pages as
 // PNG pictures and look at them, and LUMORIND_LAYOUT_TEMPLATES to a folder of
 // other built templates to check those instead.
 #include "demo_conference_surveys.h"
@@ -58,12 +60,6 @@ const QString kFacility = lum::test::longestFacilityName();
 // Every staff member with the longest name the setup tool accepts.
 QString staffName(int code) { return code < 0 ? QString() : lum::test::longestStaffName(); }
 
-// The practice plan's team of thirteen: one line of 147 px a name at 8
-// points, under page 2's nine texts of 1000 bytes that fill the sheet. Three
-// lines a name (30 characters) would push the signature off the page, so the
-// plan is laid out for names of 10 full-width characters.
-QString teamMemberName(int code) { return code < 0 ? QString() : lum::test::longestStaffName().left(10); }
-
 // One template prepared with a value function, as the document windows do:
 // user sources with their record counts, the value event and the object hook.
 class Sheet {
@@ -104,7 +100,7 @@ public:
         if (!ui_.errors.isEmpty()) return ui_.errors;
         if (report_.EMFPages.Count() == 0) return {QStringLiteral("no page")};
         keepPages(report_.EMFPages, name);
-        return layoutFaults(report_.EMFPages, name, rings);
+        return layoutFaults(report_.EMFPages, name, rings) + lum::test::scaleFaults(report_.EMFPages, name);
     }
 
 private:
@@ -119,6 +115,15 @@ private:
 testing::AssertionResult readsRight(const QStringList& faults) {
     if (faults.isEmpty()) return testing::AssertionSuccess();
     return testing::AssertionFailure() << faults.size() << " faults:\n" << faults.join(u'\n').toStdString();
+}
+
+// Every name cell of a printout prints its name from the start: `clients`
+// cells the longest client's name and `staff` cells the longest staff name,
+// counted over all the pages. A cell that shows a name's middle (its start
+// clipped away by the box) prints another name.
+void expectNamesFromTheStart(const lum::TfrEMFPages& pages, int clients, int staff) {
+    EXPECT_EQ(lum::test::namesPrintedFromTheStart(pages, lum::test::kClientNameStart), clients) << "client names";
+    EXPECT_EQ(lum::test::namesPrintedFromTheStart(pages, lum::test::kStaffNameStart), staff) << "staff names";
 }
 
 std::optional<ExprValue> text(std::optional<QString> s) {
@@ -159,6 +164,7 @@ TEST(PrintoutLayout, TreatmentPlan) {
                   QStringLiteral("CurePlan"),
                   [&](const QString& n) { return lum::curePlanValue(plan, kFacility, n); },
                   nullptr, [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
+    expectNamesFromTheStart(sheet.pages(), 1, 0);
 }
 
 // The practice plan on every text at the window's limit: once each text as
@@ -195,9 +201,10 @@ TEST(PrintoutLayout, PracticePlan) {
         EXPECT_TRUE(readsRight(sheet.faults(lines ? QStringLiteral("PracticePlan-lines") : QStringLiteral("PracticePlan"),
                                [&](const QString& n) {
                                    const lum::PracticePlanPrint print{plan, sheet.source(0).RecNo(),
-                                                                      sheet.source(1).RecNo(), teamMemberName};
+                                                                      sheet.source(1).RecNo(), staffName};
                                    return lum::practicePlanValue(print, n);
                                })));
+        expectNamesFromTheStart(sheet.pages(), 2, 13);  // both pages' heading, the team of thirteen
     }
 }
 
@@ -213,6 +220,7 @@ TEST(PrintoutLayout, RehabilitationPlanRingsEveryCareLevel) {
         const lum::UrinPlanPrint print{plan, kDay(), kFacility, staffName};
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPlan-%1").arg(level), [&](const QString& n) { return lum::urinPlanValue(print, n); },
                                &rings)));
+        expectNamesFromTheStart(sheet.pages(), 1, 1);
         ASSERT_EQ(rings.size(), 1) << level;
         EXPECT_EQ(rings[0].word, QStringLiteral("要支援１ 要支援２ 要介護１ 要介護２ 要介護３ 要介護４ 要介護５").split(u' ')[level]);
     }
@@ -225,15 +233,18 @@ TEST(PrintoutLayout, PreventivePlan) {
     Sheet sheet("UrinPract.frf", {{"frUserDataset1", 1}});
     const lum::UrinPractPrint print{pract, kDay(), kFacility, staffName};
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPract"), [&](const QString& n) { return lum::urinPractValue(print, n); })));
+    expectNamesFromTheStart(sheet.pages(), 1, 1);
 }
 
 TEST(PrintoutLayout, Conference) {
     lum::TConference conf = lum::withNewHeader(lum::TConference{}, longestClient(), kDay());
     conf.FromDay = conf.ToDay = kDay();
     conf = lum::setup::conferenceAtLimits(conf, {1, 2, 3, 4, 5});
+    conf.Dr = 1;  // the doctor's cell holds a name too
     Sheet sheet("conference.frf", {{"frUserDataset1", 1}});
     const lum::ConferencePrint print{conf, kDay(), staffName};
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("conference"), [&](const QString& n) { return lum::conferenceValue(print, n); })));
+    expectNamesFromTheStart(sheet.pages(), 1, 5);  // the five attendees
 }
 
 TEST(PrintoutLayout, ConferenceSurveyWithAnAgeOfThreeDigits) {
@@ -242,6 +253,7 @@ TEST(PrintoutLayout, ConferenceSurveyWithAnAgeOfThreeDigits) {
     Sheet sheet("BeforeConf.frf", {{"frUserDataset1", 1}});
     const lum::BeforeConferencePrint print{survey, kDay(), staffName};
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("BeforeConf"), [&](const QString& n) { return lum::beforeConferenceValue(print, n); })));
+    expectNamesFromTheStart(sheet.pages(), 1, 5);
 }
 
 // Every option of every item in turn: all items on their first option, then
@@ -260,6 +272,7 @@ TEST(PrintoutLayout, EvaluationRingsEveryOption) {
         QList<Ring> rings;
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("Estimate-%1").arg(points),
                                [&](const QString& n) { return text(lum::estimateValue(e, n)); }, &rings)));
+        expectNamesFromTheStart(sheet.pages(), 1, 0);
         QStringList words;
         for (const Ring& r : rings) words << r.word;
         EXPECT_EQ(words, expected) << points;
@@ -294,6 +307,7 @@ TEST(PrintoutLayout, ClientList) {
         if (n == u"ROOM_NO") return ExprValue(c.ROOM_NO);
         return std::nullopt;
     })));
+    expectNamesFromTheStart(sheet.pages(), 40, 0);
 }
 
 lum::AttendRow longestBooking() {
@@ -332,6 +346,7 @@ TEST(PrintoutLayout, BookingLists) {
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("AttendSchedule"), [&](const QString& n) {
             return lum::attend::StaffListValue(n, &row, heading, staffName, 1);
         })));
+        expectNamesFromTheStart(sheet.pages(), 31, sheet.pages().Count());  // a row each, 担当者 over each page
     }
     QStringList sixLines(6, fullWidth(84, u'連'));
     sixLines.last() = fullWidth(82, u'連');  // 5 x 84 + 82 + 5 line breaks of 2 = 512
@@ -344,6 +359,7 @@ TEST(PrintoutLayout, BookingLists) {
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UserAttend-%1").arg(notice.count(u'\n') + 1), [&](const QString& n) {
             return lum::attend::ClientListValue(n, &row, heading, client);
         })));
+        expectNamesFromTheStart(sheet.pages(), sheet.pages().Count(), 31);  // the heading over each page, a row each
         // Every line of the notice once, on the paper, whatever pages it takes.
         QStringList lines;
         for (int p = 0; p < sheet.pages().Count(); ++p) {
@@ -355,6 +371,20 @@ TEST(PrintoutLayout, BookingLists) {
             }
         }
         EXPECT_EQ(lines.join(QString()).size(), notice.size() - notice.count(u'\n')) << notice.count(u'\n');
+        // A page's notice lines stand under 連絡欄 and its booking rows under
+        // the columns' headings: a notice going on over the next pages never
+        // reads as booking rows.
+        for (int p = 0; p < sheet.pages().Count(); ++p) {
+            bool noticeLines = false, caption = false, bookings = false, headings = false;
+            for (const lum::test::LaidText& t : lum::test::layOutPage(sheet.pages().GetPage(p)).texts) {
+                noticeLines |= t.text.startsWith(u'連') && t.text != u"連絡欄";
+                caption |= t.text == u"連絡欄";
+                bookings |= t.text == lum::attend::WeekdayName(kDay());
+                headings |= t.text == u"曜日";
+            }
+            EXPECT_EQ(caption, noticeLines) << "page " << p + 1 << " of " << notice.count(u'\n') + 1 << " lines";
+            EXPECT_EQ(headings, bookings) << "page " << p + 1 << " of " << notice.count(u'\n') + 1 << " lines";
+        }
     }
     {
         const lum::attend::PrintHeading heading{kFacility, printed, lum::attend::DateCell(kDay())};
@@ -362,6 +392,7 @@ TEST(PrintoutLayout, BookingLists) {
         EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("DayAttend"), [&](const QString& n) {
             return lum::attend::DayListValue(n, &row, heading, lum::attend::WeekdayName(kDay()), staffName(1));
         })));
+        expectNamesFromTheStart(sheet.pages(), 31, sheet.pages().Count());
     }
 }
 
@@ -398,6 +429,7 @@ TEST(PrintoutLayout, DailyMedicalRecord) {
         return lum::DailyRecordValue(n, at < int(rows.size()) ? &rows[size_t(at)] : nullptr, heading, totals, kFacility,
                                      TDateTime::fromYmdHms(2018, 12, 28, 23, 59));
     })));
+    expectNamesFromTheStart(sheet.pages(), int(rows.size()), int(rows.size()));  // a page each
 }
 
 // Three months of five-digit counts; each type's caption centred over its

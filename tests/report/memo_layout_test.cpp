@@ -6,6 +6,7 @@
 #include "report/render/recording_canvas.h"
 
 #include <QFontInfo>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -186,6 +187,82 @@ TEST(MemoDraw, AtAZoomWhereTheFontIsTooWideItShrinksAndStaysInsideItsBox) {
     EXPECT_LT(runs[0].font.pixelHeight, 16);
 }
 
+// A text that cannot fit its box is cut at its end, its start kept: a name
+// cut on both sides reads as another name. Too many lines for a centred or
+// bottom-aligned box keep the first line whole at the box's top (its gap
+// given up); a line too wide for a centred or right-aligned box starts at
+// the left gap; rotated text runs up from the bottom gap.
+TEST(MemoDraw, TextThatDoesNotFitItsBoxIsCutAtItsEndWithItsStartKept) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    const QString name = QStringLiteral("鷹鷲鳳鵬麟龍鶴鸞鷺鷹鷲鳳");  // 12 x 16 px
+    const struct {
+        const char* what;
+        int adjust;
+        quint16 flags;
+        int x, y;  // where the first run starts
+    } cases[] = {
+        {"three lines, middle", adLeft | adMiddle, TfrMemoView::flWordWrap, 2, 0},
+        {"three lines, bottom", adLeft | adBottom, TfrMemoView::flWordWrap, 2, 0},
+        {"three lines, centre middle", adCenter | adMiddle, TfrMemoView::flWordWrap, 2, 0},
+        {"one line, centre", adCenter, 0, 2, 1},
+        {"one line, right", adRight, 0, 2, 1},
+        {"one line, rotated centre", adRotated | adCenter, 0, 2, 20 - 1},
+        {"one line, rotated right", adRotated | adRight, 0, 2, 20 - 1},
+        {"three lines, rotated, bottom", adRotated | adBottom, TfrMemoView::flWordWrap, 1, 20 - 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto m = memo16(68, 20);  // 64 px of text, one line high
+        m->Adjust = c.adjust;
+        m->Flags = c.flags;
+        m->Memo = {name};
+        RecordingCanvas canvas;
+        memo::draw(*m, canvas);
+        const auto runs = canvas.textRuns();
+        ASSERT_FALSE(runs.isEmpty());
+        EXPECT_TRUE(name.startsWith(runs[0].text));
+        EXPECT_EQ(runs[0].x, c.x);
+        EXPECT_EQ(runs[0].y, c.y);
+    }
+}
+
+// The lines a box holds at its own size are the lines it holds at every
+// zoom and on paper: each line where the layout at scale 1 puts it, scaled,
+// in a font no larger than the laid-out one scaled, so the last line ends
+// inside the box. A 10-point font (13.33 px at 96 ppi, laid out at 13) in a
+// box of exactly twenty lines; rounding the font to 27 px at 200 % once
+// pushed the twentieth line out.
+TEST(MemoDraw, EveryScaleDrawsTheLinesOfTheLayoutInsideTheBox) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    TfrMemoView m;
+    m.Font.Size = 10;
+    m.Flags = TfrMemoView::flStretched | TfrMemoView::flWordWrap;
+    m.SetBounds(24, 250, 68, 20 * 15 + 2);  // 64 px of text: four characters a line
+    m.Memo = {QString(80, QChar(u'実'))};
+    const struct {
+        double scaleX, scaleY;
+        int dpi;
+        bool printer;
+    } scales[] = {{1, 1, 96, false},    {2, 2, 96, false},       {1.5, 1.5, 96, false}, {0.75, 0.75, 96, false},
+                  {0.5, 0.5, 96, false}, {0.25, 0.25, 96, false}, {0.1, 0.1, 96, false}, {1.37, 1.37, 96, false},
+                  {600 / 90.99804305283757, 600 / 91.6256157635468, 600, true}};
+    for (const auto& s : scales) {
+        SCOPED_TRACE(s.scaleY);
+        RecordingCanvas canvas(s.dpi, s.printer);
+        memo::draw(m, canvas, s.scaleX, s.scaleY);
+        const auto runs = canvas.textRuns();
+        ASSERT_EQ(runs.size(), 20);
+        for (int k = 0; k < runs.size(); ++k) {
+            SCOPED_TRACE(k);
+            EXPECT_EQ(runs[k].text, QString(4, QChar(u'実')));
+            EXPECT_EQ(runs[k].y, roundEven(250 * s.scaleY) + int(std::floor((1 + 15 * k) * s.scaleY + 1e-6)));
+            EXPECT_EQ(runs[k].font.pixelHeight, runs[0].font.pixelHeight);  // no line shrinks on its own
+            EXPECT_LE(runs[k].font.pixelHeight, qMax(1.0, 13 * s.scaleY));
+            EXPECT_LE(runs[k].y + runs[k].font.pixelHeight, runs[k].clip.bottom() + 1);
+        }
+    }
+}
+
 TEST(MemoDraw, RotatedTextStartsAtTheBottomAndStepsRight) {
     if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
     auto mOwner = memo16(60, 100);
@@ -277,7 +354,8 @@ TEST(MemoDraw, AnObjectIsDrawnAgainFromItsLayoutUntilItChanges) {
     };
     EXPECT_EQ(drawn(m, 1), QStringList({QStringLiteral("あいうえ@2,1/16"), QStringLiteral("おかきく@2,19/16")}));
     const MemoDrawLayout* first = m.DrawLayout.get();
-    EXPECT_EQ(drawn(m, 2), QStringList({QStringLiteral("あいうえ@3,1/32"), QStringLiteral("おかきく@3,37/32")}));
+    // Lines where the layout at scale 1 puts them, scaled.
+    EXPECT_EQ(drawn(m, 2), QStringList({QStringLiteral("あいうえ@3,2/32"), QStringLiteral("おかきく@3,38/32")}));
     EXPECT_EQ(m.DrawLayout.get(), first);  // reused at another zoom
 
     const auto changes = std::initializer_list<std::function<void(TfrMemoView&)>>{

@@ -2,6 +2,8 @@
 // zoom memory, paging keys, text search, save and load, and printing
 // through the print dialog on a fake printer.
 #include "platform/ui/scripted_dialogs.h"
+#include "report/data/report_components.h"
+#include "report/data/tfr_dataset.h"
 #include "report/prepared_fixture.h"
 #include "report/report_fixture.h"
 #include "report/print/tfr_printer.h"
@@ -10,8 +12,10 @@
 #include "report_ui/progress_form.h"
 #include "report_ui/tb_buttons.h"
 #include "support/fake_printer.h"
+#include "support/page_layout.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -305,4 +309,54 @@ TEST(ReportWindows, PrepareAndShowOpensThePreviewOfTheNewPages) {
     });
     report.PrepareAndShow();
     EXPECT_EQ(report.EMFPages.Count(), 0) << "the closed preview freed its pages";
+}
+
+// The conference record's evaluation at its limit, 2047 characters, the last
+// one marking the end, prepared on the conference template: at every zoom the
+// preview offers, the page draws that last line, whole inside its box. (The
+// zoom's own rounding of the font size and line step once pushed it out at
+// 200 %.)
+TEST_F(Preview, TheConferenceEvaluationAtItsLimitShowsItsLastLineAtEveryZoom) {
+    ReportComponents components(QStringLiteral("PreviewConferenceTest"));
+    TfrUserDataset record(QStringLiteral("frUserDataset1"));
+    record.RangeEnd = reCount;
+    record.RangeEndCount = 1;
+    components.addDataSource(&record);
+    HeadlessReportUi ui;
+    TfrReport conference(&components);
+    conference.Ui = &ui;
+    conference.ShowProgress = false;
+    ASSERT_TRUE(conference.LoadTemplateFromFile(QDir(QStringLiteral(LUMORIND_TEMPLATE_DIR)).filePath(QStringLiteral("conference.frf"))));
+    QString evaluation;
+    while (evaluation.size() < 2046) evaluation += QStringLiteral("歩行は見守りで安定してきている。");
+    evaluation = evaluation.left(2046) + QStringLiteral("了");
+    conference.OnGetValue = [&](const QString& name, ExprValue& value) {
+        value = ExprValue(name == u"Hyouka" ? evaluation : QStringLiteral("１"));
+    };
+    ASSERT_TRUE(conference.Prepare()) << ui.errors.join(u' ').toStdString();
+    components.remove(record.Name);
+
+    TfrPreviewForm form(conference);
+    form.resize(900, 700);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const int zooms[] = {200, 150, 100, 75, 50, 25, 10, zmPageWidth, zmWholePage, zmTwoPages};
+    for (int zoom : zooms) {
+        SCOPED_TRACE(zoom);
+        form.chooseZoom(zoom);
+        int shown = 0;
+        for (int page = 0; page < form.pages().Count(); ++page) {
+            RecordingCanvas canvas;
+            form.drawPage(page, canvas);
+            for (const CanvasOp& op : canvas.textRuns()) {
+                if (!op.text.endsWith(QStringLiteral("了"))) continue;
+                ++shown;
+                PageLayout run;
+                detail::addText(run, op, -1, QString(), false);
+                ASSERT_EQ(run.texts.size(), 1);
+                EXPECT_EQ(cutBy(run.texts[0]), QString()) << "at " << form.scale() << ": " << op.text.toStdString();
+            }
+        }
+        EXPECT_EQ(shown, 1) << "at " << form.scale();
+    }
 }

@@ -48,15 +48,28 @@ inline QString longestFacilityName() {
     return name.left(setup::kFacilityNameWidth - 1) + QStringLiteral("苑");
 }
 
+// The first character of the longest staff name, which it has nowhere else
+// (nor has the longest client's name): a cell that prints the name from its
+// start prints this character.
+inline const QChar kStaffNameStart = u'麒';
+
 // The longest staff name the setup tool accepts: 30 full-width characters.
 inline QString longestStaffName() {
-    QString name;
-    while (name.size() < setup::kStaffNameWidth) name += QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");
+    QString name = kStaffNameStart;
+    while (name.size() < setup::kStaffNameWidth) name += QStringLiteral("鷲鳳鵬麟　龍鶴鸞鷺鷹");
     return name.left(setup::kStaffNameWidth);
 }
 
+// The first character of the longest login name, which it has nowhere else
+// (nor have the longest staff and client names).
+inline const QChar kLoginNameStart = u'鴻';
+
 // The longest login name the setup tool accepts: 20 full-width characters.
-inline QString longestLoginName() { return QString(setup::kLoginNameWidth, QChar(u'鷹')); }
+inline QString longestLoginName() { return kLoginNameStart + QString(setup::kLoginNameWidth - 1, QChar(u'鷹')); }
+
+// The first character of the longest client's name, which it has nowhere
+// else (nor has the longest staff name).
+inline const QChar kClientNameStart = u'鴇';
 
 // The client with the longest values the registration accepts: a name and a
 // kana of 20 bytes, an age of three digits, six diseases of 50 bytes, a room
@@ -64,7 +77,7 @@ inline QString longestLoginName() { return QString(setup::kLoginNameWidth, QChar
 inline TPerson longestClient() {
     TPerson c;
     c.CureNo = 99999999;
-    c.Name = QStringLiteral("鷹鷲鳳鵬麟　龍鶴鸞鷺");  // 20 bytes, the widest characters
+    c.Name = kClientNameStart + QStringLiteral("鷲鳳鵬麟　龍鶴鸞鷺");  // 20 bytes, the widest characters
     c.Kana = QStringLiteral("ﾀｶﾜｼﾎｳﾎｳﾘﾝ ﾘｭｳﾂﾙﾗﾝｻ");
     c.Sex = 1;
     c.Birth = TDateTime::fromYmd(1899, 12, 31);  // past 100 on every date of the demo

@@ -9,10 +9,13 @@
 //  - no two texts overlap;
 //  - a ring (an ellipse shape, or a "○" printed over a choice) holds the
 //    whole of one word and touches no other; a "○" that is the value of a
-//    framed cell of its own is a text.
+//    framed cell of its own is a text;
+//  - no text or line lies within 5 mm of the sheet's edge, the strip a
+//    printer cannot reach (the engine's own printer geometry leaves it out).
 // `ringHolds` and `ringInk` are the geometry alone, for windows that draw
 // their rings with labels.
 #include "report/draw/view_draw.h"
+#include "report/engine/page_geometry.h"
 #include "report/engine/prepared_pages.h"
 #include "report/objects/addin_views.h"
 #include "report/objects/memo_view.h"
@@ -30,6 +33,11 @@
 namespace lum::test {
 
 inline constexpr double kFrameGap = 96.0 / 25.4;  // 1 mm in page pixels
+// The strip along the sheet's edges a printer cannot print on, in the
+// engine's page pixels across and down.
+inline constexpr double kUnprintableMm = 5.0;
+inline constexpr double kUnprintableX = kUnprintableMm / 25.4 * kScreenPixelsPerInchX;
+inline constexpr double kUnprintableY = kUnprintableMm / 25.4 * kScreenPixelsPerInchY;
 inline const QString kRingGlyph = QStringLiteral("○");
 
 // One line of text as printed: its ink (advances, blanks at either end left
@@ -174,10 +182,34 @@ inline PageLayout layOutPage(const TfrPreparedPage& page) {
     return out;
 }
 
+// Texts and lines within 5 mm of the sheet's edge, one line per fault (a
+// line lying on the strip's own edge is outside it).
+inline QStringList unprintableStripFaults(const PageLayout& page, const QString& where) {
+    QStringList faults;
+    if (page.paper.isEmpty()) return faults;
+    const QRectF printable = page.paper.adjusted(kUnprintableX - 0.01, kUnprintableY - 0.01, -kUnprintableX + 0.01,
+                                                 -kUnprintableY + 0.01);
+    auto mm = [&](const QRectF& r) {
+        const double x = std::min(r.left() - page.paper.left(), page.paper.right() - r.right()) * 25.4 / kScreenPixelsPerInchX;
+        const double y = std::min(r.top() - page.paper.top(), page.paper.bottom() - r.bottom()) * 25.4 / kScreenPixelsPerInchY;
+        return QString::number(std::min(x, y), 'f', 1);
+    };
+    for (const LaidText& t : page.texts)
+        if (!printable.contains(t.ink))
+            faults << QStringLiteral("%1 %2 \"%3\": %4 mm from the sheet's edge").arg(where, t.ownerName, t.text, mm(t.ink));
+    for (const QLineF& l : page.lines) {
+        const QRectF r = QRectF(l.p1(), l.p2()).normalized();
+        if (!printable.contains(l.p1()) || !printable.contains(l.p2()))
+            faults << QStringLiteral("%1 line %2,%3-%4,%5: %6 mm from the sheet's edge")
+                          .arg(where).arg(l.x1()).arg(l.y1()).arg(l.x2()).arg(l.y2()).arg(mm(r));
+    }
+    return faults;
+}
+
 // What is wrong with one page's layout, one line per fault; the rings get
 // the word each holds.
 inline QStringList layoutFaults(PageLayout& page, const QString& where) {
-    QStringList faults;
+    QStringList faults = unprintableStripFaults(page, where);
     auto say = [&](const LaidText& t, const QString& what) {
         faults << QStringLiteral("%1 %2 \"%3\": %4").arg(where, t.ownerName, t.text, what);
     };
@@ -250,6 +282,124 @@ inline QStringList layoutFaults(const TfrEMFPages& pages, const QString& printou
         if (rings) rings->append(page.rings);
     }
     return faults;
+}
+
+// ---- the same lines at every output scale ----------------------------------
+// A prepared page is drawn at the scale of its output: the preview's zoom,
+// the PNG pages, the printer's resolution. Each must show the lines the page
+// holds, every one whole: each object drawn alone at each scale draws the
+// same text runs as at its own size, and the glyphs of every run lie inside
+// the box they are clipped to.
+
+struct OutputScale {
+    QString name;
+    double scaleX = 1, scaleY = 1;
+    int dpi = 96;
+    bool printer = false;
+};
+
+// The page's own size, twice it (the PNG pages, the preview at 200 %) and the
+// PDF printer's 600 dots per inch.
+inline QList<OutputScale> outputScales() {
+    return {{QStringLiteral("scale 1"), 1, 1, 96, false},
+            {QStringLiteral("scale 2"), 2, 2, 192, false},
+            {QStringLiteral("600 dpi"), 600 / kScreenPixelsPerInchX, 600 / kScreenPixelsPerInchY, 600, true}};
+}
+
+// The text runs one object draws at a scale (blanks at either end left out),
+// with their glyphs' outline and clip.
+inline QList<LaidText> drawnTexts(const TfrView& v, const OutputScale& s) {
+    RecordingCanvas canvas(s.dpi, s.printer);
+    drawView(v, canvas, DrawScale{s.scaleX, s.scaleY, 0, 0});
+    PageLayout runs;
+    for (const CanvasOp& op : canvas.ops())
+        if (op.isText()) detail::addText(runs, op, -1, v.Name, false);
+    return runs.texts;
+}
+
+// Where a run's glyphs leave the box they are clipped to (half a device
+// pixel of rounding allowed), or an empty text. Across, the run's advances
+// count; down, the glyphs' own outline.
+inline QString cutBy(const LaidText& t) {
+    const QRectF box(QPointF(t.clip.left(), t.clip.top()), QPointF(t.clip.right() + 1, t.clip.bottom() + 1));
+    QStringList sides;
+    if (t.ink.left() < box.left() - 0.5) sides << QStringLiteral("left");
+    if (t.ink.right() > box.right() + 0.5) sides << QStringLiteral("right");
+    if (t.tight.top() < box.top() - 0.5) sides << QStringLiteral("top");
+    if (t.tight.bottom() > box.bottom() + 0.5) sides << QStringLiteral("bottom");
+    return sides.join(u'/');
+}
+
+inline QString joinedTexts(const QList<LaidText>& runs) {
+    QStringList texts;
+    for (const LaidText& t : runs) texts << t.text;
+    return texts.join(QStringLiteral(" | "));
+}
+
+// The objects of one page that draw other lines at some scale than at the
+// page's own size, or a line cut by its box.
+inline QStringList scaleFaults(const TfrPreparedPage& page, const QString& where) {
+    QStringList faults;
+    const QList<OutputScale> scales = outputScales();
+    const auto objects = page.objects();
+    for (const auto& object : objects) {
+        const TfrView& v = *object;
+        if (!v.Visible) continue;
+        const QString name = v.Name.isEmpty() ? QStringLiteral("box %1,%2 %3x%4").arg(v.Left).arg(v.Top).arg(v.Width).arg(v.Height)
+                                              : v.Name;
+        const QList<LaidText> own = drawnTexts(v, scales.first());
+        for (const OutputScale& s : scales) {
+            const QList<LaidText> runs = s.name == scales.first().name ? own : drawnTexts(v, s);
+            if (runs.size() != own.size() || joinedTexts(runs) != joinedTexts(own))
+                faults << QStringLiteral("%1 %2 at %3: draws %4 lines \"%5\", at scale 1 %6 \"%7\"")
+                              .arg(where, name, s.name).arg(runs.size()).arg(joinedTexts(runs)).arg(own.size())
+                              .arg(joinedTexts(own));
+            for (int k = 0; k < runs.size(); ++k) {
+                const QString cut = cutBy(runs[k]);
+                if (!cut.isEmpty())
+                    faults << QStringLiteral("%1 %2 at %3: line %4 of %5 \"%6\" cut at its %7")
+                                  .arg(where, name, s.name).arg(k + 1).arg(runs.size()).arg(runs[k].text, cut);
+            }
+        }
+    }
+    return faults;
+}
+
+// Every page of a printout at every output scale.
+inline QStringList scaleFaults(const TfrEMFPages& pages, const QString& printout) {
+    QStringList faults;
+    for (int p = 0; p < pages.Count(); ++p)
+        faults << scaleFaults(pages.GetPage(p), QStringLiteral("%1 page %2").arg(printout).arg(p + 1));
+    return faults;
+}
+
+// How many times a name prints from its start: text runs holding the
+// name's first character (one it has nowhere else) with that character
+// inside the run's box. A name cut at its start, or whose first line its
+// box clips away, shows only a slice of itself and reads as another name.
+inline int namesPrintedFromTheStart(const TfrEMFPages& pages, QChar first) {
+    int count = 0;
+    for (int p = 0; p < pages.Count(); ++p) {
+        const auto objects = pages.GetPage(p).objects();
+        for (const auto& v : objects) {
+            if (!v->Visible) continue;
+            RecordingCanvas canvas;
+            drawView(*v, canvas);
+            for (const CanvasOp& op : canvas.ops()) {
+                const qsizetype at = op.isText() ? op.text.indexOf(first) : -1;
+                if (at < 0) continue;
+                const double natural = detail::advance(op, op.text);
+                const double factor = natural > 0 ? op.width() / natural : 1.0;
+                const double x0 = op.x + detail::advance(op, op.text.left(at)) * factor;
+                const double x1 = op.x + detail::advance(op, op.text.left(at + 1)) * factor;
+                const QRect& box = op.clip;
+                if (x0 >= box.left() - 0.01 && x1 <= box.right() + 1.01 && op.y >= box.top() - 1.01 &&
+                    op.y + op.font.pixelHeight <= box.bottom() + 2.01)
+                    ++count;
+            }
+        }
+    }
+    return count;
 }
 
 // Template boxes that overlap on a page of a template (a line printed into a

@@ -2,6 +2,9 @@
 
 #include "report/expr/tfr_parser.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace lum {
 namespace memo {
 namespace {
@@ -162,15 +165,18 @@ struct TextPass {
     double scaleX;
     CanvasFont font;
     QRect clip;
-    int step;
 };
 
-// One horizontal line at y; false when (in write mode) it does not fit.
-bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
-    if (p.writeMode && y + p.step > p.clip.bottom() + 1) {
-        y += p.step;
-        return false;
-    }
+// A stored width is whole pixels at scale 1, so scaled it may fall short of
+// the same text measured at the output by the rounding: half a pixel times
+// the scale, and the output's own half pixel. Such a line is placed to the
+// stored width; only a line wider than that has its font made smaller.
+int roundingSlack(double scaleX) { return int(std::ceil(scaleX / 2)) + 1; }
+
+// One horizontal line at y (the next line starts at nextY); false when (in
+// write mode) it does not fit.
+bool drawLine(TextPass& p, const WrappedLine& line, int y, int nextY) {
+    if (p.writeMode && nextY > p.clip.bottom() + 1) return false;
     if (p.canvas) {
         ReportCanvas& c = *p.canvas;
         const ViewGeometry& g = p.g;
@@ -186,7 +192,7 @@ bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
             const int w = roundEven(line.width * p.scaleX);
             CanvasFont f = p.font;
             int textWidth = c.textWidth(line.text);  // measured once at the output size
-            if (textWidth > w && f.pixelHeight > 1) {
+            if (textWidth > w + roundingSlack(p.scaleX) && f.pixelHeight > 1) {
                 // The largest smaller font that fits (1 pixel when none does),
                 // found by halving: a damaged file's huge font must not take
                 // millions of one-pixel steps.
@@ -206,9 +212,13 @@ bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
                 c.setFont(f);
                 textWidth = c.textWidth(line.text);
             }
-            int x = g.Left + g.GapX;
+            // A line wider than its box keeps its start: it is cut at its end,
+            // never on both sides (a middle slice of a name reads as another).
+            const int left = g.Left + g.GapX;
+            int x = left;
             if (h == adRight) x = g.Left + g.Width - 1 - g.GapX - w;
             else if (h == adCenter) x = g.Left + g.GapX + (g.Width - 2 * g.GapX - w) / 2;
+            x = qMax(x, left);
             if (textWidth > w)
                 c.textOutPlaced(x, y, line.text, w, p.clip);
             else
@@ -216,11 +226,10 @@ bool drawLine(TextPass& p, const WrappedLine& line, int& y) {
             c.setFont(p.font);
         }
     }
-    y += p.step;
     return true;
 }
 
-void drawRotatedLine(TextPass& p, const WrappedLine& line, int& x) {
+void drawRotatedLine(TextPass& p, const WrappedLine& line, int x) {
     ReportCanvas& c = *p.canvas;
     const ViewGeometry& g = p.g;
     c.setFont(p.font);
@@ -235,47 +244,68 @@ void drawRotatedLine(TextPass& p, const WrappedLine& line, int& x) {
         break;
     default: break;
     }
+    // Text runs upwards from y: a run longer than its box keeps its start.
+    y = qMin(y, g.Top + g.Height - g.GapY);
     if (extra != 0)
         c.textOutJustified(x, y, line.text, extra, p.clip);
     else
         c.textOut(x, y, line.text, p.clip);
-    x += p.step;
 }
 
 }  // namespace
 
 int showText(const TfrMemoView& m, const ViewGeometry& g, const QList<WrappedLine>& lines, ReportCanvas* canvas,
              bool writeMode, double scaleX, double scaleY) {
+    // The lines were laid out at scale 1 (96 ppi em, whole-pixel line steps);
+    // at any other scale they are drawn where that layout puts them, scaled,
+    // so the lines a box holds at its own size are the lines it holds at
+    // every zoom and on paper. Rounding each scale's font size and line step
+    // on its own would add up line by line and push the last lines out.
+    const int em = measureHeight(m);
+    const int step = em + m.LineSpacing;
     const bool printer = canvas && canvas->isPrinter();
-    const int pixel = printer ? fontPixelHeight(m.Font.Size, canvas->dpiY()) : roundEven(m.Font.Size * 96.0 / 72 * scaleY);
+    const int device =
+        printer ? fontPixelHeight(m.Font.Size, canvas->dpiY()) : roundEven(m.Font.Size * 96.0 / 72 * scaleY);
+    // The font of the device (its point size on paper, its pixel size at the
+    // zoom on screen), never larger than the laid-out em scaled, so that a
+    // line needs no more room across or down than its layout gave it.
+    const int pixel = qMax(1, qMin(device, int(std::floor(em * std::min(scaleX, scaleY) + 1e-6))));
     const bool rotated = m.Adjust & adRotated;
-    TextPass p{m, g, canvas, writeMode, scaleX, canvasFont(m, pixel), {}, 0};
+    TextPass p{m, g, canvas, writeMode, scaleX, canvasFont(m, pixel), {}};
     p.font.rotated = rotated;
     p.clip = QRect(QPoint(g.DLeft + 1, g.DTop), QPoint(g.DRight - 3, g.DBottom - 2));
-    p.step = pixel + roundEven(m.LineSpacing * scaleY);
     if (canvas) {
         canvas->setCharExtra(roundEven(m.CharSpacing * scaleX));
         canvas->setBrush(kNoColor);
     }
     const ViewGeometry g1 = scaleForDrawing(m);
-    const int textHeight =
-        roundEven((int(lines.size()) * (m.LineSpacing + measureHeight(m)) + 2 * g1.GapY) * scaleY);
-    const int space = rotated ? g.Width : g.Height;
+    const int textHeight = int(lines.size()) * step + 2 * g1.GapY;
+    const int space = rotated ? m.Width : m.Height;
+    // Middle and bottom alignment move the block; a block taller than its box
+    // moves no further up than its first line's top at the box's top, so an
+    // overflowing text keeps its first lines whole and is cut at its end,
+    // never on both sides (a middle slice of a name reads as another name).
     int offset = 0;
     if ((m.Adjust & adVerticalMask) == adMiddle) offset = (space - textHeight) / 2;
     else if ((m.Adjust & adVerticalMask) == adBottom) offset = space - textHeight;
+    offset = qMax(offset, rotated ? g1.DLeft + 1 - g1.Left - g1.GapX : g1.DTop - g1.Top - g1.GapY);
+    // Where line k starts at the output scale: in the pixel its laid-out
+    // place falls in, never below it, so that at the smallest zooms (less
+    // than a pixel between lines) the last line still ends inside its box.
+    const double scale = rotated ? scaleX : scaleY;
+    const int origin = rotated ? g.Left : g.Top;
+    const int first = (rotated ? g1.GapX : g1.GapY) + offset;
+    const auto lineAt = [&](int k) { return origin + int(std::floor((first + double(k) * step) * scale + 1e-6)); };
 
     int drawn = 0;
     if (!rotated) {
-        int y = g.Top + g.GapY + offset;
         for (const WrappedLine& line : lines) {
-            if (!drawLine(p, line, y)) break;
+            if (!drawLine(p, line, lineAt(drawn), lineAt(drawn + 1))) break;
             ++drawn;
         }
     } else if (canvas) {
-        int x = g.Left + g.GapX + offset;
         for (const WrappedLine& line : lines) {
-            drawRotatedLine(p, line, x);
+            drawRotatedLine(p, line, lineAt(drawn));
             ++drawn;
         }
     } else {

@@ -73,9 +73,11 @@ int calcWidth(const TfrMemoView& m, const QStringList& lines, double scaleX = 1)
 // Height a stretched memo needs for its expanded text; 0 without text.
 int calcHeight(const TfrMemoView& m, const QStringList& text, MemoLayoutState& state);
 
-// Draws wrapped lines into the scaled geometry. With a null canvas nothing is
-// drawn. In write mode a line that passes the clip bottom ends the pass.
-// Returns the number of lines drawn (or found to fit).
+// Draws wrapped lines into the scaled geometry, each where the layout at
+// scale 1 puts it, scaled, so every scale draws the lines the box holds at
+// its own size. With a null canvas nothing is drawn. In write mode a line
+// that passes the clip bottom ends the pass. Returns the number of lines
+// drawn (or found to fit).
 int showText(const TfrMemoView& m, const ViewGeometry& g, const QList<WrappedLine>& lines, ReportCanvas* canvas,
              bool writeMode, double scaleX, double scaleY);
 
