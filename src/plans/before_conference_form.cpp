@@ -81,6 +81,14 @@ TBeforeConferenceForm::TBeforeConferenceForm(QWidget* parent) : TSheetDocumentFo
     WireChanges();
 }
 
+// A box's line edit loses the focus while the window is taken down and the
+// box then reports its typed text as chosen; this object is no longer whole
+// by then, so the boxes stop reporting to it first.
+TBeforeConferenceForm::~TBeforeConferenceForm() {
+    for (QComboBox* box : AttendeeBoxes)
+        if (box) box->disconnect(this);
+}
+
 void TBeforeConferenceForm::BuildSheet() {
     ChosaPanel = S::panel("ChosaPanel", kSheetWidth, kSheetHeight);
     QWidget* p = ChosaPanel;

@@ -19,6 +19,7 @@ public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::BeforeConf;
 
     explicit TBeforeConferenceForm(QWidget* parent = nullptr);
+    ~TBeforeConferenceForm() override;
 
     // The survey held (as opened, saved or collected) and its 実施日 (the
     // row's ConferenceDay).
@@ -64,7 +65,7 @@ public:
     QLineEdit* Ryoyou;
     QPlainTextEdit* kentou;
     // DRBox, CareBox, EiyouBox, KangoBox, RihaBox: the stored order.
-    std::array<QComboBox*, 5> AttendeeBoxes;
+    std::array<QComboBox*, 5> AttendeeBoxes{};
     QAction* ReturnMenu;       // 閉じる
 
 protected:

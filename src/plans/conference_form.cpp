@@ -55,6 +55,14 @@ TConferenceForm::TConferenceForm(QWidget* parent) : TSheetDocumentForm(KindId, p
     WireChanges();
 }
 
+// A box's line edit loses the focus while the window is taken down and the
+// box then reports its typed text as chosen; this object is no longer whole
+// by then, so the boxes stop reporting to it first.
+TConferenceForm::~TConferenceForm() {
+    for (const Attendee& a : attendees_)
+        if (a.box) a.box->disconnect(this);
+}
+
 void TConferenceForm::BuildSheet() {
     CanfPanel = S::panel("CanfPanel", kSheetWidth, kSheetHeight);
     QWidget* p = CanfPanel;

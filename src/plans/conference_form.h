@@ -16,6 +16,7 @@ public:
     static constexpr lum::DocumentId KindId = lum::DocumentId::Conference;
 
     explicit TConferenceForm(QWidget* parent = nullptr);
+    ~TConferenceForm() override;
 
     // The record on screen and its conference date (the row's PractDay).
     lum::TConference Conf;

@@ -310,7 +310,8 @@ TEST_P(ResultsCsvExchange, ALineRefusedUnreadStoresNothing) {
     QByteArray manyFields(1'000, ',');
     manyFields[10] = '\x80';  // no code page 932 character: the count comes first
     QByteArray nulInRemark = lastLine;
-    nulInRemark.replace("\"\",\"\"\r\n", QByteArray("\"a\0b\",\"\"\r\n", 14));
+    static constexpr char remarkWithNul[] = "\"a\0b\",\"\"\r\n";
+    nulInRemark.replace("\"\",\"\"\r\n", QByteArray(remarkWithNul, sizeof remarkWithNul - 1));
     ASSERT_NE(nulInRemark, lastLine);
     QByteArray nulInName = exported.mid(exported.indexOf("\r\n") + 2);
     nulInName.insert(nulInName.indexOf(*lum::cp932::encode(QStringLiteral("山田"))), '\0');
