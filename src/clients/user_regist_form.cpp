@@ -217,7 +217,8 @@ void TUserRegistForm::BuildPanel() {
 
     // Layout: the person on the left, the care on the right, the diseases below.
     auto* grid = new QGridLayout(p);
-    grid->setContentsMargins(20, 16, 20, 16);
+    // Side margins kept small: the panel must lie whole on a 1024-wide screen.
+    grid->setContentsMargins(12, 16, 12, 16);
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(8);
     int row = 0;

@@ -554,6 +554,13 @@ public:
     QWidget* target = nullptr;
 };
 
+// The smallest screen the facility's workstations have is 1024 × 768: the
+// panel, centred in the maximised window, must lie on it whole.
+TEST_P(UserRegistTest, ThePanelFitsTheWidthOfTheSmallestScreen) {
+    EXPECT_LE(f().MainPanel->width(), 1024);
+    EXPECT_LE(f().MainPanel->height() + 60, 768);
+}
+
 class UserRegistEntryTest : public UserRegistTest {};
 
 // Enter in a date field checks it; a picked date fills the field; Enter in
