@@ -1,9 +1,9 @@
 #include "app/registory.h"
 
 #include "platform/settings/settings_key.h"
+#include "platform/ui/file_dialog_rules.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 #include <array>
 
@@ -46,8 +46,7 @@ QString typeErrorText(const QString& name) {
 TRegistory::TRegistory() { SetDefault(); }
 
 QString TRegistory::DefaultFolder() {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString folder = documents.isEmpty() ? QDir::homePath() : documents;
+    const QString folder = lum::documentsLocation();
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 

@@ -394,9 +394,8 @@ void TfrPreviewForm::paintPages(QPainter& painter, const QRect& area) {
     }
     painter.fillRect(area, QColor(0x80, 0x80, 0x80));
     if (!painting_) return;
-    const QPoint scroll(HScrollBar->value(), VScrollBar->value());
     for (int i = 0; i < layout_.pages.size() && i < pages_.Count(); ++i) {
-        const QRect r = layout_.pages[i].translated(-scroll);
+        const QRect r = pageOnScreen(i);
         TfrPreparedPage& page = pages_.GetPage(i);
         page.Visible = r.bottom() >= 0 && r.top() < PBox->height() + 2000 && r.adjusted(0, 0, 1, 1).intersects(area);
         if (!page.Visible) {
@@ -416,9 +415,13 @@ void TfrPreviewForm::paintPages(QPainter& painter, const QRect& area) {
     }
 }
 
+QRect TfrPreviewForm::pageOnScreen(int index) const {
+    return layout_.pages[index].translated(-HScrollBar->value(), -VScrollBar->value());
+}
+
 void TfrPreviewForm::drawPage(int index, ReportCanvas& canvas, const QRect& area) {
     if (index < 0 || index >= layout_.pages.size() || index >= pages_.Count()) return;
-    const QRect r = layout_.pages[index].translated(-HScrollBar->value(), -VScrollBar->value());
+    const QRect r = pageOnScreen(index);
     const TfrPreparedPage& page = pages_.GetPage(index);
     DrawPageObjects(objectsOf(index), page, canvas, pageDrawRect(page, r.left(), r.top(), layout_.scale), area);
 }

@@ -108,6 +108,8 @@ public:
     // scroll, on any canvas; objects outside `area` are skipped unless it is
     // empty. The page box paints with it; tests record what it draws.
     void drawPage(int index, ReportCanvas& canvas, const QRect& area = {});
+    // Page `index`'s sheet in the page box, as scrolled.
+    QRect pageOnScreen(int index) const;
     void scrollBy(int dx, int dy);
 
 protected:

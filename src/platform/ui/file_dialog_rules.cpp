@@ -70,9 +70,14 @@ void rememberFileFolder(const QString& kind, const QString& folder) {
     }
 }
 
-QString documentsFolder() {
+QString documentsLocation() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && (QFileInfo(documents).isDir() || QDir().mkpath(documents))) return documents;
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+QString documentsFolder() {
+    const QString documents = documentsLocation();
+    if (QFileInfo(documents).isDir() || QDir().mkpath(documents)) return documents;
     return QDir::homePath();
 }
 

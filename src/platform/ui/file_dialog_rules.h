@@ -23,6 +23,9 @@ void keepFileFoldersIn(const QString& keyPath);
 QString lastFileFolder(const QString& kind);
 void rememberFileFolder(const QString& kind, const QString& folder);
 
+// Where the user's documents folder is (the home folder on a system that
+// names none), whether or not it exists yet.
+QString documentsLocation();
 // The user's documents folder, made when it is missing; the home folder when
 // it cannot be made.
 QString documentsFolder();
