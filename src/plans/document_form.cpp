@@ -6,6 +6,7 @@
 #include "app/registory.h"
 #include "clients/person_store.h"
 #include "plans/blob_document_road.h"
+#include "plans/entry_checks.h"
 #include "plans/open_document_dialog.h"
 #include "plans/paper_menu_form.h"
 #include "plans/sheet_builder.h"
@@ -325,6 +326,21 @@ void TDocumentForm::PrintClick() {
     if (!frReport1.LoadTemplateFromFile(QDir(dir).filePath(kind_.templateName))) return;
     SetRecordCounts();
     frReport1.PrepareAndShow();
+}
+
+std::optional<QString> TDocumentForm::RefuseUnprinted(const QString& objectName, const QString& caption,
+                                                      const QStringList& printed) {
+    const QString path =
+        QDir(TemplateDir.isEmpty() ? lum::applicationFolder() : TemplateDir).filePath(kind_.templateName);
+    if (!memoBoxes_ || memoBoxes_->path() != path) memoBoxes_ = std::make_unique<lum::TemplateMemoBoxes>(path);
+    const std::optional<lum::memo::Fit> fit = memoBoxes_->fit(objectName, printed);
+    if (!fit || fit->whole()) return std::nullopt;
+    return lum::printedBoxMessage(caption, fit->held);
+}
+
+std::optional<QString> TDocumentForm::RefuseUnprinted(const QString& objectName, const QString& caption,
+                                                      const QString& text) {
+    return RefuseUnprinted(objectName, caption, lum::memo::splitLines(text));
 }
 
 void TDocumentForm::GetValue(const QString&, lum::ExprValue&) {}

@@ -15,11 +15,13 @@
 #include "report/data/report_components.h"
 #include "report/data/tfr_dataset.h"
 #include "report/engine/tfr_report.h"
+#include "report/templates/template_memo_boxes.h"
 
 #include <QByteArrayView>
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -136,6 +138,15 @@ protected:
     // CollectRecord unless the member prints from a copy of its own.
     virtual bool CollectForPrint() { return CollectRecord(); }
 
+    // Save's check that a memo prints whole: `printed` (its lines as the
+    // template's value gives them) in the template's memo `objectName`. The
+    // message refusing it ("<caption>は印刷欄に入りきりません。…", naming the
+    // lines the box holds), or nothing when it prints whole. The same layout
+    // as the printout, so what is stored is what prints.
+    std::optional<QString> RefuseUnprinted(const QString& objectName, const QString& caption,
+                                           const QStringList& printed);
+    std::optional<QString> RefuseUnprinted(const QString& objectName, const QString& caption, const QString& text);
+
     // Enables the commands that need a document.
     virtual void EnableDocumentCommands(bool on);
     // 消去 with them, for a stored document only (unless the member says otherwise).
@@ -162,6 +173,7 @@ private:
     bool closeAsked_ = false;  // the close command asked its question already
     std::vector<QLineEdit*> edits_;
     std::vector<QPlainTextEdit*> memos_;
+    std::unique_ptr<lum::TemplateMemoBoxes> memoBoxes_;  // read at the first check
 };
 
 // A care document drawn as one paper sheet in a scroll box, like its printed

@@ -14,6 +14,10 @@ QString nulCharacterMessage() {
     return QStringLiteral("保存できない制御文字（NUL）が含まれています。\n取り除いてください。");
 }
 
+QString printedBoxMessage(const QString& caption, int lines) {
+    return QStringLiteral("%1は印刷欄に入りきりません。\n%2行以内で入力してください。").arg(caption).arg(lines);
+}
+
 QString unknownAttendeeMessage(const QString& caption) {
     return QStringLiteral("出席者（%1）は職員の一覧にない名前です。\n一覧から選ぶか、空欄にしてください。").arg(caption);
 }

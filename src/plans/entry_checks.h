@@ -20,6 +20,10 @@ QString unstorableCharacterMessage(const QString& character);
 // "保存できない制御文字（NUL）が含まれています。\n取り除いてください。"
 QString nulCharacterMessage();
 
+// "Xは印刷欄に入りきりません。\nN行以内で入力してください。": a memo whose
+// printed box holds N lines, refused at saving rather than cut on paper.
+QString printedBoxMessage(const QString& caption, int lines);
+
 // "出席者（X）は職員の一覧にない名前です。\n一覧から選ぶか、空欄にしてください。"
 QString unknownAttendeeMessage(const QString& caption);
 

@@ -2,7 +2,9 @@
 // splitting a long text across pages without losing or repeating a line.
 #include "report_fixture.h"
 
+#include "report/draw/memo_fit.h"
 #include "report/draw/wrapped_lines.h"
+#include "report/render/recording_canvas.h"
 #include "report/expr/engine_context.h"
 
 #include <QFontInfo>
@@ -162,4 +164,40 @@ TEST_F(MemoBands, AStretchedBandWithCrossCellsGrowsToItsTallestColumn) {
     EXPECT_EQ(cells[0].text, QStringLiteral("あ"));
     EXPECT_EQ(cells[1].text, QStringLiteral("あいうえおかきくけこ"));
     for (const Placed& c : cells) EXPECT_EQ(c.height, 3 * 18 + 2);  // every cell stretched to the band
+}
+
+// A memo of fixed size holding more lines than its box prints the whole
+// lines the box holds, the last one marked "…", never half a line, at every
+// scale and on paper; the count is the one the windows check at saving.
+TEST_F(MemoBands, AFixedMemoThatDoesNotFitPrintsItsWholeLinesAndMarksTheCut) {
+    if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
+    addBand(page(), btMasterData, 0, 150, QStringLiteral("1"));
+    QStringList twelve;
+    for (int k = 1; k <= 12; ++k) twelve << QStringLiteral("行%1あいうえおかきくけこ").arg(k);  // each wraps once
+    TfrMemoView& m = addMemo(page(), 10, 10, 68, 2 + 5 * 18 + 4, twelve.join(u'\n'), TfrMemoView::flWordWrap);
+    m.Font.Size = 12;
+    const memo::Fit fit = memo::fit(m, twelve);
+    EXPECT_EQ(fit.held, 5);
+    EXPECT_FALSE(fit.whole());
+    // Another memo whose text fits stays as typed.
+    addMemo(page(), 200, 10, 100, 40, QStringLiteral("二行\n目"), TfrMemoView::flWordWrap);
+    report.Prepare();
+    const auto& objects = report.EMFPages.GetPage(0).objects();
+    ASSERT_EQ(objects.size(), 2);
+    const auto& printed = static_cast<const TfrMemoView&>(*objects[0]);
+    const QList<WrappedLine> lines = decodeWrappedLines(printed.Memo);
+    ASSERT_EQ(lines.size(), 5);
+    for (int k = 0; k < 4; ++k) EXPECT_EQ(lines[k], fit.lines[k]);
+    EXPECT_TRUE(lines[4].text.endsWith(memo::kCutMark)) << lines[4].text.toStdString();
+    EXPECT_LE(lines[4].width, 64);
+    EXPECT_EQ(objects[1]->Memo, QStringList({QStringLiteral("二行"), QStringLiteral("目")}));
+    for (const double scale : {0.5, 1.0, 1.5, 2.0, 600.0 / 96}) {
+        SCOPED_TRACE(scale);
+        RecordingCanvas canvas(scale > 3 ? 600 : 96, scale > 3);
+        memo::draw(printed, canvas, scale, scale);
+        const auto runs = canvas.textRuns();
+        ASSERT_EQ(runs.size(), 5);
+        const int bottom = int(std::floor((10 + m.Height) * scale));
+        for (const CanvasOp& run : runs) EXPECT_LE(run.y + run.font.pixelHeight, bottom) << run.text.toStdString();
+    }
 }

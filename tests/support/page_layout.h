@@ -25,6 +25,7 @@
 #include <QFontMetricsF>
 #include <QLineF>
 #include <QRectF>
+#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
@@ -422,6 +423,21 @@ inline QStringList overlappingMemoBoxes(const std::vector<std::unique_ptr<TfrVie
         }
     }
     return pairs;
+}
+
+// The lines of `expected` not printed whole on any page, one fault each: a
+// memo's text is all on the paper only when each of its lines is found as a
+// printed line of its own (a line cut at the box's end, or marked as cut,
+// reads as another text).
+inline QStringList linesNotPrinted(const TfrEMFPages& pages, const QStringList& expected, const QString& where) {
+    QSet<QString> printed;
+    for (int p = 0; p < pages.Count(); ++p)
+        for (const LaidText& t : layOutPage(pages.GetPage(p)).texts) printed.insert(t.text);
+    QStringList faults;
+    for (const QString& line : expected)
+        if (!printed.contains(line.trimmed()))
+            faults << QStringLiteral("%1: \"%2\" is not printed whole").arg(where, line);
+    return faults;
 }
 
 }  // namespace lum::test

@@ -1,6 +1,7 @@
 #include "report/engine/tfr_report.h"
 
 #include "platform/clock.h"
+#include "report/draw/memo_fit.h"
 #include "report/expr/engine_context.h"
 #include "report/expr/expr_error.h"
 #include "report/expr/number_format.h"
@@ -425,6 +426,17 @@ int TfrReport::MeasureMemo(RtView& o) {
     return memo::calcHeight(*m, m->Memo1, o.memo);
 }
 
+// A text its box cannot hold is written as the whole lines the box holds,
+// the last one marked as cut: never half a line, never text gone without a
+// sign. Auto-width memos are sized to their text and never cut.
+static void cutToItsBox(TfrMemoView& m) {
+    if (m.Memo1.isEmpty() || (m.Flags & TfrMemoView::flAutoWidth) || isAlreadyWrapped(m.Memo1)) return;
+    const memo::Fit fit = memo::fit(m, m.Memo1);
+    if (fit.whole()) return;
+    m.Memo1 = encodeWrappedLines(memo::cutToBox(m, fit));
+    if (!isAlreadyWrapped(m.Memo1)) m.Memo1.append(QString(kParagraphEnd));
+}
+
 void TfrReport::WriteObject(RtView& o) {
     EngineContext& e = engine();
     TfrView& v = *o.view;
@@ -473,6 +485,7 @@ void TfrReport::WriteObject(RtView& o) {
             writePreparedObject(out, *m);
             s.Scratch = s.Scratch.mid(fit);
         } else {
+            cutToItsBox(*m);
             writePreparedObject(out, *m);
         }
     } else {
