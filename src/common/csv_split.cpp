@@ -7,7 +7,7 @@ namespace lum {
 // Walks Line by the splitting rules and gives each field's start and length
 // to `field`, which returns false to stop the walk.
 template <typename Field>
-void TCsv::walkFields(Field&& field) const {
+bool TCsv::walkFields(Field&& field) const {
     const qsizetype n = Line.size();
     qsizetype start = 0;
     bool inQuote = false;
@@ -22,16 +22,17 @@ void TCsv::walkFields(Field&& field) const {
         if (QuoteAware && Line[i] == Quote) {
             inQuote = !inQuote;
         } else if (Line[i] == Delimiter && !(QuoteAware && inQuote)) {
-            if (!field(start, i - start)) return;
+            if (!field(start, i - start)) return false;
             if (MergeDelimiters) {
                 while (i + 1 < n && Line[i + 1] == Delimiter) ++i;
             }
             start = i + 1;
-            if (start == n && !field(n, 0)) return;
+            if (start == n && !field(n, 0)) return false;
         }
         ++i;
     }
-    if (start < n) field(start, n - start);
+    if (start < n && !field(start, n - start)) return false;
+    return inQuote;
 }
 
 void TCsv::Split() {
@@ -48,9 +49,22 @@ qsizetype TCsv::CountFields(qsizetype limit) const {
     return count;
 }
 
+bool TCsv::QuoteLeftOpen() const {
+    return walkFields([](qsizetype, qsizetype) { return true; });
+}
+
 void TCsv::StripQuotes() {
+    // A field's quotes are read as the line's were: a double-byte
+    // character's second byte is never taken for one.
+    TCsv quotes;
+    quotes.Quote = Quote;
+    quotes.QuoteAware = QuoteAware;
     for (QByteArray& field : Fields) {
-        if (field.startsWith(Quote)) field.remove(0, 1);
+        if (field.startsWith(Quote)) {
+            quotes.Line = QByteArray::fromRawData(field.constData(), field.size());
+            if (quotes.QuoteLeftOpen()) continue;
+            field.remove(0, 1);
+        }
         if (field.endsWith(Quote)) field.chop(1);
     }
 }

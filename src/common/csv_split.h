@@ -25,13 +25,19 @@ public:
     // How many fields Split would give, without making them: cheap on a huge
     // line. Counting stops once it passes `limit`.
     qsizetype CountFields(qsizetype limit = std::numeric_limits<qsizetype>::max()) const;
+    // Whether Line ends inside a quoted value: a quote opened and never
+    // closed, as in a line cut short.
+    bool QuoteLeftOpen() const;
     // Removes from each field one leading quote, then one trailing quote,
-    // where present.
+    // where present; but a field that opens a quote it never closes (cut
+    // inside its value) is kept as it is, so it never passes for a whole one.
     void StripQuotes();
 
 private:
+    // Gives each field to `field` (false stops the walk); true when the
+    // whole line was walked and ended inside a quote.
     template <typename Field>
-    void walkFields(Field&& field) const;
+    bool walkFields(Field&& field) const;
 };
 
 }  // namespace lum

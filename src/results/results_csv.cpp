@@ -43,6 +43,13 @@ bool holdsEveryField(QByteArrayView line) {
     return csvOf(line).CountFields(ResultsCsvFieldCount) == ResultsCsvFieldCount;
 }
 
+// Whether the line's last value is missing: a quote left open (every value
+// is written quoted, so the line was cut inside one) or, for a last line
+// without its line end, nothing after the last comma.
+bool cutShort(QByteArrayView line, bool ended) {
+    return csvOf(line).QuoteLeftOpen() || (!ended && line.endsWith(','));
+}
+
 QStringList splitLine(QByteArrayView line) {
     TCsv csv = csvOf(line);
     csv.Split();
@@ -91,6 +98,7 @@ public:
     // than the longest comes cut after longest + 1 bytes, and is the last.
     std::optional<QByteArrayView> next() {
         if (cut_) return std::nullopt;
+        ended_ = false;
         qsizetype scan = at_;
         for (;;) {
             qsizetype end = scan;
@@ -101,6 +109,7 @@ public:
                 const qsizetype start = at_;
                 at_ = end + 1;
                 if (buffer_[end] == '\r' && at_ < buffer_.size() && buffer_[at_] == '\n') ++at_;
+                ended_ = true;
                 return QByteArrayView(buffer_).sliced(start, end - start);
             }
             if (end - at_ > longest_) {
@@ -121,6 +130,9 @@ public:
         }
     }
     bool failed() const { return failed_; }
+    // Whether the line last given had its line end: the file's last line may
+    // lack one, and so may a line of a file cut short.
+    bool ended() const { return ended_; }
 
 private:
     void readBlock() {
@@ -144,6 +156,7 @@ private:
     bool atEnd_ = false;
     bool cut_ = false;
     bool failed_ = false;
+    bool ended_ = false;
 };
 
 // A name table's index as the text the export writes for it: the first
@@ -341,9 +354,9 @@ std::vector<bool> ResultsCsvMatch::added() const {
 QString ResultsCsvRefusal::text() const { return message + u'\n' + QString::number(line) + QStringLiteral("行目"); }
 
 std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const std::vector<StaffMember>& staff,
-                                                     const WriterStamp& stamp) {
+                                                     const WriterStamp& stamp, bool ended) {
     if (line.size() > ResultsCsvLongestLine) return results_csv_text::LineTooLong;
-    if (!holdsEveryField(line)) return results_csv_text::FieldCount;
+    if (!holdsEveryField(line) || cutShort(line, ended)) return results_csv_text::FieldCount;
     // No text column takes a NUL on every backend; in code page 932 a zero
     // byte is never half of a character.
     if (line.contains('\0')) return results_csv_text::NulCharacter;
@@ -448,7 +461,7 @@ ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& 
             splitLine(*line) == ResultsCsvHeader()) {
             continue;
         }
-        std::variant<CureResult, QString> read = ReadResultsCsvLine(*line, staff, stamp);
+        std::variant<CureResult, QString> read = ReadResultsCsvLine(*line, staff, stamp, lines.ended());
         if (auto* message = std::get_if<QString>(&read)) {
             content.refusal = ResultsCsvRefusal{lineNo, *message};
             return content;

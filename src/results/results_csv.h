@@ -108,14 +108,16 @@ struct ResultsCsvRefusal {
 };
 
 // One data line's bytes (without its line end) as the row the import
-// stores, or the message that refuses it: a line longer than
-// ResultsCsvLongestLine or holding a NUL is refused before it is decoded. A row holds the values of the
-// import road: ReserveNo -1, the start planned at the stamp's time of day
-// with 0 minutes, the flags by the category-flag rule, KubunDate and
-// UpdateDate the stamp's moment, no room and no hospital discharge date,
-// the stamp's login.
+// stores, or the message that refuses it. A line longer than
+// ResultsCsvLongestLine, holding a NUL or cut short is refused before it is
+// decoded; one cut short lacks a field's end: it leaves a quote open, or,
+// without its line end in the file (`ended` false), ends with a comma. A row
+// holds the values of the import road: ReserveNo -1, the start planned at
+// the stamp's time of day with 0 minutes, the flags by the category-flag
+// rule, KubunDate and UpdateDate the stamp's moment, no room and no hospital
+// discharge date, the stamp's login.
 std::variant<CureResult, QString> ReadResultsCsvLine(QByteArrayView line, const std::vector<StaffMember>& staff,
-                                                     const WriterStamp& stamp);
+                                                     const WriterStamp& stamp, bool ended = true);
 
 struct ResultsCsvContent {
     std::vector<CureResult> rows;
@@ -123,10 +125,12 @@ struct ResultsCsvContent {
     std::optional<ResultsCsvRefusal> refusal;  // set: the file is refused as a whole
 };
 
-// Every line of a file: lines end with CR LF, LF or CR; a first line equal
-// to the header and blank lines are passed over; the first refused line
-// stops the reading. A line is refused for its length, its number of fields
-// and a NUL before its text is decoded. The device is read a block at a
+// Every line of a file: lines end with CR LF, LF or CR (the last line may
+// lack its end, but is then taken only with its last value whole); a first
+// line equal to the header and blank lines are passed over; the first
+// refused line stops the reading. A line is refused for its length, its
+// number of fields (a quote left open cuts a value short) and a NUL before
+// its text is decoded. The device is read a block at a
 // time: only the rows and the line being read are held, and of a line no
 // more than ResultsCsvLongestLine bytes.
 ResultsCsvContent ReadResultsCsv(QIODevice& in, const std::vector<StaffMember>& staff, const WriterStamp& stamp);

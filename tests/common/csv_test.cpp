@@ -30,26 +30,31 @@ TEST(TCsv, SplitsOnBytes) {
         bool quoteAware;
         bool merge;
         QList<QByteArray> fields;
+        bool quoteLeftOpen;
     };
     const Row rows[] = {
-        {"", true, false, {}},
-        {"a", true, false, {"a"}},
-        {"a,b,", true, false, {"a", "b", ""}},
-        {",", true, false, {"", ""}},
-        {"a,,b", true, false, {"a", "", "b"}},
-        {"\"a,b\",c", true, false, {"\"a,b\"", "c"}},
-        {"\"a\"\"b\"", true, false, {"\"a\"\"b\""}},          // a doubled quote stays
-        {"\"a\"\",b\",c", true, false, {"\"a\"\",b\"", "c"}},  // ... and so does its comma
-        {"a,,,b", true, true, {"a", "b"}},
-        {"a,,,", true, true, {"a", ""}},
-        {"\"a,b\",c", false, false, {"\"a", "b\"", "c"}},     // not quote-aware: cut inside
-        {"\"a,b", true, false, {"\"a,b"}},                     // an open quote runs to the end
+        {"", true, false, {}, false},
+        {"a", true, false, {"a"}, false},
+        {"a,b,", true, false, {"a", "b", ""}, false},
+        {",", true, false, {"", ""}, false},
+        {"a,,b", true, false, {"a", "", "b"}, false},
+        {"\"a,b\",c", true, false, {"\"a,b\"", "c"}, false},
+        {"\"a\"\"b\"", true, false, {"\"a\"\"b\""}, false},          // a doubled quote stays
+        {"\"a\"\",b\",c", true, false, {"\"a\"\",b\"", "c"}, false},  // ... and so does its comma
+        {"a,,,b", true, true, {"a", "b"}, false},
+        {"a,,,", true, true, {"a", ""}, false},
+        {"\"a,b\",c", false, false, {"\"a", "b\"", "c"}, false},     // not quote-aware: cut inside
+        {"\"a,b", true, false, {"\"a,b"}, true},                      // an open quote runs to the end
+        {"\"a\",\"", true, false, {"\"a\"", "\""}, true},             // cut right after an opening quote
+        {"\"a\",\"b\"\"", true, false, {"\"a\"", "\"b\"\""}, true},     // a doubled quote as the last bytes
+        {"\"a,b", false, false, {"\"a", "b"}, false},                 // not quote-aware: no quote is open
         // 0x81 0x2C is no character; the 0x2C after a lead byte is passed over all the same.
-        {QByteArray("x\x81,y,z"), true, false, {QByteArray("x\x81,y"), "z"}},
+        {QByteArray("x\x81,y,z"), true, false, {QByteArray("x\x81,y"), "z"}, false},
         // The second byte of ソ (83 5C) and of 髙 (FB FC): never a delimiter.
-        {sj("ソ,髙,\"Ⅱa\""), true, false, {sj("ソ"), sj("髙"), sj("\"Ⅱa\"")}},
-        // A lead byte as the last byte.
-        {QByteArray("a,\x95"), true, false, {"a", QByteArray("\x95")}},
+        {sj("ソ,髙,\"Ⅱa\""), true, false, {sj("ソ"), sj("髙"), sj("\"Ⅱa\"")}, false},
+        // A lead byte as the last byte, alone and inside a quote.
+        {QByteArray("a,\x95"), true, false, {"a", QByteArray("\x95")}, false},
+        {QByteArray("a,\"\x95"), true, false, {"a", QByteArray("\"\x95")}, true},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(split(r.line, r.quoteAware, r.merge), r.fields) << r.line.toHex().constData();
@@ -58,6 +63,7 @@ TEST(TCsv, SplitsOnBytes) {
         csv.QuoteAware = r.quoteAware;
         csv.MergeDelimiters = r.merge;
         EXPECT_EQ(csv.CountFields(), r.fields.size()) << "counted as split: " << r.line.toHex().constData();
+        EXPECT_EQ(csv.QuoteLeftOpen(), r.quoteLeftOpen) << r.line.toHex().constData();
     }
 }
 
@@ -69,11 +75,20 @@ TEST(TCsv, CountingStopsOnceItPassesTheLimit) {
     EXPECT_TRUE(csv.Fields.isEmpty()) << "nothing is made";
 }
 
+// An opening quote goes only with the quote that closes it at the field's
+// end: a field cut inside its quotes keeps its quotes (a doubled quote at the
+// end closes nothing), so it cannot pass for a whole value.
 TEST(TCsv, StripQuotesTakesOneFromEachEnd) {
     lum::TCsv csv;
-    csv.Fields = {"\"\"", "\"", "\"abc", "abc\"", "\"\"abc\"\"", "abc", "", sj("\"佐藤\"")};
+    csv.Fields = {"\"\"", "\"", "\"abc", "abc\"", "\"\"abc\"\"", "abc", "", sj("\"佐藤\""), sj("\"佐藤"), "\"b\"\""};
     csv.StripQuotes();
-    EXPECT_EQ(csv.Fields, (QList<QByteArray>{"", "", "abc", "abc", "\"abc\"", "abc", "", sj("佐藤")}));
+    EXPECT_EQ(csv.Fields,
+              (QList<QByteArray>{"", "\"", "\"abc", "abc", "\"abc\"", "abc", "", sj("佐藤"), sj("\"佐藤"), "\"b\"\""}));
+    // Split without regard to quotes, a field holds no quote open.
+    csv.QuoteAware = false;
+    csv.Fields = {"\"a", "b\""};
+    csv.StripQuotes();
+    EXPECT_EQ(csv.Fields, (QList<QByteArray>{"a", "b"}));
 }
 
 TEST(TCsv, SplitReplacesTheFormerFields) {

@@ -335,6 +335,61 @@ TEST_P(ResultsCsvExchange, ALineRefusedUnreadStoresNothing) {
     }
 }
 
+// The export quotes every value, so a value whose quote is not closed before
+// its line ends is a damaged file: refused with its line, nothing stored,
+// even where what is left of the value still names a staff member. A last
+// line without its line end is taken only whole.
+TEST_P(ResultsCsvExchange, ACutLineRefusesTheFileAndAWholeLastLineWithoutItsEndIsTaken) {
+    const std::vector<lum::StaffMember> staff{{8, QStringLiteral("職員8"), QStringLiteral("8")},
+                                              {9, QStringLiteral("職員"), QStringLiteral("職")}};
+    const TPerson client = lum::test::makeClient(QStringLiteral("山田　花子"), 2, 9);
+    const auto line = [&client](int n) {
+        CureResult r = lum::test::resultOn(client, TDateTime::fromYmd(2024, 5, n));
+        r.Comment = QStringLiteral("備考%1").arg(n);
+        r.StuffCode = 8;
+        r.StuffName = QStringLiteral("職員8");
+        return *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvValues(r), lum::CsvQuoting::EveryValue));
+    };
+    const QByteArray head = *lum::cp932::encode(lum::csvLineText(lum::ResultsCsvHeader(), lum::CsvQuoting::EveryValue)) +
+                            "\r\n" + line(1) + "\r\n" + line(2) + "\r\n";
+    const QByteArray last = line(4);
+    const auto cut = [&last](const char* tail) { return last.chopped(lum::cp932::encode(QString::fromUtf8(tail))->size()); };
+    const QString refusedAt5 = QStringLiteral("インポートファイルの項目が一致しません。\n5行目");
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        QString message;  // empty: taken
+    } const cases[] = {
+        {"cut right after the opening quote of 担当者", head + line(3) + "\r\n" + cut("職員8\""), refusedAt5},
+        {"cut inside a name that begins another member's", head + line(3) + "\r\n" + cut("8\""), refusedAt5},
+        {"cut right after the last comma", head + line(3) + "\r\n" + cut("\"職員8\""), refusedAt5},
+        {"cut before the closing quote only", head + line(3) + "\r\n" + cut("\""), refusedAt5},
+        {"a quote left open in a middle line", head + line(3).chopped(1) + "\r\n" + last + "\r\n",
+         QStringLiteral("インポートファイルの項目が一致しません。\n4行目")},
+        {"a whole last line without CR LF", head + line(3) + "\r\n" + last, QString()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        db().execute(QStringLiteral("DELETE FROM CureResults"));
+        writeAll(file_, c.bytes);
+        lum::ScriptedDialogs d;
+        if (c.message.isEmpty()) {
+            d.expect(MsgKind::Information, QStringLiteral("インポートしました。\n追加：4件　スキップ：0件"), MsgButton::Ok);
+            EXPECT_TRUE(lum::ImportResultsCsvFile(db(), file_, staff, kStamp));
+            const std::vector<CureResult> stored = store().periodRows(may());
+            ASSERT_EQ(stored.size(), 4u);
+            EXPECT_EQ(stored.back().Comment, QStringLiteral("備考4"));
+            EXPECT_EQ(stored.back().StuffCode, 8);
+        } else {
+            d.expect(MsgKind::Error, c.message, MsgButton::Yes);
+            EXPECT_FALSE(lum::ImportResultsCsvFile(db(), file_, staff, kStamp));
+            EXPECT_EQ(count(), 0);
+        }
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_FALSE(db().inTransaction());
+    }
+}
+
 // A status figure of this process in kB ("VmRSS", "VmHWM"); -1 when unknown.
 long statusKb(const QByteArray& name) {
     QFile status(QStringLiteral("/proc/self/status"));

@@ -126,6 +126,30 @@ TEST(ResultsCsvReader, ALineWithoutSeventeenFieldsOrWithBadBytesIsRefused) {
               (ResultsCsvRefusal{2, fieldCount}));
 }
 
+// A last line without its line end, cut after any of its bytes (inside a
+// double-byte character too), is refused as short of its fields; only the
+// whole line is taken. So is a line, the header included, that leaves a quote
+// open before its line end.
+TEST(ResultsCsvReader, ALineCutShortIsRefusedWhereverItIsCut) {
+    QStringList values = goodValues();
+    values[16] = QStringLiteral(" 佐藤　理学 ");  // the longest cut that still names the member
+    const QByteArray good = lineOf(goodValues());
+    const QByteArray last = lineOf(values);
+    const QByteArray header = lineOf(lum::ResultsCsvHeader());
+    const QString fieldCount = QStringLiteral("インポートファイルの項目が一致しません。");
+    for (qsizetype n = 1; n < last.size(); ++n) {
+        const auto refusal = read(fileOf({header, good}) + last.left(n)).refusal;
+        EXPECT_EQ(refusal ? refusal->text().toStdString() : "taken", (fieldCount + "\n3行目").toStdString())
+            << "cut after byte " << n;
+    }
+    lum::ResultsCsvContent c = read(fileOf({header, good}) + last);
+    EXPECT_FALSE(c.refusal) << c.refusal->text().toStdString();
+    EXPECT_EQ(c.lines, (std::vector<int>{2, 3}));
+    EXPECT_EQ(read(fileOf({good, last.chopped(1), good})).refusal, (ResultsCsvRefusal{2, fieldCount}));
+    EXPECT_EQ(read(header.chopped(1)).refusal, (ResultsCsvRefusal{1, fieldCount}));
+    EXPECT_EQ(read(fileOf({header.chopped(1), good})).refusal, (ResultsCsvRefusal{1, fieldCount}));
+}
+
 // A line longer than any the fields' limits allow is refused for its length
 // before anything else, and a NUL in any field for itself, before the text
 // is decoded: the line number says where.
