@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # First run: when no connection settings exist yet, creates the embedded
-# SQLite database under the user's data folder, writes the connection settings
-# and fills the new database with the demo data. Usage: first-run.sh <build folder>
+# SQLite database under the user's data folder, writes the connection settings,
+# fills the new database with the demo data and sets the link to a demo source
+# of the other care system. Usage: first-run.sh <build folder>
 set -euo pipefail
 # The database holds client records and the login table: whatever this script
 # makes is its owner's alone (lumorind-setup init makes the database so too).
@@ -23,7 +24,8 @@ echo "First run: preparing the database $db"
 "$tool" init --connection "Provider=SQLite;Data Source=$db"
 if [ "$new_db" = 1 ]; then
   "$tool" demo
-  # A demo source of the other care system, for 他システムデータ取り込み and インポート.
+  # A demo source of the other care system, set as the link (unless one is set
+  # already), so 利用者登録 → 新規 → インポート lists its clients at once.
   link="$data/tavelund-demo.db"
   [ -e "$link" ] || "$tool" demo-link --file "$link" || true
 else

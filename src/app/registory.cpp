@@ -61,6 +61,11 @@ void TRegistory::SetDefault() {
     WinState = Maximized;
 }
 
+bool TRegistory::HasLink() const {
+    return ServFlg != 0 || !Tavelund.isEmpty() || !ID.isEmpty() || !Password.isEmpty() ||
+           !(MDBConnection.isEmpty() || MDBConnection == QDir::homePath());
+}
+
 QStringList TRegistory::ReadRegistry() {
     const auto key = SettingsKey::open(KeyPath);
     if (!key) {

@@ -46,4 +46,7 @@ public:
     bool WriteRegistry() const;
 
     bool IsMaximized() const { return WinState == Maximized; }
+    // A link to the other care system was set: a link mode chosen, or a link
+    // value other than its default (a string kept with the link switched off).
+    bool HasLink() const;
 };

@@ -1,6 +1,7 @@
 #include "app/staff_box.h"
 
 #include "app/main_module.h"
+#include "app/staff_list.h"
 
 #include <QComboBox>
 
@@ -26,11 +27,9 @@ std::optional<int> namedStaffCode(const QComboBox* box) {
     const QString text = box->currentText().trimmed();
     if (text.isEmpty()) return -1;
     // Two members may share a name: the one chosen is the one meant.
-    const int chosen = box->currentIndex();
-    const int index = chosen >= 0 && box->itemText(chosen) == text
-                          ? chosen
-                          : box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    const int code = staffCodeAt(index);
+    const qsizetype index = FindStaffName(
+        box->count(), [box](qsizetype i) { return box->itemText(static_cast<int>(i)); }, text, box->currentIndex());
+    const int code = staffCodeAt(static_cast<int>(index));
     if (code < 0) return std::nullopt;
     return code;
 }

@@ -15,10 +15,10 @@ void fillStaffBox(QComboBox* box);
 int staffCodeAt(int index);
 // The chosen staff member's code; -1 when none is chosen.
 int chosenStaffCode(const QComboBox* box);
-// The staff member an editable staff box names by its text (its ends
-// trimmed): the chosen item while the text still reads as it, else the first
-// item of that name; -1 when the text is blank; nothing when it names nobody
-// of the list.
+// The staff member an editable staff box names by its text, its blanks
+// compared as SameStaffName does (佐藤 健一 names 佐藤　健一): the chosen item
+// while the text still names it, else the first item of that name; -1 when
+// the text is blank; nothing when it names nobody of the list.
 std::optional<int> namedStaffCode(const QComboBox* box);
 // Chooses the staff member with the code; clears the choice when the code is
 // not in the list.

@@ -49,11 +49,32 @@ const StaffMember* FindStaff(const std::vector<StaffMember>& staff, int code) {
     return nullptr;
 }
 
+bool SameStaffName(QStringView a, QStringView b) {
+    // simplified(): every blank QChar::isSpace knows (U+0020, U+3000, ...)
+    // becomes one U+0020 between words and goes at the ends.
+    return a.toString().simplified() == b.toString().simplified();
+}
+
+qsizetype FindStaffName(qsizetype count, const std::function<QString(qsizetype)>& nameAt, QStringView name,
+                        qsizetype preferred) {
+    // Names that differ only in their blanks may be two people: the one spelt
+    // as typed is meant before one that only reads the same.
+    const auto first = [&](const auto& matches) -> qsizetype {
+        if (preferred >= 0 && preferred < count && matches(nameAt(preferred))) return preferred;
+        for (qsizetype i = 0; i < count; ++i) {
+            if (matches(nameAt(i))) return i;
+        }
+        return -1;
+    };
+    const qsizetype exact = first([name](const QString& n) { return n == name; });
+    return exact >= 0 ? exact : first([name](const QString& n) { return SameStaffName(n, name); });
+}
+
 const StaffMember* FindStaffByName(const std::vector<StaffMember>& staff, QStringView name) {
-    for (const StaffMember& s : staff) {
-        if (s.name == name) return &s;
-    }
-    return nullptr;
+    const qsizetype found = FindStaffName(
+        static_cast<qsizetype>(staff.size()), [&staff](qsizetype i) { return staff[static_cast<size_t>(i)].name; },
+        name);
+    return found < 0 ? nullptr : &staff[static_cast<size_t>(found)];
 }
 
 }  // namespace lum

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace lum {
@@ -25,8 +26,20 @@ std::vector<StaffMember> ReadStaffList(db::Database& database);
 std::vector<StaffMember> RunStaffList();
 std::vector<StaffMember> RunStaffList(db::Database& database);
 
-// The first staff member with the code or the name (exact); nullptr when none.
+// Staff names compare as people type them: a blank is a blank whatever its
+// width (佐藤 健一 is 佐藤　健一), a run of blanks counts as one and blanks at
+// either end are ignored; every other character must be the same.
+bool SameStaffName(QStringView a, QStringView b);
+
+// Of `count` names (nameAt(0) ..), the one spelt exactly as `name`, else the
+// one that is the same name as it; of several, `preferred` (the one already
+// chosen, say) when it is among them, else the first. -1 when none is.
+qsizetype FindStaffName(qsizetype count, const std::function<QString(qsizetype)>& nameAt, QStringView name,
+                        qsizetype preferred = -1);
+
+// The first staff member with the code; nullptr when none.
 const StaffMember* FindStaff(const std::vector<StaffMember>& staff, int code);
+// The staff member the name names, as FindStaffName finds it; nullptr when none.
 const StaffMember* FindStaffByName(const std::vector<StaffMember>& staff, QStringView name);
 
 }  // namespace lum

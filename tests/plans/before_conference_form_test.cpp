@@ -1,7 +1,8 @@
 // The conference survey window on both backends, driven by its control
 // names: New, fill, Save, Open gives every field back; Enter in the 実施日
 // collects the whole survey; New keeps the body; the printout takes the
-// screen; an attendee that is no staff member is refused at Save; Delete
+// screen; an attendee that is no staff member is refused at Save, one typed
+// with a half-width blank is that member; Delete
 // acts on the survey opened; unreadable rows; two workstations saving one
 // survey.
 #include "plans/before_conference_form.h"
@@ -361,6 +362,17 @@ TEST_P(BeforeConferenceFormTest, AnAttendeeThatIsNoStaffMemberIsRefusedAtSave) {
     ASSERT_TRUE(saved);
     const std::vector<int> codes{saved->Dr, saved->Care, saved->Eiyou, saved->Kaigo, saved->Rihabi};
     for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(codes[i], cases[i].code) << cases[i].caption;
+}
+
+// A staff name typed with a half-width blank where the list has a full-width
+// one is that member.
+TEST_P(BeforeConferenceFormTest, AnAttendeeTypedWithAHalfWidthBlankIsTheStaffMember) {
+    newPlan(client_);
+    typeInto(f().AttendeeBoxes[3], QStringLiteral("鈴木 言語"));  // 看介護
+    save();
+    const std::optional<TBeforeConference> saved = lum::decodeBeforeConference(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->Kaigo, 9);
 }
 
 TEST_P(BeforeConferenceFormTest, DeleteAfterEnterOnAnotherDateDeletesTheSurveyOpenedOnly) {

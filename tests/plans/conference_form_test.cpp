@@ -2,7 +2,7 @@
 // names: New, fill, Save, Open gives every field back; New after Open keeps
 // the body under the new header; Enter on the date and Save without it both
 // move the age; a blank attendee box is -1, a typed name that is no staff
-// member is refused at Save; a row switched
+// member is refused at Save, one typed with other blanks is that member; a row switched
 // asks on closing; the checks with their messages and focus; Delete acts on
 // the conference opened; damaged rows are refused; a save from another
 // workstation is replaced whole only when asked; the printout on its own.
@@ -265,6 +265,22 @@ TEST_P(ConferenceFormTest, AnAttendeeThatIsNoStaffMemberIsRefusedAtSave) {
     ASSERT_TRUE(saved);
     const std::vector<int> codes{saved->Dr, saved->Care, saved->Eiyou, saved->KanKai, saved->Rihabiri};
     for (size_t i = 0; i < std::size(cases); ++i) EXPECT_EQ(codes[i], cases[i].code) << cases[i].caption;
+}
+
+// A staff name typed as people type it is that member: a half-width blank
+// for the list's full-width one, a run of blanks, blanks at the ends.
+TEST_P(ConferenceFormTest, AnAttendeeTypedWithOtherBlanksIsTheStaffMember) {
+    newPlan(client_);
+    typeInto(f().KangoCombo, QStringLiteral("鈴木 言語"));
+    typeInto(f().DRCombo, QStringLiteral(" 佐藤　 理学　"));
+    typeInto(f().RihaCombo, QStringLiteral("田中  作業"));
+    save();
+    const std::optional<TConference> saved = lum::decodeConference(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->KanKai, 9);
+    EXPECT_EQ(saved->Dr, 3);
+    EXPECT_EQ(saved->Rihabiri, 5);
+    EXPECT_EQ(f().KangoCombo->currentText(), QStringLiteral("鈴木 言語")) << "the text stays as typed";
 }
 
 // Each entry at its limit is taken, one byte more is refused with its

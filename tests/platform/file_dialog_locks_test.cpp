@@ -20,36 +20,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 namespace lum {
 namespace {
-
-// The locks this process holds on the file, as /proc/locks lists them
-// ("POSIX ADVISORY READ 128 128"), sorted.
-QStringList locksOf(const QString& path) {
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {QStringLiteral("no file")};
-    const QByteArray where = QStringLiteral("%1:%2:%3")
-                                 .arg(major(st.st_dev), 2, 16, QChar(u'0'))
-                                 .arg(minor(st.st_dev), 2, 16, QChar(u'0'))
-                                 .arg(st.st_ino)
-                                 .toLatin1();
-    QFile table(QStringLiteral("/proc/locks"));
-    if (!table.open(QIODevice::ReadOnly)) return {QStringLiteral("no /proc/locks")};
-    const QByteArray pid = QByteArray::number(::getpid());
-    QStringList held;
-    for (const QByteArray& line : table.readAll().split('\n')) {
-        const QList<QByteArray> f = line.simplified().split(' ');
-        // "1: POSIX ADVISORY READ 4242 08:01:123 128 128"; a waiting lock has "->" after the id.
-        if (f.size() != 8 || f[4] != pid || f[5] != where) continue;
-        held.append(QString::fromLatin1(f[1] + ' ' + f[2] + ' ' + f[3] + ' ' + f[6] + ' ' + f[7]));
-    }
-    held.sort();
-    return held;
-}
 
 struct HeldLocks {
     QStringList file;
@@ -57,7 +33,27 @@ struct HeldLocks {
     bool operator==(const HeldLocks&) const = default;
 };
 
-HeldLocks locksOfDatabase(const QString& file) { return {locksOf(file), locksOf(file + QStringLiteral("-shm"))}; }
+// The locks this process holds on the database file and its -shm ("READ 128
+// 1"), as a second process finds them with F_GETLK: asked from outside, so
+// nothing here opens the files (closing a descriptor of one would drop the
+// very locks looked for), and the answers come from the kernel's lock records
+// themselves, not from a listing of every lock read in pieces.
+HeldLocks locksOfDatabase(const QString& file) {
+    const QString shm = file + QStringLiteral("-shm");
+    QProcess peer;
+    peer.start(QStringLiteral(LUMORIND_LOCK_PEER), {QString::number(QCoreApplication::applicationPid()), file, shm});
+    if (!peer.waitForFinished(30000) || peer.exitStatus() != QProcess::NormalExit || peer.exitCode() != 0) {
+        return {{QStringLiteral("lock_peer failed: ") + QString::fromLocal8Bit(peer.readAllStandardError())}, {}};
+    }
+    HeldLocks held;
+    QStringList* into = nullptr;
+    for (const QString& line : QString::fromLocal8Bit(peer.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (line == QStringLiteral("= ") + file) into = &held.file;
+        else if (line == QStringLiteral("= ") + shm) into = &held.shm;
+        else if (into) into->append(line);
+    }
+    return held;
+}
 
 std::string describe(const HeldLocks& locks) {
     return ("file: [" + locks.file.join(QStringLiteral(", ")) + "] -shm: [" + locks.shm.join(QStringLiteral(", ")) +
@@ -165,6 +161,32 @@ TEST_F(FileDialogLocks, TheDatabaseKeepsEveryLockThroughFiftyDialogs) {
         ASSERT_EQ(after, before) << "before " << describe(before) << "\nafter " << describe(after);
     }
     EXPECT_EQ(texts(*db_).size(), first.size() + 50);
+}
+
+// The check above sees a lock dropped: a descriptor of a database file opened
+// and closed in this process, as a dialog reading the file would, takes every
+// lock of the process on that file with it, and only on that file.
+TEST_F(FileDialogLocks, TheLockCheckSeesADroppedLock) {
+    write(QStringLiteral("最初"));
+    const HeldLocks before = locksOfDatabase(file_);
+    ASSERT_FALSE(before.file.isEmpty()) << describe(before);
+    ASSERT_FALSE(before.shm.isEmpty()) << describe(before);
+    ASSERT_EQ(locksOfDatabase(file_), before) << "asked twice, the same answer";
+    const auto openAndClose = [](const QString& path) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    };
+
+    openAndClose(file_);
+    const HeldLocks fileDropped = locksOfDatabase(file_);
+    EXPECT_NE(fileDropped, before);
+    EXPECT_EQ(fileDropped.file, QStringList()) << describe(fileDropped);
+    EXPECT_EQ(fileDropped.shm, before.shm) << describe(fileDropped);
+
+    openAndClose(file_ + QStringLiteral("-shm"));
+    const HeldLocks bothDropped = locksOfDatabase(file_);
+    EXPECT_EQ(bothDropped, HeldLocks{}) << describe(bothDropped);
 }
 
 TEST_F(FileDialogLocks, TwoProcessesKeepEveryWriteThroughTheDialog) {

@@ -3,6 +3,10 @@
 #include "demo_names.h"
 #include "facility_admin.h"
 
+#include "app/link_connection.h"
+#include "app/registory.h"
+#include "platform/settings/settings_key.h"
+
 #include <QDate>
 #include <QDir>
 #include <QFile>
@@ -132,6 +136,17 @@ DemoLinkSummary writeDemoLinkSource(const QString& path) {
         throw SetupError(QStringLiteral("ファイルを置けません: %1").arg(path));
     }
     return {kDemoLinkClients, QStringLiteral("DRIVER={SQLite3};Database=%1").arg(target.absoluteFilePath())};
+}
+
+bool storeDemoLinkSettings(const QString& connection) {
+    TRegistory settings;
+    if (!settings.ReadRegistry().isEmpty() || settings.HasLink()) return false;
+    settings.ServFlg = AccessLink;
+    settings.MDBConnection = connection;
+    if (!settings.WriteRegistry()) {
+        throw SetupError(QStringLiteral("設定を書けません: %1").arg(SettingsKey::filePathOf(TRegistory::KeyPath)));
+    }
+    return true;
 }
 
 }  // namespace lum::setup

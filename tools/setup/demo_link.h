@@ -18,4 +18,11 @@ inline constexpr int kDemoLinkClients = 40;
 // then nothing is left behind).
 DemoLinkSummary writeDemoLinkSource(const QString& path);
 
+// Makes the source the link of the per-user settings (link mode 2 with its
+// connection string, the other values as they were or their defaults), so
+// the registration's インポート lists its clients at once; a link set there
+// already, or settings that cannot be read whole, stay as they are. True when
+// stored; SetupError when the settings cannot be written.
+bool storeDemoLinkSettings(const QString& connection);
+
 }  // namespace lum::setup

@@ -220,10 +220,20 @@ int demoCommand(const Options& o, QTextStream& out) {
 }
 
 int demoLinkCommand(const Options& o, QTextStream& out) {
-    const DemoLinkSummary s = writeDemoLinkSource(o.required(QStringLiteral("file")));
-    out << QStringLiteral("連動のデモデータを作りました: 利用者 %1 名 (%2)\n").arg(s.clients).arg(o.value(QStringLiteral("file")));
+    const QString file = o.required(QStringLiteral("file"));
+    const DemoLinkSummary s = writeDemoLinkSource(file);
+    bool stored = false;
+    try {
+        stored = storeDemoLinkSettings(s.connection);
+    } catch (const SetupError&) {
+        QFile::remove(file);  // a failed command leaves nothing behind
+        throw;
+    }
+    out << QStringLiteral("連動のデモデータを作りました: 利用者 %1 名 (%2)\n").arg(s.clients).arg(file);
     out << QStringLiteral("接続文字（システム設定 → 他システムデータ取り込み → MS-ACCESS MDB連動）:\n");
     out << s.connection << u'\n';
+    out << (stored ? QStringLiteral("連動の設定に書きました（MS-ACCESS MDB連動）。\n")
+                   : QStringLiteral("連動の設定が既にあるため、設定は変えていません。\n"));
     return Ok;
 }
 
@@ -255,6 +265,8 @@ QString helpText() {
         "      他システム（Tavelund）の利用者 40 名の表 kgkihn1d を持つデモ用の\n"
         "      データベースファイルを作り、その接続文字を表示します（SQLite ODBC\n"
         "      ドライバーで読みます）。既にあるファイルは上書きしません。\n"
+        "      連動の設定 (Lumorind5SHR) がまだなければ、MS-ACCESS MDB連動として\n"
+        "      その接続文字を書きます。既にある連動の設定は変えません。\n"
         "  --help\n"
         "      この説明を表示します。\n"
         "\n"
