@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # A throwaway CUPS scheduler for the print-queue tests: its own configuration,
 # spool, logs and socket in a fresh temporary folder, no network port and no
-# part of the machine's own print system. Three queues that print into files
+# part of the machine's own print system. Four queues that print into files
 # of that folder: "taking" (idle, accepting jobs), "refusing" (not accepting
-# jobs, as after cupsreject) and "stopped" (accepting but stopped, as after
-# cupsdisable). Sourced by test.sh:
+# jobs, as after cupsreject), "stopped" (accepting but stopped, as after
+# cupsdisable) and "denying" (idle and accepting, but not from this user, so
+# a job is refused only when it is handed over). Sourced by test.sh:
 #   source scripts/test-cups.sh && start_test_cups
 # exports LUMORIND_TEST_CUPS (the scheduler's socket, for CUPS_SERVER);
 # stop_test_cups (also run on exit) stops it and removes the folder.
@@ -67,6 +68,13 @@ State Idle
 StateMessage Rejecting Jobs
 Accepting No
 Shared No
+</Printer>
+<Printer denying>
+DeviceURI file://$d/out/denying
+State Idle
+Accepting Yes
+Shared No
+DenyUser $(id -un)
 </Printer>
 <Printer stopped>
 DeviceURI file://$d/out/stopped
