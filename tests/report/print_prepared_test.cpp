@@ -165,12 +165,8 @@ TEST_F(Printing, EachJobHandedOverIsAskedAbout) {
 // state; a file printer and a queue the print system cannot tell about are
 // not held up.
 TEST_F(Printing, TheCheckBeforePrinting) {
-    QueueState refusing;
-    refusing.accepting = false;
-    refusing.reason = QStringLiteral("Rejecting Jobs");
-    QueueState stopped;
-    stopped.activity = QueueState::Activity::Stopped;
-    stopped.reason = QStringLiteral("Paused");
+    const QueueState refusing = refusingQueue(QStringLiteral("Rejecting Jobs"));
+    const QueueState stopped = stoppedQueue(QStringLiteral("Paused"));
     QueueState stoppedAndRefusing = stopped;
     stoppedAndRefusing.accepting = false;
     QueueState printing;

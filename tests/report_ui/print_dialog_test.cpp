@@ -125,12 +125,8 @@ TEST_F(PreviewOnFakes, APrintFailureIsToldInJapanese) {
 // after handing the job over (not taken: its reason). A list of no page of
 // the document is told and nothing is sent.
 TEST_F(PreviewOnFakes, WhatThePrintSystemSaysIsTold) {
-    QueueState refusing;
-    refusing.accepting = false;
-    refusing.reason = QStringLiteral("Rejecting Jobs");
-    QueueState stopped;
-    stopped.activity = QueueState::Activity::Stopped;
-    stopped.reason = QStringLiteral("Paused");
+    const QueueState refusing = refusingQueue(QStringLiteral("Rejecting Jobs"));
+    const QueueState stopped = stoppedQueue(QStringLiteral("Paused"));
     const QString notAccepting = QStringLiteral("宛先 \"Fake 1\" はジョブを受け付けていません。");
     const QStringList sent = {"begin Tiberlaine: Untitled", "page", "end"};
     struct Case {

@@ -9,6 +9,20 @@
 
 namespace lum::test {
 
+// A queue as after cupsreject, and one as after cupsdisable.
+inline QueueState refusingQueue(const QString& reason) {
+    QueueState s;
+    s.accepting = false;
+    s.reason = reason;
+    return s;
+}
+inline QueueState stoppedQueue(const QString& reason) {
+    QueueState s;
+    s.activity = QueueState::Activity::Stopped;
+    s.reason = reason;
+    return s;
+}
+
 class FakePrintQueues : public PrintQueues {
 public:
     std::optional<QueueState> state(const QString& queue) override {
