@@ -13,6 +13,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fonts-noto-cjk fontconfig
   xvfb xauth poppler-utils tzdata libx11-dev
   postgresql
+  libcups2-dev cups-daemon
 )
 if [ "${LUMORIND_FUZZ:-0}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 

@@ -537,6 +537,15 @@ void TfrPreviewForm::print() {
         showEngineError(QStringLiteral("'%1' is not a valid integer value").arg(form.E1->text()), this);
         return;
     }
+    // Told before a file is asked for or the pages are formed again: a list
+    // that selects no page, a queue that refuses jobs (nothing is sent) or
+    // one that is stopped (the job waits there).
+    const PrintCheck check = CheckBeforePrinting(pages_.Count(), list, printer);
+    if (check.verdict == PrintCheck::DontPrint) {
+        lum::message(MsgKind::Error, check.text, MsgButton::Ok, this);
+        return;
+    }
+    if (check.verdict == PrintCheck::PrintAfterWarning) lum::message(MsgKind::Warning, check.text, MsgButton::Ok, this);
     if (auto* pdf = dynamic_cast<PdfPrinterDevice*>(printer.device())) {
         FileRequest r;
         r.mode = FileMode::Save;

@@ -10,14 +10,18 @@ TEST(PageListTest, SyntaxTable) {
     struct Case {
         const char* text;
         QList<int> printed;  // of pages 1..14
+        int firstOfThree;    // the first page printed of a three-page document; 0: none
     } cases[] = {
-        {"2", {2}},
-        {"3-1", {}},
-        {"", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}},
-        {"1,3,5-12", {1, 3, 5, 6, 7, 8, 9, 10, 11, 12}},
-        {" 2 , 4 ", {2, 4}},
-        {"5-3", {}},
-        {"13-2000000000", {13, 14}},
+        {"2", {2}, 2},
+        {"3-1", {}, 0},
+        {"", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 1},
+        {"1,3,5-12", {1, 3, 5, 6, 7, 8, 9, 10, 11, 12}, 1},
+        {" 2 , 4 ", {2, 4}, 2},
+        {"5-3", {}, 0},
+        {"13-2000000000", {13, 14}, 0},
+        {"4-5", {4, 5}, 0},
+        {"9,3-2000000000", {3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}, 3},
+        {"0-2", {1, 2}, 1},
     };
     for (const Case& k : cases) {
         PageList list;
@@ -26,6 +30,8 @@ TEST(PageListTest, SyntaxTable) {
         for (int page = 1; page <= 14; ++page)
             if (list.contains(page)) printed.append(page);
         EXPECT_EQ(printed, k.printed) << k.text;
+        EXPECT_EQ(list.firstOf(3), k.firstOfThree) << k.text;
+        EXPECT_EQ(list.firstOf(0), 0) << k.text << ": a document without pages";
     }
 }
 

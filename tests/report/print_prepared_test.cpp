@@ -56,7 +56,7 @@ TEST_F(Printing, PageListSelectsPages) {
     EXPECT_EQ(print(pages, "2", 1), QStringList({"begin Tiberlaine: 帳票", "end"}));
     EXPECT_EQ(sheetTexts(device()), QStringList({"P2"}));
     device().sheets.clear();
-    EXPECT_EQ(print(pages, "3-1", 1), QStringList());
+    EXPECT_EQ(print(pages, "3-1", 1, PrintOutcome::Failed), QStringList()) << "a list of no page is told, not printed";
     EXPECT_TRUE(sheetTexts(device()).isEmpty());
     EXPECT_EQ(print(pages, "", 1), QStringList({"begin Tiberlaine: 帳票", "page", "page", "end"}));
     EXPECT_EQ(sheetTexts(device()), QStringList({"P1", "P2", "P3"}));
@@ -92,31 +92,47 @@ TEST_F(Printing, UntitledJobAndDefaultPrinterCannotPrint) {
 }
 
 // What the user reads when nothing is printed is Japanese, like every
-// other message of the windows; it names the printer or the file.
+// other message of the windows; it names the printer or the file, and gives
+// the print system's reason under it.
 TEST_F(Printing, FailuresAreToldInJapanese) {
     struct Case {
         const char* what;
         std::function<void()> arrange;
         int pages;
+        const char* list;
         QString message;
+        QStringList log;
     };
     QTemporaryDir dir;
     const QString unwritable = dir.filePath(QStringLiteral("無い/報告.pdf"));
+    const QString reason = QStringLiteral("宛先 \"Fake 1\" はジョブを受け付けていません。");
+    const QStringList began = {"begin Tiberlaine: Untitled", "abort"};
     const Case cases[] = {
-        {"the printer refuses the job", [&] { device().failBegin = true; }, 1,
-         QStringLiteral("「Fake 1」への印刷に失敗しました。")},
-        {"Default printer prints nowhere", [&] { printer.SelectPrinter(printer.DefaultPrinterIndex); }, 1,
-         QStringLiteral("プリンタが選択されていません。")},
-        {"no page to print", [] {}, 0, QStringLiteral("印刷するページがありません。")},
+        {"the printer refuses the job", [&] { device().failBegin = true; }, 1, "",
+         QStringLiteral("「Fake 1」への印刷に失敗しました。"), began},
+        {"the queue does not take the job handed over", [&] { platform.queueSystem.refusals["Fake 1"] = reason; }, 3,
+         "", QStringLiteral("「Fake 1」への印刷に失敗しました。\n") + reason,
+         {"begin Tiberlaine: Untitled", "page", "page", "end"}},
+        {"the queue refuses without a reason", [&] { platform.queueSystem.refusals["Fake 1"] = QString(); }, 1, "",
+         QStringLiteral("「Fake 1」への印刷に失敗しました。"), {"begin Tiberlaine: Untitled", "end"}},
+        {"Default printer prints nowhere", [&] { printer.SelectPrinter(printer.DefaultPrinterIndex); }, 1, "",
+         QStringLiteral("プリンタが選択されていません。"), {}},
+        {"no page to print", [] {}, 0, "", QStringLiteral("印刷するページがありません。"), {}},
+        {"a list of no page of the document", [] {}, 3, "4-5", QStringLiteral("印刷するページがありません。"), {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        platform.queueSystem.refusals.clear();
         printer.AttachPrinter(&platform);
+        platform.log.clear();
         c.arrange();
         TfrEMFPages pages = pagesOf(QList<int>(c.pages, 0));
+        PrintRun run;
+        ASSERT_TRUE(ParsePageList(QString::fromUtf8(c.list), run.pages));
         QString error;
-        EXPECT_EQ(PrintPageList(pages, printer, PrintRun{}, &error), PrintOutcome::Failed);
+        EXPECT_EQ(PrintPageList(pages, printer, run, &error), PrintOutcome::Failed);
         EXPECT_EQ(error, c.message);
+        EXPECT_EQ(platform.log, c.log);
     }
     // A PDF that cannot be written is named by its file.
     PdfPrinterPlatform pdf(unwritable);
@@ -125,6 +141,81 @@ TEST_F(Printing, FailuresAreToldInJapanese) {
     QString error;
     EXPECT_EQ(PrintPageList(pages, toFile, PrintRun{}, &error), PrintOutcome::Failed);
     EXPECT_EQ(error, QStringLiteral("「%1」への印刷に失敗しました。").arg(unwritable));
+}
+
+// Every job is handed over and asked about on its own: a paper change ends
+// one job and begins the next, and a refused job leaves the rest unsent.
+TEST_F(Printing, EachJobHandedOverIsAskedAbout) {
+    TfrEMFPages pages = pagesOf({0, 1, 0});
+    print(pages, "", 1);
+    EXPECT_EQ(platform.queueSystem.asked, QStringList({"handing Fake 1", "handed Fake 1", "handing Fake 1",
+                                                       "handed Fake 1", "handing Fake 1", "handed Fake 1"}));
+    EXPECT_EQ(platform.queueSystem.lastJobId, 3);
+
+    platform.queueSystem.asked.clear();
+    platform.queueSystem.refusals["Fake 1"] = QStringLiteral("server-error-not-accepting-jobs");
+    QString error;
+    EXPECT_EQ(PrintPageList(pages, printer, PrintRun{}, &error), PrintOutcome::Failed);
+    EXPECT_EQ(platform.queueSystem.asked, QStringList({"handing Fake 1", "handed Fake 1"}));
+    EXPECT_EQ(platform.log.count(QStringLiteral("end")), 4) << "three jobs before, one now: the rest is not sent";
+    EXPECT_EQ(error, QStringLiteral("「Fake 1」への印刷に失敗しました。\nserver-error-not-accepting-jobs"));
+}
+
+// What is told before anything is sent: the pages first, then the queue's
+// state; a file printer and a queue the print system cannot tell about are
+// not held up.
+TEST_F(Printing, TheCheckBeforePrinting) {
+    const QueueState refusing = refusingQueue(QStringLiteral("Rejecting Jobs"));
+    const QueueState stopped = stoppedQueue(QStringLiteral("Paused"));
+    QueueState stoppedAndRefusing = stopped;
+    stoppedAndRefusing.accepting = false;
+    QueueState printing;
+    printing.activity = QueueState::Activity::Printing;
+    struct Case {
+        const char* what;
+        std::optional<QueueState> state;  // of "Fake 1"; none: the print system cannot tell
+        const char* list;
+        PrintCheck::Verdict verdict;
+        QString text;
+        bool queueAsked;
+    };
+    const Case cases[] = {
+        {"idle and taking jobs", QueueState{}, "", PrintCheck::Print, {}, true},
+        {"printing another job", printing, "", PrintCheck::Print, {}, true},
+        {"refusing jobs", refusing, "", PrintCheck::DontPrint,
+         QStringLiteral("「Fake 1」は印刷ジョブを受け付けていません。\nRejecting Jobs"), true},
+        {"stopped", stopped, "1", PrintCheck::PrintAfterWarning,
+         QStringLiteral("「Fake 1」は停止中です。印刷は再開されるまで待機します。\nPaused"), true},
+        {"stopped and refusing", stoppedAndRefusing, "", PrintCheck::DontPrint,
+         QStringLiteral("「Fake 1」は印刷ジョブを受け付けていません。\nPaused"), true},
+        {"a queue the print system cannot tell about", std::nullopt, "", PrintCheck::Print, {}, true},
+        {"a list of no page, on a refusing queue", refusing, "4-5", PrintCheck::DontPrint,
+         QStringLiteral("印刷するページがありません。"), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakePrintQueues& queues = platform.queueSystem;
+        queues.asked.clear();
+        queues.states.clear();
+        queues.unknown.clear();
+        if (c.state) queues.states["Fake 1"] = *c.state;
+        else queues.unknown.append("Fake 1");
+        PageList list;
+        ASSERT_TRUE(ParsePageList(QString::fromUtf8(c.list), list));
+        const PrintCheck check = CheckBeforePrinting(3, list, printer);
+        EXPECT_EQ(check.verdict, c.verdict);
+        EXPECT_EQ(check.text, c.text);
+        EXPECT_EQ(queues.asked, c.queueAsked ? QStringList({"state Fake 1"}) : QStringList());
+    }
+    // Not print-system queues: nothing is asked.
+    PdfPrinterPlatform pdf(QStringLiteral("/tmp/x.pdf"));
+    TfrPrinter toFile(&pdf);
+    EXPECT_EQ(CheckBeforePrinting(3, PageList{}, toFile).verdict, PrintCheck::Print);
+    TfrPrinter nowhere(&platform);
+    nowhere.SelectPrinter(nowhere.DefaultPrinterIndex);
+    const PrintCheck check = CheckBeforePrinting(3, PageList{}, nowhere);
+    EXPECT_EQ(check.verdict, PrintCheck::DontPrint);
+    EXPECT_EQ(check.text, QStringLiteral("プリンタが選択されていません。"));
 }
 
 TEST(TfrPrinterTest, DefaultPrinterGeometryFromThePaperTable) {

@@ -13,8 +13,10 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -116,6 +118,62 @@ TEST_F(PreviewOnFakes, APrintFailureIsToldInJapanese) {
     ASSERT_FALSE(dialogs.messages().isEmpty());
     EXPECT_EQ(dialogs.messages().last().caption(), QStringLiteral("エラー"));
     EXPECT_TRUE(dialogs.allDone()) << dialogs.report().toStdString();
+}
+
+// What the print system says of the chosen queue is told: before sending
+// (refusing: nothing is sent; stopped: the job is sent and waits there) and
+// after handing the job over (not taken: its reason). A list of no page of
+// the document is told and nothing is sent.
+TEST_F(PreviewOnFakes, WhatThePrintSystemSaysIsTold) {
+    const QueueState refusing = refusingQueue(QStringLiteral("Rejecting Jobs"));
+    const QueueState stopped = stoppedQueue(QStringLiteral("Paused"));
+    const QString notAccepting = QStringLiteral("宛先 \"Fake 1\" はジョブを受け付けていません。");
+    const QStringList sent = {"begin Tiberlaine: Untitled", "page", "end"};
+    struct Case {
+        const char* what;
+        QueueState state;
+        bool refusesTheJob;
+        const char* range;  // "" prints every page
+        MsgKind kind;       // of the message told, when there is one
+        QString message;
+        QStringList log;
+    };
+    const Case cases[] = {
+        {"taken", QueueState{}, false, "", MsgKind::Information, {}, sent},
+        {"refusing jobs", refusing, false, "", MsgKind::Error,
+         QStringLiteral("「Fake 1」は印刷ジョブを受け付けていません。\nRejecting Jobs"), {}},
+        {"stopped", stopped, false, "", MsgKind::Warning,
+         QStringLiteral("「Fake 1」は停止中です。印刷は再開されるまで待機します。\nPaused"), sent},
+        {"the job handed over is refused", QueueState{}, true, "", MsgKind::Error,
+         QStringLiteral("「Fake 1」への印刷に失敗しました。\n") + notAccepting, sent},
+        {"a list of no page of the document", QueueState{}, false, "3-4", MsgKind::Error,
+         QStringLiteral("印刷するページがありません。"), {}},
+    };
+    auto form = open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedDialogs script;
+        platform.log.clear();
+        progress.captions.clear();
+        platform.queueSystem.states["Fake 1"] = c.state;
+        platform.queueSystem.refusals.clear();
+        if (c.refusesTheJob) platform.queueSystem.refusals["Fake 1"] = notAccepting;
+        const QString range = QString::fromUtf8(c.range);
+        script.expectModal(QStringLiteral("TfrPrintForm"), [range](QDialog& d) {
+            auto& p = static_cast<TfrPrintForm&>(d);
+            if (!range.isEmpty()) {
+                p.RB3->setChecked(true);
+                p.E2->setText(range);
+            }
+            return int(QDialog::Accepted);
+        });
+        if (!c.message.isEmpty()) script.expect(c.kind, c.message, MsgButton::Ok);
+        form->PrintBtn->click();
+        EXPECT_TRUE(script.allDone()) << script.report().toStdString();
+        EXPECT_EQ(platform.log, c.log);
+        EXPECT_EQ(progress.captions.isEmpty(), c.log.isEmpty()) << "the progress window shows only when a job is sent";
+        EXPECT_EQ(form->pages().Count(), 2);
+    }
 }
 
 TEST_F(PreviewWithoutPrinter, APdfThatCannotBeWrittenIsNamed) {

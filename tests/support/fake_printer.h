@@ -1,11 +1,13 @@
 #pragma once
 // A printer for tests: it records the job, page and paper-change sequence
 // ("begin <title>", "paper <code> <orientation>", "page", "end", "abort")
-// and draws every sheet on a recording canvas.
+// and draws every sheet on a recording canvas. Its platform's printers are
+// queues of a stand-in print system.
 #include "report/print/paper_table.h"
 #include "report/print/printer_device.h"
 #include "report/print/qt_printer_device.h"
 #include "report/render/recording_canvas.h"
+#include "support/fake_print_queues.h"
 
 namespace lum::test {
 
@@ -77,9 +79,11 @@ public:
         return out;
     }
     int defaultIndex() const override { return 0; }
+    PrintQueues* queues() override { return &queueSystem; }
 
     QStringList log;
     QList<FakePrinterDevice*> devices;
+    FakePrintQueues queueSystem;
 };
 
 // A machine without a printer as the application sees it there: the

@@ -9,6 +9,17 @@ bool PageList::contains(int page) const {
     return false;
 }
 
+int PageList::firstOf(int count) const {
+    if (count < 1) return 0;
+    if (all_) return 1;
+    int first = 0;
+    for (const Range& r : ranges_) {
+        const int from = qMax(1, r.first);
+        if (from <= qMin(r.last, count) && (first == 0 || from < first)) first = from;
+    }
+    return first;
+}
+
 namespace {
 bool toInt(const QString& s, int& value, QString* error) {
     bool ok = false;

@@ -18,6 +18,9 @@ public:
     bool isAll() const { return all_; }
     // Whether page n (1-based) is printed.
     bool contains(int page) const;
+    // The first page printed of a document of `count` pages; 0 when the
+    // list selects none of them ("4-5" of three pages).
+    int firstOf(int count) const;
     const QList<Range>& ranges() const { return ranges_; }
     void add(int first, int last) {
         all_ = false;

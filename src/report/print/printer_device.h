@@ -5,6 +5,7 @@
 // page by page on a canvas. Implementations: QtPrinterDevice (the printers
 // CUPS knows, through Qt Print Support), PdfPrinterDevice (a PDF file) and,
 // in the tests, a fake that records the job.
+#include "report/print/print_queues.h"
 #include "report/render/report_canvas.h"
 
 #include <QList>
@@ -62,6 +63,9 @@ public:
     virtual ~PrinterPlatform() = default;
     virtual std::vector<std::unique_ptr<PrinterDevice>> printers() = 0;
     virtual int defaultIndex() const = 0;  // -1 when there are no printers
+    // The print system behind its printers that are not files; none when
+    // nothing can be asked.
+    virtual PrintQueues* queues() { return nullptr; }
 };
 
 }  // namespace lum

@@ -2,6 +2,7 @@
 // The printers of the platform through Qt Print Support (CUPS on Linux), and
 // a PDF file as a printer. Drawing uses the printer's resolution; pages are
 // drawn with the printable area's top-left as origin.
+#include "report/print/cups_print_queues.h"
 #include "report/print/printer_device.h"
 
 #include <QPageLayout>
@@ -94,6 +95,10 @@ class QtPrinterPlatform : public PrinterPlatform {
 public:
     std::vector<std::unique_ptr<PrinterDevice>> printers() override;
     int defaultIndex() const override;
+    PrintQueues* queues() override { return &queues_; }
+
+private:
+    CupsPrintQueues queues_;
 };
 
 // A platform of one PDF printer (the render command, tests).

@@ -28,6 +28,11 @@ PrinterDevice* TfrPrinter::device() const {
     return isDefaultPrinter() ? nullptr : devices_.at(size_t(PrinterIndex)).get();
 }
 
+PrintQueues* TfrPrinter::queues() const {
+    const PrinterDevice* d = device();
+    return d && !d->writesFile() && platform_ ? platform_->queues() : nullptr;
+}
+
 int TfrPrinter::DialogPrinterIndex() const {
     if (!hasPrinters()) return -1;
     if (!isDefaultPrinter()) return PrinterIndex;

@@ -38,6 +38,9 @@ public:
     // The selected real printer; null for "Default printer".
     PrinterDevice* device() const;
     PrinterPlatform* platform() const { return platform_; }
+    // The print system to ask about the selected printer; none for a file,
+    // for "Default printer" and when the platform has none.
+    PrintQueues* queues() const;
     // Whether the platform lists at least one printer.
     bool hasPrinters() const { return DefaultPrinterIndex > 0; }
 
