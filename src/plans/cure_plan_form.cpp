@@ -781,11 +781,20 @@ bool TCurePlanForm::CollectRecord() {
     const QString over340 = QStringLiteral("行の文字数がオーバーしています。\n半角340文字・全角170文字以内で入力してください。");
     const QString over540 = QStringLiteral("行の文字数がオーバーしています。\n半角540文字・全角270文字以内で入力してください。");
     const QString over36 = QStringLiteral("行の文字数がオーバーしています。\n半角36文字・全角18文字以内で入力してください。");
+    // A memo taken must print whole in its box of the printout: its lines
+    // as the printout puts them into the template's object of that name.
+    auto printsWhole = [this](const QString& object, const QString& caption, QWidget* field) {
+        const QString printed = lum::curePlanMemo(Plan, QStringLiteral("[%1]").arg(object)).value_or(QString());
+        if (const std::optional<QString> refusal = RefuseUnprinted(object, caption, printed))
+            return refuse(*refusal, field);
+        return true;
+    };
     for (int i = 0; i < 9; ++i) {
         if (!take(ImpairmentComments[i]->currentText(), 40, over40, ImpairmentComments[i], b.ImpairmentComments[i]))
             return false;
     }
     if (!take(EtcMemo->toPlainText(), 340, over340, EtcMemo, b.EtcMemo)) return false;
+    if (!printsWhole(QStringLiteral("EtcMemo"), QStringLiteral("・その他"), EtcMemo)) return false;
     b.Shitsugo = indexOf(Shitsugo);
     b.Shitsunin = indexOf(Shitsunin);
     for (int i = 0; i < 15; ++i) b.Behaviours[i] = BehaviourBoxes[i]->isChecked();
@@ -796,6 +805,7 @@ bool TCurePlanForm::CollectRecord() {
         if (!take(DailyComments[i]->currentText(), 78, over78, DailyComments[i], b.DailyLifeComments[i])) return false;
     }
     if (!take(Sonota->toPlainText(), 540, over540, Sonota, b.Sonota)) return false;
+    if (!printsWhole(QStringLiteral("Sonota"), QStringLiteral("その他"), Sonota)) return false;
     for (auto [boxes, texts] : {std::pair{&Mondaiten, &b.Mondaiten}, std::pair{&Mokuhyo, &b.Mokuhyo},
                                 std::pair{&Program, &b.Program}}) {
         for (int k = 0; k < 6; ++k) {
@@ -803,6 +813,7 @@ bool TCurePlanForm::CollectRecord() {
         }
     }
     if (!take(DrMemo->toPlainText(), 540, over540, DrMemo, b.DrMemo)) return false;
+    if (!printsWhole(QStringLiteral("DrMemo"), QStringLiteral("医師からの特記事項"), DrMemo)) return false;
     Plan.PlanRegistDay = start->dateOnly();
     Plan.PlanEndDay = end->dateOnly();
     return true;

@@ -2,6 +2,7 @@
 
 #include "common/code_tables.h"
 #include "common/kubun.h"
+#include "report/draw/memo_layout.h"
 #include "report/objects/picture_view.h"
 
 #include <QHash>
@@ -104,7 +105,7 @@ void enterCurePlanObject(const TPlan& plan, const QImage& chart, QStringList& me
         if (auto* picture = dynamic_cast<TfrPictureView*>(view)) picture->setImage(chart);
         return;
     }
-    if (std::optional<QString> text = curePlanMemo(plan, first)) memo = text->split(u'\n');
+    if (std::optional<QString> text = curePlanMemo(plan, first)) memo = lum::memo::splitLines(*text);
 }
 
 }  // namespace lum

@@ -334,8 +334,19 @@ bool TURinPlanForm::CollectRecord() {
         if (!take(AimBoxes[i], AimBoxes[i]->currentText(), lum::urin_plan_limits::Purpose, plan.Purpose[i])) return false;
     plan.NyushoKiou = NyushoPair->isYes();
     if (!take(HDS_R_Edit, HDS_R_Edit->text(), lum::urin_plan_limits::HDSR, plan.HDSR)) return false;
+    // A memo taken must print whole in its box: its text as the printout's
+    // value gives it to the template's object of that name.
+    const lum::UrinPlanPrint print{plan, made, {}, {}};
+    auto printsWhole = [&](const QString& name, const QString& caption, QWidget* field) {
+        const QString printed = lum::urinPlanValue(print, name).value_or(lum::ExprValue()).toString();
+        if (const std::optional<QString> refusal = RefuseUnprinted(name, caption, printed))
+            return refuse(*refusal, field);
+        return true;
+    };
     if (!take(TokiMemo, TokiMemo->toPlainText(), lum::urin_plan_limits::Memo, plan.SpacialMemo)) return false;
+    if (!printsWhole(QStringLiteral("SpacialMemo"), QStringLiteral("特記事項"), TokiMemo)) return false;
     if (!take(KinkiMemo, KinkiMemo->toPlainText(), lum::urin_plan_limits::Memo, plan.KinkiMemo)) return false;
+    if (!printsWhole(QStringLiteral("KinkiMemo"), QStringLiteral("禁忌事項"), KinkiMemo)) return false;
     plan.Rihabi = lum::chosenStaffCode(TantouBox);
     Plan = plan;
     SakuseiDate = made;

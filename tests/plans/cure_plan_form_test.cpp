@@ -15,6 +15,7 @@
 #include "report/objects/picture_view.h"
 #include "support/document_peer.h"
 #include "support/page_layout.h"
+#include "support/short_lines.h"
 
 #include <QAction>
 #include <QApplication>
@@ -454,6 +455,43 @@ TEST_P(CurePlanFormTest, CollectRecordChecksInOrder) {
     // A remark of exactly 40 bytes (20 full-width characters) passes.
     f().ImpairmentComments[0]->setEditText(QString(20, QChar(u'あ')));
     EXPECT_TRUE(save(kSavedFor20240131.arg(client_)));
+}
+
+// Each memo prints in a box of six lines: the most short lines its byte
+// limit lets through are refused at Save with the box's lines named, the
+// focus in that memo and nothing stored; six lines in each are saved whole.
+TEST_P(CurePlanFormTest, AMemoNeedingMoreLinesThanItsPrintedBoxIsRefused) {
+    const struct {
+        QPlainTextEdit* TCurePlanForm::*memo;
+        int maxBytes;
+        QString message;
+    } cases[] = {
+        {&TCurePlanForm::EtcMemo, 340, QStringLiteral("・その他は印刷欄に入りきりません。\n6行以内で入力してください。")},
+        {&TCurePlanForm::Sonota, 540, QStringLiteral("その他は印刷欄に入りきりません。\n6行以内で入力してください。")},
+        {&TCurePlanForm::DrMemo, 540,
+         QStringLiteral("医師からの特記事項は印刷欄に入りきりません。\n6行以内で入力してください。")},
+    };
+    newPlan(client_);
+    for (const auto& c : cases) {
+        QPlainTextEdit* memo = f().*c.memo;
+        SCOPED_TRACE(memo->objectName().toStdString());
+        const QStringList lines = lum::test::mostShortLines(c.maxBytes);
+        memo->setPlainText(lines.join(u'\n'));
+        f().PlanRegistDay->setFocus();
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, c.message, MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(f().focusWidget(), memo);
+        EXPECT_EQ(rows("SELECT COUNT(*) FROM RihaPlan"), 0);
+        memo->setPlainText(lines.mid(0, 6).join(u'\n'));
+    }
+    ASSERT_TRUE(save(kSavedFor20240131.arg(client_)));
+    const lum::TPlan stored = *lum::PlanStore(db()).LoadPlanRow(f().Plan.PlanNo);
+    const QString six = lum::test::mostShortLines(340).mid(0, 6).join(u'\n');
+    EXPECT_EQ(stored.Body.EtcMemo, six);
+    EXPECT_EQ(stored.Body.Sonota, six);
+    EXPECT_EQ(stored.Body.DrMemo, six);
 }
 
 TEST_P(CurePlanFormTest, DatesAtSave) {

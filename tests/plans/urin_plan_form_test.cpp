@@ -11,6 +11,7 @@
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
 #include "support/document_peer.h"
+#include "support/short_lines.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -233,6 +234,35 @@ TEST_P(UrinPlanFormTest, ChecksRunInTheirOrderAndAnAdditionDateOnlyWhileItIsChos
     EXPECT_TRUE(f().CollectRecord());
     EXPECT_EQ(f().Plan.Old, 83);
     EXPECT_EQ(f().Plan.Rihabi, -1);
+}
+
+// 特記事項 and 禁忌事項 print in boxes of nineteen lines: the most short
+// lines their byte limit lets through are refused at Save with the box's
+// lines named, the focus in that memo and nothing stored; nineteen lines in
+// each are saved whole.
+TEST_P(UrinPlanFormTest, AMemoNeedingMoreLinesThanItsPrintedBoxIsRefused) {
+    newPlan(client_);
+    const QStringList lines = lum::test::mostShortLines(lum::urin_plan_limits::Memo);
+    ASSERT_EQ(lines.size(), 30);
+    for (const auto& [memo, message] :
+         {std::pair{f().TokiMemo, QStringLiteral("特記事項は印刷欄に入りきりません。\n19行以内で入力してください。")},
+          std::pair{f().KinkiMemo, QStringLiteral("禁忌事項は印刷欄に入りきりません。\n19行以内で入力してください。")}}) {
+        SCOPED_TRACE(memo->objectName().toStdString());
+        memo->setPlainText(lines.join(u'\n'));
+        f().ScrollBox1->setFocus();
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information, message, MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_TRUE(memo->hasFocus());
+        EXPECT_EQ(rowCount(kTable, client_), 0);
+        memo->setPlainText(lines.mid(0, 19).join(u'\n'));
+    }
+    save();
+    const std::optional<lum::TUrinPlan> saved = lum::decodeUrinPlan(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->SpacialMemo, lines.mid(0, 19).join(u'\n'));
+    EXPECT_EQ(saved->KinkiMemo, lines.mid(0, 19).join(u'\n'));
 }
 
 TEST_P(UrinPlanFormTest, EnterOnABadDateSaysSoAndKeepsTheFocus) {

@@ -32,6 +32,7 @@
 #include "schedule/attend_texts.h"
 #include "report/data/report_components.h"
 #include "report/data/tfr_dataset.h"
+#include "report/draw/memo_fit.h"
 #include "report/engine/tfr_report.h"
 
 #include <QDir>
@@ -156,15 +157,69 @@ lum::TPlan longestCurePlan() {
     return p;
 }
 
+// A memo of fixed size on the most lines its window accepts: the short
+// lines its byte limit lets through, as many as its printed box holds (the
+// window refuses more at saving). Each memo's lines in a character of its
+// own, so that every line is found on the page by its text alone.
+struct ShortLinesMemo {
+    QString* text;
+    int maxBytes;
+    int accepted;
+    char16_t c;
+};
+
+// The texts of the memos, filled; the lines each must print whole.
+QStringList fillWithShortLines(std::initializer_list<ShortLinesMemo> memos) {
+    QStringList all;
+    for (const ShortLinesMemo& m : memos) {
+        const QStringList lines = lum::test::mostShortLines(m.maxBytes, m.c).mid(0, m.accepted);
+        EXPECT_EQ(lines.size(), m.accepted) << "the limit lets fewer lines through";
+        *m.text = lines.join(u'\n');
+        all += lines;
+    }
+    return all;
+}
+
+// The treatment plan's three memos hold six lines each; their longest
+// paragraph and their most short lines print whole, at every scale.
 TEST(PrintoutLayout, TreatmentPlan) {
-    const lum::TPlan plan = longestCurePlan();
+    for (const bool shortLines : {false, true}) {
+        lum::TPlan plan = longestCurePlan();
+        lum::PlanBody& b = plan.Body;
+        const QStringList lines = shortLines ? fillWithShortLines({{&b.EtcMemo, 340, 6, u'他'},
+                                                                   {&b.Sonota, 540, 6, u'其'},
+                                                                   {&b.DrMemo, 540, 6, u'医'}})
+                                             : QStringList();
+        const QString name = shortLines ? QStringLiteral("CurePlan-lines") : QStringLiteral("CurePlan");
+        Sheet sheet("CurePlan.frf", {{"frUserDataset1", 1}});
+        const QImage chart(255, 231, QImage::Format_RGB32);
+        EXPECT_TRUE(readsRight(sheet.faults(
+                      name, [&](const QString& n) { return lum::curePlanValue(plan, kFacility, n); }, nullptr,
+                      [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
+        EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), lines, name)));
+        expectNamesFromTheStart(sheet.pages(), 1, 0);
+    }
+}
+
+// A memo stored before its window checked its printed box (26 lines where
+// the box holds six) prints the lines the box holds, the last one marked
+// as cut, and no line in part at any scale.
+TEST(PrintoutLayout, TreatmentPlanMemoStoredLongerThanItsBoxMarksTheCut) {
+    lum::TPlan plan = longestCurePlan();
+    const QStringList stored = lum::test::mostShortLines(340, u'他');
+    ASSERT_EQ(stored.size(), 26);
+    plan.Body.EtcMemo = stored.join(u'\n');
     Sheet sheet("CurePlan.frf", {{"frUserDataset1", 1}});
     const QImage chart(255, 231, QImage::Format_RGB32);
     EXPECT_TRUE(readsRight(sheet.faults(
-                  QStringLiteral("CurePlan"),
-                  [&](const QString& n) { return lum::curePlanValue(plan, kFacility, n); },
+                  QStringLiteral("CurePlan-stored"), [&](const QString& n) { return lum::curePlanValue(plan, kFacility, n); },
                   nullptr, [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
-    expectNamesFromTheStart(sheet.pages(), 1, 0);
+    const QString where = QStringLiteral("CurePlan-stored");
+    QStringList printed = stored.mid(0, 5);
+    printed << stored[5] + lum::memo::kCutMark;
+    EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), printed, where)));
+    // The rest is not on the paper, not even the sixth line without its mark.
+    EXPECT_EQ(lum::test::linesNotPrinted(sheet.pages(), stored.mid(5), where).size(), 21);
 }
 
 // The practice plan on every text at the window's limit: once each text as
@@ -224,6 +279,19 @@ TEST(PrintoutLayout, RehabilitationPlanRingsEveryCareLevel) {
         ASSERT_EQ(rings.size(), 1) << level;
         EXPECT_EQ(rings[0].word, QStringLiteral("要支援１ 要支援２ 要介護１ 要介護２ 要介護３ 要介護４ 要介護５").split(u' ')[level]);
     }
+}
+
+// 特記事項 and 禁忌事項 hold nineteen lines each: their most short lines
+// print whole, at every scale (their longest paragraphs above).
+TEST(PrintoutLayout, RehabilitationPlanMemosOfShortLines) {
+    lum::TUrinPlan plan = lum::setup::urinPlanAtLimits(lum::newUrinPlan(longestClient(), kDay()), kDay(), 1);
+    const QStringList lines = fillWithShortLines({{&plan.SpacialMemo, 510, 19, u'特'}, {&plan.KinkiMemo, 510, 19, u'禁'}});
+    Sheet sheet("UrinPlan.frf", {{"frUserDataset1", 1}});
+    const lum::UrinPlanPrint print{plan, kDay(), kFacility, staffName};
+    const QString name = QStringLiteral("UrinPlan-lines");
+    EXPECT_TRUE(readsRight(sheet.faults(name, [&](const QString& n) { return lum::urinPlanValue(print, n); })));
+    EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), lines, name)));
+    expectNamesFromTheStart(sheet.pages(), 1, 1);
 }
 
 TEST(PrintoutLayout, PreventivePlan) {
