@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -55,7 +56,9 @@ namespace {
 
 const char* const kTitles[9] = {"利用者番号", "氏名", "カナ氏名", "性別", "生年月日",
                                 "住所",       "入所(開始)日", "形態", "Tavelund番号"};
-const int kColumnWidths[9] = {84, 140, 140, 48, 150, 200, 150, 110, 110};
+// Narrow enough for the whole list to lie on a 1024-wide screen; the era
+// dates and the titles keep their full width, the address gives way.
+const int kColumnWidths[9] = {84, 120, 110, 44, 144, 110, 144, 90, 104};
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -162,7 +165,9 @@ TUserSearchForm::TUserSearchForm(QWidget* parent)
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->horizontalHeader()->setSectionsClickable(true);
-    DBGrid1->setMinimumSize(1160, 360);
+    int columns = 0;
+    for (int w : lum::kColumnWidths) columns += w;
+    DBGrid1->setMinimumSize(columns + DBGrid1->verticalScrollBar()->sizeHint().width() + 2 * DBGrid1->frameWidth(), 360);
     DBGrid1->viewport()->installEventFilter(this);
     DBGrid1->installEventFilter(this);
     // Tab leaves the grid for 確定 and 戻る; the arrows move within it.

@@ -42,7 +42,7 @@ void abortBox(const QString& text, QWidget* parent) { lum::message(MsgKind::Erro
 TDailyMedicalRecordForm::TDailyMedicalRecordForm(QWidget* parent)
     : TMedicalRecordForm("DailyMedicalRecordForm", QStringLiteral("治療実績入力 （日別）"), "ResultLoadBtn",
                          QStringLiteral("読込"),
-                         {{QStringLiteral("治療番号"), 76}, {QStringLiteral("氏名"), 112}, {QStringLiteral("利用日"), 124}},
+                         {{QStringLiteral("治療番号"), 70}, {QStringLiteral("氏名"), 88}, {QStringLiteral("利用日"), 118}},
                          parent) {
     ResultLoadBtn = FirstButton();
 

@@ -48,11 +48,13 @@ constexpr int kToolBarHeight = 48;
 constexpr int kPanelTop = 60;
 constexpr int kRowHeight = 22;
 constexpr int kGroupHeight = 20;
-constexpr int kStartWidth = 48;
-constexpr int kMinuteWidth = 44;
-constexpr int kFlagWidth = 28;
-constexpr int kCommentWidth = 200;
-constexpr int kLoginWidth = 88;
+// Narrow enough for the daily window's panel, the widest, to lie whole on a
+// 1024-wide screen.
+constexpr int kStartWidth = 46;
+constexpr int kMinuteWidth = 40;
+constexpr int kFlagWidth = 24;
+constexpr int kCommentWidth = 120;
+constexpr int kLoginWidth = 72;
 
 const QString kReadAgainFailed = QStringLiteral("*** System Error : 保存後の最新状態の表示に失敗しました。");
 const QString kReadFailed = QStringLiteral("*** System Error : 治療実績の抽出に失敗しました。");
@@ -111,7 +113,7 @@ TMedicalRecordForm::TMedicalRecordForm(const char* objectName, const QString& ca
     MainPanel->setObjectName(QStringLiteral("MainPanel"));
     auto* panel = new QVBoxLayout(MainPanel);
     panelLayout_ = panel;
-    panel->setContentsMargins(10, 4, 10, 10);
+    panel->setContentsMargins(4, 4, 4, 10);
     panel->setSpacing(0);
 
     // The criteria's up-down and staff box; the window places them.

@@ -104,23 +104,25 @@ TPersonMedicalRecordForm::TPersonMedicalRecordForm(QWidget* parent)
     auto* client = new QGridLayout;
     client->setHorizontalSpacing(8);
     client->setVerticalSpacing(4);
-    auto cell = [client, &caption](int row, int column, const QString& title, QLabel* label, int span = 1) {
+    auto cell = [client, &caption](int row, int column, const QString& title, QLabel* label) {
         client->addWidget(caption(title), row, column);
-        client->addWidget(label, row, column + 1, 1, span);
+        client->addWidget(label, row, column + 1);
     };
+    // Four to a line, the narrow ones last, so the client lies within the
+    // grid's width on a 1024-wide screen.
     cell(0, 0, QStringLiteral("治療番号"), CureNoLabel);
     cell(0, 2, QStringLiteral("氏名"), NameLabel);
     cell(0, 4, QStringLiteral("氏名カナ"), KanaLabel);
     cell(0, 6, QStringLiteral("性別"), SexLabel);
-    cell(0, 8, QStringLiteral("生年月日"), BirthLabel);
     cell(1, 0, QStringLiteral("リハビリ形態"), RihaTypeLabel);
-    cell(1, 2, QStringLiteral("区分"), KubunLabel, 3);
+    cell(1, 2, QStringLiteral("区分"), KubunLabel);
+    cell(1, 4, QStringLiteral("生年月日"), BirthLabel);
     cell(1, 6, QStringLiteral("自立度"), JiritsuLabel);
-    cell(1, 8, QStringLiteral("認知度"), NinchiLabel);
     cell(2, 0, QStringLiteral("病院退院日"), HpTaishoLabel);
     cell(2, 2, QStringLiteral("入所(開始)日"), NyushoLabel);
     cell(2, 4, QStringLiteral("退所(終了)日"), TaishoLabel);
-    client->setColumnStretch(10, 1);
+    cell(2, 6, QStringLiteral("認知度"), NinchiLabel);
+    client->setColumnStretch(8, 1);
 
     DateLabel = new QLabel(MainPanel);
     DateLabel->setObjectName(QStringLiteral("DateLabel"));

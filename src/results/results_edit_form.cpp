@@ -61,7 +61,9 @@ const char* const kFlagBoxNames[] = {"NYUTBox", "NYUNBox", "NYUGBox", "NYUKBox",
 using lum::kCategoryCaptions;
 using lum::kCategoryColours;
 
-constexpr int kColumnWidths[] = {128, 56, 56, 104, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 34, 210, 120, 52};
+// Narrow enough for the window to lie whole on a 1024-wide screen: a flag
+// column is as wide as its check box and its two-character title lines.
+constexpr int kColumnWidths[] = {124, 46, 48, 90, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 24, 134, 96, 44};
 
 bool isFlagColumn(int column) {
     return column >= TResultsEditForm::FirstFlagColumn &&
