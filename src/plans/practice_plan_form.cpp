@@ -114,10 +114,14 @@ TPracticePlanForm::TPracticePlanForm(QWidget* parent) : TDocumentForm(KindId, pa
     Components.addDataSource(&frUserDataset2);
     frReport1.ReportType = lum::rtMultiple;
 
-    // The typed texts in the order their checks run, with their limits.
+    // The typed texts in the order their checks run, with their limits and
+    // the captions of the boxes of fixed size they print in.
     auto entries = [](std::initializer_list<std::pair<QWidget*, QString P::*>> list) {
         std::vector<Entry> out;
-        for (const auto& [control, field] : list) out.push_back({control, field, lum::practiceEntryLimit(field)});
+        for (const auto& [control, field] : list) {
+            const lum::PracticeBoxedText* boxed = lum::practiceBoxedText(field);
+            out.push_back({control, field, lum::practiceEntryLimit(field), boxed ? boxed->caption : nullptr});
+        }
         return out;
     };
     headEntries_ =
@@ -433,6 +437,12 @@ bool TPracticePlanForm::CollectEntries(const std::vector<Entry>& entries, lum::T
         const QString text = ControlText(e.control);
         if (const auto refusal = lum::refuseEntry(text, e.limit)) return Refuse(*refusal, e.control);
         plan.*e.field = text;
+        if (!e.boxCaption) continue;
+        // What the printout puts into the box, so that what is stored is what prints.
+        const QString name = QString::fromLatin1(lum::practiceTextField(e.field).variable);
+        const lum::ExprValue printed = lum::practicePlanValue({plan, 0, 0, {}}, name).value_or(lum::ExprValue(text));
+        if (const auto refusal = RefuseUnprinted(name, QString::fromUtf8(e.boxCaption), printed.toString()))
+            return Refuse(*refusal, e.control);
     }
     return true;
 }

@@ -157,12 +157,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // A typed text of the record: its control, its field, its limit and
-    // message, and the page it is on.
+    // A typed text of the record: its control, its field, its limit, and
+    // the caption of its printed box when the printout holds it in a box of
+    // fixed size (null when it flows).
     struct Entry {
         QWidget* control;
         QString lum::TPracticePlan::*field;
         int limit;
+        const char* boxCaption;
     };
     void BuildPage1();
     void BuildPage2();

@@ -116,11 +116,13 @@ const TPracticeRow& TPracticePlan::row(int number) const {
 
 std::span<const PracticeTextField> practiceTextFields() { return kTexts; }
 
-int practiceEntryLimit(QString TPracticePlan::*member) {
+const PracticeTextField& practiceTextField(QString TPracticePlan::*member) {
     for (const PracticeTextField& f : kTexts)
-        if (f.member == member) return f.entryLimit;
+        if (f.member == member) return f;
     throw std::out_of_range("not a text of the practice plan's table");
 }
+
+int practiceEntryLimit(QString TPracticePlan::*member) { return practiceTextField(member).entryLimit; }
 std::span<const PracticeFlagField> practiceFlagFields() { return kFlags; }
 
 TPracticePlan newPracticePlan(const TPerson& client, TDateTime planDate) {

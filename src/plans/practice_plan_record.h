@@ -103,6 +103,8 @@ struct PracticeTextField {
     int entryLimit;
 };
 std::span<const PracticeTextField> practiceTextFields();
+// The row of the table of a text; throws std::out_of_range for another member.
+const PracticeTextField& practiceTextField(QString TPracticePlan::*member);
 // The entry limit of a text of the table; throws std::out_of_range for
 // another member.
 int practiceEntryLimit(QString TPracticePlan::*member);

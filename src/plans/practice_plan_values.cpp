@@ -8,6 +8,28 @@ namespace {
 
 const QString kBlank = QStringLiteral(" ");
 
+using P = TPracticePlan;
+const PracticeBoxedText kBoxedTexts[] = {
+    {&P::KenkouMemo, "健康状態"},
+    {&P::GapeiMemo, "合併疾患・コントロール状態"},
+    {&P::SeikatsuMemo, "生活不活発病（廃用症候群）"},
+    {&P::ExerciseMemo, "運動器機能障害"},
+    {&P::SenseMemo, "感覚機能障害"},
+    {&P::BrainMemo, "高次脳機能障害"},
+    {&P::KoushukuMemo, "拘縮（部位）"},
+    {&P::ArthralgiaMemo, "関節痛（部位）"},
+    {&P::SonotaMemo, "その他"},
+    {&P::SelfHope, "本人の希望"},
+    {&P::FarmilyHope, "ご家族の希望"},
+    {&P::LifePoint, "生活目標：その人らしく生活するポイント"},
+    {&P::RihaTerget, "本人の状態およびリハビリテーションの目標"},
+    {&P::SelfDo, "ご本人に行ってもらうこと"},
+    {&P::AskFarmily, "ご家族にお願いしたいこと"},
+    {&P::DiseseCare, "病気との関係で気をつけること"},
+    {&P::Variation, "前回計画書作成時からの変化点"},
+    {&P::Remark, "備考"},
+};
+
 // "Goods0" … "Spacial1": the row's column of one table, or blank.
 std::optional<ExprValue> rowValue(const TPracticePlan& plan, std::optional<int> row, QStringView column) {
     if (!row) return ExprValue(kBlank);
@@ -32,6 +54,14 @@ ExprValue levelCell(const PracticePlanPrint& print, const QString& name) {
 }
 
 }  // namespace
+
+std::span<const PracticeBoxedText> practiceBoxedTexts() { return kBoxedTexts; }
+
+const PracticeBoxedText* practiceBoxedText(QString TPracticePlan::*member) {
+    for (const PracticeBoxedText& b : kBoxedTexts)
+        if (b.member == member) return &b;
+    return nullptr;
+}
 
 QString specialMark(int value) {
     switch (value) {

@@ -14,6 +14,7 @@
 
 #include <functional>
 #include <optional>
+#include <span>
 
 namespace lum {
 
@@ -36,6 +37,21 @@ std::optional<int> practiceSecondTableRow(int record);
 
 // The value of a template name; nothing for a name the plan does not answer.
 std::optional<ExprValue> practicePlanValue(const PracticePlanPrint& print, const QString& name);
+
+// A memo the template prints in a box of fixed size (the template's memo
+// object is named as the text's variable), with the caption that names it
+// on the window and on paper. Such a box holds only so many lines, fewer
+// than the text's byte limit lets through, so the window refuses at saving
+// a text its box cannot show whole. The plan's other memos (the table
+// memos, the tool and care rows) stretch their bands and flow onto further
+// pages.
+struct PracticeBoxedText {
+    QString TPracticePlan::*member;
+    const char* caption;
+};
+std::span<const PracticeBoxedText> practiceBoxedTexts();
+// The row of a text of that table; null for a text printed otherwise.
+const PracticeBoxedText* practiceBoxedText(QString TPracticePlan::*member);
 
 // The printed 重点項目 mark of a value: one blank, "○" or "◎".
 QString specialMark(int value);

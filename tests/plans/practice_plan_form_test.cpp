@@ -14,6 +14,7 @@
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
 #include "support/report_pdf.h"
+#include "support/short_lines.h"
 #include "widgets/comment_form.h"
 
 #include <QApplication>
@@ -503,6 +504,68 @@ TEST_P(PracticePlanFormTest, ChecksStopAtTheFirstFaultyFieldOnItsPage) {
     f().PageControl1->setCurrentIndex(1);
     EXPECT_TRUE(f().CollectRecord());
     EXPECT_EQ(f().PageControl1->currentIndex(), 1);
+}
+
+// A memo printed in a box of fixed size takes no more lines than its box
+// holds: 保存 with the most short lines its byte limit lets through names the
+// box and the lines it holds, shows the memo's page with the focus in it and
+// stores nothing; exactly the lines the box holds save and come back whole.
+TEST_P(PracticePlanFormTest, SaveRefusesMoreLinesThanAMemosPrintedBoxHolds) {
+    using P = TPracticePlan;
+    struct Case {
+        const char* control;
+        QString P::*field;
+        const char* caption;
+        int held;  // the lines of its printed box
+        int page;
+    };
+    const Case cases[] = {
+        {"KenkouMemo", &P::KenkouMemo, "健康状態", 6, 0},
+        {"GapeiMemo", &P::GapeiMemo, "合併疾患・コントロール状態", 2, 0},
+        {"SeikatsuMemo", &P::SeikatsuMemo, "生活不活発病（廃用症候群）", 2, 0},
+        {"ExerciseMemo", &P::ExerciseMemo, "運動器機能障害", 2, 0},
+        {"SenseMemo", &P::SenseMemo, "感覚機能障害", 2, 0},
+        {"BrainMemo", &P::BrainMemo, "高次脳機能障害", 2, 0},
+        {"KoushukuMemo", &P::KoushukuMemo, "拘縮（部位）", 2, 0},
+        {"ArthralgiaMemo", &P::ArthralgiaMemo, "関節痛（部位）", 2, 0},
+        {"SonotaMemo", &P::SonotaMemo, "その他", 2, 0},
+        {"SelfHope", &P::SelfHope, "本人の希望", 7, 1},
+        {"FarmilyHope", &P::FarmilyHope, "ご家族の希望", 7, 1},
+        {"LifePoint", &P::LifePoint, "生活目標：その人らしく生活するポイント", 7, 1},
+        {"RihaTerget", &P::RihaTerget, "本人の状態およびリハビリテーションの目標", 7, 1},
+        {"SelfDo", &P::SelfDo, "ご本人に行ってもらうこと", 7, 1},
+        {"AskFarmily", &P::AskFarmily, "ご家族にお願いしたいこと", 7, 1},
+        {"DiseseCare", &P::DiseseCare, "病気との関係で気をつけること", 7, 1},
+        {"Variation", &P::Variation, "前回計画書作成時からの変化点", 7, 1},
+        {"Remark", &P::Remark, "備考", 7, 1},
+    };
+    EXPECT_EQ(lum::printedBoxMessage(QStringLiteral("合併疾患・コントロール状態"), 2),
+              QStringLiteral("合併疾患・コントロール状態は印刷欄に入りきりません。\n2行以内で入力してください。"));
+    newPlan(client_);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        auto* memo = control<QPlainTextEdit>(QString::fromLatin1(c.control));
+        const QStringList lines = lum::test::mostShortLines(lum::practiceEntryLimit(c.field));
+        ASSERT_GT(lines.size(), c.held);
+        memo->setPlainText(lines.join(u'\n'));
+        f().PageControl1->setCurrentIndex(1 - c.page);
+        ScriptedDialogs d;
+        d.expect(MsgKind::Information, lum::printedBoxMessage(QString::fromUtf8(c.caption), c.held), MsgButton::Ok);
+        f().SaveButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(f().PageControl1->currentIndex(), c.page);
+        EXPECT_EQ(QApplication::focusWidget(), memo);
+        EXPECT_TRUE(stored(client_).empty());
+        memo->setPlainText(lines.mid(0, c.held).join(u'\n'));
+    }
+    save();
+    const std::vector<Stored> rows = stored(client_);
+    ASSERT_EQ(rows.size(), 1u);
+    const TPracticePlan plan = *lum::decodePracticePlan(rows[0].blob);
+    for (const Case& c : cases) {
+        const QStringList lines = lum::test::mostShortLines(lum::practiceEntryLimit(c.field));
+        EXPECT_EQ(plan.*c.field, lines.mid(0, c.held).join(u'\n')) << c.control;
+    }
 }
 
 TEST_P(PracticePlanFormTest, DeleteAfterANewNeverSavedDeletesNothing) {

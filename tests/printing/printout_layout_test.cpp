@@ -34,6 +34,7 @@
 #include "report/data/tfr_dataset.h"
 #include "report/draw/memo_fit.h"
 #include "report/engine/tfr_report.h"
+#include "report/templates/template_memo_boxes.h"
 
 #include <QDir>
 
@@ -80,7 +81,8 @@ public:
         report_.ShowProgress = false;
         const QString other = qEnvironmentVariable("LUMORIND_LAYOUT_TEMPLATES");
         const QDir dir(other.isEmpty() ? QStringLiteral(LUMORIND_TEMPLATE_DIR) : other);
-        loaded_ = report_.LoadTemplateFromFile(dir.filePath(QString::fromLatin1(file)));
+        path_ = dir.filePath(QString::fromLatin1(file));
+        loaded_ = report_.LoadTemplateFromFile(path_);
     }
     ~Sheet() {
         for (const auto& ds : sources_) components_.remove(ds->Name);
@@ -88,6 +90,8 @@ public:
     lum::TfrUserDataset& source(int i) { return *sources_.at(size_t(i)); }
 
     const lum::TfrEMFPages& pages() const { return report_.EMFPages; }
+    // The template file, for the windows' check of what its memo boxes hold.
+    const QString& path() const { return path_; }
 
     // The faults of the pages prepared with these answers; the rings with
     // their words into `rings`.
@@ -109,6 +113,7 @@ private:
     std::vector<std::unique_ptr<lum::TfrUserDataset>> sources_;
     lum::HeadlessReportUi ui_;
     lum::TfrReport report_{&components_};
+    QString path_;
     bool loaded_ = false;
 };
 
@@ -226,40 +231,130 @@ TEST(PrintoutLayout, TreatmentPlanMemoStoredLongerThanItsBoxMarksTheCut) {
 // one line; once the tool and care memos as the three lines their dialogs
 // give and 健康状態 as the six lines of diseases New puts there. The level
 // cells "AB", "C" as the letters dialog writes all three.
-TEST(PrintoutLayout, PracticePlan) {
+lum::TPracticePlan practicePlanAtLimits(bool lines) {
     TPerson client = longestClient();
     client.Sex = 2;  // 男性から女性へ, the widest
+    lum::TPracticePlan plan = lum::newPracticePlan(client, kDay());
+    for (const lum::PracticeTextField& f : lum::practiceTextFields())
+        if (f.member != &lum::TPracticePlan::UserName) plan.*f.member = fullWidth(f.entryLimit, u'実');
+    // Six lines of 40 bytes and five CR LF: 250 of the 254 bytes.
+    if (lines) plan.KenkouMemo = QStringList(6, fullWidth(40, u'健')).join(u'\n');
+    for (const lum::PracticeFlagField& f : lum::practiceFlagFields()) plan.*f.member = true;
+    plan.HDSR = 99;
+    plan.Kaigodo = 6;
+    for (int number : lum::PracticeRowNumbers) {
+        lum::TPracticeRow& r = plan.row(number);
+        for (QString& abc : r.ABC) abc = QStringLiteral("AB\nC");
+        // Three lines of 18 bytes and two CR LF make the 58 bytes.
+        const auto memo = [&](char16_t c) {
+            return lines ? QStringList(3, fullWidth(18, c)).join(u'\n') : fullWidth(lum::PracticeRowMemoLimit, c);
+        };
+        r.Goods = memo(u'具');
+        r.Kaigo = memo(u'介');
+        r.Time = fullWidth(lum::PracticeTimeLimit, u'月');
+        r.Special = 1 + number % 2;
+    }
+    plan.Team.fill(1);
+    return plan;
+}
+
+// The practice plan's template over its two table sources, answered by a plan.
+class PracticeSheet : public Sheet {
+public:
+    PracticeSheet()
+        : Sheet("PracticePlan.frf", {{"frUserDataset1", lum::PracticeFirstSourceRecords},
+                                     {"frUserDataset2", lum::PracticeSecondSourceRecords}}) {}
+    QStringList faults(const QString& name, const lum::TPracticePlan& plan) {
+        return Sheet::faults(name, [&](const QString& n) {
+            const lum::PracticePlanPrint print{plan, source(0).RecNo(), source(1).RecNo(), staffName};
+            return lum::practicePlanValue(print, n);
+        });
+    }
+};
+
+TEST(PrintoutLayout, PracticePlan) {
     for (const bool lines : {false, true}) {
-        lum::TPracticePlan plan = lum::newPracticePlan(client, kDay());
-        for (const lum::PracticeTextField& f : lum::practiceTextFields())
-            if (f.member != &lum::TPracticePlan::UserName) plan.*f.member = fullWidth(f.entryLimit, u'実');
-        // Six lines of 40 bytes and five CR LF: 250 of the 254 bytes.
-        if (lines) plan.KenkouMemo = QStringList(6, fullWidth(40, u'健')).join(u'\n');
-        for (const lum::PracticeFlagField& f : lum::practiceFlagFields()) plan.*f.member = true;
-        plan.HDSR = 99;
-        plan.Kaigodo = 6;
-        for (int number : lum::PracticeRowNumbers) {
-            lum::TPracticeRow& r = plan.row(number);
-            for (QString& abc : r.ABC) abc = QStringLiteral("AB\nC");
-            // Three lines of 18 bytes and two CR LF make the 58 bytes.
-            const auto memo = [&](char16_t c) {
-                return lines ? QStringList(3, fullWidth(18, c)).join(u'\n') : fullWidth(lum::PracticeRowMemoLimit, c);
-            };
-            r.Goods = memo(u'具');
-            r.Kaigo = memo(u'介');
-            r.Time = fullWidth(lum::PracticeTimeLimit, u'月');
-            r.Special = 1 + number % 2;
-        }
-        plan.Team.fill(1);
-        Sheet sheet("PracticePlan.frf", {{"frUserDataset1", lum::PracticeFirstSourceRecords},
-                                         {"frUserDataset2", lum::PracticeSecondSourceRecords}});
+        PracticeSheet sheet;
         EXPECT_TRUE(readsRight(sheet.faults(lines ? QStringLiteral("PracticePlan-lines") : QStringLiteral("PracticePlan"),
-                               [&](const QString& n) {
-                                   const lum::PracticePlanPrint print{plan, sheet.source(0).RecNo(),
-                                                                      sheet.source(1).RecNo(), staffName};
-                                   return lum::practicePlanValue(print, n);
-                               })));
+                                            practicePlanAtLimits(lines))));
         expectNamesFromTheStart(sheet.pages(), 2, 13);  // both pages' heading, the team of thirteen
+    }
+}
+
+// The texts the window takes in one-line edits (no line breaks).
+bool practiceOneLineText(QString lum::TPracticePlan::*member) {
+    using P = lum::TPracticePlan;
+    for (QString P::*m : {&P::UserName, &P::EtcEdit, &P::HomeWorkEdit, &P::SocialEdit, &P::GoOutEdit, &P::FreeTimeEdit,
+                          &P::TaiinEdit})
+        if (m == member) return true;
+    return false;
+}
+
+// A character of its own for each memo, so that every line is found on the
+// page as the line of that memo.
+const QString kMemoCharacters = QStringLiteral(
+    "一二三四五六七八九十百千万円年月日時分秒上下左右前後内外東西南北春夏秋冬山川海空雨雪風花草木林森石金土火水"
+    "天気色白黒赤青緑茶米麦豆魚鳥犬猫牛馬羊竹松桜梅菊");
+
+// Every memo of the practice plan as the most short lines the window takes:
+// as many as its byte limit lets through, and no more than its printed box
+// holds where the window refuses more (the same fit as the window's check).
+// Every one of those lines prints whole, at every scale.
+TEST(PrintoutLayout, PracticePlanMemosOfManyShortLines) {
+    lum::TPracticePlan plan = practicePlanAtLimits(false);
+    PracticeSheet sheet;
+    lum::TemplateMemoBoxes boxes(sheet.path());
+    QStringList expected;
+    qsizetype next = 0;
+    const auto fill = [&](QString& text, int limit, const QString& object, bool boxed) {
+        QStringList lines = lum::test::mostShortLines(limit, kMemoCharacters.at(next++).unicode());
+        if (boxed) {
+            const std::optional<lum::memo::Fit> fit = boxes.fit(object, lines);
+            ASSERT_TRUE(fit) << object.toStdString();
+            lines = lines.mid(0, fit->held);
+        }
+        text = lines.join(u'\n');
+        expected += lines;
+    };
+    for (const lum::PracticeTextField& f : lum::practiceTextFields()) {
+        if (practiceOneLineText(f.member)) continue;
+        fill(plan.*f.member, f.entryLimit, QString::fromLatin1(f.variable), lum::practiceBoxedText(f.member) != nullptr);
+    }
+    for (int number : lum::PracticeRowNumbers) {
+        fill(plan.row(number).Goods, lum::PracticeRowMemoLimit, {}, false);
+        fill(plan.row(number).Kaigo, lum::PracticeRowMemoLimit, {}, false);
+    }
+    ASSERT_LE(next, kMemoCharacters.size());
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("PracticePlan-short-lines"), plan)));
+    EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), expected, QStringLiteral("PracticePlan"))));
+}
+
+// A plan stored before its window refused what a box cannot show: each text
+// in a box of fixed size prints the whole lines the box holds, the last one
+// marked as cut, and no line in part.
+TEST(PrintoutLayout, PracticePlanTextsStoredLongerThanTheirBoxesPrintMarkedCut) {
+    lum::TPracticePlan plan = practicePlanAtLimits(false);
+    PracticeSheet sheet;
+    lum::TemplateMemoBoxes boxes(sheet.path());
+    std::vector<std::pair<QStringList, int>> stored;  // the lines and those the box holds
+    qsizetype next = 0;
+    for (const lum::PracticeBoxedText& b : lum::practiceBoxedTexts()) {
+        const lum::PracticeTextField& f = lum::practiceTextField(b.member);
+        const QStringList lines = lum::test::mostShortLines(f.entryLimit, kMemoCharacters.at(next++).unicode());
+        const std::optional<lum::memo::Fit> fit = boxes.fit(QString::fromLatin1(f.variable), lines);
+        ASSERT_TRUE(fit) << f.variable;
+        ASSERT_FALSE(fit->whole()) << f.variable;
+        plan.*b.member = lines.join(u'\n');
+        stored.emplace_back(lines, fit->held);
+    }
+    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("PracticePlan-stored-cut"), plan)));
+    for (const auto& [lines, held] : stored) {
+        SCOPED_TRACE(lines.first().toStdString());
+        QStringList printed = lines.mid(0, held - 1);
+        printed << lines.at(held - 1) + lum::memo::kCutMark;
+        EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), printed, QStringLiteral("PracticePlan"))));
+        const QStringList rest = lines.mid(held);
+        EXPECT_EQ(lum::test::linesNotPrinted(sheet.pages(), rest, {}).size(), rest.size());
     }
 }
 
