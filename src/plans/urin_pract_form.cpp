@@ -46,6 +46,13 @@ QString goalMessage(const char* what) {
         .arg(QString::fromUtf8(what));
 }
 
+// The template's name of a text of the plan.
+QString variableOf(QString P::*field) {
+    for (const lum::UrinPractTextField& f : lum::urinPractTextFields())
+        if (f.member == field) return QString::fromLatin1(f.variable);
+    return {};
+}
+
 QString controlText(QWidget* w) {
     if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
     if (auto* m = qobject_cast<QPlainTextEdit*>(w)) return m->toPlainText();
@@ -251,18 +258,20 @@ void TURinPractForm::BuildSheet() {
     const QString over8 = lum::overLimitMessage(8), over28 = lum::overLimitMessage(28),
                   over38 = lum::overLimitMessage(38), over510 = lum::overLimitMessage(510);
     entries_ = {
-        {KiouMemo, &P::PastDiagnose, 510, over510}, {GripR, &P::AkuryokuR, 8, over8},
-        {GripL, &P::AkuryokuL, 8, over8},           {LegR, &P::StandR, 8, over8},
-        {LegL, &P::StandL, 8, over8},               {TUG1, &P::TUG1, 8, over8},
-        {TUG2, &P::TUG2, 8, over8},                 {Stand30, &P::Stand30Str, 28, over28},
-        {StandNum, &P::Stand30, 8, over8},          {Walk1, &P::MaxWalk1, 8, over8},
-        {Walk2, &P::MaxWalk2, 8, over8},            {GoodsBox, &P::HelpGoods, 38, over38},
-        {HDSEdit, &P::HDS_R, 8, over8},             {ItamiMemo, &P::Itami, 510, over510},
-        {SelfMemo, &P::SelfHope, 510, over510},     {AttentMemo, &P::ExeWarning, 510, over510},
-        {ShortMemo, &P::ShortTarget, 510, goalMessage("短期目標")},
-        {AllMemo, &P::TotalTarget, 510, goalMessage("全体目標")},
+        {KiouMemo, &P::PastDiagnose, 510, over510, QStringLiteral("既往歴")},
+        {GripR, &P::AkuryokuR, 8, over8},           {GripL, &P::AkuryokuL, 8, over8},
+        {LegR, &P::StandR, 8, over8},               {LegL, &P::StandL, 8, over8},
+        {TUG1, &P::TUG1, 8, over8},                 {TUG2, &P::TUG2, 8, over8},
+        {Stand30, &P::Stand30Str, 28, over28},      {StandNum, &P::Stand30, 8, over8},
+        {Walk1, &P::MaxWalk1, 8, over8},            {Walk2, &P::MaxWalk2, 8, over8},
+        {GoodsBox, &P::HelpGoods, 38, over38},      {HDSEdit, &P::HDS_R, 8, over8},
+        {ItamiMemo, &P::Itami, 510, over510, QStringLiteral("痛み（部位・程度）")},
+        {SelfMemo, &P::SelfHope, 510, over510, QStringLiteral("本人の希望")},
+        {AttentMemo, &P::ExeWarning, 510, over510, QStringLiteral("運動時の留意点")},
+        {ShortMemo, &P::ShortTarget, 510, goalMessage("短期目標"), QStringLiteral("短期目標")},
+        {AllMemo, &P::TotalTarget, 510, goalMessage("全体目標"), QStringLiteral("全体目標")},
         {ETCEdit, &P::SonotaText, 38, over38},
-        {HyoukaMemo, &P::Hyuka, 510, goalMessage("評価")},
+        {HyoukaMemo, &P::Hyuka, 510, goalMessage("評価"), QStringLiteral("評価")},
         {Num1, &P::Kaisu, 8, over8},                {Num2, &P::kobetsu, 8, over8},
         {Num3, &P::Shuudan, 8, over8},              {Funn, &P::Jikan, 8, over8},
         {Fuka, &P::Fuka, 28, over28},               {FukaHow, &P::Fukahow, 28, over28},
@@ -398,6 +407,14 @@ bool TURinPractForm::CollectRecord() {
         const QString text = controlText(e.control);
         if (const auto refusal = lum::refuseEntry(text, e.limit, e.overLimit)) return refuse(*refusal, e.control);
         pract.*e.field = text;
+        if (e.caption.isEmpty()) continue;
+        // What the printout puts into the memo's box is refused here when
+        // the box cannot show it whole.
+        const QString box = variableOf(e.field);
+        const lum::UrinPractPrint print{pract, day, QString(), {}};
+        const std::optional<lum::ExprValue> printed = lum::urinPractValue(print, box);
+        if (const auto refusal = RefuseUnprinted(box, e.caption, printed ? printed->toString() : text))
+            return refuse(*refusal, e.control);
     }
     for (int i = 0; i < 11; ++i) pract.Programme[i] = ProgrammeChecks[i]->isChecked();
     Pract = pract;

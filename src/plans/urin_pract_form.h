@@ -80,12 +80,15 @@ protected:
 
 private:
     // A typed entry of the record: its control, its field and its limit, in
-    // the order the checks run.
+    // the order the checks run. A memo, printed in a box of fixed size (the
+    // template's memo named as the field's variable), also has its caption
+    // for the message refusing more lines than that box holds.
     struct Entry {
         QWidget* control;
         QString lum::TUrinPract::*field;
         int limit;
         QString overLimit;
+        QString caption = {};
     };
     void BuildSheet();
     void WireChanges();

@@ -1,7 +1,8 @@
 // The preventive-care plan window on both backends, driven by its control
 // names: New, fill, Save, Open gives every field back; the maker by staff
 // code; 記入 cancelled; New after Open; the stored diagnoses; a second Save of
-// the day; damaged rows; Delete; the printout with its programme boxes.
+// the day; damaged rows; Delete; the printout with its programme boxes; a
+// memo needing more lines than its printed box holds refused at Save.
 #include "plans/urin_pract_form.h"
 
 #include "clients/person_store.h"
@@ -9,6 +10,8 @@
 #include "plans/text_form.h"
 #include "plans/urin_fixture.h"
 #include "report/objects/addin_views.h"
+#include "support/page_layout.h"
+#include "support/short_lines.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -241,6 +244,11 @@ TEST_P(UrinPractFormTest, ThePrintoutCrossesTheChosenProgrammeAndSavesNothing) {
     EXPECT_TRUE(ui_.errors.isEmpty()) << ui_.errors.join(", ").toStdString();
     ASSERT_EQ(f().frReport1.EMFPages.Count(), 1);
     EXPECT_EQ(rowCount(kTable, client_), 0);
+    // The evaluation at its limit is drawn whole in its box, not only held
+    // by the object: the page's drawn lines, read in order, carry all of it.
+    QString drawn;
+    for (const lum::test::LaidText& t : lum::test::layOutPage(f().frReport1.EMFPages.GetPage(0)).texts) drawn += t.text;
+    EXPECT_TRUE(drawn.contains(QString(255, QChar(u'評'))));
     const QString printed = printedText(f().frReport1);
     for (const QString& text : {QStringLiteral("令和06年01月31日"), QStringLiteral(" 山田　花子 様"), QStringLiteral("要介護3"),
                                 QStringLiteral(" 鈴木　言語"), QStringLiteral("（散歩）"), QString(255, QChar(u'評')),
@@ -254,6 +262,61 @@ TEST_P(UrinPractFormTest, ThePrintoutCrossesTheChosenProgrammeAndSavesNothing) {
     EXPECT_EQ(boxes, QStringList({"-1", "0", "-1", "0", "-1", "0", "0", "0", "0", "0", "-1"}));
     const QString keep = qEnvironmentVariable("LUMORIND_KEEP_PRINTOUT");
     if (!keep.isEmpty()) f().frReport1.SavePreparedToFile(keep);
+}
+
+// Each memo prints in a box of fixed size: the most short lines its 510
+// bytes let through are refused at Save, naming the lines the box holds,
+// with the focus in that memo and nothing stored; as many lines as the box
+// holds in every memo are saved, and each prints whole.
+TEST_P(UrinPractFormTest, AMemoNeedingMoreLinesThanItsPrintedBoxIsRefused) {
+    const struct {
+        QPlainTextEdit* TURinPractForm::*memo;
+        QString lum::TUrinPract::*field;
+        const char* caption;
+        int held;
+        char16_t c;
+    } cases[] = {
+        {&TURinPractForm::KiouMemo, &lum::TUrinPract::PastDiagnose, "既往歴", 9, u'既'},
+        {&TURinPractForm::ItamiMemo, &lum::TUrinPract::Itami, "痛み（部位・程度）", 4, u'痛'},
+        {&TURinPractForm::SelfMemo, &lum::TUrinPract::SelfHope, "本人の希望", 4, u'希'},
+        {&TURinPractForm::AttentMemo, &lum::TUrinPract::ExeWarning, "運動時の留意点", 4, u'留'},
+        {&TURinPractForm::ShortMemo, &lum::TUrinPract::ShortTarget, "短期目標", 5, u'短'},
+        {&TURinPractForm::AllMemo, &lum::TUrinPract::TotalTarget, "全体目標", 5, u'全'},
+        {&TURinPractForm::HyoukaMemo, &lum::TUrinPract::Hyuka, "評価", 4, u'評'},
+    };
+    newPlan(client_);
+    fill();
+    for (const auto& c : cases) {
+        QPlainTextEdit* memo = f().*c.memo;
+        SCOPED_TRACE(memo->objectName().toStdString());
+        const QStringList lines = lum::test::mostShortLines(510, c.c);
+        ASSERT_EQ(lines.size(), 30);
+        memo->setPlainText(lines.join(u'\n'));
+        f().HyoukaDayEdit->setFocus();
+        lum::ScriptedDialogs d;
+        d.expect(MsgKind::Information,
+                 QStringLiteral("%1は印刷欄に入りきりません。\n%2行以内で入力してください。")
+                     .arg(QString::fromUtf8(c.caption))
+                     .arg(c.held),
+                 MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(f().focusWidget(), memo);
+        EXPECT_EQ(rowCount(kTable, client_), 0);
+        EXPECT_TRUE(f().IsModified());
+        memo->setPlainText(lines.mid(0, c.held).join(u'\n'));
+    }
+    save();
+    const std::optional<lum::TUrinPract> stored = lum::decodeUrinPract(storedBlob(kTable, kBlob, client_, kToday));
+    ASSERT_TRUE(stored);
+    f().PrintToolButton->click();
+    ASSERT_EQ(f().frReport1.EMFPages.Count(), 1);
+    for (const auto& c : cases) {
+        const QStringList held = lum::test::mostShortLines(510, c.c).mid(0, c.held);
+        EXPECT_EQ((*stored).*c.field, held.join(u'\n')) << c.caption;
+        const QStringList unprinted = lum::test::linesNotPrinted(f().frReport1.EMFPages, held, QString::fromUtf8(c.caption));
+        EXPECT_TRUE(unprinted.isEmpty()) << unprinted.join(u'\n').toStdString();
+    }
 }
 
 LUM_INSTANTIATE_DATABASE_TESTS(UrinPractFormTest);

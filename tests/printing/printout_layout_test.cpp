@@ -389,14 +389,64 @@ TEST(PrintoutLayout, RehabilitationPlanMemosOfShortLines) {
     expectNamesFromTheStart(sheet.pages(), 1, 1);
 }
 
+// The preventive-care plan on the longest values: once each memo as its
+// 510 bytes in one paragraph, drawn whole (no line marked as cut); once each
+// memo as the most short lines the window accepts (the lines its printed box
+// holds: it refuses more at saving), every line printed whole; and once the
+// evaluation as a text of thirty lines stored before the window refused it,
+// printed as the whole lines its box holds, the last marked as cut.
 TEST(PrintoutLayout, PreventivePlan) {
     TPerson client = longestClient();
     client.Sex = 2;  // 男性から女性へ, the widest
-    const lum::TUrinPract pract = lum::setup::urinPractAtLimits(lum::newUrinPract(client, kDay()), 1);
-    Sheet sheet("UrinPract.frf", {{"frUserDataset1", 1}});
-    const lum::UrinPractPrint print{pract, kDay(), kFacility, staffName};
-    EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("UrinPract"), [&](const QString& n) { return lum::urinPractValue(print, n); })));
-    expectNamesFromTheStart(sheet.pages(), 1, 1);
+    const lum::TUrinPract longest = lum::setup::urinPractAtLimits(lum::newUrinPract(client, kDay()), 1);
+    const struct {
+        QString lum::TUrinPract::*field;
+        int held;
+        char16_t c;
+    } memos[] = {
+        {&lum::TUrinPract::PastDiagnose, 9, u'既'}, {&lum::TUrinPract::Itami, 4, u'痛'},
+        {&lum::TUrinPract::SelfHope, 4, u'希'},     {&lum::TUrinPract::ExeWarning, 4, u'留'},
+        {&lum::TUrinPract::ShortTarget, 5, u'短'},  {&lum::TUrinPract::TotalTarget, 5, u'全'},
+        {&lum::TUrinPract::Hyuka, 4, u'評'},
+    };
+    enum Fill { Paragraph, ShortLines, StoredBefore };
+    for (const Fill fill : {Paragraph, ShortLines, StoredBefore}) {
+        const QString name = QStringList{"UrinPract", "UrinPract-lines", "UrinPract-stored"}[fill];
+        SCOPED_TRACE(name.toStdString());
+        lum::TUrinPract pract = longest;
+        QStringList whole;  // the lines that must print whole
+        if (fill == ShortLines) {
+            for (const auto& m : memos) {
+                const QStringList lines = lum::test::mostShortLines(510, m.c).mid(0, m.held);
+                pract.*m.field = lines.join(u'\n');
+                whole += lines;
+            }
+        }
+        const QStringList thirty = lum::test::mostShortLines(510, u'評');
+        if (fill == StoredBefore) {
+            pract.Hyuka = thirty.join(u'\n');
+            whole = thirty.mid(0, 3) << thirty[3] + lum::memo::kCutMark;
+        }
+        Sheet sheet("UrinPract.frf", {{"frUserDataset1", 1}});
+        const lum::UrinPractPrint print{pract, kDay(), kFacility, staffName};
+        EXPECT_TRUE(readsRight(sheet.faults(name, [&](const QString& n) { return lum::urinPractValue(print, n); })));
+        expectNamesFromTheStart(sheet.pages(), 1, 1);
+        EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), whole, name)));
+        QStringList cut;
+        QString drawn;
+        qsizetype paragraphs = 0;  // the characters drawn of the memos at their limit
+        for (const lum::test::LaidText& t : lum::test::layOutPage(sheet.pages().GetPage(0)).texts) {
+            if (t.text.endsWith(lum::memo::kCutMark)) cut << t.text;
+            if (t.text == QString(t.text.size(), QChar(u'記'))) paragraphs += t.text.size();
+            drawn += t.text;
+        }
+        EXPECT_EQ(cut.join(u'\n').toStdString(), fill == StoredBefore ? (thirty[3] + lum::memo::kCutMark).toStdString() : "");
+        if (fill == Paragraph) {
+            EXPECT_EQ(paragraphs, 7 * 255);  // the seven memos drawn whole
+        } else if (fill == StoredBefore) {
+            EXPECT_FALSE(drawn.contains(thirty[4]));
+        }
+    }
 }
 
 TEST(PrintoutLayout, Conference) {
