@@ -9,6 +9,7 @@
 #include "report/engine/prepared_pages.h"
 #include "report/prepared/page_draw.h"
 #include "report/render/painter_canvas.h"
+#include "support/short_lines.h"
 
 #include <QDir>
 #include <QImage>
@@ -39,18 +40,6 @@ inline void keepPages(const TfrEMFPages& pages, const QString& name) {
 
 // A text of exactly `bytes` code page 932 bytes of one full-width character.
 inline QString fullWidth(int bytes, char16_t c) { return QString(bytes / 2, QChar(c)); }
-
-// The most distinct short lines a memo of `maxBytes` (its stored form, CR LF
-// two bytes) accepts, at most 30: each of 11 bytes and numbered, "L01" and
-// four full-width characters, so with its line end each takes 13 bytes and
-// each is found on the page by its text. A memo with many line breaks takes
-// far more paper than its longest paragraph.
-inline QStringList mostShortLines(int maxBytes, char16_t c = u'短') {
-    const int count = qMin(30, (maxBytes + 2) / 13);
-    QStringList lines;
-    for (int k = 1; k <= count; ++k) lines << QStringLiteral("L%1").arg(k, 2, 10, QChar(u'0')) + QString(4, QChar(c));
-    return lines;
-}
 
 // The longest facility name the setup tool accepts, in the widest
 // characters: 60 full-width characters.
