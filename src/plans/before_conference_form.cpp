@@ -208,14 +208,36 @@ void TBeforeConferenceForm::BuildSheet() {
 
     PlaceSheet(ChosaPanel, JishiDay, kProgram);
 
-    // The typed entries, in the record's order, which is the order the checks run.
-    QWidget* const controls[] = {Health,           Gatsupai,         SelfHope,         FarmilyHope,      TaishyoYotei,
-                                 TaishyoSaki,      Tokuyou,          Rouken,           Ryoyou,           FunctionNotes[0],
-                                 FunctionNotes[1], FunctionNotes[2], FunctionNotes[3], FunctionNotes[4], FunctionNotes[5],
-                                 FunctionNotes[6], kentou};
+    // The typed entries, in the record's order, which is the order the checks
+    // run, with the caption of each memo printed in a box of fixed size (the
+    // printout's memo named as its variable): saving refuses a text that box
+    // cannot hold whole. 検討内容 runs on over further pages.
+    const auto area = [](int i) { return QStringLiteral("心身機能（%1）").arg(QString::fromUtf8(kAreas[i].caption)); };
+    const std::pair<QWidget*, QString> controls[] = {
+        {Health, QStringLiteral("健康状態")},
+        {Gatsupai, QStringLiteral("合併症・コントロール状態")},
+        {SelfHope, QStringLiteral("リハに対する希望（本人）")},
+        {FarmilyHope, QStringLiteral("リハに対する希望（家族）")},
+        {TaishyoYotei, {}},
+        {TaishyoSaki, {}},
+        {Tokuyou, {}},
+        {Rouken, {}},
+        {Ryoyou, {}},
+        {FunctionNotes[0], area(0)},
+        {FunctionNotes[1], area(1)},
+        {FunctionNotes[2], area(2)},
+        {FunctionNotes[3], area(3)},
+        {FunctionNotes[4], area(4)},
+        {FunctionNotes[5], area(5)},
+        {FunctionNotes[6], area(6)},
+        {kentou, {}}};
     const auto texts = lum::beforeConferenceTexts();
     Q_ASSERT(texts.size() == std::size(controls));
-    for (size_t i = 0; i < texts.size(); ++i) entries_.push_back({controls[i], texts[i].member, texts[i].limit});
+    for (size_t i = 0; i < texts.size(); ++i) {
+        const auto& [control, caption] = controls[i];
+        const QString box = caption.isEmpty() ? QString() : QString::fromLatin1(texts[i].variable);
+        entries_.push_back({control, texts[i].member, texts[i].limit, box, caption});
+    }
 
     jishiKeys_ = BindEraDate(JishiDay);
     for (QLineEdit* e : {TaishyoYotei, TaishyoSaki, Tokuyou, Rouken, Ryoyou}) trackEdit(e);
@@ -327,7 +349,7 @@ void TBeforeConferenceForm::ShowRecord() {
     loading_ = false;
 }
 
-std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect(bool checkAttendees) {
+std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect(bool saving) {
     lum::TBeforeConference b = Survey;
     b.Taisho = TaishoBox->isChecked();
     b.TaishoSaki = TaishoSakiBox->isChecked();
@@ -336,7 +358,9 @@ std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect(bool checkA
     for (size_t i = 0; i < 7; ++i) b.*flags[i].member = FunctionBoxes[i]->isChecked();
     for (const Entry& e : entries_) {
         const QString text = controlText(e.control);
-        if (const auto refusal = lum::refuseEntry(text, e.limit)) {
+        std::optional<QString> refusal = lum::refuseEntry(text, e.limit);
+        if (!refusal && saving && !e.box.isEmpty()) refusal = RefuseUnprinted(e.box, e.caption, text);
+        if (refusal) {
             refuse(*refusal, e.control);
             return std::nullopt;
         }
@@ -346,7 +370,7 @@ std::optional<lum::TBeforeConference> TBeforeConferenceForm::Collect(bool checkA
     for (size_t i = 0; i < attendees.size(); ++i) {
         int& code = b.*attendees[i].member;
         if (const auto refusal = lum::refuseAttendee(AttendeeBoxes[i], QString::fromUtf8(kAttendees[i][1]), code)) {
-            if (checkAttendees) {
+            if (saving) {
                 refuse(*refusal, AttendeeBoxes[i]);
                 return std::nullopt;
             }

@@ -85,8 +85,10 @@ private:
     void ShowStates();
     // The screen's entries into a copy of the held survey with the checks;
     // nothing after the first refusal (its message shown, its field focused).
-    // Without checkAttendees (printing) a name that is no staff member is nobody.
-    std::optional<lum::TBeforeConference> Collect(bool checkAttendees);
+    // Saving also refuses a memo its printed box cannot hold whole and a name
+    // that is no staff member; printing takes such a name as nobody and
+    // prints the memo cut at its box, marked (a text stored before).
+    std::optional<lum::TBeforeConference> Collect(bool saving);
     void JishiDayEntered();
 
     // Each typed entry with its record field, in the order the checks run.
@@ -94,6 +96,8 @@ private:
         QWidget* control;
         QString lum::TBeforeConference::*field;
         int limit;
+        QString box;      // the printout's memo of fixed size, or empty
+        QString caption;  // the entry's name in the message refusing it
     };
     std::vector<Entry> entries_;
     lum::KeyEditBinding* jishiKeys_ = nullptr;

@@ -289,7 +289,7 @@ void TConferenceForm::ShowRecord() {
     loading_ = false;
 }
 
-bool TConferenceForm::Collect(bool checkAttendees) {
+bool TConferenceForm::Collect(bool saving) {
     // Collected into a copy: the record on screen changes only when every check passed.
     lum::TConference c = Conf;
     lum::TDateTime day;
@@ -300,24 +300,32 @@ bool TConferenceForm::Collect(bool checkAttendees) {
     // The age always follows the date collected, with or without Enter.
     c.Old = lum::AgeInYears(c.Birth, day);
 
-    auto take = [this](QPlainTextEdit* memo, int limit, QString& into) {
+    // A row's text is printed in a box of fixed size (the printout's memo
+    // `box`): saving refuses one the box cannot hold whole. 評価及び経過 runs
+    // on over further pages.
+    auto take = [&](QPlainTextEdit* memo, int limit, QString& into, const QString& box = {},
+                    const QString& caption = {}) {
         const QString text = memo->toPlainText();
-        if (const std::optional<QString> refusal = lum::refuseEntry(text, limit))
-            return refuse(*refusal, memo);
+        std::optional<QString> refusal = lum::refuseEntry(text, limit);
+        if (!refusal && saving && !box.isEmpty()) refusal = RefuseUnprinted(box, caption, text);
+        if (refusal) return refuse(*refusal, memo);
         into = text;
         return true;
     };
     if (!take(Hyouka, Limits::Hyouka, c.Hyouka)) return false;
     c.Target = TargetPair->isYes();
-    if (!take(target, Limits::RowMemo, c.Mokuhyou)) return false;
-    if (!take(DeadLine, Limits::RowMemo, c.Toutatsu)) return false;
+    if (!take(target, Limits::RowMemo, c.Mokuhyou, QStringLiteral("Mokuhyou"), QStringLiteral("目標"))) return false;
+    if (!take(DeadLine, Limits::RowMemo, c.Toutatsu, QStringLiteral("Toutatsu"), QStringLiteral("到達時期")))
+        return false;
     c.KankaiAriNasi = KangoPair->isYes();
-    if (!take(KanKaigo, Limits::RowMemo, c.KanKaigo)) return false;
+    if (!take(KanKaigo, Limits::RowMemo, c.KanKaigo, QStringLiteral("KanKaigo"), QStringLiteral("看介護アプローチ")))
+        return false;
     c.RihabiAriNasi = RihaPair->isYes();
-    if (!take(RihaProgram, Limits::RowMemo, c.Rihabi)) return false;
+    if (!take(RihaProgram, Limits::RowMemo, c.Rihabi, QStringLiteral("Rihabi"), QStringLiteral("リハビリプログラム")))
+        return false;
     for (const Attendee& a : attendees_) {
         if (const std::optional<QString> refusal = lum::refuseAttendee(a.box, a.caption, c.*a.code)) {
-            if (checkAttendees) return refuse(*refusal, a.box);
+            if (saving) return refuse(*refusal, a.box);
             c.*a.code = -1;
         }
     }

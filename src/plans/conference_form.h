@@ -72,9 +72,11 @@ private:
     void ShowAge();
     void ShowPeriodDate(QLineEdit* edit, lum::TDateTime date);
     bool CheckDate(QLineEdit* edit, const QString& error, lum::TDateTime& into);
-    // Controls into the record; for Save also the attendee boxes' check,
-    // while Print takes a name that is no staff member as nobody.
-    bool Collect(bool checkAttendees);
+    // Controls into the record; for Save also the attendee boxes' check and
+    // that each row's text prints whole in its box, while Print takes a name
+    // that is no staff member as nobody and prints a row's text cut at its
+    // box, marked (a text stored before).
+    bool Collect(bool saving);
     void ShowAttendee(QComboBox* box, int code);
 
     struct Attendee {

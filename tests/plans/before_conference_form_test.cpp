@@ -2,9 +2,9 @@
 // names: New, fill, Save, Open gives every field back; Enter in the 実施日
 // collects the whole survey; New keeps the body; the printout takes the
 // screen; an attendee that is no staff member is refused at Save, one typed
-// with a half-width blank is that member; Delete
-// acts on the survey opened; unreadable rows; two workstations saving one
-// survey.
+// with a half-width blank is that member, and a memo its printed box cannot
+// hold is refused; Delete acts on the survey opened; unreadable rows; two
+// workstations saving one survey.
 #include "plans/before_conference_form.h"
 
 #include "common/db/sql_date.h"
@@ -13,6 +13,7 @@
 #include "plans/marker_pair.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
+#include "support/short_lines.h"
 #include "report/objects/addin_views.h"
 
 #include <QApplication>
@@ -373,6 +374,46 @@ TEST_P(BeforeConferenceFormTest, AnAttendeeTypedWithAHalfWidthBlankIsTheStaffMem
     const std::optional<TBeforeConference> saved = lum::decodeBeforeConference(stored(client_, kToday));
     ASSERT_TRUE(saved);
     EXPECT_EQ(saved->Kaigo, 9);
+}
+
+// Each memo printed in a box of fixed size, filled with the most short lines
+// its 254 bytes let through (19), is refused at Save by its caption and the
+// lines its printed box holds, the focus in the memo and nothing stored; at
+// exactly those lines it saves and is stored as typed.
+TEST_P(BeforeConferenceFormTest, AMemoItsPrintedBoxCannotHoldIsRefusedAtSave) {
+    newPlan(client_);
+    for (QCheckBox* box : f().FunctionBoxes) click(box);  // every note takes the focus
+    using B = TBeforeConference;
+    struct Box {
+        QPlainTextEdit* memo;
+        const char* caption;
+        int lines;  // the lines its printed box holds
+        QString B::*field;
+    } boxes[] = {
+        {f().Health, "健康状態", 4, &B::Health},
+        {f().Gatsupai, "合併症・コントロール状態", 4, &B::Gapeisho},
+        {f().SelfHope, "リハに対する希望（本人）", 4, &B::HonninHope},
+        {f().FarmilyHope, "リハに対する希望（家族）", 4, &B::KazokuHope},
+        {f().FunctionNotes[0], "心身機能（運動機能障害）", 3, &B::UndouText},
+        {f().FunctionNotes[1], "心身機能（感覚機能障害）", 3, &B::KankakuText},
+        {f().FunctionNotes[2], "心身機能（高次脳機能障害）", 3, &B::KoujiNouText},
+        {f().FunctionNotes[3], "心身機能（拘縮）", 3, &B::KoushukuText},
+        {f().FunctionNotes[4], "心身機能（関節痛）", 3, &B::KansetsuText},
+        {f().FunctionNotes[5], "心身機能（その他）", 3, &B::SonotaText},
+        {f().FunctionNotes[6], "心身機能（認知症）", 3, &B::NinchiText},
+    };
+    const QStringList most = lum::test::mostShortLines(lum::before_conference_limits::Note);
+    ASSERT_EQ(most.size(), 19);
+    for (const Box& b : boxes) {
+        SCOPED_TRACE(b.caption);
+        b.memo->setPlainText(most.join(u'\n'));
+        saveRefusingUnprinted(b.memo, b.caption, b.lines);
+        b.memo->setPlainText(most.mid(0, b.lines).join(u'\n'));
+    }
+    save();
+    const std::optional<TBeforeConference> saved = lum::decodeBeforeConference(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    for (const Box& b : boxes) EXPECT_EQ((*saved).*b.field, most.mid(0, b.lines).join(u'\n')) << b.caption;
 }
 
 TEST_P(BeforeConferenceFormTest, DeleteAfterEnterOnAnotherDateDeletesTheSurveyOpenedOnly) {

@@ -5,7 +5,8 @@
 // member is refused at Save, one typed with other blanks is that member; a row switched
 // asks on closing; the checks with their messages and focus; Delete acts on
 // the conference opened; damaged rows are refused; a save from another
-// workstation is replaced whole only when asked; the printout on its own.
+// workstation is replaced whole only when asked; the printout on its own; a
+// row's text its printed box cannot hold is refused at Save.
 #include "plans/conference_form.h"
 
 #include "common/db/sql_date.h"
@@ -15,6 +16,8 @@
 #include "plans/marker_pair.h"
 #include "plans/sheet_scroll_box.h"
 #include "plans/urin_fixture.h"
+#include "report/draw/wrapped_lines.h"
+#include "support/short_lines.h"
 #include "widgets/comment_form.h"
 
 #include <QClipboard>
@@ -346,6 +349,51 @@ TEST_P(ConferenceFormTest, TheChecksRunInTheirOrderWithTheirLimits) {
     // What was accepted is stored whole.
     const TConference back = *lum::decodeConference(lum::encodeConference(f().Conf));
     EXPECT_EQ(back, f().Conf);
+}
+
+// Each row's text, filled with the most short lines its 254 bytes let
+// through (19), is refused at Save by its caption and the lines its printed
+// box holds, the focus in the memo and nothing stored; at exactly those lines
+// it saves and is stored as typed. Print takes a text its box cannot hold
+// without a word and prints the lines the box holds, the cut marked.
+TEST_P(ConferenceFormTest, ARowTextItsPrintedBoxCannotHoldIsRefusedAtSave) {
+    newPlan(client_);
+    struct Box {
+        QPlainTextEdit* memo;
+        const char* caption;
+        int lines;  // the lines its printed box holds
+        QString TConference::*field;
+        char16_t mark;  // each memo's lines its own, so each is found by its text
+    } boxes[] = {
+        {f().target, "目標", 7, &TConference::Mokuhyou, u'目'},
+        {f().DeadLine, "到達時期", 4, &TConference::Toutatsu, u'期'},
+        {f().KanKaigo, "看介護アプローチ", 7, &TConference::KanKaigo, u'看'},
+        {f().RihaProgram, "リハビリプログラム", 7, &TConference::Rihabi, u'訓'},
+    };
+    const auto most = [](const Box& b) { return lum::test::mostShortLines(lum::conference_limits::RowMemo, b.mark); };
+    for (const Box& b : boxes) {
+        SCOPED_TRACE(b.caption);
+        const QStringList lines = most(b);
+        ASSERT_EQ(lines.size(), 19);
+        b.memo->setPlainText(lines.join(u'\n'));
+        saveRefusingUnprinted(b.memo, b.caption, b.lines);
+        {
+            lum::ScriptedDialogs d;
+            f().PrintToolButton->click();
+            EXPECT_TRUE(d.messages().isEmpty()) << d.report().toStdString();
+            QStringList printed;
+            for (const auto& v : f().frReport1.EMFPages.GetPage(0).objects())
+                for (const lum::WrappedLine& line : lum::decodeWrappedLines(v->Memo)) printed << line.text;
+            const QStringList kept = lines.mid(0, b.lines - 1) << lines[b.lines - 1] + QStringLiteral("…");
+            for (const QString& line : kept) EXPECT_TRUE(printed.contains(line)) << line.toStdString();
+            EXPECT_FALSE(printed.contains(lines[b.lines])) << printed.join(u' ').toStdString();
+        }
+        b.memo->setPlainText(lines.mid(0, b.lines).join(u'\n'));
+    }
+    save();
+    const std::optional<TConference> saved = lum::decodeConference(stored(client_, kToday));
+    ASSERT_TRUE(saved);
+    for (const Box& b : boxes) EXPECT_EQ((*saved).*b.field, most(b).mid(0, b.lines).join(u'\n')) << b.caption;
 }
 
 TEST_P(ConferenceFormTest, ARowSwitchedThenClosedAsks) {

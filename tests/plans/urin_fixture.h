@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTableWidget>
@@ -199,6 +200,25 @@ protected:
         EXPECT_TRUE(box->hasFocus());
         EXPECT_EQ(rowCount(documentKind(Form::KindId).table, f().DocCureNo), 0);
         EXPECT_TRUE(f().IsModified());
+    }
+
+    // Save with a memo whose text its printed box cannot hold whole: refused
+    // by the memo's caption and the lines the box holds, the focus back in the
+    // memo (it was elsewhere), nothing stored.
+    void saveRefusingUnprinted(QPlainTextEdit* memo, const char* caption, int lines) {
+        f().ScrollBox1->setFocus();
+        EXPECT_FALSE(memo->hasFocus());
+        ScriptedDialogs d;
+        d.setMessagesTakeFocus(true);
+        d.expect(MsgKind::Information,
+                 QStringLiteral("%1は印刷欄に入りきりません。\n%2行以内で入力してください。")
+                     .arg(QString::fromUtf8(caption))
+                     .arg(lines),
+                 MsgButton::Ok);
+        f().SaveToolButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_TRUE(memo->hasFocus());
+        EXPECT_EQ(rowCount(documentKind(Form::KindId).table, f().DocCureNo), 0);
     }
 
     // The table's stored blob of the client's plan of that day.

@@ -469,6 +469,111 @@ TEST(PrintoutLayout, ConferenceSurveyWithAnAgeOfThreeDigits) {
     expectNamesFromTheStart(sheet.pages(), 1, 5);
 }
 
+// A memo holding lines, each of its own text, at `limit` bytes of the window:
+// the most short lines the limit lets through, or `lines` of them where
+// saving refuses more than its printed box holds.
+struct ShortLinesMemo {
+    QString* text;
+    int limit;
+    int lines;  // the lines saving accepts; 0 when the limit is all
+    char16_t mark;
+};
+
+// Fills each memo; the lines each must print whole.
+QStringList fillWithShortLines(const std::vector<ShortLinesMemo>& memos) {
+    QStringList all;
+    for (const ShortLinesMemo& m : memos) {
+        QStringList lines = lum::test::mostShortLines(m.limit, m.mark);
+        if (m.lines > 0) {
+            EXPECT_GT(lines.size(), m.lines) << "refused above " << m.lines << " lines, but it holds the most";
+            lines = lines.mid(0, m.lines);
+        }
+        *m.text = lines.join(u'\n');
+        all += lines;
+    }
+    return all;
+}
+
+// A text stored before saving checked its box, longer than the box holds:
+// the lines the box holds print whole, the last one marked as cut, and none
+// after it.
+QStringList cutFaults(const lum::TfrEMFPages& pages, const QStringList& stored, int held, const QString& where) {
+    QStringList faults = lum::test::linesNotPrinted(pages, stored.mid(0, held - 1), where);
+    faults += lum::test::linesNotPrinted(pages, {stored[held - 1] + QStringLiteral("…")}, where);
+    const QStringList after = stored.mid(held);
+    if (lum::test::linesNotPrinted(pages, after, where).size() != after.size())
+        faults << where + QStringLiteral(": a line after the cut is printed");
+    return faults;
+}
+
+// A one-record template prepared on `values`: its layout faults and those
+// `printed` finds in its pages.
+QStringList oneRecordFaults(const char* file, const QString& name, const Sheet::Values& values,
+                            const std::function<QStringList(const lum::TfrEMFPages&)>& printed) {
+    Sheet sheet(file, {{"frUserDataset1", 1}});
+    const QStringList faults = sheet.faults(name, values);  // prepares the pages
+    return faults + printed(sheet.pages());
+}
+
+// Every text of the conference as the most short lines its window accepts:
+// 評価及び経過 runs on over further pages, each row's text at the lines its
+// box holds (saving refuses more). Then one row stored with more lines.
+TEST(PrintoutLayout, ConferenceRowsOfShortLines) {
+    lum::TConference conf = lum::withNewHeader(lum::TConference{}, longestClient(), kDay());
+    conf.FromDay = conf.ToDay = kDay();
+    conf = lum::setup::conferenceAtLimits(conf, {1, 2, 3, 4, 5});
+    namespace Lim = lum::conference_limits;
+    const QStringList lines = fillWithShortLines({{&conf.Hyouka, Lim::Hyouka, 0, u'評'},
+                                                  {&conf.Mokuhyou, Lim::RowMemo, 7, u'目'},
+                                                  {&conf.Toutatsu, Lim::RowMemo, 4, u'期'},
+                                                  {&conf.KanKaigo, Lim::RowMemo, 7, u'看'},
+                                                  {&conf.Rihabi, Lim::RowMemo, 7, u'訓'}});
+    const lum::ConferencePrint print{conf, kDay(), staffName};
+    const auto values = [&](const QString& n) { return lum::conferenceValue(print, n); };
+    const QString name = QStringLiteral("conference-lines");
+    EXPECT_TRUE(readsRight(oneRecordFaults("conference.frf", name, values, [&](const lum::TfrEMFPages& pages) {
+        return lum::test::linesNotPrinted(pages, lines, name);
+    })));
+    const QStringList stored = lum::test::mostShortLines(Lim::RowMemo, u'目');
+    conf.Mokuhyou = stored.join(u'\n');
+    const QString cut = QStringLiteral("conference-cut");
+    EXPECT_TRUE(readsRight(oneRecordFaults("conference.frf", cut, values, [&](const lum::TfrEMFPages& pages) {
+        return cutFaults(pages, stored, 7, cut);
+    })));
+}
+
+// Every text of the survey as the most short lines its window accepts:
+// 検討内容 runs on over further pages, each other memo at the lines its box
+// holds (saving refuses more). Then one note stored with more lines.
+TEST(PrintoutLayout, ConferenceSurveyOfShortLines) {
+    lum::TBeforeConference b = lum::setup::surveyAtLimits(lum::newBeforeConference(longestClient(), kDay()), 1);
+    namespace Lim = lum::before_conference_limits;
+    const QStringList lines = fillWithShortLines({{&b.Health, Lim::Note, 4, u'健'},
+                                                  {&b.Gapeisho, Lim::Note, 4, u'合'},
+                                                  {&b.HonninHope, Lim::Note, 4, u'本'},
+                                                  {&b.KazokuHope, Lim::Note, 4, u'家'},
+                                                  {&b.UndouText, Lim::Note, 3, u'運'},
+                                                  {&b.KankakuText, Lim::Note, 3, u'感'},
+                                                  {&b.KoujiNouText, Lim::Note, 3, u'脳'},
+                                                  {&b.KoushukuText, Lim::Note, 3, u'拘'},
+                                                  {&b.KansetsuText, Lim::Note, 3, u'関'},
+                                                  {&b.SonotaText, Lim::Note, 3, u'他'},
+                                                  {&b.NinchiText, Lim::Note, 3, u'認'},
+                                                  {&b.Kentou, Lim::Kentou, 0, u'検'}});
+    const lum::BeforeConferencePrint print{b, kDay(), staffName};
+    const auto values = [&](const QString& n) { return lum::beforeConferenceValue(print, n); };
+    const QString name = QStringLiteral("BeforeConf-lines");
+    EXPECT_TRUE(readsRight(oneRecordFaults("BeforeConf.frf", name, values, [&](const lum::TfrEMFPages& pages) {
+        return lum::test::linesNotPrinted(pages, lines, name);
+    })));
+    const QStringList stored = lum::test::mostShortLines(Lim::Note, u'認');
+    b.NinchiText = stored.join(u'\n');
+    const QString cut = QStringLiteral("BeforeConf-cut");
+    EXPECT_TRUE(readsRight(oneRecordFaults("BeforeConf.frf", cut, values, [&](const lum::TfrEMFPages& pages) {
+        return cutFaults(pages, stored, 3, cut);
+    })));
+}
+
 // Every option of every item in turn: all items on their first option, then
 // on their second, then those with a third on it.
 TEST(PrintoutLayout, EvaluationRingsEveryOption) {
