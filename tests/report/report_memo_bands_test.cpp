@@ -173,12 +173,17 @@ TEST_F(MemoBands, AFixedMemoThatDoesNotFitPrintsItsWholeLinesAndMarksTheCut) {
     if (!ipaInstalled()) GTEST_SKIP() << "IPA fonts not installed";
     addBand(page(), btMasterData, 0, 150, QStringLiteral("1"));
     QStringList twelve;
-    for (int k = 1; k <= 12; ++k) twelve << QStringLiteral("行%1あいうえおかきくけこ").arg(k);  // each wraps once
+    for (int k = 1; k <= 12; ++k) twelve << QStringLiteral("行%1あいうえおかきくけこ").arg(k);  // each wraps into three
     TfrMemoView& m = addMemo(page(), 10, 10, 68, 2 + 5 * 18 + 4, twelve.join(u'\n'), TfrMemoView::flWordWrap);
     m.Font.Size = 12;
     const memo::Fit fit = memo::fit(m, twelve);
     EXPECT_EQ(fit.held, 5);
     EXPECT_FALSE(fit.whole());
+    // Empty lines after the last that prints (a last Enter) never make a
+    // text too long: five lines and three blank ones fit.
+    const QStringList five = {"行1", "行2", "行3", "行4", "行5", "", "", "　"};
+    EXPECT_TRUE(memo::fit(m, five.mid(0, 5)).whole());
+    EXPECT_TRUE(memo::fit(m, five).whole());
     // Another memo whose text fits stays as typed.
     addMemo(page(), 200, 10, 100, 40, QStringLiteral("二行\n目"), TfrMemoView::flWordWrap);
     report.Prepare();

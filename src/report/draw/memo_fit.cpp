@@ -7,6 +7,9 @@ namespace lum::memo {
 Fit fit(const TfrMemoView& m, const QStringList& text) {
     Fit f;
     f.lines = wrapText(m, text).lines;
+    // Empty lines at the end (a last Enter, the blank lines a new document
+    // leaves for filling in) print nothing: they never make a text too long.
+    while (!f.lines.isEmpty() && f.lines.last().text.trimmed().isEmpty()) f.lines.removeLast();
     f.held = (m.Adjust & adRotated) ? int(f.lines.size()) : linesThatFit(m, f.lines);
     if (f.held == 0) f.held = int(f.lines.size());
     return f;

@@ -12,7 +12,7 @@ namespace lum::memo {
 inline constexpr QChar kCutMark = QChar(0x2026);  // …
 
 struct Fit {
-    QList<WrappedLine> lines;  // the text wrapped as it prints
+    QList<WrappedLine> lines;  // the text wrapped as it prints, without empty lines at its end
     int held = 0;              // the whole lines the box holds
     bool whole() const { return lines.size() <= held; }
 };
