@@ -162,23 +162,25 @@ lum::TPlan longestCurePlan() {
     return p;
 }
 
-// A memo of fixed size on the most lines its window accepts: the short
-// lines its byte limit lets through, as many as its printed box holds (the
-// window refuses more at saving). Each memo's lines in a character of its
-// own, so that every line is found on the page by its text alone.
+// A memo holding lines, each of its own text, at `limit` bytes of the window:
+// the most short lines the limit lets through, or `lines` of them where
+// saving refuses more than its printed box holds.
 struct ShortLinesMemo {
     QString* text;
-    int maxBytes;
-    int accepted;
-    char16_t c;
+    int limit;
+    int lines;  // the lines saving accepts; 0 when the limit is all
+    char16_t mark;
 };
 
-// The texts of the memos, filled; the lines each must print whole.
-QStringList fillWithShortLines(std::initializer_list<ShortLinesMemo> memos) {
+// Fills each memo; the lines each must print whole.
+QStringList fillWithShortLines(const std::vector<ShortLinesMemo>& memos) {
     QStringList all;
     for (const ShortLinesMemo& m : memos) {
-        const QStringList lines = lum::test::mostShortLines(m.maxBytes, m.c).mid(0, m.accepted);
-        EXPECT_EQ(lines.size(), m.accepted) << "the limit lets fewer lines through";
+        QStringList lines = lum::test::mostShortLines(m.limit, m.mark);
+        if (m.lines > 0) {
+            EXPECT_GT(lines.size(), m.lines) << "refused above " << m.lines << " lines, but it holds the most";
+            lines = lines.mid(0, m.lines);
+        }
         *m.text = lines.join(u'\n');
         all += lines;
     }
@@ -219,12 +221,7 @@ TEST(PrintoutLayout, TreatmentPlanMemoStoredLongerThanItsBoxMarksTheCut) {
     EXPECT_TRUE(readsRight(sheet.faults(
                   QStringLiteral("CurePlan-stored"), [&](const QString& n) { return lum::curePlanValue(plan, kFacility, n); },
                   nullptr, [&](QStringList& memo, lum::TfrView* view) { lum::enterCurePlanObject(plan, chart, memo, view); })));
-    const QString where = QStringLiteral("CurePlan-stored");
-    QStringList printed = stored.mid(0, 5);
-    printed << stored[5] + lum::memo::kCutMark;
-    EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), printed, where)));
-    // The rest is not on the paper, not even the sixth line without its mark.
-    EXPECT_EQ(lum::test::linesNotPrinted(sheet.pages(), stored.mid(5), where).size(), 21);
+    EXPECT_TRUE(readsRight(lum::test::linesCutFaults(sheet.pages(), stored, 6, QStringLiteral("CurePlan-stored"))));
 }
 
 // The practice plan on every text at the window's limit: once each text as
@@ -350,11 +347,7 @@ TEST(PrintoutLayout, PracticePlanTextsStoredLongerThanTheirBoxesPrintMarkedCut) 
     EXPECT_TRUE(readsRight(sheet.faults(QStringLiteral("PracticePlan-stored-cut"), plan)));
     for (const auto& [lines, held] : stored) {
         SCOPED_TRACE(lines.first().toStdString());
-        QStringList printed = lines.mid(0, held - 1);
-        printed << lines.at(held - 1) + lum::memo::kCutMark;
-        EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), printed, QStringLiteral("PracticePlan"))));
-        const QStringList rest = lines.mid(held);
-        EXPECT_EQ(lum::test::linesNotPrinted(sheet.pages(), rest, {}).size(), rest.size());
+        EXPECT_TRUE(readsRight(lum::test::linesCutFaults(sheet.pages(), lines, held, QStringLiteral("PracticePlan"))));
     }
 }
 
@@ -469,43 +462,6 @@ TEST(PrintoutLayout, ConferenceSurveyWithAnAgeOfThreeDigits) {
     expectNamesFromTheStart(sheet.pages(), 1, 5);
 }
 
-// A memo holding lines, each of its own text, at `limit` bytes of the window:
-// the most short lines the limit lets through, or `lines` of them where
-// saving refuses more than its printed box holds.
-struct ShortLinesMemo {
-    QString* text;
-    int limit;
-    int lines;  // the lines saving accepts; 0 when the limit is all
-    char16_t mark;
-};
-
-// Fills each memo; the lines each must print whole.
-QStringList fillWithShortLines(const std::vector<ShortLinesMemo>& memos) {
-    QStringList all;
-    for (const ShortLinesMemo& m : memos) {
-        QStringList lines = lum::test::mostShortLines(m.limit, m.mark);
-        if (m.lines > 0) {
-            EXPECT_GT(lines.size(), m.lines) << "refused above " << m.lines << " lines, but it holds the most";
-            lines = lines.mid(0, m.lines);
-        }
-        *m.text = lines.join(u'\n');
-        all += lines;
-    }
-    return all;
-}
-
-// A text stored before saving checked its box, longer than the box holds:
-// the lines the box holds print whole, the last one marked as cut, and none
-// after it.
-QStringList cutFaults(const lum::TfrEMFPages& pages, const QStringList& stored, int held, const QString& where) {
-    QStringList faults = lum::test::linesNotPrinted(pages, stored.mid(0, held - 1), where);
-    faults += lum::test::linesNotPrinted(pages, {stored[held - 1] + QStringLiteral("…")}, where);
-    const QStringList after = stored.mid(held);
-    if (lum::test::linesNotPrinted(pages, after, where).size() != after.size())
-        faults << where + QStringLiteral(": a line after the cut is printed");
-    return faults;
-}
-
 // A one-record template prepared on `values`: its layout faults and those
 // `printed` finds in its pages.
 QStringList oneRecordFaults(const char* file, const QString& name, const Sheet::Values& values,
@@ -538,7 +494,7 @@ TEST(PrintoutLayout, ConferenceRowsOfShortLines) {
     conf.Mokuhyou = stored.join(u'\n');
     const QString cut = QStringLiteral("conference-cut");
     EXPECT_TRUE(readsRight(oneRecordFaults("conference.frf", cut, values, [&](const lum::TfrEMFPages& pages) {
-        return cutFaults(pages, stored, 7, cut);
+        return lum::test::linesCutFaults(pages, stored, 7, cut);
     })));
 }
 
@@ -570,7 +526,7 @@ TEST(PrintoutLayout, ConferenceSurveyOfShortLines) {
     b.NinchiText = stored.join(u'\n');
     const QString cut = QStringLiteral("BeforeConf-cut");
     EXPECT_TRUE(readsRight(oneRecordFaults("BeforeConf.frf", cut, values, [&](const lum::TfrEMFPages& pages) {
-        return cutFaults(pages, stored, 3, cut);
+        return lum::test::linesCutFaults(pages, stored, 3, cut);
     })));
 }
 

@@ -14,6 +14,7 @@
 //    printer cannot reach (the engine's own printer geometry leaves it out).
 // `ringHolds` and `ringInk` are the geometry alone, for windows that draw
 // their rings with labels.
+#include "report/draw/memo_fit.h"
 #include "report/draw/view_draw.h"
 #include "report/engine/page_geometry.h"
 #include "report/engine/prepared_pages.h"
@@ -437,6 +438,17 @@ inline QStringList linesNotPrinted(const TfrEMFPages& pages, const QStringList& 
     for (const QString& line : expected)
         if (!printed.contains(line.trimmed()))
             faults << QStringLiteral("%1: \"%2\" is not printed whole").arg(where, line);
+    return faults;
+}
+
+// A text stored longer than its box holds (`held` lines): those lines print
+// whole, the last one marked as cut, and none after it, not even in part.
+inline QStringList linesCutFaults(const TfrEMFPages& pages, const QStringList& stored, int held, const QString& where) {
+    QStringList faults = linesNotPrinted(pages, stored.mid(0, held - 1), where);
+    faults += linesNotPrinted(pages, {stored[held - 1] + memo::kCutMark}, where);
+    const QStringList after = stored.mid(held - 1);
+    if (linesNotPrinted(pages, after, where).size() != after.size())
+        faults << where + QStringLiteral(": a line after the cut is printed whole");
     return faults;
 }
 
