@@ -4,13 +4,11 @@
 #include "widgets/widget_helpers.h"
 
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -90,9 +88,7 @@ void TLoginForm::showEvent(QShowEvent* event) {
     ErrorLabel->clear();
     UserEdit->setFocus();
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
     TakeKeyboard();
     // A window manager may map the dialog without giving it the keyboard:
     // ask again once it is first on screen, so the first keys typed reach the

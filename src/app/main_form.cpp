@@ -9,12 +9,11 @@
 #include "platform/error_handler.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 TMainForm* MainForm = nullptr;
 
@@ -67,9 +66,7 @@ TMainForm::TMainForm(QWidget* parent)
     connect(CloseBtn, &QPushButton::clicked, this, &QWidget::close);
 
     resize(800, 700);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 TMainForm::~TMainForm() {

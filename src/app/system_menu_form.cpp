@@ -5,11 +5,10 @@
 #include "app/registory.h"
 #include "widgets/ui_font.h"
 #include "platform/ui/window_layout.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TSystemMenuForm* SystemMenuForm = nullptr;
@@ -51,9 +50,7 @@ TSystemMenuForm::TSystemMenuForm(QWidget* parent)
     connect(GamenSizeChange, &QPushButton::clicked, this, &TSystemMenuForm::GamenSizeChangeClick);
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
     resize(640, 480);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 void TSystemMenuForm::showEvent(QShowEvent* event) {

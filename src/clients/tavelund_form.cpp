@@ -10,19 +10,18 @@
 #include "platform/ui/dialogs.h"
 #include "platform/ui/window_layout.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -119,9 +118,7 @@ TTavelundForm::TTavelundForm(QWidget* parent)
 
     resize(MainPanel->width() + 80, MainPanel->height() + 80);
     lum::keepCentred(*MainPanel, {lum::Centring::Area::Outer, {}});
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 int TTavelundForm::ConnectionIndex() const { return connectionGroup_->checkedId(); }

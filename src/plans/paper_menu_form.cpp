@@ -10,9 +10,7 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 
 TPaperMenuForm* PaperMenuForm = nullptr;
 
@@ -80,9 +78,7 @@ TPaperMenuForm::TPaperMenuForm(QWidget* parent)
     ReturnButton->setFixedWidth(140);
 
     resize(800, 600);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 void TPaperMenuForm::FormCreate() {

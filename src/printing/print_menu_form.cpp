@@ -9,10 +9,8 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 TPrintMenuForm* PrintMenuForm = nullptr;
 
@@ -69,9 +67,7 @@ TPrintMenuForm::TPrintMenuForm(QWidget* parent)
     connect(ReturnButton, &QPushButton::clicked, this, &QWidget::close);
     lum::keepCentred(*MenuPanel);
     resize(800, 600);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 std::array<TPrintMenuForm::Entry, 8> TPrintMenuForm::entries() const {

@@ -9,12 +9,11 @@
 #include "report/templates/report_templates.h"
 
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace lum {
 
@@ -27,9 +26,7 @@ QWidget* setUpPrintWindow(QWidget& window, const QString& objectName, const QStr
     mainPanel->setFixedSize(panel);
     keepCentred(*mainPanel);
     window.resize(panel.width() + 60, panel.height() + 60);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        window.move(screen->availableGeometry().center() - window.rect().center());
-    }
+    lum::centreOnScreen(window);
     return mainPanel;
 }
 

@@ -23,13 +23,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -238,9 +236,7 @@ std::vector<lum::StaffMember> TMedicalRecordForm::FillStaffBox(QComboBox* box) {
 void TMedicalRecordForm::FinishLayout() {
     MainPanel->setFixedSize(MainPanel->sizeHint());
     resize(MainPanel->width() + 40, kPanelTop + MainPanel->height() + 20);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 void TMedicalRecordForm::AddColumnGroup(const QString& title, int firstColumn, int columns) {

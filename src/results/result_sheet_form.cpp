@@ -18,10 +18,10 @@
 #include "results/results_edit_form.h"
 #include "results/results_menu_form.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,7 +29,6 @@
 #include <QMenuBar>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTableView>
 #include <QToolButton>
 
@@ -188,9 +187,7 @@ TResultSheetForm::TResultSheetForm(QWidget* parent)
     connect(ImportExtDataMenu, &QAction::triggered, this, &TResultSheetForm::ImportExtDataMenuClick);
 
     resize(kPanelWidth + 40, kPanelHeight + kToolBarHeight + 60);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
     ClearGrid();
 }
 

@@ -14,19 +14,18 @@
 #include "widgets/comment_form.h"
 #include "widgets/key_edit_binding.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -249,9 +248,7 @@ TResultsEditForm::TResultsEditForm(QWidget* parent) : QDialog(parent) {
 
 void TResultsEditForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
     if (!FormShow()) {
         // Nothing of this client to show: the window closes at once.
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);

@@ -8,9 +8,7 @@
 #include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TResultsMenuForm* ResultsMenuForm = nullptr;
@@ -60,9 +58,7 @@ TResultsMenuForm::TResultsMenuForm(QWidget* parent)
     connect(Button2, &QPushButton::clicked, this, &QWidget::close);
     lum::keepCentred(*ResultsMenuPanel);
     resize(640, 520);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 void TResultsMenuForm::FormCreate() {

@@ -10,14 +10,13 @@
 #include "schedule/schedule_menu_form.h"
 #include "widgets/horizontal_up_down.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -108,9 +107,7 @@ void TAttendListForm::FinishLayout() {
     MainPanel->setFixedSize(MainPanel->sizeHint());
     lum::keepCentred(*MainPanel);
     resize(MainPanel->width() + 40, MainPanel->height() + 40);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 }
 
 bool TAttendListForm::OpenList(const lum::AttendCriteria& criteria) {

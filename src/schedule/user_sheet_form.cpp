@@ -11,17 +11,16 @@
 #include "schedule/open_cure_dialog.h"
 #include "schedule/schedule_menu_form.h"
 #include "widgets/ui_font.h"
+#include "widgets/widget_helpers.h"
 
 #include <QCloseEvent>
 #include <algorithm>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QScrollBar>
 #include <QMenuBar>
-#include <QScreen>
 #include <QStyle>
 #include <QTableWidget>
 #include <QToolButton>
@@ -128,9 +127,7 @@ TUserSheetForm::TUserSheetForm(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addWidget(legend);
     MainPanel->setFixedSize(StrGrid->width(), 44 + StrGrid->height() + legend->sizeHint().height());
     resize(MainPanel->width() + 40, kBand + MainPanel->height() + 30);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    lum::centreOnScreen(*this);
 
     connect(OpenButton, &QToolButton::clicked, this, &TUserSheetForm::OpenButtonClick);
     connect(OpenMenu, &QAction::triggered, this, &TUserSheetForm::OpenButtonClick);
