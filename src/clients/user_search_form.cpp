@@ -316,6 +316,9 @@ void TUserSearchForm::ShowRows(std::vector<TPerson> rows) {
         for (int c = 0; c < 9; ++c) {
             auto* item = new QTableWidgetItem(lum::userSearchCellText(rows_[r], c));
             if (c == 0 || c == 8) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            // The address column is narrow enough for a 1024-wide screen:
+            // the whole address shows when the pointer rests on it.
+            if (c == 5) item->setToolTip(item->text());
             DBGrid1->setItem(r, c, item);
         }
     }

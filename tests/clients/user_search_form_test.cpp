@@ -189,6 +189,7 @@ TEST_P(UserSearchTest, RowClickAndDecide) {
     ASSERT_EQ(listed(), std::vector<int>{2});
     EXPECT_EQ(f.DBGrid1->item(0, 3)->text(), "女性");
     EXPECT_EQ(f.DBGrid1->item(0, 4)->text(), "昭和 10年01月01日");
+    EXPECT_EQ(f.DBGrid1->item(0, 5)->toolTip(), f.DBGrid1->item(0, 5)->text());  // the narrow address whole
     EXPECT_EQ(f.DBGrid1->item(0, 6)->text(), "平成 14年05月01日");
     EXPECT_EQ(f.DBGrid1->item(0, 7)->text(), "入所");
     EXPECT_EQ(f.DBGrid1->item(0, 8)->text(), "120");
