@@ -18,8 +18,12 @@ struct Fit {
 };
 
 // `text` (the memo's expanded lines) laid out in memo `m`. Rotated text and
-// boxes too low for one line count as whole: they are never cut.
+// boxes too low for one line count as whole: they are never cut. Lines of a
+// memo without word wrap are counted, not measured (cutToBox measures those
+// it keeps).
 Fit fit(const TfrMemoView& m, const QStringList& text);
+// The same for lines wrapped already (a stretched memo's, measured before).
+Fit fitLines(const TfrMemoView& m, QList<WrappedLine> lines);
 
 // The lines of a text that does not fit: those the box holds, the last one
 // ending in the cut mark (its end dropped as far as the mark needs).

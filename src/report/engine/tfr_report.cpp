@@ -429,9 +429,11 @@ int TfrReport::MeasureMemo(RtView& o) {
 // A text its box cannot hold is written as the whole lines the box holds,
 // the last one marked as cut: never half a line, never text gone without a
 // sign. Auto-width memos are sized to their text and never cut.
-static void cutToItsBox(TfrMemoView& m) {
+// A memo measured for a stretched band was wrapped then: those lines serve.
+static void cutToItsBox(TfrMemoView& m, const MemoLayoutState& s) {
     if (m.Memo1.isEmpty() || (m.Flags & TfrMemoView::flAutoWidth) || isAlreadyWrapped(m.Memo1)) return;
-    const memo::Fit fit = memo::fit(m, m.Memo1);
+    const memo::Fit fit =
+        s.DrawMode == MemoLayoutState::Measured ? memo::fitLines(m, s.Scratch) : memo::fit(m, m.Memo1);
     if (fit.whole()) return;
     m.Memo1 = encodeWrappedLines(memo::cutToBox(m, fit));
     if (!isAlreadyWrapped(m.Memo1)) m.Memo1.append(QString(kParagraphEnd));
@@ -485,7 +487,7 @@ void TfrReport::WriteObject(RtView& o) {
             writePreparedObject(out, *m);
             s.Scratch = s.Scratch.mid(fit);
         } else {
-            cutToItsBox(*m);
+            cutToItsBox(*m, s);
             writePreparedObject(out, *m);
         }
     } else {
