@@ -19,6 +19,12 @@ const PracticeBoxedText kBoxedTexts[] = {
     {&P::KoushukuMemo, "拘縮（部位）"},
     {&P::ArthralgiaMemo, "関節痛（部位）"},
     {&P::SonotaMemo, "その他"},
+    // One-line edits whose two printed lines a text with blanks can outgrow:
+    // the wrap breaks at a blank, so a short word and a long one take three.
+    {&P::HomeWorkEdit, "家庭内役割"},
+    {&P::SocialEdit, "社会活動"},
+    {&P::GoOutEdit, "外出（内容・頻度等）"},
+    {&P::FreeTimeEdit, "余暇活動（内容・頻度等）"},
     {&P::SelfHope, "本人の希望"},
     {&P::FarmilyHope, "ご家族の希望"},
     {&P::LifePoint, "生活目標：その人らしく生活するポイント"},

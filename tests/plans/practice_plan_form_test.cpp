@@ -568,6 +568,42 @@ TEST_P(PracticePlanFormTest, SaveRefusesMoreLinesThanAMemosPrintedBoxHolds) {
     }
 }
 
+// A one-line edit printed in two lines: at its 98 bytes, a short word and
+// a long one wrap into three, which saving refuses like a memo's lines; the
+// same bytes without the blank print in two and are stored.
+TEST_P(PracticePlanFormTest, SaveRefusesAOneLineTextItsTwoPrintedLinesCannotHold) {
+    const struct {
+        const char* control;
+        QString TPracticePlan::*field;
+        const char* caption;
+    } cases[] = {
+        {"HomeWorkEdit", &TPracticePlan::HomeWorkEdit, "家庭内役割"},
+        {"SocialEdit", &TPracticePlan::SocialEdit, "社会活動"},
+        {"GoOutEdit", &TPracticePlan::GoOutEdit, "外出（内容・頻度等）"},
+        {"FreeTimeEdit", &TPracticePlan::FreeTimeEdit, "余暇活動（内容・頻度等）"},
+    };
+    newPlan(client_);
+    const QString threeLines = QStringLiteral("a ") + QString(96, QChar(u'W'));
+    const QString twoLines = QString(98, QChar(u'W'));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.control);
+        auto* edit = control<QLineEdit>(QString::fromLatin1(c.control));
+        edit->setText(threeLines);
+        ScriptedDialogs d;
+        d.expect(MsgKind::Information, lum::printedBoxMessage(QString::fromUtf8(c.caption), 2), MsgButton::Ok);
+        f().SaveButton->click();
+        EXPECT_TRUE(d.allDone()) << d.report().toStdString();
+        EXPECT_EQ(QApplication::focusWidget(), edit);
+        EXPECT_TRUE(stored(client_).empty());
+        edit->setText(twoLines);
+    }
+    save();
+    const std::vector<Stored> rows = stored(client_);
+    ASSERT_EQ(rows.size(), 1u);
+    const TPracticePlan plan = *lum::decodePracticePlan(rows[0].blob);
+    for (const auto& c : cases) EXPECT_EQ(plan.*c.field, twoLines) << c.control;
+}
+
 TEST_P(PracticePlanFormTest, DeleteAfterANewNeverSavedDeletesNothing) {
     // The same client's plan of the same day, stored at another workstation.
     TPracticePlan there = lum::newPracticePlan(TPerson{}, kToday);

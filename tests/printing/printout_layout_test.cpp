@@ -326,6 +326,23 @@ TEST(PrintoutLayout, PracticePlanMemosOfManyShortLines) {
     EXPECT_TRUE(readsRight(lum::test::linesNotPrinted(sheet.pages(), expected, QStringLiteral("PracticePlan"))));
 }
 
+// A one-line text at its limit wraps at its blanks: a short word, then a
+// word as long as the rest, takes a line more than the characters need. Each
+// one-line text either prints whole so, or its window checks it at saving
+// like a memo (it is one of the boxed texts).
+TEST(PrintoutLayout, PracticePlanOneLineTextsWrappedAtTheirWorst) {
+    PracticeSheet sheet;
+    lum::TemplateMemoBoxes boxes(sheet.path());
+    for (const lum::PracticeTextField& f : lum::practiceTextFields()) {
+        if (!practiceOneLineText(f.member) || f.member == &lum::TPracticePlan::UserName) continue;
+        SCOPED_TRACE(f.variable);
+        const QString worst = QStringLiteral("a ") + QString(f.entryLimit - 2, QChar(u'W'));
+        const std::optional<lum::memo::Fit> fit = boxes.fit(QString::fromLatin1(f.variable), {worst});
+        if (!fit) continue;  // printed inside another text
+        EXPECT_TRUE(fit->whole() || lum::practiceBoxedText(f.member)) << fit->lines.size() << " lines, " << fit->held << " held";
+    }
+}
+
 // A plan stored before its window refused what a box cannot show: each text
 // in a box of fixed size prints the whole lines the box holds, the last one
 // marked as cut, and no line in part.
